@@ -1,0 +1,92 @@
+#pragma once
+// The one port through which the core reaches the screen. The main window
+// implements it with widgets; tests and command scripts use a scripted double.
+// Nothing modal is ever asked for from a pointer-move, wheel or paint handler.
+
+#include "model/Colour.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kel {
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;      // "KEL files (*.kel)"
+    QString defaultName; // proposed file name
+};
+
+struct FontChoice {
+    QString family;
+    int size = 10;
+    bool bold = false;
+    bool italic = false;
+    Colour colour = kBlack;
+};
+
+enum class SurfaceCursor { Cursor1, Cursor2, Arrow };
+
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+
+    // Status bar: five panels, 0 to 4.
+    virtual void setStatus(int panel, const QString& text) = 0;
+    virtual QString status(int panel) const = 0;
+
+    // Object table grid. Setting the current row from code never counts as a
+    // user's click on the grid.
+    virtual void setGridCurrentRow(int row) = 0;
+    virtual int gridCurrentRow() const = 0;
+    virtual void repaintGrid() = 0;
+    virtual void setGridEnabled(bool enabled) = 0;
+    virtual bool gridEnabled() const = 0;
+
+    // Tab pages of pgc, by index 0 to 6.
+    virtual void showPage(int index) = 0;
+    virtual int currentPage() const = 0;
+    virtual void setTabVisible(int index, bool visible) = 0;
+
+    // Modal boxes and dialogs. Line breaks in texts are "\r\n".
+    virtual void message(const QString& text) = 0;
+    virtual bool askYesNo(const QString& text) = 0;
+    // Cancel returns the default text.
+    virtual QString inputBox(const QString& caption, const QString& prompt,
+                             const QString& defaultText) = 0;
+    virtual std::optional<QString> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<Colour> colourDialog(Colour initial) = 0;
+    virtual std::optional<FontChoice> fontDialog(const FontChoice& initial) = 0;
+    // Returns the printer's output file, or nothing when cancelled.
+    virtual std::optional<QString> printDialog() = 0;
+    // Shows a popup menu at a drawing-surface point; returns the component
+    // name of the chosen item, or nothing when the menu was dismissed.
+    virtual std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) = 0;
+    // The About window, modal; selector picks its picture.
+    virtual void showAboutWindow(int pictureSelector) = 0;
+
+    // Clipboard.
+    virtual QString clipboardText() const = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual QImage clipboardImage() const = 0;
+    virtual void setClipboardImage(const QImage& image) = 0;
+
+    // Pointer, in drawing-surface coordinates.
+    virtual QPoint pointerPos() const = 0;
+    virtual void warpPointer(QPoint surfacePos) = 0;
+    virtual void setSurfaceCursor(SurfaceCursor cursor) = 0;
+
+    // Drawing surface and frame.
+    virtual void repaintSurface() = 0;
+    virtual QSize surfaceSize() const = 0;
+    virtual void setMenuItemChecked(const QString& component, bool checked) = 0;
+    virtual void closeMainWindow() = 0;
+    // Opens a document with the desktop's shell; false when that failed.
+    virtual bool shellOpen(const QString& path) = 0;
+};
+
+} // namespace kel
