@@ -1,1 +1,79 @@
-int main() { return 0; }
+// Kelvane: start-up. Without options the main window opens; `--script` runs
+// a command script against the same window headless.
+
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "app/ScriptRunner.h"
+#include "app/ScriptUiPort.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int runScript(const kel::CommandLine& line)
+{
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    kel::ScriptSession session(out);
+    kel::MainWindow window([&session](kel::MainWindow& w) {
+        return std::make_unique<kel::ScriptUiPort>(w, session);
+    });
+    if (!kel::fitSurface(window, line.surface)) {
+        errors << "error: cannot make the drawing surface " << line.surface.width() << 'x'
+               << line.surface.height() << " pixels\n";
+        return 1;
+    }
+    return kel::ScriptRunner(window, session).run(line.script, errors);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const kel::CommandLine line = kel::parseCommandLine(rawArguments(argc, argv));
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "kelvane: %s\n%s", qPrintable(line.error),
+                     qPrintable(kel::usageText()));
+        return 2;
+    }
+    if (line.mode == kel::CommandLine::Mode::Help) {
+        std::fputs(qPrintable(kel::usageText()), stdout);
+        return 0;
+    }
+    const bool script = line.mode == kel::CommandLine::Mode::Script;
+    if (script && !line.display)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!hasDisplay()) {
+        std::fputs("kelvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                   "Run it on a desktop, under xvfb-run, or headless with\n"
+                   "  kelvane --script FILE   (see kelvane --help)\n",
+                   stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    if (script)
+        return runScript(line);
+
+    kel::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -26,7 +26,8 @@ struct MenuDef {
     QString caption;   // "File"; empty for popups
     QString parent;    // component of the holding menu; empty for top level and popups
     bool popup = false;
-    bool cancelsTool = false; // opening it ends a running tool (File, Actions, CropAnd, NewObj, Advanced)
+    bool cancelsTool =
+        false; // opening it ends a running tool (File, Actions, CropAnd, NewObj, Advanced)
 };
 
 struct MenuItem {
@@ -49,9 +50,12 @@ public:
     // Items of one menu, in order (submenus included as items).
     std::vector<const MenuItem*> itemsOf(const QString& menuComponent) const;
     // An item by caption path from the menu bar, "NewObj/New Point/Use Mouse";
-    // captions compare with "&&" read as "&". Null when there is none.
+    // a popup's items start with its component, "popLINEacts/Hide Line".
+    // Captions compare exactly, with "&&" read as "&"; of two equal captions
+    // in one menu the first wins. Null when there is none.
     const MenuItem* findByPath(const QString& path) const;
-    // The top-level menu that holds an item, directly or through submenus.
+    // The top-level menu or popup that holds an item, directly or through
+    // submenus.
     const MenuDef* topMenuOf(const MenuItem& item) const;
 
 private:

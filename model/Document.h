@@ -20,6 +20,9 @@ struct Document {
     CurrentAttributes current;
     AttributePanel panel;
     QString fileName;         // the open KEL file, shown in status panel 2
+    // The open and save dialogs each propose the last name chosen in them.
+    QString openDialogName;
+    QString saveDialogName;
 };
 
 } // namespace kel

@@ -1,5 +1,6 @@
 #include "model/ObjectTable.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace kel {

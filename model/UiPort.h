@@ -51,6 +51,12 @@ public:
     virtual int currentPage() const = 0;
     virtual void setTabVisible(int index, bool visible) = 0;
 
+    // Controls of the pages by component name ("lbDone", "Label26", ...).
+    virtual void setControlText(const QString& name, const QString& text) = 0;
+    virtual QString controlText(const QString& name) const = 0;
+    virtual void setControlEnabled(const QString& name, bool enabled) = 0;
+    virtual void setControlVisible(const QString& name, bool visible) = 0;
+
     // Modal boxes and dialogs. Line breaks in texts are "\r\n".
     virtual void message(const QString& text) = 0;
     virtual bool askYesNo(const QString& text) = 0;

@@ -1,0 +1,60 @@
+#include "app/CommandLine.h"
+
+#include <QRegularExpression>
+
+namespace kel {
+
+namespace {
+constexpr int kMaxSurfaceSide = 16384;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "usage: kelvane [drawing.kel]\n"
+        "       kelvane --script FILE [--surface WxH] [--display]\n"
+        "  --script FILE   run the command script FILE headless and print what happens\n"
+        "  --surface WxH   size of the drawing surface in pixels (default 800x600)\n"
+        "  --display       show the window on the display while the script runs\n");
+}
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    CommandLine line;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            line.mode = CommandLine::Mode::Help;
+        } else if (arg == QStringLiteral("--script")) {
+            if (!hasValue) {
+                line.error = QStringLiteral("--script needs a file");
+                return line;
+            }
+            line.mode = CommandLine::Mode::Script;
+            line.script = arguments[++i];
+        } else if (arg == QStringLiteral("--surface")) {
+            static const QRegularExpression size(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+            const auto match = hasValue ? size.match(arguments[i + 1]) : QRegularExpressionMatch();
+            const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
+            const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
+            if (w < 1 || h < 1 || w > kMaxSurfaceSide || h > kMaxSurfaceSide) {
+                line.error = QStringLiteral("--surface needs a size like 800x600 (1 to %1 a side)")
+                                 .arg(kMaxSurfaceSide);
+                return line;
+            }
+            line.surface = QSize(w, h);
+            ++i;
+        } else if (arg == QStringLiteral("--display")) {
+            line.display = true;
+        } else if (arg.startsWith(QStringLiteral("--"))) {
+            line.error = QStringLiteral("unknown option %1").arg(arg);
+            return line;
+        } else if (line.drawing.isEmpty()) {
+            line.drawing = arg;
+        }
+    }
+    return line;
+}
+
+} // namespace kel

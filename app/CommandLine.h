@@ -1,0 +1,26 @@
+#pragma once
+// The program's command line: a drawing to open, or one of the headless
+// modes (`--script FILE`).
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kel {
+
+struct CommandLine {
+    enum class Mode { Window, Script, Help };
+    Mode mode = Mode::Window;
+    QString drawing;            // first argument in window mode
+    QString script;             // --script FILE
+    QSize surface{800, 600};    // --surface WxH
+    bool display = false;       // --display: scripts run in a real window
+    QString error;              // why the arguments could not be read
+};
+
+CommandLine parseCommandLine(const QStringList& arguments);
+QString usageText();
+
+} // namespace kel

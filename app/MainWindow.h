@@ -1,0 +1,67 @@
+#pragma once
+// The main window `TForm1`: object table and tab pages on the left, the
+// drawing surface on the right, the menu bar from the menu table and the
+// five-panel status bar. It owns the core (Editor) and the port the core
+// talks to the widgets through.
+
+#include "app/MenuBuilder.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QSplitter;
+class QTableView;
+
+namespace kel {
+
+class AboutWindow;
+class DrawingSurface;
+class Editor;
+class PageControl;
+class WidgetUiPort;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    using PortFactory = std::function<std::unique_ptr<WidgetUiPort>(MainWindow&)>;
+    static constexpr int kStatusPanels = 5;
+
+    // Without a factory the port shows real dialogs.
+    explicit MainWindow(const PortFactory& makePort = {});
+    ~MainWindow() override;
+
+    Editor& editor() { return *editor_; }
+    WidgetUiPort& port() { return *port_; }
+    QTableView* grid() const { return grid_; }
+    DrawingSurface* surface() const { return surface_; }
+    PageControl* pages() const { return pages_; }
+    QLabel* statusPanel(int index) const;
+    AboutWindow* aboutWindow() const { return about_; }
+    const BuiltMenus& menus() const { return menus_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildStatusBar();
+    void connectGrid();
+    void bindPenControls();
+
+    QTableView* grid_ = nullptr;
+    DrawingSurface* surface_ = nullptr;
+    PageControl* pages_ = nullptr;
+    QSplitter* leftSplitter_ = nullptr;
+    QSplitter* mainSplitter_ = nullptr;
+    std::array<QLabel*, kStatusPanels> panels_{};
+    AboutWindow* about_ = nullptr;
+    BuiltMenus menus_;
+    std::unique_ptr<WidgetUiPort> port_;
+    std::unique_ptr<Editor> editor_;
+};
+
+} // namespace kel

@@ -1,0 +1,305 @@
+#include "app/PageControl.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <QTabBar>
+
+namespace kel {
+
+// ClickLabel ---------------------------------------------------------------
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+// ColourSwatch -------------------------------------------------------------
+
+ColourSwatch::ColourSwatch(QRgb colour, QWidget* parent) : ClickLabel(QString(), parent)
+{
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    setCursor(Qt::CrossCursor);
+    setColour(colour);
+}
+
+void ColourSwatch::setColour(QRgb colour)
+{
+    colour_ = colour | 0xFF000000u;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(colour_));
+    setPalette(pal);
+}
+
+void ColourSwatch::setModelColour(Colour colour)
+{
+    setColour(toQRgb(colour));
+}
+
+Colour ColourSwatch::modelColour() const
+{
+    return fromQRgb(colour_);
+}
+
+// BrushPreview -------------------------------------------------------------
+
+BrushPreview::BrushPreview(QWidget* parent) : QWidget(parent) {}
+
+void BrushPreview::setPattern(int pattern)
+{
+    if (pattern == pattern_)
+        return;
+    pattern_ = pattern;
+    update();
+}
+
+void BrushPreview::setColour(QRgb colour)
+{
+    colour_ = colour | 0xFF000000u;
+    update();
+}
+
+void BrushPreview::paintEvent(QPaintEvent*)
+{
+    // Pattern numbers as brush styles: 2 horizontal, 3 vertical, 4 forward
+    // diagonal, 5 backward diagonal, 6 cross, 7 diagonal cross.
+    static constexpr Qt::BrushStyle kHatches[] = {
+        Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
+        Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern,
+    };
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    if (pattern_ >= 2 && pattern_ <= 7)
+        painter.setBrush(QBrush(QColor::fromRgb(colour_), kHatches[pattern_ - 2]));
+    else
+        painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(0, 0, width() - 1, height() - 1), 4, 4);
+}
+
+// RadioGroup ---------------------------------------------------------------
+
+RadioGroup::RadioGroup(const QString& title, const QStringList& captions,
+                       const QStringList& itemNames, QWidget* parent)
+    : QGroupBox(title, parent)
+{
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        auto* rb = new QRadioButton(captions[i], this);
+        rb->setObjectName(i < itemNames.size() ? itemNames[i] : QString());
+        rb->setGeometry(8, 18 + static_cast<int>(i) * 19, 80, 19);
+        const int index = static_cast<int>(i);
+        connect(rb, &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on)
+                emit itemIndexChanged(index);
+        });
+        buttons_.append(rb);
+    }
+}
+
+int RadioGroup::itemIndex() const
+{
+    for (qsizetype i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i]->isChecked())
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index >= 0 && index < count()) {
+        buttons_[index]->setChecked(true);
+        return;
+    }
+    // No selection: lift the exclusivity for a moment to clear the checked one.
+    for (QRadioButton* rb : buttons_) {
+        rb->setAutoExclusive(false);
+        rb->setChecked(false);
+        rb->setAutoExclusive(true);
+    }
+}
+
+QRadioButton* RadioGroup::item(int index) const
+{
+    return index >= 0 && index < count() ? buttons_[index] : nullptr;
+}
+
+// PageControl --------------------------------------------------------------
+
+namespace {
+
+// Pages whose tab is hidden are still made current from code. The stock tab
+// bar then draws the hidden current tab's caption in a corner; this one draws
+// only the shown tabs, none of them selected.
+class PageTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const int current = currentIndex();
+        if (current < 0 || isTabVisible(current)) {
+            QTabBar::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        for (int i = 0; i < count(); ++i) {
+            if (!isTabVisible(i))
+                continue;
+            QStyleOptionTab option;
+            initStyleOption(&option, i);
+            painter.drawControl(QStyle::CE_TabBarTab, option);
+        }
+    }
+};
+
+} // namespace
+
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("pgc"));
+    // The pages are laid out in pixels for a small dialog font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    setTabBar(new PageTabBar(this));
+
+    struct PageDef {
+        const char* caption;
+        const char* name;
+        void (*build)(QWidget*);
+    };
+    static constexpr PageDef kPages[kPageCount] = {
+        {"T1", "tsT1", pages::buildT1},
+        {"T2", "tsT2", pages::buildT2},
+        {"Edit", "tsEdit", pages::buildEdit},
+        {"Move", "tsMove", pages::buildMove},
+        {"Triangle", "tsTriangle", pages::buildTriangle},
+        {"Bezier", "tsBezier", pages::buildBezier},
+        {"T7", "tsT7", pages::buildT7},
+    };
+    for (const PageDef& def : kPages) {
+        // Parented first, so the labels size themselves in the pages' font.
+        auto* page = new QWidget(this);
+        page->setObjectName(QLatin1String(def.name));
+        def.build(page);
+        addTab(page, QLatin1String(def.caption));
+    }
+
+    setCurrentIndex(kPageT1);
+    setTabShown(kPageEdit, false);
+    setTabShown(kPageMove, false);
+}
+
+QWidget* PageControl::page(int index) const
+{
+    return widget(index);
+}
+
+void PageControl::showPage(int index)
+{
+    setCurrentIndex(index);
+}
+
+void PageControl::setTabShown(int index, bool shown)
+{
+    setTabVisible(index, shown);
+}
+
+bool PageControl::tabShown(int index) const
+{
+    return isTabVisible(index);
+}
+
+// Helpers shared by the page builders --------------------------------------
+
+namespace pages {
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, int y, int width,
+              int height)
+{
+    auto* lb = new QLabel(text, parent);
+    lb->setObjectName(name);
+    const QSize hint = lb->sizeHint();
+    lb->setGeometry(x, y, width > 0 ? width : hint.width(), height > 0 ? height : hint.height());
+    return lb;
+}
+
+QLineEdit* edit(QWidget* parent, const QString& name, const QString& text, int maxLength, int x,
+                int y, int width, int height)
+{
+    auto* ed = new QLineEdit(parent);
+    ed->setObjectName(name);
+    ed->setMaxLength(maxLength);
+    ed->setText(text);
+    ed->setGeometry(x, y, width, height);
+    return ed;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                    int width, int height)
+{
+    auto* btn = new QPushButton(text, parent);
+    btn->setObjectName(name);
+    btn->setGeometry(x, y, width, height);
+    return btn;
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                    int width, int height)
+{
+    auto* cb = new QCheckBox(text, parent);
+    cb->setObjectName(name);
+    cb->setGeometry(x, y, width, height);
+    return cb;
+}
+
+QRadioButton* radio(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                    int width, int height)
+{
+    auto* rb = new QRadioButton(text, parent);
+    rb->setObjectName(name);
+    rb->setGeometry(x, y, width, height);
+    return rb;
+}
+
+void setTextColour(QWidget* widget, QRgb colour)
+{
+    QPalette pal = widget->palette();
+    const QColor c = QColor::fromRgb(colour);
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    widget->setPalette(pal);
+}
+
+void setBackground(QWidget* widget, QRgb colour)
+{
+    QPalette pal = widget->palette();
+    const QColor c = QColor::fromRgb(colour);
+    if (qobject_cast<QLineEdit*>(widget)) {
+        pal.setColor(QPalette::Base, c);
+    } else {
+        pal.setColor(QPalette::Window, c);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(pal);
+}
+
+} // namespace pages
+
+} // namespace kel

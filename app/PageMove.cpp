@@ -1,0 +1,24 @@
+// Page "Move": the box that snapshots the tagged objects when entered and the
+// button that writes the snapshot back.
+
+#include "app/PageControl.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kel::pages {
+
+void buildMove(QWidget* page)
+{
+    QLineEdit* box = edit(page, QStringLiteral("edtmove"), QString(), 32767, 4, 8, 120, 22);
+    box->setReadOnly(true);
+    setBackground(box, qRgb(255, 255, 0));
+
+    label(page, QStringLiteral("lbmovekeys"),
+          QStringLiteral("Use arrows, PgUp,PgDn,\nHome, End Keys"), 4, 38, 160, 34);
+
+    button(page, QStringLiteral("btndone"), QStringLiteral("Done"), 4, 80, 72, 25)
+        ->setEnabled(false);
+}
+
+} // namespace kel::pages

@@ -1,0 +1,392 @@
+// The pointer, control, grid and report commands of command scripts. They act
+// through the widgets' own events, as a user would.
+
+#include "app/DrawingSurface.h"
+#include "app/MainWindow.h"
+#include "app/ScriptParser.h"
+#include "app/ScriptRunner.h"
+#include "app/WidgetUiPort.h"
+#include "interaction/Editor.h"
+#include "interaction/MenuTable.h"
+#include "render/JpegCodec.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QTableView>
+#include <QWheelEvent>
+
+namespace kel {
+
+namespace {
+
+constexpr int kWheelNotch = 120;
+
+struct KeySpec {
+    int key;
+    QString text;
+};
+
+std::optional<KeySpec> keyByName(const QString& name)
+{
+    static const QHash<QString, KeySpec> named = {
+        {QStringLiteral("Esc"), {Qt::Key_Escape, QStringLiteral("\x1b")}},
+        {QStringLiteral("Enter"), {Qt::Key_Return, QStringLiteral("\r")}},
+        {QStringLiteral("F4"), {Qt::Key_F4, {}}},
+        {QStringLiteral("F10"), {Qt::Key_F10, {}}},
+        {QStringLiteral("Backspace"), {Qt::Key_Backspace, QStringLiteral("\b")}},
+        {QStringLiteral("Space"), {Qt::Key_Space, QStringLiteral(" ")}},
+        {QStringLiteral("Left"), {Qt::Key_Left, {}}},
+        {QStringLiteral("Up"), {Qt::Key_Up, {}}},
+        {QStringLiteral("Right"), {Qt::Key_Right, {}}},
+        {QStringLiteral("Down"), {Qt::Key_Down, {}}},
+        {QStringLiteral("PageUp"), {Qt::Key_PageUp, {}}},
+        {QStringLiteral("PageDown"), {Qt::Key_PageDown, {}}},
+        {QStringLiteral("Home"), {Qt::Key_Home, {}}},
+        {QStringLiteral("End"), {Qt::Key_End, {}}},
+    };
+    if (named.contains(name))
+        return named.value(name);
+    if (name.size() != 1)
+        return std::nullopt;
+    const QChar c = name[0];
+    int key = c.toUpper().unicode();
+    if (c.unicode() > 0x7E)
+        key = Qt::Key_unknown;
+    return KeySpec{key, name};
+}
+
+// A cell as one field of a dump line: escapes keep a row on one line.
+QString dumpField(const QString& cell)
+{
+    QString out;
+    for (QChar c : cell) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+void ScriptRunner::moveTo(QPoint pos)
+{
+    session_.pointer = pos;
+    sendMouse(window_.surface(), QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
+}
+
+void ScriptRunner::sendKey(QWidget* target, const QString& name)
+{
+    const std::optional<KeySpec> key = keyByName(name);
+    if (!key) {
+        fail(QStringLiteral("unknown key '%1'").arg(name));
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, key->key, Qt::NoModifier, key->text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key->key, Qt::NoModifier, key->text);
+    QApplication::sendEvent(target, &release);
+}
+
+void ScriptRunner::addPointerCommands()
+{
+    commands_.insert(QStringLiteral("move"), [this](const QStringList& args) {
+        if (!needArgs(args, 2, 2))
+            return;
+        const auto x = number(args[0]);
+        const auto y = x ? number(args[1]) : std::nullopt;
+        if (y)
+            moveTo(QPoint(*x, *y));
+    });
+    commands_.insert(QStringLiteral("click"), [this](const QStringList& args) {
+        if (!needArgs(args, 2, 3))
+            return;
+        const auto x = number(args[0]);
+        const auto y = x ? number(args[1]) : std::nullopt;
+        if (!y)
+            return;
+        static const QHash<QString, Qt::MouseButton> buttons = {
+            {QStringLiteral("left"), Qt::LeftButton},
+            {QStringLiteral("middle"), Qt::MiddleButton},
+            {QStringLiteral("right"), Qt::RightButton}};
+        const QString name = args.size() > 2 ? args[2] : QStringLiteral("left");
+        if (!buttons.contains(name)) {
+            fail(QStringLiteral("unknown button '%1'").arg(name));
+            return;
+        }
+        const QPoint pos(*x, *y);
+        if (session_.pointer != pos)
+            moveTo(pos);
+        const Qt::MouseButton button = buttons.value(name);
+        sendMouse(window_.surface(), QEvent::MouseButtonPress, pos, button, button);
+        sendMouse(window_.surface(), QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
+    });
+    commands_.insert(QStringLiteral("wheel"), [this](const QStringList& args) {
+        if (!needArgs(args, 1, 1))
+            return;
+        const auto notches = number(args[0]);
+        if (!notches)
+            return;
+        QWidget* surface = window_.surface();
+        const QPoint pos = session_.pointer.value_or(surface->rect().center());
+        QWheelEvent event(QPointF(pos), QPointF(surface->mapToGlobal(pos)), QPoint(),
+                          QPoint(0, *notches * kWheelNotch), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(surface, &event);
+    });
+    commands_.insert(QStringLiteral("key"), [this](const QStringList& args) {
+        if (!needArgs(args, 1, 1))
+            return;
+        QWidget* target = window_.focusWidget();
+        sendKey(target ? target : window_.surface(), args[0]);
+    });
+}
+
+void ScriptRunner::addControlCommands()
+{
+    commands_.insert(QStringLiteral("focus"), [this](const QStringList& args) {
+        if (!needArgs(args, 1, 1))
+            return;
+        if (QWidget* widget = control(args[0]))
+            widget->setFocus(Qt::OtherFocusReason);
+    });
+    commands_.insert(QStringLiteral("type"), [this](const QStringList& args) {
+        if (!needArgs(args, 2, 2))
+            return;
+        auto* edit = qobject_cast<QLineEdit*>(control(args[0]));
+        if (session_.error())
+            return;
+        if (!edit || !edit->isEnabled()) {
+            fail(QStringLiteral("'%1' is not an enabled edit box").arg(args[0]));
+            return;
+        }
+        // Replaces the text as typing over a selection does, so the box's
+        // change handling and length limit apply.
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        edit->insert(args[1]);
+    });
+    commands_.insert(QStringLiteral("check"), [this](const QStringList& args) {
+        if (!needArgs(args, 2, 2))
+            return;
+        if (args[1] != QStringLiteral("on") && args[1] != QStringLiteral("off")) {
+            fail(QStringLiteral("check takes on or off"));
+            return;
+        }
+        const bool want = args[1] == QStringLiteral("on");
+        const MenuItem* item = MenuTable::instance().findItem(args[0]);
+        if (item && (item->flags & kMenuCheckable)) {
+            if (window_.editor().menuChecked(item->component) != want)
+                menu(item->component);
+            return;
+        }
+        auto* box = qobject_cast<QAbstractButton*>(control(args[0]));
+        if (session_.error())
+            return;
+        if (!box || !box->isCheckable() || !box->isEnabled()) {
+            fail(QStringLiteral("'%1' is not an enabled check box or radio button").arg(args[0]));
+            return;
+        }
+        if (box->isChecked() != want)
+            box->click();
+        if (box->isChecked() != want)
+            fail(QStringLiteral("'%1' cannot be set %2 by a click").arg(args[0], args[1]));
+    });
+    commands_.insert(QStringLiteral("press"), [this](const QStringList& args) {
+        if (!needArgs(args, 1, 1))
+            return;
+        QWidget* widget = control(args[0]);
+        if (!widget)
+            return;
+        if (!widget->isEnabled()) {
+            fail(QStringLiteral("'%1' is disabled").arg(args[0]));
+            return;
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->click();
+            return;
+        }
+        const QPoint centre = widget->rect().center();
+        sendMouse(widget, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    });
+}
+
+void ScriptRunner::gridMouse(int row, bool doubleClick)
+{
+    QTableView* grid = window_.grid();
+    const QModelIndex index = grid->model()->index(row - 1, 0);
+    grid->scrollTo(index);
+    const QPoint pos = grid->visualRect(index).center();
+    QWidget* viewport = grid->viewport();
+    sendMouse(viewport, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    if (doubleClick) {
+        sendMouse(viewport, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(viewport, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    }
+}
+
+void ScriptRunner::addGridCommands()
+{
+    commands_.insert(QStringLiteral("grid"), [this](const QStringList& args) {
+        if (args.isEmpty()) {
+            fail(QStringLiteral("grid needs click, dblclick, select or key"));
+            return;
+        }
+        QTableView* grid = window_.grid();
+        const int rows = grid->model()->rowCount();
+        auto row = [&](const QString& text) -> std::optional<int> {
+            const auto value = number(text);
+            if (value && (*value < 1 || *value > rows)) {
+                fail(QStringLiteral("row %1 is outside the table (1 to %2)").arg(*value).arg(rows));
+                return std::nullopt;
+            }
+            return value;
+        };
+        const QString& what = args[0];
+        if (what == QStringLiteral("click") || what == QStringLiteral("dblclick")) {
+            if (!needArgs(args, 2, 2))
+                return;
+            if (const auto r = row(args[1]))
+                gridMouse(*r, what == QStringLiteral("dblclick"));
+        } else if (what == QStringLiteral("select")) {
+            if (!needArgs(args, 3, 3))
+                return;
+            const auto first = row(args[1]);
+            const auto last = first ? row(args[2]) : std::nullopt;
+            if (!last)
+                return;
+            QAbstractItemModel* model = grid->model();
+            const QItemSelection range(model->index(*first - 1, 0),
+                                       model->index(*last - 1, model->columnCount() - 1));
+            grid->selectionModel()->select(range, QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
+            grid->selectionModel()->setCurrentIndex(model->index(*last - 1, 0),
+                                                    QItemSelectionModel::NoUpdate);
+        } else if (what == QStringLiteral("key")) {
+            if (needArgs(args, 2, 2))
+                sendKey(grid, args[1]);
+        } else {
+            fail(QStringLiteral("unknown grid action '%1'").arg(what));
+        }
+    });
+}
+
+void ScriptRunner::addReportCommands()
+{
+    commands_.insert(QStringLiteral("dump"), [this](const QStringList& args) {
+        if (!needArgs(args, 0, 0))
+            return;
+        const ObjectTable& table = window_.editor().doc.table;
+        session_.print(QStringLiteral("rows: %1").arg(table.rows()));
+        for (int r = 1; r < table.rows(); ++r) {
+            if (!table.inUse(r))
+                continue;
+            QString line = QStringLiteral("row %1:").arg(r);
+            for (int c = 1; c < kTableColumns; ++c)
+                line += QLatin1Char('\t') + dumpField(table.cell(c, r));
+            session_.print(line);
+        }
+    });
+    commands_.insert(QStringLiteral("status"), [this](const QStringList& args) {
+        if (!needArgs(args, 0, 0))
+            return;
+        QStringList panels;
+        for (int i = 0; i < MainWindow::kStatusPanels; ++i)
+            panels << window_.port().status(i);
+        session_.print(QStringLiteral("status: ") + panels.join(QStringLiteral(" | ")));
+    });
+    commands_.insert(QStringLiteral("mode"), [this](const QStringList& args) {
+        if (!needArgs(args, 0, 0))
+            return;
+        const ToolState& tool = window_.editor().tool;
+        session_.print(QStringLiteral("mode: %1 clicks: %2")
+                           .arg(tool.mode)
+                           .arg(tool.construction.clicks()));
+    });
+    commands_.insert(QStringLiteral("cursor"), [this](const QStringList& args) {
+        if (!needArgs(args, 0, 0))
+            return;
+        static const QHash<SurfaceCursor, QString> names = {
+            {SurfaceCursor::Cursor1, QStringLiteral("1")},
+            {SurfaceCursor::Cursor2, QStringLiteral("2")},
+            {SurfaceCursor::Arrow, QStringLiteral("arrow")}};
+        session_.print(QStringLiteral("cursor: ") + names.value(window_.port().surfaceCursor()));
+    });
+    commands_.insert(QStringLiteral("pixel"), [this](const QStringList& args) {
+        if (!needArgs(args, 2, 2))
+            return;
+        const auto x = number(args[0]);
+        const auto y = x ? number(args[1]) : std::nullopt;
+        if (!y)
+            return;
+        const std::optional<Colour> colour = window_.editor().renderer.GetBitmapPixel(*x, *y);
+        if (!colour) {
+            fail(QStringLiteral("pixel %1 %2 is outside the bitmap").arg(*x).arg(*y));
+            return;
+        }
+        session_.print(QStringLiteral("pixel %1 %2 %3").arg(*x).arg(*y).arg(colourHex(*colour)));
+    });
+    commands_.insert(QStringLiteral("export"), [this](const QStringList& args) {
+        if (needArgs(args, 1, 1))
+            exportBitmap(args[0]);
+    });
+}
+
+void ScriptRunner::exportBitmap(const QString& path)
+{
+    const QImage& bitmap = window_.editor().renderer.bitmap();
+    const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
+    QByteArray bytes;
+    if (suffix == QStringLiteral("png")) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        bitmap.save(&buffer, "PNG");
+    } else if (suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg")) {
+        QString error;
+        const std::optional<QByteArray> jpeg = encodeJpeg(bitmap, &error);
+        if (!jpeg) {
+            fail(QStringLiteral("cannot encode %1: %2").arg(path, error));
+            return;
+        }
+        bytes = *jpeg;
+    } else {
+        fail(QStringLiteral("export writes .png or .jpg files, not '%1'").arg(path));
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+}
+
+} // namespace kel

@@ -1,0 +1,134 @@
+#include "app/ScriptUiPort.h"
+
+#include "app/MainWindow.h"
+#include "interaction/MenuTable.h"
+#include "windows/AboutWindow.h"
+
+#include <QDir>
+
+namespace kel {
+
+ScriptUiPort::ScriptUiPort(MainWindow& window, ScriptSession& session)
+    : WidgetUiPort(window), session_(session)
+{
+}
+
+void ScriptUiPort::message(const QString& text)
+{
+    session_.print(QStringLiteral("message: ") + printableText(text));
+}
+
+bool ScriptUiPort::askYesNo(const QString& text)
+{
+    const auto answer = session_.take({AnswerKind::Yes, AnswerKind::No},
+                                      QStringLiteral("question: ") + printableText(text));
+    return answer && answer->kind == AnswerKind::Yes;
+}
+
+QString ScriptUiPort::inputBox(const QString& caption, const QString& prompt,
+                               const QString& defaultText)
+{
+    const auto answer =
+        session_.take({AnswerKind::Text, AnswerKind::Cancel},
+                      QStringLiteral("input: ") + printableText(caption) + QStringLiteral(" | ") +
+                          printableText(prompt));
+    // Cancel gives the default text, as the real box does.
+    return answer && answer->kind == AnswerKind::Text ? answer->text : defaultText;
+}
+
+std::optional<QString> ScriptUiPort::fileDialog(const QString& kind)
+{
+    const auto answer = session_.take({AnswerKind::File, AnswerKind::Cancel},
+                                      QStringLiteral("dialog: ") + kind);
+    if (!answer || answer->kind == AnswerKind::Cancel)
+        return std::nullopt;
+    return answer->text;
+}
+
+std::optional<QString> ScriptUiPort::openFileDialog(const FileDialogRequest&)
+{
+    return fileDialog(QStringLiteral("open"));
+}
+
+std::optional<QString> ScriptUiPort::saveFileDialog(const FileDialogRequest&)
+{
+    return fileDialog(QStringLiteral("save"));
+}
+
+std::optional<Colour> ScriptUiPort::colourDialog(Colour)
+{
+    const auto answer = session_.take({AnswerKind::Colour, AnswerKind::Cancel},
+                                      QStringLiteral("dialog: colour"));
+    if (!answer || answer->kind == AnswerKind::Cancel)
+        return std::nullopt;
+    return answer->colour;
+}
+
+std::optional<FontChoice> ScriptUiPort::fontDialog(const FontChoice&)
+{
+    const auto answer =
+        session_.take({AnswerKind::Font, AnswerKind::Cancel}, QStringLiteral("dialog: font"));
+    if (!answer || answer->kind == AnswerKind::Cancel)
+        return std::nullopt;
+    return answer->font;
+}
+
+std::optional<QString> ScriptUiPort::printDialog()
+{
+    const auto answer =
+        session_.take({AnswerKind::Print, AnswerKind::Cancel}, QStringLiteral("dialog: print"));
+    if (!answer || answer->kind == AnswerKind::Cancel)
+        return std::nullopt;
+    return answer->text;
+}
+
+std::optional<QString> ScriptUiPort::popupMenu(const QString& menuName, QPoint)
+{
+    const auto answer = session_.take({AnswerKind::Popup, AnswerKind::Cancel},
+                                      QStringLiteral("popup: ") + menuName);
+    if (!answer || answer->kind == AnswerKind::Cancel)
+        return std::nullopt;
+    for (const MenuItem* item : MenuTable::instance().itemsOf(menuName)) {
+        if (item->caption == answer->text || displayCaption(item->caption) == answer->text)
+            return item->component;
+    }
+    session_.fail(QStringLiteral("popup %1 has no item \"%2\"").arg(menuName, answer->text));
+    return std::nullopt;
+}
+
+void ScriptUiPort::showAboutWindow(int pictureSelector)
+{
+    // Shown without waiting: a script has nobody to close it.
+    AboutWindow* about = window().aboutWindow();
+    about->setPictureSelector(pictureSelector);
+    about->show();
+    session_.print(QStringLiteral("window: About"));
+    about->hide();
+}
+
+QPoint ScriptUiPort::pointerPos() const
+{
+    return session_.pointer.value_or(QPoint(-1, -1));
+}
+
+void ScriptUiPort::warpPointer(QPoint surfacePos)
+{
+    session_.pointer = surfacePos;
+}
+
+void ScriptUiPort::closeMainWindow()
+{
+    session_.print(QStringLiteral("exit"));
+    session_.setExited();
+    WidgetUiPort::closeMainWindow();
+}
+
+bool ScriptUiPort::shellOpen(const QString& path)
+{
+    // Relative to the working folder, so transcripts do not depend on where
+    // the script ran.
+    session_.print(QStringLiteral("shell: open ") + QDir::current().relativeFilePath(path));
+    return true;
+}
+
+} // namespace kel

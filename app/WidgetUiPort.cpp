@@ -1,0 +1,303 @@
+#include "app/WidgetUiPort.h"
+
+#include "app/Cursors.h"
+#include "app/DrawingSurface.h"
+#include "app/MainWindow.h"
+#include "app/MenuBuilder.h"
+#include "app/PageControl.h"
+#include "windows/AboutWindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTableView>
+#include <QUrl>
+
+namespace kel {
+
+namespace {
+
+// Texts of the core use "\r\n" for a line break; Qt's boxes want "\n".
+QString plainLines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+WidgetUiPort::WidgetUiPort(MainWindow& window) : window_(window) {}
+
+void WidgetUiPort::setStatus(int panel, const QString& text)
+{
+    if (QLabel* label = window_.statusPanel(panel))
+        label->setText(text);
+}
+
+QString WidgetUiPort::status(int panel) const
+{
+    const QLabel* label = window_.statusPanel(panel);
+    return label ? label->text() : QString();
+}
+
+void WidgetUiPort::setGridCurrentRow(int row)
+{
+    QTableView* grid = window_.grid();
+    if (!grid->model() || row < 1 || row > grid->model()->rowCount())
+        return;
+    // A current row set from code emits no clicked(), so it never counts as
+    // a user's click on the grid.
+    const QModelIndex index = grid->model()->index(row - 1, 0);
+    grid->setCurrentIndex(index);
+    grid->scrollTo(index);
+}
+
+int WidgetUiPort::gridCurrentRow() const
+{
+    const QModelIndex index = window_.grid()->currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void WidgetUiPort::repaintGrid()
+{
+    window_.grid()->viewport()->update();
+}
+
+void WidgetUiPort::setGridEnabled(bool enabled)
+{
+    window_.grid()->setEnabled(enabled);
+}
+
+bool WidgetUiPort::gridEnabled() const
+{
+    return window_.grid()->isEnabled();
+}
+
+void WidgetUiPort::showPage(int index)
+{
+    window_.pages()->showPage(index);
+}
+
+int WidgetUiPort::currentPage() const
+{
+    return window_.pages()->currentIndex();
+}
+
+void WidgetUiPort::setTabVisible(int index, bool visible)
+{
+    window_.pages()->setTabShown(index, visible);
+}
+
+QWidget* WidgetUiPort::findControl(const QString& name) const
+{
+    return window_.findChild<QWidget*>(name);
+}
+
+void WidgetUiPort::setControlText(const QString& name, const QString& text)
+{
+    QWidget* control = findControl(name);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+}
+
+QString WidgetUiPort::controlText(const QString& name) const
+{
+    QWidget* control = findControl(name);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    return {};
+}
+
+void WidgetUiPort::setControlEnabled(const QString& name, bool enabled)
+{
+    if (QWidget* control = findControl(name))
+        control->setEnabled(enabled);
+}
+
+void WidgetUiPort::setControlVisible(const QString& name, bool visible)
+{
+    if (QWidget* control = findControl(name))
+        control->setVisible(visible);
+}
+
+void WidgetUiPort::message(const QString& text)
+{
+    QMessageBox::information(&window_, window_.windowTitle(), plainLines(text));
+}
+
+bool WidgetUiPort::askYesNo(const QString& text)
+{
+    return QMessageBox::question(&window_, window_.windowTitle(), plainLines(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString WidgetUiPort::inputBox(const QString& caption, const QString& prompt,
+                               const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(&window_, caption, plainLines(prompt),
+                                               QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : defaultText;
+}
+
+std::optional<QString> WidgetUiPort::openFileDialog(const FileDialogRequest& request)
+{
+    const QString name =
+        QFileDialog::getOpenFileName(&window_, request.title, request.defaultName, request.filter);
+    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+}
+
+std::optional<QString> WidgetUiPort::saveFileDialog(const FileDialogRequest& request)
+{
+    const QString name =
+        QFileDialog::getSaveFileName(&window_, request.title, request.defaultName, request.filter);
+    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+}
+
+std::optional<Colour> WidgetUiPort::colourDialog(Colour initial)
+{
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(toQRgb(initial)), &window_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return fromQRgb(chosen.rgb());
+}
+
+std::optional<FontChoice> WidgetUiPort::fontDialog(const FontChoice& initial)
+{
+    QFont start(initial.family, initial.size);
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, start, &window_);
+    if (!ok)
+        return std::nullopt;
+    // Qt's font dialog has no colour: a colour step follows it.
+    const std::optional<Colour> colour = colourDialog(initial.colour);
+    if (!colour)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSize(), font.bold(), font.italic(), *colour};
+}
+
+std::optional<QString> WidgetUiPort::printDialog()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, &window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+}
+
+std::optional<QString> WidgetUiPort::popupMenu(const QString& menuName, QPoint surfacePos)
+{
+    std::unique_ptr<QMenu> menu(buildPopupMenu(&window_, menuName, nullptr));
+    if (!menu)
+        return std::nullopt;
+    return execPopup(menu.get(), window_.surface()->mapToGlobal(surfacePos));
+}
+
+void WidgetUiPort::showAboutWindow(int pictureSelector)
+{
+    AboutWindow* about = window_.aboutWindow();
+    about->setPictureSelector(pictureSelector);
+    about->exec();
+}
+
+QString WidgetUiPort::clipboardText() const
+{
+    return QApplication::clipboard()->text();
+}
+
+void WidgetUiPort::setClipboardText(const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+QImage WidgetUiPort::clipboardImage() const
+{
+    return QApplication::clipboard()->image();
+}
+
+void WidgetUiPort::setClipboardImage(const QImage& image)
+{
+    QApplication::clipboard()->setImage(image);
+}
+
+QPoint WidgetUiPort::pointerPos() const
+{
+    return window_.surface()->mapFromGlobal(QCursor::pos());
+}
+
+void WidgetUiPort::warpPointer(QPoint surfacePos)
+{
+    // Does nothing on Wayland; the core runs its pipeline at the new place
+    // itself, so only the visible pointer stays behind there.
+    QCursor::setPos(window_.surface()->mapToGlobal(surfacePos));
+}
+
+void WidgetUiPort::setSurfaceCursor(SurfaceCursor cursor)
+{
+    cursor_ = cursor;
+    switch (cursor) {
+    case SurfaceCursor::Cursor1:
+        if (!cursor1_)
+            cursor1_ = loadCursor1();
+        window_.surface()->setCursor(*cursor1_);
+        break;
+    case SurfaceCursor::Cursor2:
+        if (!cursor2_)
+            cursor2_ = loadCursor2();
+        window_.surface()->setCursor(*cursor2_);
+        break;
+    case SurfaceCursor::Arrow:
+        window_.surface()->setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
+void WidgetUiPort::repaintSurface()
+{
+    window_.surface()->update();
+}
+
+QSize WidgetUiPort::surfaceSize() const
+{
+    return window_.surface()->size();
+}
+
+void WidgetUiPort::setMenuItemChecked(const QString& component, bool checked)
+{
+    if (QAction* action = window_.menus().actions.value(component))
+        action->setChecked(checked);
+}
+
+void WidgetUiPort::closeMainWindow()
+{
+    window_.close();
+}
+
+bool WidgetUiPort::shellOpen(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace kel

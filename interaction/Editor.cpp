@@ -1,0 +1,183 @@
+#include "interaction/Editor.h"
+
+#include "interaction/FileCommands.h"
+#include "interaction/FrameCommands.h"
+#include "interaction/MenuTable.h"
+
+namespace kel {
+
+namespace {
+constexpr int kGapInMiddleMode = 93;
+constexpr int kTagSingleObjectMode = 54;
+constexpr int kValuePage = 6;
+constexpr int kValueCaptionLength = 10;
+} // namespace
+
+QString colourHex(Colour colour)
+{
+    return QStringLiteral("%1").arg(colour & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+Editor::Editor(UiPort& ui) : doc(ui), renderer(doc.table, doc.current, ui)
+{
+    for (const MenuItem& item : MenuTable::instance().items()) {
+        if (item.flags & kMenuCheckable)
+            checked_.insert(item.component, (item.flags & kMenuChecked) != 0);
+    }
+    renderer.setGridDots(menuChecked(QStringLiteral("mnuGridDots1")));
+    registerFrameCommands(commands);
+    registerFileCommands(commands);
+}
+
+void Editor::start()
+{
+    doc.current.penWidth = doc.panel.penWidth.value;
+    ui().showPage(0);
+    ui().setTabVisible(2, false);
+    ui().setTabVisible(3, false);
+    renderer.createBitmap(ui().surfaceSize());
+    setSurfaceCursor(SurfaceCursor::Cursor1);
+}
+
+void Editor::surfaceResized(QSize size)
+{
+    if (renderer.bitmap().size() == size)
+        return;
+    renderer.createBitmap(size);
+    RedrawAll();
+}
+
+void Editor::runMenuItem(const QString& component)
+{
+    const MenuItem* item = MenuTable::instance().findItem(component);
+    if (!item || (item->flags & kMenuNoAction))
+        return;
+    commands.run(component, *this);
+}
+
+void Editor::topMenuAboutToShow(const QString& menuComponent)
+{
+    const MenuDef* menu = MenuTable::instance().findMenu(menuComponent);
+    if (menu && menu->cancelsTool && !tool.idle())
+        CancelTool();
+}
+
+bool Editor::menuChecked(const QString& component) const
+{
+    return checked_.value(component, false);
+}
+
+void Editor::setMenuChecked(const QString& component, bool checked)
+{
+    if (!checked_.contains(component))
+        return;
+    checked_.insert(component, checked);
+    ui().setMenuItemChecked(component, checked);
+}
+
+void Editor::CancelTool()
+{
+    ObjectTable& table = doc.table;
+    if (tool.mode == kGapInMiddleMode)
+        table.setCell(kStateColumn, tool.construction.slot[ConstructionState::kSize],
+                      QStringLiteral("Y"));
+    {
+        ObjectTable::BulkUpdate bulk(table);
+        for (int r = 1; r < table.rows(); ++r) {
+            if (table.tagged(r))
+                table.setCell(kTagColumn, r, QString());
+        }
+    }
+    bool ok = false;
+    const int width = doc.panel.penWidth.text.toInt(&ok);
+    doc.current.penWidth = ok ? width : 1;
+    tool.construction.clicks() = 0;
+    tool.vertices.clear();
+    ui().setGridEnabled(true);
+    tool.previousKey = 0;
+    tool.mode = 0;
+    doc.current.penColour = doc.panel.penSwatch;
+    RedrawAll();
+    ui().setControlVisible(QStringLiteral("btnmodcircle"), false);
+    ui().showPage(0);
+    ui().setControlEnabled(QStringLiteral("lbDone"), false);
+    tool.ignoreZeroDistanceEnds = 0;
+    ui().setStatus(3, QString());
+    ui().setStatus(4, QString());
+}
+
+void Editor::ShowValuePage(const QString& label1, const QString& label2, const QString& label3)
+{
+    ui().setControlText(QStringLiteral("Label26"), label1.left(kValueCaptionLength));
+    ui().setControlText(QStringLiteral("Label27"), label2.left(kValueCaptionLength));
+    ui().setControlText(QStringLiteral("Label28"), label3.left(kValueCaptionLength));
+    ui().showPage(kValuePage);
+    ui().setControlEnabled(QStringLiteral("lbDone"), true);
+}
+
+void Editor::pointerMoved(QPoint pos)
+{
+    tool.mouse = pos;
+    ui().setStatus(0, QStringLiteral("X=%1 Y=%2").arg(pos.x()).arg(pos.y()));
+    const std::optional<Colour> pixel = renderer.GetBitmapPixel(pos.x(), pos.y());
+    ui().setStatus(1, pixel ? colourHex(*pixel) : QString());
+}
+
+void Editor::pointerDown(Qt::MouseButton button, QPoint pos)
+{
+    // The right button has no function on the drawing surface.
+    if (tool.idle() || button == Qt::RightButton)
+        return;
+    tool.mouse = pos;
+}
+
+void Editor::gdClick()
+{
+    const int row = ui().gridCurrentRow();
+    if (doc.table.inUse(row)) {
+        if (tool.mode != 0 && tool.mode != kTagSingleObjectMode)
+            CancelTool();
+    } else {
+        ui().setGridCurrentRow(1);
+    }
+}
+
+void Editor::gdDblClick()
+{
+    const int row = ui().gridCurrentRow();
+    if (!doc.table.inUse(row))
+        return;
+    doc.table.setCell(kTagColumn, row, doc.table.tagged(row) ? QString() : kTagMark);
+    ui().repaintGrid();
+}
+
+void Editor::gdMouseDown()
+{
+    if (!tool.idle())
+        CancelTool();
+}
+
+void Editor::gdKeyPress(char key)
+{
+    if (key == 27) {
+        CancelTool();
+        renderer.PresentBitmap();
+        return;
+    }
+    if (key != ' ')
+        return;
+    const int row = ui().gridCurrentRow();
+    if (!doc.table.inUse(row))
+        return;
+    const bool hidden = doc.table.cell(kStateColumn, row) == QStringLiteral("N");
+    doc.table.setCell(kStateColumn, row, hidden ? QStringLiteral("Y") : QStringLiteral("N"));
+    RedrawAll();
+}
+
+void Editor::setSurfaceCursor(SurfaceCursor cursor)
+{
+    cursor_ = cursor;
+    ui().setSurfaceCursor(cursor);
+}
+
+} // namespace kel

@@ -1,0 +1,19 @@
+#pragma once
+// The commands of the window frame: New Drawing, Exit, Refresh, Grid Dots,
+// Change Cursor, About and Info.
+
+namespace kel {
+
+class CommandRegistry;
+class Editor;
+
+void registerFrameCommands(CommandRegistry& commands);
+
+void newDrawing(Editor& editor);
+void refresh(Editor& editor);
+void toggleGridDots(Editor& editor);
+void changeCursor(Editor& editor);
+void showAbout(Editor& editor);
+void showInfo(Editor& editor);
+
+} // namespace kel

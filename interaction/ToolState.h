@@ -1,0 +1,27 @@
+#pragma once
+// The interaction state of the one main window: the tool mode and its
+// companions. Tool mode 0 is idle; 1..138 are the tools.
+
+#include "figures/ConstructionState.h"
+
+#include <QPoint>
+
+#include <cstdint>
+#include <vector>
+
+namespace kel {
+
+struct ToolState {
+    std::uint8_t mode = 0;
+    ConstructionState construction;
+    std::vector<QPoint> vertices; // collected by the open-ended tools
+    QPoint mouse;                 // last pointer position seen by the move pipeline
+    int pickedRow = -1;
+    char previousKey = 0;
+    // Makes NearestKeyPoint ignore line ends at distance 0 while set.
+    int ignoreZeroDistanceEnds = 0;
+
+    bool idle() const { return mode == 0; }
+};
+
+} // namespace kel

@@ -1,0 +1,11 @@
+#pragma once
+// Lets GoogleTest print QString values as text in failure messages.
+
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,411 @@
+#include "render/JpegCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace kel {
+namespace {
+
+// A picture full of hard colour edges: saturated stripes one to four pixels
+// wide, a diagonal and a black-and-white checker block.
+QImage edgePicture(int width = 64, int height = 48)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    const QRgb colours[] = {qRgb(255, 0, 0),    qRgb(0, 255, 0),   qRgb(0, 0, 255),
+                            qRgb(255, 255, 0),  qRgb(255, 0, 255), qRgb(0, 0, 0),
+                            qRgb(255, 255, 255)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int stripe = x / (1 + (y / 12) % 4);
+            QRgb colour = colours[stripe % 7];
+            if (x > y + 20)
+                colour = qRgb(0, 128, 255);
+            if (x < 16 && y >= 32)
+                colour = ((x / 2 + y / 2) % 2) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+            image.setPixel(x, y, colour);
+        }
+    }
+    return image;
+}
+
+int maxChannelDifference(const QImage& a, const QImage& b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return worst;
+}
+
+bool allOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 255)
+                return false;
+    return true;
+}
+
+// Offset of the frame header (SOF0..SOF2 marker) in a JPEG stream, or -1.
+qsizetype frameHeaderOffset(const QByteArray& jpeg)
+{
+    qsizetype pos = 2; // after SOI
+    while (pos + 4 <= jpeg.size()) {
+        if (uchar(jpeg[pos]) != 0xFF)
+            return -1;
+        const uchar marker = uchar(jpeg[pos + 1]);
+        if (marker >= 0xC0 && marker <= 0xC2)
+            return pos;
+        const int length = (uchar(jpeg[pos + 2]) << 8) | uchar(jpeg[pos + 3]);
+        pos += 2 + length;
+    }
+    return -1;
+}
+
+// Encodes raw samples with libjpeg directly, for the colour spaces the
+// codec's own encoder never writes (grayscale, CMYK, progressive).
+struct HelperError {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void helperErrorExit(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<HelperError*>(cinfo->err)->jump, 1);
+}
+
+struct RawPicture {
+    const unsigned char* samples;
+    int width;
+    int height;
+    int components;
+    J_COLOR_SPACE inSpace;
+    J_COLOR_SPACE fileSpace;
+    bool progressive;
+    unsigned char* out;
+    unsigned long outSize;
+    jpeg_compress_struct cinfo;
+    HelperError err;
+};
+
+bool compressRaw(RawPicture* pic)
+{
+    pic->cinfo.err = jpeg_std_error(&pic->err.pub);
+    pic->err.pub.error_exit = helperErrorExit;
+    if (setjmp(pic->err.jump))
+        return false;
+    jpeg_create_compress(&pic->cinfo);
+    jpeg_mem_dest(&pic->cinfo, &pic->out, &pic->outSize);
+    pic->cinfo.image_width = JDIMENSION(pic->width);
+    pic->cinfo.image_height = JDIMENSION(pic->height);
+    pic->cinfo.input_components = pic->components;
+    pic->cinfo.in_color_space = pic->inSpace;
+    jpeg_set_defaults(&pic->cinfo);
+    jpeg_set_colorspace(&pic->cinfo, pic->fileSpace);
+    jpeg_set_quality(&pic->cinfo, 100, TRUE);
+    for (int i = 0; i < pic->cinfo.num_components; ++i) {
+        pic->cinfo.comp_info[i].h_samp_factor = 1;
+        pic->cinfo.comp_info[i].v_samp_factor = 1;
+    }
+    if (pic->progressive)
+        jpeg_simple_progression(&pic->cinfo);
+    jpeg_start_compress(&pic->cinfo, TRUE);
+    while (pic->cinfo.next_scanline < pic->cinfo.image_height) {
+        JSAMPROW row = const_cast<unsigned char*>(pic->samples) +
+                       size_t(pic->cinfo.next_scanline) * size_t(pic->width * pic->components);
+        jpeg_write_scanlines(&pic->cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&pic->cinfo);
+    return true;
+}
+
+QByteArray rawJpeg(const std::vector<unsigned char>& samples, int width, int height, int components,
+                   J_COLOR_SPACE inSpace, J_COLOR_SPACE fileSpace, bool progressive = false)
+{
+    RawPicture pic{};
+    pic.samples = samples.data();
+    pic.width = width;
+    pic.height = height;
+    pic.components = components;
+    pic.inSpace = inSpace;
+    pic.fileSpace = fileSpace;
+    pic.progressive = progressive;
+    QByteArray bytes;
+    if (compressRaw(&pic))
+        bytes = QByteArray(reinterpret_cast<const char*>(pic.out), qsizetype(pic.outSize));
+    std::free(pic.out);
+    jpeg_destroy_compress(&pic.cinfo);
+    return bytes;
+}
+
+QByteArray encodedEdgePicture()
+{
+    QString error;
+    const std::optional<QByteArray> jpeg = encodeJpeg(edgePicture(), &error);
+    EXPECT_TRUE(jpeg.has_value()) << error.toStdString();
+    return jpeg.value_or(QByteArray());
+}
+
+// A decode must either fail cleanly or give a complete picture.
+void expectConsistent(const JpegResult& result)
+{
+    if (result.image.isNull()) {
+        EXPECT_FALSE(result.error.isEmpty());
+    } else {
+        EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+        EXPECT_EQ(result.image.format(), QImage::Format_RGB32);
+    }
+}
+
+TEST(JpegCodec, RoundTripKeepsColourEdges)
+{
+    const QImage original = edgePicture();
+    QString error = QStringLiteral("stale");
+    const std::optional<QByteArray> jpeg = encodeJpeg(original, &error);
+    ASSERT_TRUE(jpeg.has_value());
+    EXPECT_TRUE(error.isEmpty());
+    ASSERT_GT(jpeg->size(), 4);
+    EXPECT_EQ(uchar(jpeg->at(0)), 0xFF);
+    EXPECT_EQ(uchar(jpeg->at(1)), 0xD8);
+
+    const JpegResult decoded = decodeJpeg(*jpeg);
+    ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+    EXPECT_TRUE(decoded.error.isEmpty());
+    EXPECT_EQ(decoded.image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(decoded.image.size(), original.size());
+    EXPECT_TRUE(allOpaque(decoded.image));
+    // With 4:2:0 chroma the stripes would lose up to about 100 levels.
+    EXPECT_LE(maxChannelDifference(original, decoded.image), 6);
+}
+
+TEST(JpegCodec, EncoderWritesBaselineWithoutSubsampling)
+{
+    const QByteArray jpeg = encodedEdgePicture();
+    const qsizetype sof = frameHeaderOffset(jpeg);
+    ASSERT_GE(sof, 0);
+    ASSERT_LT(sof + 19, jpeg.size());
+    EXPECT_EQ(uchar(jpeg[sof + 1]), 0xC0);                             // baseline
+    EXPECT_EQ((uchar(jpeg[sof + 5]) << 8) | uchar(jpeg[sof + 6]), 48); // height
+    EXPECT_EQ((uchar(jpeg[sof + 7]) << 8) | uchar(jpeg[sof + 8]), 64); // width
+    ASSERT_EQ(uchar(jpeg[sof + 9]), 3);                                // Y, Cb, Cr
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(uchar(jpeg[sof + 11 + 3 * c]), 0x11) << "component " << c;
+}
+
+TEST(JpegCodec, EncoderConvertsOtherFormats)
+{
+    const QImage original = edgePicture(40, 24);
+    const QImage argb = original.convertToFormat(QImage::Format_ARGB32);
+    const std::optional<QByteArray> fromArgb = encodeJpeg(argb);
+    ASSERT_TRUE(fromArgb.has_value());
+    const JpegResult decoded = decodeJpeg(*fromArgb);
+    ASSERT_FALSE(decoded.image.isNull());
+    EXPECT_LE(maxChannelDifference(original, decoded.image), 6);
+
+    QImage gray(30, 20, QImage::Format_Grayscale8);
+    gray.fill(Qt::black);
+    QPainter(&gray).fillRect(10, 0, 10, 20, Qt::white);
+    const std::optional<QByteArray> fromGray = encodeJpeg(gray);
+    ASSERT_TRUE(fromGray.has_value());
+    const JpegResult grayDecoded = decodeJpeg(*fromGray);
+    ASSERT_EQ(grayDecoded.image.size(), QSize(30, 20));
+    EXPECT_LE(qRed(grayDecoded.image.pixel(2, 5)), 4);
+    EXPECT_GE(qGreen(grayDecoded.image.pixel(15, 5)), 251);
+}
+
+TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
+{
+    QString error;
+    EXPECT_FALSE(encodeJpeg(QImage(), &error).has_value());
+    EXPECT_FALSE(error.isEmpty());
+
+    // JPEG sides stop at 65500 pixels; libjpeg's refusal must come back as a
+    // message, with the output buffer released (checked under ASan).
+    QImage wide(65501, 1, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    error.clear();
+    EXPECT_FALSE(encodeJpeg(wide, &error).has_value());
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(JpegCodec, LargerPictureGrowsTheOutputBuffer)
+{
+    // Noise does not compress, so the encoder's output buffer must grow
+    // several times past its first 4 KiB.
+    QImage noise(300, 200, QImage::Format_RGB32);
+    std::mt19937 rng(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb(int(rng() & 255), int(rng() & 255), int(rng() & 255)));
+    const std::optional<QByteArray> jpeg = encodeJpeg(noise);
+    ASSERT_TRUE(jpeg.has_value());
+    EXPECT_GT(jpeg->size(), 64 * 1024);
+    const JpegResult decoded = decodeJpeg(*jpeg);
+    ASSERT_EQ(decoded.image.size(), noise.size());
+    EXPECT_LE(maxChannelDifference(noise, decoded.image), 12);
+}
+
+TEST(JpegCodec, EmptyInputIsRefused)
+{
+    const JpegResult result = decodeJpeg(QByteArrayView());
+    EXPECT_TRUE(result.image.isNull());
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_FALSE(decodeJpeg(QByteArray("")).error.isEmpty());
+}
+
+TEST(JpegCodec, GarbageIsRefused)
+{
+    const JpegResult text = decodeJpeg(QByteArray("This is not a picture at all."));
+    EXPECT_TRUE(text.image.isNull());
+    EXPECT_FALSE(text.error.isEmpty());
+
+    // Starts like a JPEG, then nonsense.
+    QByteArray fake("\xFF\xD8", 2);
+    std::mt19937 rng(42);
+    for (int i = 0; i < 500; ++i)
+        fake.append(char(rng() & 255));
+    const JpegResult afterSoi = decodeJpeg(fake);
+    EXPECT_TRUE(afterSoi.image.isNull());
+    EXPECT_FALSE(afterSoi.error.isEmpty());
+}
+
+TEST(JpegCodec, TruncatedDataIsRefused)
+{
+    const QByteArray jpeg = encodedEdgePicture();
+    ASSERT_GT(jpeg.size(), 100);
+    // Cut inside the headers, inside the entropy-coded data and just before
+    // the end-of-image marker.
+    for (const qsizetype keep : {qsizetype(3), qsizetype(20), jpeg.size() / 3, jpeg.size() / 2,
+                                 jpeg.size() - 10, jpeg.size() - 2}) {
+        const JpegResult result = decodeJpeg(QByteArrayView(jpeg).first(keep));
+        EXPECT_TRUE(result.image.isNull()) << "kept " << keep << " bytes";
+        EXPECT_FALSE(result.error.isEmpty()) << "kept " << keep << " bytes";
+    }
+}
+
+TEST(JpegCodec, HugeHeaderIsRefusedBeforeAllocation)
+{
+    QByteArray jpeg = encodedEdgePicture();
+    const qsizetype sof = frameHeaderOffset(jpeg);
+    ASSERT_GE(sof, 0);
+    // 60000 x 60000 would need 14.4 GB of pixels; under ASan an attempt to
+    // allocate them aborts the test.
+    jpeg[sof + 5] = char(0xEA);
+    jpeg[sof + 6] = char(0x60);
+    jpeg[sof + 7] = char(0xEA);
+    jpeg[sof + 8] = char(0x60);
+    const JpegResult result = decodeJpeg(jpeg);
+    EXPECT_TRUE(result.image.isNull());
+    EXPECT_TRUE(result.error.contains(QStringLiteral("60000 x 60000")))
+        << result.error.toStdString();
+}
+
+TEST(JpegCodec, SizeLimitsAreInclusive)
+{
+    const QByteArray jpeg = encodedEdgePicture(); // 64 x 48
+    EXPECT_FALSE(decodeJpeg(jpeg, 64, 48).image.isNull());
+    const JpegResult narrow = decodeJpeg(jpeg, 63, 48);
+    EXPECT_TRUE(narrow.image.isNull());
+    EXPECT_FALSE(narrow.error.isEmpty());
+    EXPECT_TRUE(decodeJpeg(jpeg, 64, 47).image.isNull());
+    EXPECT_TRUE(decodeJpeg(jpeg, -1, -1).image.isNull());
+}
+
+TEST(JpegCodec, GrayscalePicturesDecodeToGreyPixels)
+{
+    std::vector<unsigned char> samples(32 * 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x)
+            samples[size_t(y * 32 + x)] = x < 16 ? 30 : 220;
+    const QByteArray jpeg = rawJpeg(samples, 32, 16, 1, JCS_GRAYSCALE, JCS_GRAYSCALE);
+    ASSERT_FALSE(jpeg.isEmpty());
+    const JpegResult result = decodeJpeg(jpeg);
+    ASSERT_EQ(result.image.size(), QSize(32, 16)) << result.error.toStdString();
+    EXPECT_TRUE(allOpaque(result.image));
+    const QRgb dark = result.image.pixel(4, 8), light = result.image.pixel(28, 8);
+    EXPECT_EQ(qRed(dark), qGreen(dark));
+    EXPECT_EQ(qRed(dark), qBlue(dark));
+    EXPECT_NEAR(qRed(dark), 30, 3);
+    EXPECT_NEAR(qBlue(light), 220, 3);
+}
+
+TEST(JpegCodec, AdobeCmykPicturesDecodeToRgb)
+{
+    // Adobe's convention stores 255 - ink: cyan ink alone is (0, 255, 255, 255).
+    std::vector<unsigned char> samples;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const unsigned char cyan[] = {0, 255, 255, 255};
+            const unsigned char blackInk[] = {255, 255, 255, 0};
+            const unsigned char* px = x < 16 ? cyan : blackInk;
+            samples.insert(samples.end(), px, px + 4);
+        }
+    }
+    for (const J_COLOR_SPACE fileSpace : {JCS_CMYK, JCS_YCCK}) {
+        const QByteArray jpeg = rawJpeg(samples, 32, 16, 4, JCS_CMYK, fileSpace);
+        ASSERT_FALSE(jpeg.isEmpty());
+        const JpegResult result = decodeJpeg(jpeg);
+        ASSERT_EQ(result.image.size(), QSize(32, 16)) << result.error.toStdString();
+        const QRgb left = result.image.pixel(4, 8), right = result.image.pixel(28, 8);
+        EXPECT_LE(qRed(left), 6);
+        EXPECT_GE(qGreen(left), 249);
+        EXPECT_GE(qBlue(left), 249);
+        EXPECT_LE(std::max({qRed(right), qGreen(right), qBlue(right)}), 6);
+        EXPECT_TRUE(allOpaque(result.image));
+    }
+}
+
+TEST(JpegCodec, ProgressivePicturesDecode)
+{
+    const QImage original = edgePicture(40, 40);
+    std::vector<unsigned char> samples;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const QRgb p = original.pixel(x, y);
+            samples.insert(samples.end(), {uchar(qRed(p)), uchar(qGreen(p)), uchar(qBlue(p))});
+        }
+    }
+    const QByteArray jpeg = rawJpeg(samples, 40, 40, 3, JCS_RGB, JCS_YCbCr, true);
+    ASSERT_FALSE(jpeg.isEmpty());
+    const JpegResult result = decodeJpeg(jpeg);
+    ASSERT_EQ(result.image.size(), QSize(40, 40)) << result.error.toStdString();
+    EXPECT_LE(maxChannelDifference(original, result.image), 6);
+
+    // A progressive stream cut short is refused as well.
+    EXPECT_TRUE(decodeJpeg(QByteArrayView(jpeg).first(jpeg.size() * 2 / 3)).image.isNull());
+}
+
+TEST(JpegCodec, DamagedBytesNeverCrash)
+{
+    const QByteArray jpeg = encodedEdgePicture();
+    std::mt19937 rng(1234);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray damaged = jpeg;
+        const int flips = 1 + int(rng() % 8);
+        for (int i = 0; i < flips; ++i)
+            damaged[qsizetype(rng() % quint32(damaged.size()))] = char(rng() & 255);
+        const JpegResult result = decodeJpeg(damaged);
+        expectConsistent(result);
+        if (!result.image.isNull()) {
+            EXPECT_LE(result.image.width() * qint64(result.image.height()), 10000LL * 10000);
+        }
+    }
+}
+
+} // namespace
+} // namespace kel
