@@ -13,11 +13,11 @@ namespace kel {
 struct CommandLine {
     enum class Mode { Window, Script, Help };
     Mode mode = Mode::Window;
-    QString drawing;            // first argument in window mode
-    QString script;             // --script FILE
-    QSize surface{800, 600};    // --surface WxH
-    bool display = false;       // --display: scripts run in a real window
-    QString error;              // why the arguments could not be read
+    QString drawing;         // first argument in window mode
+    QString script;          // --script FILE
+    QSize surface{800, 600}; // --surface WxH
+    bool display = false;    // --display: scripts run in a real window
+    QString error;           // why the arguments could not be read
 };
 
 CommandLine parseCommandLine(const QStringList& arguments);

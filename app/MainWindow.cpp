@@ -73,13 +73,15 @@ void MainWindow::buildWidgets()
     mainSplitter_->setObjectName(QStringLiteral("Splitter2"));
     mainSplitter_->setHandleWidth(3);
     mainSplitter_->setChildrenCollapsible(false);
-    mainSplitter_->setStyleSheet(QStringLiteral("QSplitter#Splitter2::handle { background: purple; }"));
+    mainSplitter_->setStyleSheet(
+        QStringLiteral("QSplitter#Splitter2::handle { background: purple; }"));
 
     leftSplitter_ = new QSplitter(Qt::Vertical, mainSplitter_);
     leftSplitter_->setObjectName(QStringLiteral("Splitter1"));
     leftSplitter_->setHandleWidth(3);
     leftSplitter_->setChildrenCollapsible(false);
-    leftSplitter_->setStyleSheet(QStringLiteral("QSplitter#Splitter1::handle { background: blue; }"));
+    leftSplitter_->setStyleSheet(
+        QStringLiteral("QSplitter#Splitter1::handle { background: blue; }"));
 
     grid_ = new QTableView(leftSplitter_);
     grid_->setObjectName(QStringLiteral("gd"));

@@ -172,9 +172,10 @@ void ScriptRunner::queueAnswer(const QStringList& args)
     answer.line = line_;
     const QString& kind = args[0];
     const QStringList rest = args.mid(1);
-    static const QHash<QString, AnswerKind> plain = {{QStringLiteral("yes"), AnswerKind::Yes},
-                                                     {QStringLiteral("no"), AnswerKind::No},
-                                                     {QStringLiteral("cancel"), AnswerKind::Cancel}};
+    static const QHash<QString, AnswerKind> plain = {
+        {QStringLiteral("yes"), AnswerKind::Yes},
+        {QStringLiteral("no"), AnswerKind::No},
+        {QStringLiteral("cancel"), AnswerKind::Cancel}};
     static const QHash<QString, AnswerKind> withText = {
         {QStringLiteral("text"), AnswerKind::Text},
         {QStringLiteral("file"), AnswerKind::File},

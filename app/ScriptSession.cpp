@@ -22,7 +22,7 @@ std::optional<ScriptAnswer> ScriptSession::take(std::initializer_list<AnswerKind
 {
     if (answers_.empty()) {
         print(question + QStringLiteral(" -> (no answer)"));
-        fail(question + QStringLiteral(" with no queued answer"));
+        fail(QStringLiteral("no answer queued for ") + question);
         return std::nullopt;
     }
     ScriptAnswer answer = answers_.front();
@@ -34,8 +34,10 @@ std::optional<ScriptAnswer> ScriptSession::take(std::initializer_list<AnswerKind
         }
     }
     print(question + QStringLiteral(" -> (wrong answer)"));
-    fail(question + QStringLiteral(" cannot take the queued answer '") + answer.spelled +
-         QStringLiteral("' from line ") + QString::number(answer.line));
+    fail(QStringLiteral("the answer '%1' queued at line %2 does not fit %3")
+             .arg(answer.spelled)
+             .arg(answer.line)
+             .arg(question));
     return std::nullopt;
 }
 

@@ -28,18 +28,17 @@ bool ScriptUiPort::askYesNo(const QString& text)
 QString ScriptUiPort::inputBox(const QString& caption, const QString& prompt,
                                const QString& defaultText)
 {
-    const auto answer =
-        session_.take({AnswerKind::Text, AnswerKind::Cancel},
-                      QStringLiteral("input: ") + printableText(caption) + QStringLiteral(" | ") +
-                          printableText(prompt));
+    const auto answer = session_.take({AnswerKind::Text, AnswerKind::Cancel},
+                                      QStringLiteral("input: ") + printableText(caption) +
+                                          QStringLiteral(" | ") + printableText(prompt));
     // Cancel gives the default text, as the real box does.
     return answer && answer->kind == AnswerKind::Text ? answer->text : defaultText;
 }
 
 std::optional<QString> ScriptUiPort::fileDialog(const QString& kind)
 {
-    const auto answer = session_.take({AnswerKind::File, AnswerKind::Cancel},
-                                      QStringLiteral("dialog: ") + kind);
+    const auto answer =
+        session_.take({AnswerKind::File, AnswerKind::Cancel}, QStringLiteral("dialog: ") + kind);
     if (!answer || answer->kind == AnswerKind::Cancel)
         return std::nullopt;
     return answer->text;
@@ -57,8 +56,8 @@ std::optional<QString> ScriptUiPort::saveFileDialog(const FileDialogRequest&)
 
 std::optional<Colour> ScriptUiPort::colourDialog(Colour)
 {
-    const auto answer = session_.take({AnswerKind::Colour, AnswerKind::Cancel},
-                                      QStringLiteral("dialog: colour"));
+    const auto answer =
+        session_.take({AnswerKind::Colour, AnswerKind::Cancel}, QStringLiteral("dialog: colour"));
     if (!answer || answer->kind == AnswerKind::Cancel)
         return std::nullopt;
     return answer->colour;

@@ -28,14 +28,21 @@ QStringList rawArguments(int argc, char** argv)
     return arguments;
 }
 
+// Stderr of a script run carries only its own errors; Qt's notes about the
+// headless platform (no runtime folder, no size hints) would drown them.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "qt: %s\n", qPrintable(text));
+}
+
 int runScript(const kel::CommandLine& line)
 {
     QTextStream out(stdout);
     QTextStream errors(stderr);
     kel::ScriptSession session(out);
-    kel::MainWindow window([&session](kel::MainWindow& w) {
-        return std::make_unique<kel::ScriptUiPort>(w, session);
-    });
+    kel::MainWindow window(
+        [&session](kel::MainWindow& w) { return std::make_unique<kel::ScriptUiPort>(w, session); });
     if (!kel::fitSurface(window, line.surface)) {
         errors << "error: cannot make the drawing surface " << line.surface.width() << 'x'
                << line.surface.height() << " pixels\n";
@@ -61,6 +68,8 @@ int main(int argc, char** argv)
     const bool script = line.mode == kel::CommandLine::Mode::Script;
     if (script && !line.display)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (script && qEnvironmentVariableIsEmpty("KELVANE_QT_MESSAGES"))
+        qInstallMessageHandler(quietQtMessages);
     if (!hasDisplay()) {
         std::fputs("kelvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Run it on a desktop, under xvfb-run, or headless with\n"

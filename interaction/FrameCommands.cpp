@@ -18,8 +18,7 @@ constexpr int kFileDateLength = 40;
 
 QString aboutText()
 {
-    const QDateTime built =
-        QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
+    const QDateTime built = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
     const QLocale locale = QLocale::system();
     const QString date = QStringLiteral("File creation date ") +
                          locale.toString(built.date(), QLocale::ShortFormat) + QLatin1Char(' ') +

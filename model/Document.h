@@ -15,11 +15,11 @@ struct Document {
     Document& operator=(const Document&) = delete;
 
     UiPort& ui;
-    ObjectTable table;        // gd
-    ObjectTable scratch{2};   // tempgd
+    ObjectTable table;      // gd
+    ObjectTable scratch{2}; // tempgd
     CurrentAttributes current;
     AttributePanel panel;
-    QString fileName;         // the open KEL file, shown in status panel 2
+    QString fileName; // the open KEL file, shown in status panel 2
     // The open and save dialogs each propose the last name chosen in them.
     QString openDialogName;
     QString saveDialogName;

@@ -35,16 +35,23 @@ bool wanted(const ObjectTable& table, int row, KelRowSet rows)
            (table.tagged(row) && table.cell(kStateColumn, row) == kVisible);
 }
 
+// A line whose state field is empty (blank lines included) gives no row.
+bool isRowLine(QStringView line)
+{
+    return !line.isEmpty() && line.front() != u'\t';
+}
+
 // Parses lines[from..]; false when there are more rows than a table may take.
+// The rows are counted before any is built, so an oversized text costs little.
 bool parseLines(const QList<QStringView>& lines, qsizetype from, std::vector<KelFields>& rows)
 {
+    const auto count = std::count_if(lines.begin() + from, lines.end(), isRowLine);
+    if (count > kMaxKelRows)
+        return false;
+    rows.reserve(static_cast<size_t>(count));
     for (qsizetype i = from; i < lines.size(); ++i) {
-        std::optional<KelFields> fields = parseKelLine(lines[i]);
-        if (!fields)
-            continue;
-        if (rows.size() >= static_cast<size_t>(kMaxKelRows))
-            return false;
-        rows.push_back(*std::move(fields));
+        if (std::optional<KelFields> fields = parseKelLine(lines[i]))
+            rows.push_back(*std::move(fields));
     }
     return true;
 }

@@ -139,7 +139,8 @@ ObjectTable::BulkUpdate::~BulkUpdate()
         return;
     table_.bulkDirty_ = false;
     if (table_.rows() > 1) {
-        emit table_.dataChanged(table_.index(0, 0), table_.index(table_.rows() - 2, kTableColumns - 2),
+        emit table_.dataChanged(table_.index(0, 0),
+                                table_.index(table_.rows() - 2, kTableColumns - 2),
                                 {Qt::DisplayRole});
         emit table_.headerDataChanged(Qt::Vertical, 0, table_.rows() - 2);
     }

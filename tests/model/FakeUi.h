@@ -99,9 +99,12 @@ private:
     {
         if (answers.empty())
             return std::nullopt;
-        std::optional<QString> answer = answers.front();
+        const bool given = answers.front().has_value();
+        const QString name = given ? *answers.front() : QString();
         answers.pop_front();
-        return answer;
+        if (!given)
+            return std::nullopt;
+        return name;
     }
 
     int currentRow_ = 1;

@@ -1,6 +1,6 @@
 #include "model/RowRoutines.h"
 #include "FakeUi.h"
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,277 @@
+#include "interaction/FileCommands.h"
+#include "interaction/Editor.h"
+#include "model/FakeUi.h"
+#include "model/KelFile.h"
+#include "model/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace kel {
+namespace {
+
+const QString kAppendInstruction = "Now click on the drag point of the imported file "
+                                   "objects\r\nMove mouse and then final click";
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QString rowText(const ObjectTable& table, int row)
+{
+    QStringList cells;
+    for (int c = 1; c < kTableColumns; ++c)
+        cells << table.cell(c, row);
+    return cells.join('|');
+}
+
+QStringList tableText(const ObjectTable& table)
+{
+    QStringList rows;
+    for (int r = 1; r < table.rows(); ++r)
+        rows << rowText(table, r);
+    return rows;
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    test::FakeUi ui;
+    Editor editor{ui};
+    ObjectTable& table = editor.doc.table;
+    QTemporaryDir dir;
+
+    void SetUp() override { editor.start(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // `count` visible points with their index as x.
+    void fillPoints(int count)
+    {
+        for (int r = 1; r <= count; ++r) {
+            table.setCell(1, r, "Y");
+            table.setCell(2, r, "P");
+            table.setCell(4, r, r);
+        }
+    }
+    void setFileName(const QString& name)
+    {
+        editor.doc.fileName = name;
+        ui.setStatus(2, name);
+    }
+    bool saidSaved() const { return ui.messages.join('\n').contains("was saved"); }
+};
+
+TEST_F(FileCommands, SaveAsThenOpenGivesTheSameRowsAndNamesTheFile)
+{
+    fillPoints(4);
+    table.setCell(9, 2, "it's \"quoted\"");
+    table.setCell(9, 3, "a\tb");
+    table.setCell(kTagColumn, 1, kTagMark);
+    ui.saveAnswers.push_back(path("drawing")); // no extension: KEL is added
+    editor.runMenuItem("mnuSaveAs");
+    const QString saved = path("drawing.KEL");
+    ASSERT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_EQ(ui.saveRequests[0].filter, "Tab Delimied textfile (*.KEL *.kel)");
+    EXPECT_EQ(ui.messages.value(0), "File " + saved + " was saved");
+    EXPECT_EQ(editor.doc.fileName, saved);
+    EXPECT_EQ(ui.status(2), saved);
+
+    table.setCell(kTagColumn, 1, QString());
+    table.setCell(9, 3, "a b"); // the tab was written as a blank
+    const QStringList before = tableText(table);
+    table.clearObjects();
+    setFileName("");
+    ui.openAnswers.push_back(saved);
+    editor.runMenuItem("mnuopentab");
+    EXPECT_EQ(ui.openRequests.at(0).filter, "Tab Text files (*.KEL *.kel)");
+    EXPECT_EQ(tableText(table), before);
+    EXPECT_EQ(editor.doc.fileName, saved);
+    EXPECT_EQ(ui.gridCurrentRow(), 1);
+}
+
+TEST_F(FileCommands, SaveUsesTheCurrentNameAndAsksOnlyWithoutOne)
+{
+    fillPoints(2);
+    editor.runMenuItem("mnusave"); // as after New Drawing: the dialog, cancelled
+    EXPECT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_TRUE(editor.doc.fileName.isEmpty());
+
+    setFileName(path("cur.kel"));
+    editor.runMenuItem("mnusave");
+    EXPECT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_EQ(readBytes(path("cur.kel")), "Y\tP\t\t1\t\t\t\t\t\t\r\nY\tP\t\t2\t\t\t\t\t\t\r\n");
+}
+
+TEST_F(FileCommands, FailedSaveInAMissingFolderReportsItAndKeepsTheName)
+{
+    fillPoints(1);
+    const QString target = path("gone/d.KEL");
+    ui.saveAnswers.push_back(target);
+    editor.runMenuItem("mnuSaveAs");
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages[0].contains(target));
+    EXPECT_FALSE(saidSaved());
+    EXPECT_TRUE(editor.doc.fileName.isEmpty());
+    EXPECT_TRUE(ui.status(2).isEmpty());
+}
+
+// Permissions do not stop root, so the write is made to fail by a file size
+// limit instead: the old file must survive a save that breaks off midway.
+TEST_F(FileCommands, FailedSaveKeepsTheOldFile)
+{
+    const QString file = path("old.kel");
+    writeBytes(file, "Y\tP\t0\t1\r\n");
+    setFileName(file);
+    fillPoints(400); // about 8 KB
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    editor.runMenuItem("mnusave");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(readBytes(file), "Y\tP\t0\t1\r\n");
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages[0].contains(file));
+    EXPECT_FALSE(saidSaved());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.kel"});
+}
+
+TEST_F(FileCommands, FailedOpenKeepsTheTableAndTheFileName)
+{
+    fillPoints(3);
+    setFileName(path("mine.kel"));
+    const QStringList before = tableText(table);
+    ui.openAnswers.push_back(path("absent.kel"));
+    editor.runMenuItem("mnuopentab");
+    EXPECT_EQ(tableText(table), before);
+    EXPECT_EQ(editor.doc.fileName, path("mine.kel"));
+    EXPECT_EQ(ui.status(2), path("mine.kel"));
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages[0].contains(path("absent.kel")));
+    EXPECT_FALSE(directOpen(editor, path("absent.kel")));
+    EXPECT_EQ(editor.doc.fileName, path("mine.kel"));
+}
+
+TEST_F(FileCommands, DirectOpenOfManyLinesGrowsTheTable)
+{
+    writeBytes(path("big.kel"), QByteArray("Y\tP\t0\t7\t7\r\n").repeated(100000));
+    ASSERT_TRUE(directOpen(editor, path("big.kel")));
+    EXPECT_EQ(table.rows(), 100020);
+    EXPECT_EQ(table.lastRowInUse(), 100000);
+    EXPECT_EQ(ui.status(2), path("big.kel"));
+    EXPECT_TRUE(ui.openRequests.empty());
+}
+
+TEST_F(FileCommands, AppendFillsTheRowsBehindTheDrawingTaggedAndWaitsForPlacement)
+{
+    fillPoints(5);
+    setFileName(path("first.kel"));
+    writeBytes(path("add.kel"), "Y\tL\t00000001\t1\t1\t9\t9\r\nY\tC\r\nY\tE\r\n");
+    ui.openAnswers.push_back(path("add.kel"));
+    editor.runMenuItem("mnuapndfile");
+    EXPECT_EQ(table.cell(2, 6), "L");
+    EXPECT_EQ(table.cell(2, 8), "E");
+    EXPECT_EQ(table.lastRowInUse(), 8);
+    for (int r = 1; r <= 9; ++r)
+        EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
+    EXPECT_EQ(ui.gridCurrentRow(), 7);
+    EXPECT_EQ(editor.doc.fileName, path("add.kel"));
+    EXPECT_EQ(editor.tool.mode, 52);
+    EXPECT_EQ(ui.messages, QStringList{kAppendInstruction});
+
+    editor.CancelTool(); // Esc: the rows stay where they were loaded
+    EXPECT_FALSE(table.tagged(6));
+    EXPECT_EQ(table.lastRowInUse(), 8);
+}
+
+TEST_F(FileCommands, AppendCancelledOrToAnEmptyDrawingIsNoPlacement)
+{
+    fillPoints(2);
+    table.setCell(kTagColumn, 1, kTagMark);
+    setFileName(path("first.kel"));
+    editor.runMenuItem("mnuapndfile"); // dialog cancelled
+    EXPECT_EQ(editor.tool.mode, 0);
+    EXPECT_TRUE(table.tagged(1));
+    EXPECT_TRUE(ui.messages.isEmpty());
+
+    table.clearObjects();
+    setFileName("");
+    writeBytes(path("add.kel"), "Y\tC\r\n");
+    ui.openAnswers.push_back(path("add.kel"));
+    editor.runMenuItem("mnuapndfile"); // nothing to append to: an open
+    EXPECT_EQ(table.cell(2, 1), "C");
+    EXPECT_FALSE(table.tagged(1));
+    EXPECT_EQ(editor.tool.mode, 0);
+    EXPECT_EQ(editor.doc.fileName, path("add.kel"));
+}
+
+TEST_F(FileCommands, PasteOfOrdinaryTextChangesNothing)
+{
+    fillPoints(5);
+    table.setCell(kTagColumn, 2, kTagMark);
+    const QStringList before = tableText(table);
+    ui.setClipboardText("just some words\r\nY\tP");
+    editor.runMenuItem("mnupastefromclip");
+    EXPECT_EQ(ui.messages, QStringList{"No Kelvane data in clipboard"});
+    EXPECT_EQ(tableText(table), before);
+    EXPECT_EQ(editor.tool.mode, 0);
+}
+
+TEST_F(FileCommands, PasteCopiedRowsGoBehindTheDrawingTagged)
+{
+    Editor source(ui);
+    for (int r = 1; r <= 3; ++r) {
+        source.doc.table.setCell(1, r, "Y");
+        source.doc.table.setCell(2, r, "C");
+        source.doc.table.setCell(4, r, 100 + r);
+        source.doc.table.setCell(kTagColumn, r, kTagMark);
+    }
+    ui.setClipboardText(drawingDataText(source.doc.table) + "\r\n"); // a stray blank line
+    fillPoints(5);
+    table.setCell(kTagColumn, 1, kTagMark);
+    const QStringList before = tableText(table).mid(0, 5);
+    editor.runMenuItem("mnupastefromclip");
+    EXPECT_EQ(tableText(table).mid(0, 5), QStringList(before).replaceInStrings("|\u00B6", "|"));
+    EXPECT_EQ(table.lastRowInUse(), 8);
+    EXPECT_EQ(table.cell(4, 8), "103");
+    for (int r = 1; r <= 9; ++r)
+        EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
+    EXPECT_EQ(editor.tool.mode, 52);
+    EXPECT_EQ(ui.messages, QStringList{"Now click near a suitable point to start moving objects"});
+}
+
+TEST_F(FileCommands, SaveAsKelWritesTheTaggedVisibleRowsAndKeepsName)
+{
+    fillPoints(3);
+    setFileName(path("main.kel"));
+    table.setCell(kTagColumn, 2, kTagMark);
+    table.setCell(kTagColumn, 3, kTagMark);
+    table.setCell(kStateColumn, 3, "N");
+    ui.saveAnswers.push_back(path("part.kel"));
+    editor.runMenuItem("mnusaveaskel");
+    EXPECT_EQ(readBytes(path("part.kel")), "Y\tP\t\t2\t\t\t\t\t\t\r\n");
+    EXPECT_EQ(ui.messages, QStringList{"File " + path("part.kel") + " was saved"});
+    EXPECT_EQ(editor.doc.fileName, path("main.kel"));
+    EXPECT_TRUE(table.tagged(2));
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,268 @@
+#include "model/KelFile.h"
+#include "model/KelText.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace kel {
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Columns 1..11 of a row joined by "|".
+QString rowText(const ObjectTable& table, int row)
+{
+    QStringList cells;
+    for (int c = 1; c < kTableColumns; ++c)
+        cells << table.cell(c, row);
+    return cells.join('|');
+}
+
+void setRow(ObjectTable& table, int row, const QStringList& cells)
+{
+    for (int c = 1; c <= cells.size(); ++c)
+        table.setCell(c, row, cells[c - 1]);
+}
+
+// `count` visible points with their index as x.
+void fillPoints(ObjectTable& table, int count)
+{
+    for (int r = 1; r <= count; ++r)
+        setRow(table, r, {"Y", "P", "0", QString::number(r), "50"});
+}
+
+std::vector<KelFields> parseText(const QString& text)
+{
+    std::vector<KelFields> rows;
+    for (QStringView line : splitKelLines(text)) {
+        if (auto fields = parseKelLine(line))
+            rows.push_back(*fields);
+    }
+    return rows;
+}
+
+TEST(KelText, EveryByteRoundTripsThroughWindows1252)
+{
+    QByteArray all(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        all[b] = static_cast<char>(b);
+    const QString text = decodeWindows1252(all);
+    EXPECT_EQ(text[0x80], QChar(0x20AC)); // euro sign
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(text[0x81], QChar(0x0081)); // undefined in Windows-1252
+    EXPECT_EQ(text[0xE9], QChar(0x00E9));
+    EXPECT_EQ(encodeWindows1252(text), all);
+    EXPECT_FALSE(encodeWindows1252(u"\u221A")); // square root sign
+    EXPECT_FALSE(encodeWindows1252(u"\u0080")); // 0x80 is the euro, not U+0080
+}
+
+TEST(KelText, WritesSingleByteWhenItFitsAndUtf8WithTheMarkOtherwise)
+{
+    EXPECT_EQ(encodeKelText(u"caf\u00E9 \u20AC"), QByteArray("caf\xE9 \x80"));
+    const QByteArray wide = encodeKelText(u"\u221A2");
+    EXPECT_EQ(wide, QByteArray("\xEF\xBB\xBF\xE2\x88\x9A"
+                               "2"));
+    EXPECT_EQ(decodeKelBytes(wide), u"\u221A2");
+    // Single-byte text that starts like the mark must not be read as UTF-8.
+    const QString lookalike = decodeWindows1252("\xEF\xBB\xBFY");
+    EXPECT_EQ(decodeKelBytes(encodeKelText(lookalike)), lookalike);
+}
+
+TEST(KelText, SplitsAtEveryKindOfLineEnd)
+{
+    const auto lines = splitKelLines(u"a\r\nb\rc\nd\r\n\r\ne");
+    EXPECT_EQ(QStringList({"a", "b", "c", "d", "", "e"}), QStringList(lines.begin(), lines.end()));
+    EXPECT_EQ(splitKelLines(u"a\r\n").size(), 1);
+    EXPECT_EQ(splitKelLines(u"").size(), 0);
+    EXPECT_EQ(joinKelLines({"a", "b"}), "a\r\nb\r\n");
+}
+
+TEST(KelLine, HasTenFieldsWithLineBreaksAndTabsBlanked)
+{
+    ObjectTable table(5);
+    setRow(table, 1, {"Y", "C", "00000001", "100", "80", "40"});
+    table.setCell(kTagColumn, 1, kTagMark);
+    EXPECT_EQ(kelLine(table, 1), "Y\tC\t00000001\t100\t80\t40\t\t\t\t");
+    setRow(table, 2, {"Y", "T", "10", "20", "8", "000000", "0", "Arial", "a\tb\r\nc\rd"});
+    const QString line = kelLine(table, 2);
+    EXPECT_EQ(line.count(u'\t'), 9);
+    EXPECT_TRUE(line.contains("a b  c d"));
+}
+
+TEST(KelLine, ReadingFillsFieldsUpToTheEleventhAndSkipsRowlessLines)
+{
+    const auto full = parseKelLine(u"Y\tL\t1\t2\t3\t4\t5\t6\t7\t8\t\u00B6\textra");
+    ASSERT_TRUE(full);
+    EXPECT_EQ((*full)[9], "8");
+    EXPECT_EQ((*full)[10], kTagMark);
+    const auto shortLine = parseKelLine(u"N\tP");
+    ASSERT_TRUE(shortLine);
+    EXPECT_EQ((*shortLine)[1], "P");
+    EXPECT_TRUE((*shortLine)[2].isEmpty());
+    EXPECT_FALSE(parseKelLine(u""));
+    EXPECT_FALSE(parseKelLine(u"\tL\t00000001")); // would be a free row
+}
+
+class KelFileOnDisk : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(KelFileOnDisk, SavedRowsReadBackEqualWithTheirCharactersByteForByte)
+{
+    ObjectTable table;
+    setRow(table, 1, {"Y", "C", "00000001", "100", "80", "40"});
+    setRow(table, 2,
+           {"N", "T", "5", "6", "8", "000000", "0", "Arial", "caf\u00E9 90\u00B0 \u20AC", ""});
+    setRow(table, 4, {"Y", "T", "1", "2", "8", "FF0000", "1", "Arial", "", "45"}); // behind a gap
+    table.setCell(kTagColumn, 1, kTagMark);
+    const QString file = path("d.kel");
+    ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
+    const QByteArray bytes = readBytes(file);
+    EXPECT_TRUE(bytes.contains("caf\xE9 90\xB0 \x80\t\t\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\t45\r\n"));
+
+    const KelReadResult read = readKelFile(file);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    ObjectTable loaded;
+    replaceRows(loaded, read.rows);
+    EXPECT_EQ(rowText(loaded, 1), "Y|C|00000001|100|80|40|||||");
+    EXPECT_EQ(rowText(loaded, 2), rowText(table, 2));
+    EXPECT_EQ(rowText(loaded, 3), rowText(table, 4)); // the rows close up
+    EXPECT_FALSE(loaded.inUse(4));
+}
+
+TEST_F(KelFileOnDisk, CharacterOutsideWindows1252SavesAsUtf8AndReadsBack)
+{
+    ObjectTable table;
+    setRow(table, 1, {"Y", "T", "5", "6", "8", "000000", "0", "Arial", "\u221A2 \u00E9"});
+    const QString file = path("u.kel");
+    ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
+    EXPECT_TRUE(readBytes(file).startsWith("\xEF\xBB\xBF"));
+    const KelReadResult read = readKelFile(file);
+    ASSERT_EQ(read.rows.size(), 1u);
+    EXPECT_EQ(read.rows[0][8], u"\u221A2 \u00E9");
+}
+
+TEST_F(KelFileOnDisk, AnyLineEndsAndBlankLinesGiveOneRunOfRows)
+{
+    writeBytes(path("m.kel"), "Y\tP\t0\t1\r\n\r\nY\tP\t0\t2\rY\tP\t0\t3\n\n\t\tx\nY\tP\t0\t4");
+    const KelReadResult read = readKelFile(path("m.kel"));
+    ASSERT_EQ(read.rows.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(read.rows[static_cast<size_t>(i)][3], QString::number(i + 1));
+}
+
+TEST_F(KelFileOnDisk, RefusesMissingOversizedAndOverfullFilesNamingThem)
+{
+    const KelReadResult missing = readKelFile(path("none.kel"));
+    EXPECT_TRUE(missing.error.contains(path("none.kel")));
+    EXPECT_TRUE(missing.rows.empty());
+
+    QFile big(path("big.kel"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(kMaxKelFileBytes + 1)); // sparse
+    big.close();
+    EXPECT_TRUE(readKelFile(path("big.kel")).error.contains("256 MiB"));
+
+    writeBytes(path("many.kel"), QByteArray("Y\n").repeated(kMaxKelRows + 1));
+    const KelReadResult many = readKelFile(path("many.kel"));
+    EXPECT_FALSE(many.ok());
+    EXPECT_TRUE(many.rows.empty());
+}
+
+TEST_F(KelFileOnDisk, FailedWriteNamesTheFileAndCreatesNothing)
+{
+    const QString file = path("missing/d.kel");
+    const QString error = writeKelFile(file, {"Y\tP"});
+    EXPECT_TRUE(error.contains(file)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(KelRows, OpenGrowsTheTableToTheLinesPlusTwentyAndKeepsOnlyTheTagMark)
+{
+    ObjectTable table;
+    fillPoints(table, 3);
+    table.setCell(kTagColumn, 2, kTagMark);
+    std::vector<KelFields> rows(600);
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {"Y", "P", "0", QString::number(i + 1), "5"};
+    rows[0][10] = kTagMark;
+    rows[1][10] = "junk";
+    replaceRows(table, rows);
+    EXPECT_EQ(table.rows(), 620);
+    EXPECT_EQ(table.cell(4, 600), "600");
+    EXPECT_EQ(table.cell(0, 619), "619");
+    EXPECT_FALSE(table.inUse(601));
+    EXPECT_TRUE(table.tagged(1));
+    EXPECT_TRUE(table.cell(kTagColumn, 2).isEmpty());
+
+    replaceRows(table, parseText("Y\tL\r\n")); // fits: the count stays
+    EXPECT_EQ(table.rows(), 620);
+    EXPECT_EQ(table.lastRowInUse(), 1);
+}
+
+TEST(KelRows, AppendGrowsByTheLinesAndTagsExactlyTheNewRows)
+{
+    ObjectTable table;
+    fillPoints(table, 5);
+    table.setCell(kTagColumn, 2, kTagMark);
+    table.setCell(3, 6, "stale"); // left in a free row
+    const int first = appendRows(table, parseText("Y\tL\r\nN\tC\r\nY\tE\r\n"));
+    EXPECT_EQ(first, 6);
+    EXPECT_EQ(table.rows(), 503);
+    EXPECT_EQ(rowText(table, 6), "Y|L|||||||||\u00B6");
+    EXPECT_EQ(table.cell(2, 8), "E");
+    for (int r = 1; r < table.rows(); ++r)
+        EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
+}
+
+TEST(KelRows, PasteGrowsOnlyWhenARowReachesTheLastRow)
+{
+    ObjectTable table(10); // object rows 1..9
+    fillPoints(table, 5);
+    const std::vector<KelFields> three = parseText("Y\tL\nY\tL\nY\tL");
+    EXPECT_EQ(pasteRows(table, three), 6);
+    EXPECT_EQ(table.rows(), 10); // rows 6..8 stay below the last row
+    EXPECT_EQ(table.cell(4, 5), "5");
+    EXPECT_EQ(pasteRows(table, three), 9); // row 9 is the last row: 9 + 20
+    EXPECT_EQ(table.rows(), 29);
+    EXPECT_EQ(table.lastRowInUse(), 11);
+    for (int r = 1; r <= 11; ++r)
+        EXPECT_EQ(table.tagged(r), r >= 9) << r;
+}
+
+TEST(DrawingData, CarriesTheTaggedVisibleRowsBehindTheSignature)
+{
+    ObjectTable table;
+    fillPoints(table, 3);
+    table.setCell(kTagColumn, 1, kTagMark);
+    table.setCell(kTagColumn, 2, kTagMark);
+    table.setCell(kStateColumn, 2, "N"); // hidden: not copied
+    table.setCell(kTagColumn, 3, kTagMark);
+    const QString text = drawingDataText(table);
+    EXPECT_EQ(text, "KelSignature\r\nY\tP\t0\t1\t50\t\t\t\t\t\r\nY\tP\t0\t3\t50\t\t\t\t\t\r\n");
+    const auto data = parseDrawingData(text);
+    ASSERT_TRUE(data && data->ok());
+    EXPECT_EQ(data->rows.size(), 2u);
+    EXPECT_FALSE(parseDrawingData(u"hello\r\nY\tP"));
+    EXPECT_FALSE(parseDrawingData(u"\r\nKelSignature\r\nY\tP"));
+}
+
+} // namespace
+} // namespace kel
