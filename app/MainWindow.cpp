@@ -146,7 +146,8 @@ void MainWindow::connectGrid()
 {
     connect(grid_, &QTableView::pressed, this, [this] { editor_->gdMouseDown(); });
     connect(grid_, &QTableView::clicked, this, [this] { editor_->gdClick(); });
-    connect(grid_, &QTableView::doubleClicked, this, [this] { editor_->gdDblClick(); });
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { editor_->gdDblClick(index.row() + 1); });
     grid_->installEventFilter(this);
 }
 

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/ScriptParser.h"
 #include "interaction/Editor.h"
+#include "interaction/FileCommands.h"
 #include "interaction/MenuTable.h"
 
 #include <QAction>
@@ -126,8 +127,9 @@ void ScriptRunner::addCommands()
     commands_.insert(QStringLiteral("answer"),
                      [this](const QStringList& args) { queueAnswer(args); });
     commands_.insert(QStringLiteral("open"), [this](const QStringList& args) {
+        // A file that cannot be read says so in a message, as in the window.
         if (needArgs(args, 1, 1))
-            fail(QStringLiteral("opening KEL files is not available in this build"));
+            directOpen(window_.editor(), args[0]);
     });
 }
 

@@ -5,8 +5,11 @@
 #include "app/MainWindow.h"
 #include "app/ScriptRunner.h"
 #include "app/ScriptUiPort.h"
+#include "interaction/Editor.h"
+#include "interaction/FileCommands.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -84,5 +87,9 @@ int main(int argc, char** argv)
 
     kel::MainWindow window;
     window.show();
+    // A first argument that names an existing file is opened as a drawing;
+    // anything else is ignored and the window starts empty.
+    if (!line.drawing.isEmpty() && QFileInfo(line.drawing).isFile())
+        kel::directOpen(window.editor(), line.drawing);
     return QApplication::exec();
 }

@@ -142,9 +142,10 @@ void Editor::gdClick()
     }
 }
 
-void Editor::gdDblClick()
+void Editor::gdDblClick(int row)
 {
-    const int row = ui().gridCurrentRow();
+    // The row that was double-clicked, not the current row: a click on a free
+    // row has already moved the current row to row 1.
     if (!doc.table.inUse(row))
         return;
     doc.table.setCell(kTagColumn, row, doc.table.tagged(row) ? QString() : kTagMark);

@@ -55,8 +55,9 @@ public:
     void pointerDown(Qt::MouseButton button, QPoint pos);
 
     // Object table events. The grid's current row is already set when they run.
+    // A double click names the row it hit.
     void gdClick();
-    void gdDblClick();
+    void gdDblClick(int row);
     void gdMouseDown();
     void gdKeyPress(char key);
 

@@ -205,10 +205,15 @@ QString writeKelFile(const QString& path, const QStringList& lines)
     const QByteArray bytes = encodeKelText(joinKelLines(lines));
     QSaveFile file(path);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (disk full, size limit) shows in write()'s
+    // count; a buffered one is flushed by commit(), which accepts it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         reason = file.errorString();
     } else if (file.write(bytes) != bytes.size()) {
-        reason = file.errorString(); // the temporary file goes with `file`
+        // The temporary file goes with `file`; the target stays untouched.
+        reason = file.error() == QFileDevice::NoError
+                     ? QStringLiteral("The file could not be written completely.")
+                     : file.errorString();
     } else if (!file.commit()) {
         reason = file.errorString();
     }

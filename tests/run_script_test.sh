@@ -9,8 +9,14 @@ base=${script%.ks}
 dir=$(dirname "$script")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$dir" || exit 2
-KELVANE_TMP=$work "$kelvane" --script "$script" >"$work/out" 2>"$work/err"
+# Scripts run in a scratch folder where examples/ and fixtures/ are at hand and
+# whatever they write disappears afterwards.
+root=$(cd "$dir/../.." && pwd)
+mkdir -p "$work/run"
+ln -s "$root/examples" "$work/run/examples"
+ln -s "$root/tests/scripts/fixtures" "$work/run/fixtures"
+cd "$work/run" || exit 2
+"$kelvane" --script "$script" >"$work/out" 2>"$work/err"
 status=$?
 want_status=0
 [ -f "$base.status" ] && want_status=$(cat "$base.status")
