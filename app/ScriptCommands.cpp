@@ -63,31 +63,6 @@ std::optional<KeySpec> keyByName(const QString& name)
     return KeySpec{key, name};
 }
 
-// A cell as one field of a dump line: escapes keep a row on one line.
-QString dumpField(const QString& cell)
-{
-    QString out;
-    for (QChar c : cell) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons held)
 {
@@ -314,7 +289,7 @@ void ScriptRunner::addReportCommands()
                 continue;
             QString line = QStringLiteral("row %1:").arg(r);
             for (int c = 1; c < kTableColumns; ++c)
-                line += QLatin1Char('\t') + dumpField(table.cell(c, r));
+                line += QLatin1Char('\t') + escapeScriptText(table.cell(c, r));
             session_.print(line);
         }
     });

@@ -68,7 +68,8 @@ ParsedLine splitScriptLine(const QString& line)
                 parsed.error = QStringLiteral("unterminated quoted argument");
                 return parsed;
             }
-            if (i < n && !isBlank(line[i])) {
+            if (i < n && !isBlank(line[i]) && line[i] != QLatin1Char('\r') &&
+                line[i] != QLatin1Char('\n')) {
                 parsed.error = QStringLiteral("a quoted argument must be followed by a blank");
                 return parsed;
             }
@@ -82,10 +83,10 @@ ParsedLine splitScriptLine(const QString& line)
     return parsed;
 }
 
-QString quoteScriptWord(const QString& word)
+QString escapeScriptText(const QString& text)
 {
-    QString out = QStringLiteral("\"");
-    for (QChar c : word) {
+    QString out;
+    for (QChar c : text) {
         switch (c.unicode()) {
         case '"':
             out += QStringLiteral("\\\"");
@@ -106,7 +107,12 @@ QString quoteScriptWord(const QString& word)
             out += c;
         }
     }
-    return out + QLatin1Char('"');
+    return out;
+}
+
+QString quoteScriptWord(const QString& word)
+{
+    return QLatin1Char('"') + escapeScriptText(word) + QLatin1Char('"');
 }
 
 } // namespace kel

@@ -17,6 +17,8 @@ struct ParsedLine {
 
 ParsedLine splitScriptLine(const QString& line);
 
+// The escapes of quoted arguments applied to a text: \" \\ \t \r \n.
+QString escapeScriptText(const QString& text);
 // The inverse for printing: a text in double quotes with its escapes.
 QString quoteScriptWord(const QString& word);
 
