@@ -24,6 +24,8 @@ void DrawingSurface::paintEvent(QPaintEvent*)
     }
     const QImage& bitmap = editor_->renderer.bitmap();
     painter.drawImage(0, 0, bitmap);
+    if (const QImage* preview = editor_->previewImage())
+        painter.drawImage(0, 0, *preview);
     // Outside the bitmap (only while a resize is under way) stays white.
     if (bitmap.width() < width())
         painter.fillRect(bitmap.width(), 0, width() - bitmap.width(), height(), Qt::white);

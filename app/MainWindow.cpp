@@ -1,20 +1,24 @@
 #include "app/MainWindow.h"
 
+#include "app/AttributeBinding.h"
 #include "app/DrawingSurface.h"
+#include "app/GridRowHeader.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
+#include "interaction/KeyHandler.h"
 #include "windows/AboutWindow.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace kel {
 
@@ -27,6 +31,7 @@ constexpr int kStatusHeight = 18;
 constexpr std::array<int, MainWindow::kStatusPanels> kPanelWidths = {95, 70, 200, 200, 70};
 constexpr int kNarrowColumnWidth = 12;
 constexpr char kEscapeKey = 27;
+constexpr int kWheelNotch = 120;
 constexpr std::array<int, 6> kNarrowColumns = {1, 2, 6, 7, 8, 9};
 } // namespace
 
@@ -44,7 +49,8 @@ MainWindow::MainWindow(const PortFactory& makePort)
     for (int column : kNarrowColumns)
         grid_->setColumnWidth(column - 1, kNarrowColumnWidth);
     connectGrid();
-    bindPenControls();
+    attributes_ = new AttributeBinding(*pages_, *surface_, *editor_, this);
+    qApp->installEventFilter(this);
 
     menus_ = buildMenuBar(
         menuBar(), [this](const QString& component) { editor_->runMenuItem(component); },
@@ -60,11 +66,19 @@ MainWindow::~MainWindow()
     // The views hold the table model; let them go before the core does.
     surface_->setEditor(nullptr);
     grid_->setModel(nullptr);
+    // The attribute widgets report focus changes while they go.
+    delete attributes_;
+    attributes_ = nullptr;
 }
 
 QLabel* MainWindow::statusPanel(int index) const
 {
     return index >= 0 && index < kStatusPanels ? panels_[static_cast<size_t>(index)] : nullptr;
+}
+
+void MainWindow::markGridRow(int row)
+{
+    rowHeader_->setMarkedRow(row);
 }
 
 void MainWindow::buildWidgets()
@@ -93,6 +107,8 @@ void MainWindow::buildWidgets()
     grid_->horizontalHeader()->setMinimumSectionSize(4);
     grid_->horizontalHeader()->setDefaultSectionSize(20);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    rowHeader_ = new GridRowHeader(grid_);
+    grid_->setVerticalHeader(rowHeader_);
     grid_->verticalHeader()->setMinimumSectionSize(4);
     grid_->verticalHeader()->setDefaultSectionSize(16);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -148,36 +164,63 @@ void MainWindow::connectGrid()
     connect(grid_, &QTableView::clicked, this, [this] { editor_->gdClick(); });
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { editor_->gdDblClick(index.row() + 1); });
-    grid_->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
-            editor_->gdKeyPress(kEscapeKey);
-            return true;
-        }
-        if (key->key() == Qt::Key_Space) {
-            editor_->gdKeyPress(' ');
-            return true;
-        }
+    // The window previews the keys and wheel of all its widgets, once each.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::Wheel)
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || (widget != this && !isAncestorOf(widget)))
+        return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::Wheel) {
+        handleWheel(static_cast<QWheelEvent*>(event));
+        return false; // the control under the pointer still gets it
     }
-    return QMainWindow::eventFilter(watched, event);
+    return handleKey(widget, static_cast<QKeyEvent*>(event));
 }
 
-void MainWindow::bindPenControls()
+bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
 {
-    // The pen width box keeps its text and integer in the core's panel state.
-    if (auto* penWidth = pages_->control<QLineEdit>(QStringLiteral("Edit1"))) {
-        connect(penWidth, &QLineEdit::textChanged, this, [this](const QString& text) {
-            bool ok = false;
-            const int value = text.toInt(&ok);
-            editor_->doc.panel.penWidth = {text, ok ? value : 0};
-            editor_->doc.current.penWidth = editor_->doc.panel.penWidth.value;
-        });
+    if (key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                                key->key() == Qt::Key_F10))
+        return true;
+    KeyPress press;
+    press.key = key->key();
+    press.text = key->text().isEmpty() ? QChar() : key->text().front();
+    if (widget == surface_)
+        press.target = KeyTarget::Surface;
+    else if (widget == grid_ || grid_->isAncestorOf(widget))
+        press.target = KeyTarget::Grid;
+    if (press.target == KeyTarget::Grid && press.key == Qt::Key_Space) {
+        editor_->gdKeyPress(' ');
+        return true;
     }
+    if (press.target == KeyTarget::Grid && press.key == Qt::Key_Escape) {
+        editor_->gdKeyPress(kEscapeKey);
+        return true;
+    }
+    const bool consumed = handleKeyPress(*editor_, press);
+    // The attribute boxes handle their keys after the window has seen them.
+    if (attributes_ && attributes_->handlesKeysOf(widget))
+        return false;
+    return consumed;
+}
+
+void MainWindow::handleWheel(QWheelEvent* wheel)
+{
+    // An unhandled wheel event climbs to the parents: count it once.
+    if (wheel == lastWheel_ && wheel->timestamp() == lastWheelTime_)
+        return;
+    lastWheel_ = wheel;
+    lastWheelTime_ = wheel->timestamp();
+    wheelRemainder_ += wheel->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    if (notches != 0)
+        editor_->wheel(notches);
 }
 
 } // namespace kel

@@ -12,15 +12,19 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
+class QWheelEvent;
 class QSplitter;
 class QTableView;
 
 namespace kel {
 
 class AboutWindow;
+class AttributeBinding;
 class DrawingSurface;
 class Editor;
+class GridRowHeader;
 class PageControl;
 class WidgetUiPort;
 
@@ -40,6 +44,8 @@ public:
     DrawingSurface* surface() const { return surface_; }
     PageControl* pages() const { return pages_; }
     QLabel* statusPanel(int index) const;
+    // Marks a row's number in the grid ("**" on yellow); 0 clears the mark.
+    void markGridRow(int row);
     AboutWindow* aboutWindow() const { return about_; }
     const BuiltMenus& menus() const { return menus_; }
 
@@ -47,14 +53,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool handleKey(QWidget* widget, QKeyEvent* key);
+    void handleWheel(QWheelEvent* wheel);
     void buildWidgets();
     void buildStatusBar();
     void connectGrid();
-    void bindPenControls();
 
     QTableView* grid_ = nullptr;
+    GridRowHeader* rowHeader_ = nullptr;
     DrawingSurface* surface_ = nullptr;
     PageControl* pages_ = nullptr;
+    AttributeBinding* attributes_ = nullptr;
     QSplitter* leftSplitter_ = nullptr;
     QSplitter* mainSplitter_ = nullptr;
     std::array<QLabel*, kStatusPanels> panels_{};
@@ -62,6 +71,9 @@ private:
     BuiltMenus menus_;
     std::unique_ptr<WidgetUiPort> port_;
     std::unique_ptr<Editor> editor_;
+    const QWheelEvent* lastWheel_ = nullptr;
+    quint64 lastWheelTime_ = 0;
+    int wheelRemainder_ = 0;
 };
 
 } // namespace kel

@@ -1,6 +1,7 @@
 // The pointer, control, grid and report commands of command scripts. They act
 // through the widgets' own events, as a user would.
 
+#include "app/ControlState.h"
 #include "app/DrawingSurface.h"
 #include "app/MainWindow.h"
 #include "app/ScriptParser.h"
@@ -300,6 +301,20 @@ void ScriptRunner::addReportCommands()
         for (int i = 0; i < MainWindow::kStatusPanels; ++i)
             panels << window_.port().status(i);
         session_.print(QStringLiteral("status: ") + panels.join(QStringLiteral(" | ")));
+    });
+    commands_.insert(QStringLiteral("control"), [this](const QStringList& args) {
+        if (!needArgs(args, 1, 2))
+            return;
+        const std::optional<ControlAspect> aspect =
+            controlAspect(args.size() > 1 ? args[1] : QString());
+        if (!aspect) {
+            fail(QStringLiteral("control takes colour or background after the name"));
+            return;
+        }
+        if (const QWidget* widget = control(args[0]))
+            session_.print(
+                QStringLiteral("control: %1 %2")
+                    .arg(args.join(QLatin1Char(' ')), describeControl(*widget, *aspect)));
     });
     commands_.insert(QStringLiteral("mode"), [this](const QStringList& args) {
         if (!needArgs(args, 0, 0))

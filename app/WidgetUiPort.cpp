@@ -140,6 +140,45 @@ void WidgetUiPort::setControlVisible(const QString& name, bool visible)
         control->setVisible(visible);
 }
 
+void WidgetUiPort::setControlChecked(const QString& name, bool checked)
+{
+    if (auto* box = qobject_cast<QAbstractButton*>(findControl(name)))
+        box->setChecked(checked);
+}
+
+bool WidgetUiPort::controlChecked(const QString& name) const
+{
+    const auto* box = qobject_cast<QAbstractButton*>(findControl(name));
+    return box && box->isChecked();
+}
+
+void WidgetUiPort::setControlColour(const QString& name, ControlColour role, Colour colour)
+{
+    QWidget* control = findControl(name);
+    if (!control)
+        return;
+    if (role == ControlColour::Text)
+        pages::setTextColour(control, toQRgb(colour));
+    else if (auto* swatch = qobject_cast<ColourSwatch*>(control))
+        swatch->setModelColour(colour);
+    else
+        pages::setBackground(control, toQRgb(colour));
+}
+
+void WidgetUiPort::setBrushPreview(int pattern, Colour colour)
+{
+    if (auto* preview = window_.findChild<BrushPreview*>(QStringLiteral("shpbrush"))) {
+        preview->setColour(toQRgb(colour));
+        preview->setPattern(pattern);
+    }
+}
+
+void WidgetUiPort::focusControl(const QString& name)
+{
+    if (QWidget* control = findControl(name))
+        control->setFocus(Qt::OtherFocusReason);
+}
+
 void WidgetUiPort::message(const QString& text)
 {
     QMessageBox::information(&window_, window_.windowTitle(), plainLines(text));
@@ -272,6 +311,26 @@ void WidgetUiPort::setSurfaceCursor(SurfaceCursor cursor)
         window_.surface()->setCursor(Qt::ArrowCursor);
         break;
     }
+}
+
+void WidgetUiPort::focusSurface()
+{
+    window_.surface()->setFocus(Qt::OtherFocusReason);
+}
+
+bool WidgetUiPort::surfaceHasFocus() const
+{
+    return window_.focusWidget() == window_.surface();
+}
+
+void WidgetUiPort::setWindowCaption(const QString& caption)
+{
+    window_.setWindowTitle(caption);
+}
+
+void WidgetUiPort::markGridRow(int row)
+{
+    window_.markGridRow(row);
 }
 
 void WidgetUiPort::repaintSurface()

@@ -33,6 +33,11 @@ public:
     QString controlText(const QString& name) const override;
     void setControlEnabled(const QString& name, bool enabled) override;
     void setControlVisible(const QString& name, bool visible) override;
+    void setControlChecked(const QString& name, bool checked) override;
+    bool controlChecked(const QString& name) const override;
+    void setControlColour(const QString& name, ControlColour role, Colour colour) override;
+    void setBrushPreview(int pattern, Colour colour) override;
+    void focusControl(const QString& name) override;
 
     void message(const QString& text) override;
     bool askYesNo(const QString& text) override;
@@ -54,6 +59,10 @@ public:
     QPoint pointerPos() const override;
     void warpPointer(QPoint surfacePos) override;
     void setSurfaceCursor(SurfaceCursor cursor) override;
+    void focusSurface() override;
+    bool surfaceHasFocus() const override;
+    void setWindowCaption(const QString& caption) override;
+    void markGridRow(int row) override;
 
     void repaintSurface() override;
     QSize surfaceSize() const override;

@@ -1,5 +1,6 @@
 #include "interaction/Editor.h"
 
+#include "interaction/AttributeControls.h"
 #include "interaction/FileCommands.h"
 #include "interaction/FrameCommands.h"
 #include "interaction/MenuTable.h"
@@ -27,6 +28,7 @@ Editor::Editor(UiPort& ui) : doc(ui), renderer(doc.table, doc.current, ui)
     renderer.setGridDots(menuChecked(QStringLiteral("mnuGridDots1")));
     registerFrameCommands(commands);
     registerFileCommands(commands);
+    registerAttributeCommands(commands);
 }
 
 void Editor::start()
@@ -115,20 +117,35 @@ void Editor::ShowValuePage(const QString& label1, const QString& label2, const Q
     ui().setControlEnabled(QStringLiteral("lbDone"), true);
 }
 
-void Editor::pointerMoved(QPoint pos)
+Canvas& Editor::surfaceCanvas()
 {
-    tool.mouse = pos;
-    ui().setStatus(0, QStringLiteral("X=%1 Y=%2").arg(pos.x()).arg(pos.y()));
-    const std::optional<Colour> pixel = renderer.GetBitmapPixel(pos.x(), pos.y());
-    ui().setStatus(1, pixel ? colourHex(*pixel) : QString());
+    if (!preview_)
+        preview_ = std::make_unique<RasterCanvas>(renderer.bitmap().size(), &renderer.bitmap());
+    return *preview_;
 }
 
-void Editor::pointerDown(Qt::MouseButton button, QPoint pos)
+void Editor::clearPreview()
 {
-    // The right button has no function on the drawing surface.
-    if (tool.idle() || button == Qt::RightButton)
+    if (!preview_)
         return;
-    tool.mouse = pos;
+    // The layer goes with the preview: the bitmap it lay over may be
+    // replaced before the next one.
+    preview_.reset();
+    ui().repaintSurface();
+}
+
+const QImage* Editor::previewImage()
+{
+    if (!preview_)
+        return nullptr;
+    preview_->finish();
+    return &preview_->image();
+}
+
+void Editor::RedrawAll()
+{
+    clearPreview();
+    renderer.RedrawAll();
 }
 
 void Editor::gdClick()

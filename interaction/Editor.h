@@ -4,15 +4,21 @@
 // It reaches the screen only through the UiPort, so everything it does can be
 // driven headless.
 
+#include "interaction/AttributeControls.h"
 #include "interaction/CommandRegistry.h"
+#include "interaction/ToolRegistry.h"
 #include "interaction/ToolState.h"
 #include "model/Document.h"
+#include "render/RasterCanvas.h"
 #include "render/Renderer.h"
 
 #include <QHash>
 #include <QPoint>
 #include <QSize>
 #include <QString>
+
+#include <functional>
+#include <memory>
 
 namespace kel {
 
@@ -31,6 +37,9 @@ public:
     ToolState tool;
     Renderer renderer;
     CommandRegistry commands;
+    ToolRegistry tools;
+    // The attribute controls of pages T1 and T2.
+    AttributeControls attributes{*this};
 
     // The window's create handling, once the drawing surface has its size.
     void start();
@@ -46,13 +55,38 @@ public:
 
     // Ends the running tool and returns to idle.
     void CancelTool();
-    void RedrawAll() { renderer.RedrawAll(); }
+    // Replays the table onto the bitmap; any preview goes with it.
+    void RedrawAll();
     // Asks for up to three numbers on page T7.
     void ShowValuePage(const QString& label1, const QString& label2, const QString& label3);
 
+    // Starts the tool of a mode: the running one ends, the click counter and
+    // vertex list start empty, then the tool's own start runs.
+    void startTool(int mode);
     // The pointer moved over the drawing surface / a button went down there.
     void pointerMoved(QPoint pos);
     void pointerDown(Qt::MouseButton button, QPoint pos);
+    // Enter, and F10 in tools that do not finish on it: a click at the pointer.
+    void clickAtPointer();
+    // F10.
+    void finishTool();
+    // Backspace: the last click taken back.
+    void takeBackClick();
+    // Wheel notches at the pointer, positive upwards.
+    void wheel(int notches);
+    // Moves the pointer (F4, arrows, placement) and runs the move pipeline there.
+    void warpPointer(QPoint pos);
+
+    // Runs an event's action as a transaction: when it fails, the table, the
+    // tool state and the attributes are put back and one message says why
+    // (in the status bar when the event may not ask, a move or the wheel).
+    bool runEvent(const std::function<void()>& action, bool mayAsk);
+
+    // The layer over the bitmap that previews and highlights paint on.
+    Canvas& surfaceCanvas();
+    void clearPreview();
+    // The preview layer's picture, or null when there is no preview.
+    const QImage* previewImage();
 
     // Object table events. The grid's current row is already set when they run.
     // A double click names the row it hit.
@@ -65,7 +99,11 @@ public:
     void setSurfaceCursor(SurfaceCursor cursor);
 
 private:
+    // Pen width and colour back from the panel after a preview changed them.
+    void reloadPen();
+
     QHash<QString, bool> checked_;
+    std::unique_ptr<RasterCanvas> preview_;
     SurfaceCursor cursor_ = SurfaceCursor::Cursor1;
 };
 

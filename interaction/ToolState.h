@@ -18,6 +18,7 @@ struct ToolState {
     QPoint mouse;                 // last pointer position seen by the move pipeline
     int pickedRow = -1;
     char previousKey = 0;
+    bool semicircleFlipped = false; // the wheel turns the semicircle over
     // Makes NearestKeyPoint ignore line ends at distance 0 while set.
     int ignoreZeroDistanceEnds = 0;
 

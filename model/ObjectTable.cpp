@@ -21,6 +21,7 @@ void ObjectTable::setRows(int count)
     const int old = rows();
     if (count == old)
         return;
+    ++revision_;
     if (count > old) {
         beginInsertRows({}, old - 1, count - 2);
         cells_.resize(static_cast<size_t>(count));
@@ -112,8 +113,26 @@ void ObjectTable::renumber()
         setCell(0, r, QString::number(r));
 }
 
+ObjectTable::Snapshot ObjectTable::snapshot() const
+{
+    Snapshot copy;
+    copy.cells = cells_;
+    return copy;
+}
+
+void ObjectTable::restore(const Snapshot& snapshot)
+{
+    if (snapshot.cells.empty())
+        return;
+    beginResetModel();
+    cells_ = snapshot.cells;
+    ++revision_;
+    endResetModel();
+}
+
 void ObjectTable::cellWritten(int column, int row)
 {
+    ++revision_;
     if (bulkDepth_ > 0) {
         bulkDirty_ = true;
         return;

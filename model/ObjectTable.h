@@ -57,6 +57,18 @@ public:
     // Writes r into column 0 of every row r >= 1 and the header numbers.
     void renumber();
 
+    // Counts every change of a cell or of the row count, so a caller can tell
+    // whether the table changed since it last looked.
+    quint64 revision() const { return revision_; }
+
+    // A copy of every cell, to put back when an action fails half-way.
+    class Snapshot {
+        friend class ObjectTable;
+        std::vector<std::array<QString, kTableColumns>> cells;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snapshot);
+
     // Many cell writes: the view hears of them once, at the end.
     class BulkUpdate {
     public:
@@ -82,6 +94,7 @@ private:
     void cellWritten(int column, int row);
 
     std::vector<Row> cells_;
+    quint64 revision_ = 0;
     int bulkDepth_ = 0;
     bool bulkDirty_ = false;
 };

@@ -30,6 +30,10 @@ struct FontChoice {
 
 enum class SurfaceCursor { Cursor1, Cursor2, Arrow };
 
+// Which colour of a page control: its text, or its background (a colour
+// swatch shows its colour as its background).
+enum class ControlColour { Text, Background };
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -56,6 +60,15 @@ public:
     virtual QString controlText(const QString& name) const = 0;
     virtual void setControlEnabled(const QString& name, bool enabled) = 0;
     virtual void setControlVisible(const QString& name, bool visible) = 0;
+    // Check boxes and radio buttons.
+    virtual void setControlChecked(const QString& name, bool checked) = 0;
+    virtual bool controlChecked(const QString& name) const = 0;
+    virtual void setControlColour(const QString& name, ControlColour role, Colour colour) = 0;
+    // The shape beside the brush pattern box: the pattern's hatch in the
+    // colour, no fill for pattern 0.
+    virtual void setBrushPreview(int pattern, Colour colour) = 0;
+    // Keyboard focus to a page control.
+    virtual void focusControl(const QString& name) = 0;
 
     // Modal boxes and dialogs. Line breaks in texts are "\r\n".
     virtual void message(const QString& text) = 0;
@@ -85,6 +98,13 @@ public:
     virtual QPoint pointerPos() const = 0;
     virtual void warpPointer(QPoint surfacePos) = 0;
     virtual void setSurfaceCursor(SurfaceCursor cursor) = 0;
+    // Keyboard focus of the drawing surface.
+    virtual void focusSurface() = 0;
+    virtual bool surfaceHasFocus() const = 0;
+    // The main window's caption.
+    virtual void setWindowCaption(const QString& caption) = 0;
+    // Marks a row's number cell in the grid until the grid's next repaint.
+    virtual void markGridRow(int row) = 0;
 
     // Drawing surface and frame.
     virtual void repaintSurface() = 0;

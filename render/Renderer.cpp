@@ -1,10 +1,56 @@
 #include "render/Renderer.h"
 
+#include "render/ImageResize.h"
+#include "render/RowPainter.h"
+#include "render/ShapeDrawers.h"
+
 namespace kel {
 
 namespace {
+
 constexpr Colour kGridDotColour = 0x818181;
 constexpr int kGridDotSpacing = 10;
+// Enhance Image draws at this many times the size, or at half of it when
+// that would take more pixels than the limit.
+constexpr int kEnhanceScale = 4;
+constexpr long long kMaxEnhancePixels = 64LL * 1024 * 1024;
+
+// Puts the four current attributes and the canvas's pen, brush and font
+// back on every way out of a replay.
+class ReplayGuard {
+public:
+    ReplayGuard(Canvas& canvas, CurrentAttributes& current)
+        : canvas_(canvas), current_(current), saved_(current), pen_(canvas.pen()),
+          brush_(canvas.brush()), font_(canvas.font())
+    {
+    }
+    ~ReplayGuard()
+    {
+        current_.penWidth = saved_.penWidth;
+        current_.penColour = saved_.penColour;
+        current_.brushColour = saved_.brushColour;
+        current_.brushStyle = saved_.brushStyle;
+        canvas_.setPen(pen_);
+        canvas_.setBrush(brush_);
+        canvas_.setFont(font_);
+    }
+    ReplayGuard(const ReplayGuard&) = delete;
+    ReplayGuard& operator=(const ReplayGuard&) = delete;
+
+private:
+    Canvas& canvas_;
+    CurrentAttributes& current_;
+    CurrentAttributes saved_;
+    CanvasPen pen_;
+    CanvasBrush brush_;
+    CanvasFont font_;
+};
+
+QString Skipped(int row, const QString& why)
+{
+    return QStringLiteral("Row %1 not drawn: %2").arg(row).arg(why);
+}
+
 } // namespace
 
 Renderer::Renderer(ObjectTable& table, CurrentAttributes& current, UiPort& ui)
@@ -14,53 +60,133 @@ Renderer::Renderer(ObjectTable& table, CurrentAttributes& current, UiPort& ui)
 
 void Renderer::createBitmap(QSize size)
 {
-    bitmap_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    bitmap_.reset(size);
     ClearBitmap();
 }
 
 void Renderer::ClearBitmap()
 {
-    bitmap_.fill(toQRgb(kWhite));
-    drawGridDots();
+    bitmap_.clear();
+    drawGridDots(bitmap_);
     PresentBitmap();
 }
 
-void Renderer::drawGridDots()
+void Renderer::drawGridDots(Canvas& canvas)
 {
     if (!gridDots_)
         return;
-    const QRgb dot = toQRgb(kGridDotColour);
-    for (int y = 0; y < bitmap_.height(); y += kGridDotSpacing) {
-        auto* line = reinterpret_cast<QRgb*>(bitmap_.scanLine(y));
-        for (int x = 0; x < bitmap_.width(); x += kGridDotSpacing)
-            line[x] = dot;
-    }
+    const QSize size = canvas.size();
+    for (int y = 0; y < size.height(); y += kGridDotSpacing)
+        for (int x = 0; x < size.width(); x += kGridDotSpacing)
+            canvas.setPixel({x, y}, kGridDotColour);
 }
 
 void Renderer::PresentBitmap()
 {
+    bitmap_.finish();
     ui_.repaintSurface();
+}
+
+void Renderer::replay(Canvas& canvas, QPoint offset)
+{
+    ReplayGuard guard(canvas, current_);
+    RowPainter painter(table_, current_, pictures_);
+    painter.setOffset(offset);
+    lastProblem_.clear();
+    lastSkipped_ = 0;
+    for (int row = 1; row < table_.rows(); ++row) {
+        const QString& state = table_.cell(kStateColumn, row);
+        if (state.isEmpty())
+            break; // the first free row ends the drawing
+        if (state != QLatin1String("Y"))
+            continue;
+        if (const std::optional<QString> problem = painter.draw(canvas, row)) {
+            if (lastSkipped_++ == 0)
+                lastProblem_ = Skipped(row, *problem);
+        }
+    }
+    canvas.setBrush(kNoBrush);
+    if (lastSkipped_ > 0) {
+        QString text = lastProblem_;
+        if (lastSkipped_ > 1)
+            text += QStringLiteral(" (%1 rows not drawn)").arg(lastSkipped_);
+        ui_.setStatus(3, text);
+    }
 }
 
 void Renderer::RedrawAll()
 {
-    // The drawers change the current attributes while they parse rows; the
-    // user's choices come back afterwards.
-    const CurrentAttributes saved = current_;
-    bitmap_.fill(toQRgb(kWhite));
-    drawGridDots();
-    current_.penWidth = saved.penWidth;
-    current_.penColour = saved.penColour;
-    current_.brushColour = saved.brushColour;
-    current_.brushStyle = saved.brushStyle;
+    bitmap_.clear();
+    drawGridDots(bitmap_);
+    replay(bitmap_, QPoint());
     PresentBitmap();
+}
+
+void Renderer::enhanceImage()
+{
+    const QSize size = bitmap_.size();
+    int scale = kEnhanceScale;
+    auto pixels = [&](int s) {
+        return static_cast<long long>(size.width()) * s * size.height() * s;
+    };
+    while (scale > 1 && pixels(scale) > kMaxEnhancePixels)
+        scale /= 2;
+    if (scale == 1) {
+        RedrawAll();
+        return;
+    }
+    RasterCanvas large(size, scale);
+    if (large.image().isNull()) {
+        ui_.setStatus(3, QStringLiteral("Not enough memory to enhance the image"));
+        RedrawAll();
+        return;
+    }
+    drawGridDots(large);
+    replay(large, QPoint());
+    const QImage smooth = ResizeBitmapPercent(100 / scale, large.pixels());
+    if (smooth.size() == bitmap_.image().size()) {
+        bitmap_.finish();
+        bitmap_.pixels() = smooth;
+    }
+    PresentBitmap();
+}
+
+bool Renderer::drawRow(Canvas& canvas, int row)
+{
+    lastProblem_.clear();
+    lastSkipped_ = 0;
+    if (table_.cell(kStateColumn, row) != QLatin1String("Y"))
+        return false;
+    ReplayGuard guard(canvas, current_);
+    RowPainter painter(table_, current_, pictures_);
+    if (const std::optional<QString> problem = painter.draw(canvas, row)) {
+        lastProblem_ = Skipped(row, *problem);
+        lastSkipped_ = 1;
+        return false;
+    }
+    return true;
+}
+
+void Renderer::HighlightRow(Canvas& canvas, int row)
+{
+    if (table_.cell(kStateColumn, row) != QLatin1String("Y"))
+        return;
+    ReplayGuard guard(canvas, current_);
+    RowPainter painter(table_, current_, pictures_);
+    painter.draw(canvas, row, RowMode::Highlight);
+}
+
+void Renderer::RenderCropArea(Canvas& canvas, QPoint cropTopLeft)
+{
+    replay(canvas, cropTopLeft);
 }
 
 std::optional<Colour> Renderer::GetBitmapPixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= bitmap_.width() || y >= bitmap_.height())
+    const QImage& image = bitmap_.image();
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return std::nullopt;
-    return fromQRgb(bitmap_.pixel(x, y));
+    return fromQRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
 }
 
 } // namespace kel

@@ -24,6 +24,15 @@ public:
     std::deque<std::optional<QString>> saveAnswers;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
+    struct InputRequest {
+        QString caption, prompt, defaultText;
+    };
+    std::deque<QString> inputAnswers;
+    std::vector<InputRequest> inputRequests;
+    std::deque<std::optional<Colour>> colourAnswers;
+    std::vector<Colour> colourRequests;
+    std::deque<std::optional<FontChoice>> fontAnswers;
+    std::vector<FontChoice> fontRequests;
 
     void setStatus(int panel, const QString& text) override
     {
@@ -59,9 +68,17 @@ public:
 
     void message(const QString& text) override { messages.push_back(text); }
     bool askYesNo(const QString&) override { return false; }
-    QString inputBox(const QString&, const QString&, const QString& defaultText) override
+    // Input boxes and the colour and font dialogs answer from these queues;
+    // an empty queue cancels (an input box then gives its default).
+    QString inputBox(const QString& caption, const QString& prompt,
+                     const QString& defaultText) override
     {
-        return defaultText;
+        inputRequests.push_back({caption, prompt, defaultText});
+        if (inputAnswers.empty())
+            return defaultText;
+        const QString answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
     }
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override
     {
@@ -73,8 +90,16 @@ public:
         saveRequests.push_back(request);
         return nextAnswer(saveAnswers);
     }
-    std::optional<Colour> colourDialog(Colour) override { return {}; }
-    std::optional<FontChoice> fontDialog(const FontChoice&) override { return {}; }
+    std::optional<Colour> colourDialog(Colour initial) override
+    {
+        colourRequests.push_back(initial);
+        return nextOf(colourAnswers);
+    }
+    std::optional<FontChoice> fontDialog(const FontChoice& initial) override
+    {
+        fontRequests.push_back(initial);
+        return nextOf(fontAnswers);
+    }
     std::optional<QString> printDialog() override { return {}; }
     std::optional<QString> popupMenu(const QString&, QPoint) override { return {}; }
     void showAboutWindow(int) override {}
@@ -88,13 +113,51 @@ public:
     void warpPointer(QPoint surfacePos) override { pointer_ = surfacePos; }
     void setSurfaceCursor(SurfaceCursor) override {}
 
+    void setControlChecked(const QString& name, bool on) override { checked[name] = on; }
+    bool controlChecked(const QString& name) const override { return checked.value(name); }
+    void setControlColour(const QString& name, ControlColour role, Colour colour) override
+    {
+        (role == ControlColour::Text ? textColours : backgrounds)[name] = colour;
+    }
+    void setBrushPreview(int pattern, Colour colour) override
+    {
+        previewPattern = pattern;
+        previewColour = colour;
+    }
+    void focusControl(const QString& name) override
+    {
+        focusedControl = name;
+        surfaceFocused = false;
+    }
+    void focusSurface() override { surfaceFocused = true; }
+    bool surfaceHasFocus() const override { return surfaceFocused; }
+    void setWindowCaption(const QString& text) override { caption = text; }
+    void markGridRow(int row) override { markedRow = row; }
     void repaintSurface() override {}
     QSize surfaceSize() const override { return {800, 600}; }
     void setMenuItemChecked(const QString&, bool) override {}
     void closeMainWindow() override {}
     bool shellOpen(const QString&) override { return false; }
 
+    bool surfaceFocused = true;
+    QHash<QString, bool> checked;
+    QHash<QString, Colour> textColours;
+    QHash<QString, Colour> backgrounds;
+    int previewPattern = -1;
+    Colour previewColour = 0;
+    QString focusedControl;
+    QString caption;
+    int markedRow = 0;
+
 private:
+    template <class T> static std::optional<T> nextOf(std::deque<std::optional<T>>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        const std::optional<T> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     static std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers)
     {
         if (answers.empty())

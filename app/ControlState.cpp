@@ -1,0 +1,88 @@
+#include "app/ControlState.h"
+
+#include "app/PageControl.h"
+#include "interaction/Editor.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+namespace kel {
+
+namespace {
+
+// One line per control: backslash and control characters escaped.
+QString printableField(const QString& text)
+{
+    QString out;
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
+QString paletteColour(const QWidget& control, QPalette::ColorRole role)
+{
+    return colourHex(fromQRgb(control.palette().color(role).rgb()));
+}
+
+} // namespace
+
+std::optional<ControlAspect> controlAspect(const QString& word)
+{
+    if (word.isEmpty())
+        return ControlAspect::State;
+    if (word == QStringLiteral("colour"))
+        return ControlAspect::Colour;
+    if (word == QStringLiteral("background"))
+        return ControlAspect::Background;
+    return std::nullopt;
+}
+
+QString describeControl(const QWidget& control, ControlAspect aspect)
+{
+    const bool isEdit = qobject_cast<const QLineEdit*>(&control) != nullptr;
+    switch (aspect) {
+    case ControlAspect::Colour:
+        return paletteColour(control, isEdit ? QPalette::Text : QPalette::WindowText);
+    case ControlAspect::Background:
+        return paletteColour(control, isEdit ? QPalette::Base : QPalette::Window);
+    case ControlAspect::State:
+        break;
+    }
+    if (const auto* swatch = qobject_cast<const ColourSwatch*>(&control))
+        return colourHex(swatch->modelColour());
+    if (const auto* preview = qobject_cast<const BrushPreview*>(&control))
+        return QStringLiteral("pattern %1 colour %2")
+            .arg(preview->pattern())
+            .arg(colourHex(fromQRgb(preview->colour())));
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&control))
+        return printableField(edit->text());
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return printableField(label->text());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        if (button->isCheckable())
+            return button->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+        return printableField(button->text());
+    }
+    return {};
+}
+
+} // namespace kel

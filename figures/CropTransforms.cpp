@@ -1,0 +1,246 @@
+#include "figures/FigureMath.h"
+#include "figures/Measures.h"
+#include "figures/ObjectTransforms.h"
+#include "figures/TableCells.h"
+#include "figures/Transforms.h"
+#include "model/AttributeStrings.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace kel {
+
+namespace {
+
+using figmath::Wide;
+
+struct CellWrite {
+    int row;
+    int column;
+    QString text;
+};
+
+// The writes for one crop-area transform, worked out row by row from the
+// scratch table. The first bad cell or out-of-plane result stops the plan
+// with its reason; nothing is written until the whole plan stands.
+class Plan {
+public:
+    Plan(const ObjectTable& scratch, CropTransform kind, int value, QPoint topLeft, QPoint centre)
+        : src_(scratch), kind_(kind), value_(value), topLeft_(topLeft), centre_(centre)
+    {
+    }
+
+    bool addRow(int r, int target)
+    {
+        row_ = r;
+        target_ = target;
+        const bool zoom = kind_ == CropTransform::Zoom;
+        switch (cells::Letter(src_, r).unicode()) {
+        case u'L':
+            return points(4, 2);
+        case u'R':
+        case u'1':
+        case u'2':
+        case u'E':
+            return !zoom || points(4, 2);
+        case u'A':
+            return zoom ? points(4, 1) && scaled(8) : rotateArc();
+        case u'C':
+            return points(4, 1) && (!zoom || scaled(6));
+        case u'D':
+            return !zoom || (points(4, 1) && scaled(7));
+        case u'F':
+        case u'P':
+            return points(4, 1);
+        case u'B':
+        case u'G':
+        case u'N':
+            return pointList();
+        case u'T':
+            return zoom ? points(3, 1) && scaled(5) : turnText();
+        case u'f':
+            if (zoom)
+                write(3, QString::number(value_));
+            return true;
+        default:
+            return true; // K, b, h, j, x and unknown letters stay as they are
+        }
+    }
+
+    const std::vector<CellWrite>& writes() const { return writes_; }
+    const QString& error() const { return error_; }
+    void fail(const QString& reason) { error_ = reason; }
+
+private:
+    std::optional<int> number(int column)
+    {
+        const std::optional<int> value = cells::StrictInt(src_, column, row_);
+        if (!value)
+            fail(QStringLiteral("'%1' is not a valid integer value").arg(src_.cell(column, row_)));
+        return value;
+    }
+
+    std::optional<QPoint> point(int column)
+    {
+        const std::optional<int> x = number(column);
+        if (!x)
+            return std::nullopt;
+        const std::optional<int> y = number(column + 1);
+        if (!y)
+            return std::nullopt;
+        return QPoint(*x, *y);
+    }
+
+    std::optional<QPoint> moved(QPoint p)
+    {
+        const std::optional<QPoint> result =
+            kind_ == CropTransform::Zoom
+                ? ScaleAbout(p, topLeft_, topLeft_, value_)
+                : RotateAboutRadians(p, centre_, value_ * std::numbers::pi / 180.0);
+        if (!result)
+            fail(QStringLiteral("Range check error"));
+        return result;
+    }
+
+    void write(int column, const QString& text) { writes_.push_back({target_, column, text}); }
+
+    void writePoint(int column, QPoint p)
+    {
+        write(column, QString::number(p.x()));
+        write(column + 1, QString::number(p.y()));
+    }
+
+    // `count` points stored from `column` on, each moved.
+    bool points(int column, int count)
+    {
+        for (int k = 0; k < count; ++k) {
+            const std::optional<QPoint> p = point(column + 2 * k);
+            const std::optional<QPoint> q = p ? moved(*p) : std::nullopt;
+            if (!q)
+                return false;
+            writePoint(column + 2 * k, *q);
+        }
+        return true;
+    }
+
+    // A size cell multiplied by the percentage, its sign kept.
+    bool scaled(int column)
+    {
+        const std::optional<int> size = number(column);
+        if (!size)
+            return false;
+        const std::optional<int> result = figmath::Narrow(Wide{*size} * value_ / 100);
+        if (!result) {
+            fail(QStringLiteral("Range check error"));
+            return false;
+        }
+        write(column, QString::number(*result));
+        return true;
+    }
+
+    bool pointList()
+    {
+        const std::vector<int> numbers = ParseNumberList(src_.cell(4, row_));
+        std::vector<QPoint> result;
+        for (std::size_t k = 0; k + 1 < numbers.size(); k += 2) {
+            const std::optional<QPoint> q = moved({numbers[k], numbers[k + 1]});
+            if (!q)
+                return false;
+            result.push_back(*q);
+        }
+        write(4, MakePointList(result));
+        return true;
+    }
+
+    // The centre and the two end points turn; the angles are read back from
+    // the turned ends around the turned centre.
+    bool rotateArc()
+    {
+        const std::optional<QPoint> c = point(4);
+        const std::optional<int> a1 = c ? number(6) : std::nullopt;
+        const std::optional<int> a2 = a1 ? number(7) : std::nullopt;
+        const std::optional<int> r = a2 ? number(8) : std::nullopt;
+        if (!r)
+            return false;
+        auto arcEnd = [&](int degrees) {
+            const double t = degrees * std::numbers::pi / 180.0;
+            const auto p = figmath::OffsetRounded(*c, *r * std::cos(t), -*r * std::sin(t));
+            if (!p)
+                fail(QStringLiteral("Range check error"));
+            return p;
+        };
+        const std::optional<QPoint> s = arcEnd(*a1);
+        const std::optional<QPoint> e = s ? arcEnd(*a2) : std::nullopt;
+        const std::optional<QPoint> nc = e ? moved(*c) : std::nullopt;
+        const std::optional<QPoint> ns = nc ? moved(*s) : std::nullopt;
+        const std::optional<QPoint> ne = ns ? moved(*e) : std::nullopt;
+        if (!ne)
+            return false;
+        const auto corner1 = figmath::MakePoint(Wide{nc->x()} - *r, Wide{nc->y()} - *r);
+        const auto corner2 = figmath::MakePoint(Wide{nc->x()} + *r, Wide{nc->y()} + *r);
+        if (!corner1 || !corner2) {
+            fail(QStringLiteral("Range check error"));
+            return false;
+        }
+        const AnglePair angles = BoxCentreAngles(*corner1, *corner2, *ns, *ne);
+        writePoint(4, *nc);
+        write(6, QString::number(angles.first));
+        write(7, QString::number(angles.second));
+        return true;
+    }
+
+    // Text turns with the area: its angle (counter-clockwise) drops by the
+    // rotation, kept within 0..359.
+    bool turnText()
+    {
+        const std::optional<int> angle = number(10);
+        if (!angle)
+            return false;
+        Wide turned = (Wide{*angle} - value_) % 360;
+        if (turned < 0)
+            turned += 360;
+        write(10, QString::number(static_cast<int>(turned)));
+        return true;
+    }
+
+    const ObjectTable& src_;
+    CropTransform kind_;
+    int value_;
+    QPoint topLeft_;
+    QPoint centre_;
+    int row_ = 0;
+    int target_ = 0;
+    std::vector<CellWrite> writes_;
+    QString error_;
+};
+
+} // namespace
+
+TableEditResult TransformCropObjects(Document& doc, CropTransform kind, int value,
+                                     QPoint areaTopLeft, QPoint rotationCentre)
+{
+    const ObjectTable& scratch = doc.scratch;
+    Plan plan(scratch, kind, value, areaTopLeft, rotationCentre);
+    for (int r = 1; r < scratch.rows(); ++r) {
+        if (!cells::Visible(scratch, r))
+            continue;
+        const std::optional<int> target = cells::StrictInt(scratch, 0, r);
+        if (!target || *target < 1 || *target >= doc.table.rows() || !doc.table.inUse(*target)) {
+            return {false, QStringLiteral("Scratch row %1 names no object row").arg(r)};
+        }
+        if (!plan.addRow(r, *target))
+            return {false, plan.error()};
+    }
+    bool changed = false;
+    ObjectTable::BulkUpdate bulk(doc.table);
+    for (const CellWrite& w : plan.writes()) {
+        if (doc.table.cell(w.column, w.row) != w.text) {
+            doc.table.setCell(w.column, w.row, w.text);
+            changed = true;
+        }
+    }
+    return {changed, {}};
+}
+
+} // namespace kel

@@ -1,0 +1,49 @@
+#pragma once
+// Questions asked of the object table by the construction tools: the nearest
+// line, circle or arc to the pointer, the lines ending at a point, and the
+// points that divide a segment. Only visible rows (state "Y") of rows
+// 1 .. rows() - 1 take part; cells read with the record defaults.
+
+#include "model/Document.h"
+#include "model/ObjectTable.h"
+
+#include <QPoint>
+
+#include <optional>
+#include <vector>
+
+namespace kel {
+
+struct RowHit {
+    int row = 0;
+    QPoint point;     // the nearest point of the object
+    int distance = 0; // from the asked point to it
+};
+
+// The visible line record whose infinite line passes nearest to p; the point
+// is the foot on that line. The lowest row wins ties. A line whose foot
+// would leave the 32-bit plane is passed over.
+std::optional<RowHit> NearestLine(const ObjectTable& table, QPoint p);
+// The visible circle record nearest to p, measured to its outline.
+std::optional<RowHit> NearestCircle(const ObjectTable& table, QPoint p);
+// The same for arc records, measured to the whole circle of each arc.
+std::optional<RowHit> NearestArc(const ObjectTable& table, QPoint p);
+
+struct LineEnd {
+    int row = 0;
+    int end = 0; // 0: the first end (columns 4, 5), 1: the second (6, 7)
+};
+
+// The visible line records with an end exactly at p, in row order; a line
+// with both ends there is listed once, by its first end.
+std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p);
+
+// Moves every line end found at `from` to `to`; gives the number moved. The
+// caller redraws when it is not 0.
+int MoveLineEnds(ObjectTable& table, QPoint from, QPoint to);
+
+// Appends the n - 1 points that divide a-b into n parts, the one nearest b
+// first; nothing below n = 2. Gives the number of points appended.
+int DivideSegment(Document& doc, QPoint a, QPoint b, int n);
+
+} // namespace kel

@@ -1,0 +1,369 @@
+#include "render/FastRaster.h"
+
+#include "render/Hatch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <vector>
+
+namespace kel {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+
+struct Edge {
+    double x0, y0, y1, slope; // x at y0, y0 < y1
+};
+
+int Ceil(double v)
+{
+    return static_cast<int>(std::ceil(v));
+}
+
+} // namespace
+
+// Which pixels of an ellipse belong to an arc: those whose direction from
+// the centre, on the circle the ellipse is stretched from, lies between the
+// start and the end direction.
+struct FastRaster::Sector {
+    double cx, cy, a, b;
+    double sx, sy, ex, ey;
+    bool wide; // more than half a turn
+
+    Sector(const QRectF& outline, double startDeg, double spanDeg)
+        : cx(outline.center().x()), cy(outline.center().y()),
+          a(outline.width() > 0 ? outline.width() / 2 : 1),
+          b(outline.height() > 0 ? outline.height() / 2 : 1), sx(std::cos(startDeg * kDegree)),
+          sy(std::sin(startDeg * kDegree)), ex(std::cos((startDeg + spanDeg) * kDegree)),
+          ey(std::sin((startDeg + spanDeg) * kDegree)), wide(spanDeg > 180)
+    {
+    }
+    bool contains(int x, int y) const
+    {
+        const double u = (x - cx) / a;
+        const double v = -(y - cy) / b;
+        const bool afterStart = sx * v - sy * u >= 0;
+        const bool beforeEnd = u * ey - v * ex >= 0;
+        return wide ? afterStart || beforeEnd : afterStart && beforeEnd;
+    }
+};
+
+FastRaster::FastRaster(QImage& image)
+    : bits_(image.bits()), bytesPerLine_(image.bytesPerLine()), width_(image.width()),
+      height_(image.height())
+{
+}
+
+void FastRaster::plot(int x, int y, QRgb colour)
+{
+    if (static_cast<unsigned>(x) < static_cast<unsigned>(width_) &&
+        static_cast<unsigned>(y) < static_cast<unsigned>(height_))
+        row(y)[x] = colour;
+}
+
+void FastRaster::span(int y, int x1, int x2, QRgb colour)
+{
+    if (y < 0 || y >= height_)
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width_ - 1);
+    if (x1 > x2)
+        return;
+    std::fill_n(row(y) + x1, x2 - x1 + 1, colour);
+}
+
+void FastRaster::inkSpan(int y, int x1, int x2, const Ink& ink)
+{
+    if (ink.style == BrushStyle::Solid) {
+        span(y, x1, x2, ink.colour);
+        return;
+    }
+    if (ink.style == BrushStyle::Clear || y < 0 || y >= height_)
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width_ - 1);
+    QRgb* line = row(y);
+    const int ty = y / ink.tileScale;
+    for (int x = x1; x <= x2; ++x)
+        if (HatchCovers(ink.style, x / ink.tileScale, ty))
+            line[x] = ink.colour;
+}
+
+void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector)
+{
+    if (!sector) {
+        span(y, x1, x2, colour);
+        return;
+    }
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width_ - 1);
+    for (int x = x1; x <= x2; ++x)
+        if (sector->contains(x, y))
+            plot(x, y, colour);
+}
+
+void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase,
+                          bool skipFirst)
+{
+    // Bresenham; the canvas only hands over lines near the image.
+    int x = a.x(), y = a.y();
+    const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
+    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    int err = dx + dy;
+    bool first = true;
+    for (;;) {
+        if (!(first && skipFirst)) {
+            if (!dotted || (phase & 1) == 0)
+                plot(x, y, colour);
+            ++phase;
+        }
+        first = false;
+        if (x == b.x() && y == b.y())
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void FastRaster::disc(QPointF centre, double radius, QRgb colour)
+{
+    // Pixels whose centres lie strictly within the radius, and the one under
+    // the centre.
+    const double cx = centre.x(), cy = centre.y();
+    const int y0 = Ceil(cy - radius), y1 = static_cast<int>(std::floor(cy + radius));
+    for (int y = y0; y <= y1; ++y) {
+        const double dy = y - cy;
+        const double h2 = radius * radius - dy * dy;
+        if (h2 <= 0)
+            continue;
+        const double h = std::sqrt(h2);
+        span(y, static_cast<int>(std::floor(cx - h)) + 1, Ceil(cx + h) - 1, colour);
+    }
+    plot(static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y())),
+         colour);
+}
+
+void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds)
+{
+    const double half = width / 2;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double length = std::hypot(dx, dy);
+    if (length > 0) {
+        // The band of points whose distance along the line lies in
+        // [0, length) and across it in [-half, half), row by row: on row y
+        // both distances are linear in x, so each bound cuts x once.
+        const double ux = dx / length, uy = dy / length;
+        const double top = std::min(a.y(), b.y()) - half, bottom = std::max(a.y(), b.y()) + half;
+        const int first = std::max(Ceil(top), 0), last = std::min(Ceil(bottom) - 1, height_ - 1);
+        for (int y = first; y <= last; ++y) {
+            double lo = -1e300, hi = 1e300;
+            // along(x) = ux (x - ax) + uy (y - ay), across(x) = -uy (x - ax) + ux (y - ay)
+            auto limit = [&](double slope, double offset, double from, double to) {
+                if (slope == 0) {
+                    if (offset < from || offset >= to)
+                        hi = lo - 1;
+                    return;
+                }
+                double x1 = a.x() + (from - offset) / slope, x2 = a.x() + (to - offset) / slope;
+                if (x1 > x2)
+                    std::swap(x1, x2);
+                lo = std::max(lo, x1);
+                hi = std::min(hi, x2);
+            };
+            limit(ux, uy * (y - a.y()), 0, length);
+            limit(-uy, ux * (y - a.y()), -half, half);
+            if (lo < hi)
+                span(y, Ceil(lo), Ceil(hi) - 1, colour);
+        }
+    }
+    if (roundEnds || length == 0) {
+        disc(a, half, colour);
+        disc(b, half, colour);
+    }
+}
+
+void FastRaster::dashedPath(std::span<const QPointF> points, double width, double dash,
+                            QRgb colour)
+{
+    double travelled = 0; // along the path
+    for (size_t i = 0; i + 1 < points.size(); ++i) {
+        const QPointF from = points[i], to = points[i + 1];
+        const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+        double done = 0;
+        while (done < length) {
+            const double dashes = std::floor(travelled / dash);
+            double step = std::min((dashes + 1) * dash - travelled, length - done);
+            if (!(step > 0)) // rounding at a dash boundary: never stand still
+                step = std::min(dash, length - done);
+            if (static_cast<long long>(dashes) % 2 == 0) {
+                const QPointF a = from + (to - from) * (done / length);
+                const QPointF b = from + (to - from) * ((done + step) / length);
+                wideLine(a, b, width, colour, false);
+            }
+            done += step;
+            travelled += step;
+        }
+    }
+}
+
+void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
+{
+    if (points.size() < 3 || ink.style == BrushStyle::Clear)
+        return;
+    thread_local std::vector<Edge> edges;
+    thread_local std::vector<double> crossings;
+    edges.clear();
+    double top = points[0].y(), bottom = top;
+    for (size_t i = 0; i < points.size(); ++i) {
+        QPointF p = points[i], q = points[(i + 1) % points.size()];
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+        if (p.y() == q.y())
+            continue;
+        if (p.y() > q.y())
+            std::swap(p, q);
+        edges.push_back({p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())});
+    }
+    // Rows whose sample points lie in [top, bottom).
+    const int first = std::max(Ceil(top), 0);
+    const int last = std::min(Ceil(bottom) - 1, height_ - 1);
+    for (int y = first; y <= last; ++y) {
+        crossings.clear();
+        for (const Edge& e : edges)
+            if (y >= e.y0 && y < e.y1)
+                crossings.push_back(e.x0 + (y - e.y0) * e.slope);
+        if (crossings.size() == 2) {
+            if (crossings[0] > crossings[1])
+                std::swap(crossings[0], crossings[1]);
+        } else {
+            std::sort(crossings.begin(), crossings.end());
+        }
+        for (size_t k = 0; k + 1 < crossings.size(); k += 2)
+            inkSpan(y, Ceil(crossings[k]), Ceil(crossings[k + 1]) - 1, ink);
+    }
+}
+
+void FastRaster::fillRect(int left, int top, int right, int bottom, const Ink& ink)
+{
+    for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y)
+        inkSpan(y, left, right - 1, ink);
+}
+
+void FastRaster::ellipse(const QRectF& outline, double width, QRgb pen, const Ink* fill)
+{
+    if (width <= 1)
+        thinOutline(outline, pen, fill, nullptr);
+    else
+        wideOutline(outline, width, pen, fill, nullptr);
+}
+
+void FastRaster::arc(const QRectF& outline, double startDeg, double spanDeg, double width,
+                     QRgb pen)
+{
+    const Sector sector(outline, startDeg, spanDeg);
+    const Sector* within = spanDeg >= 360 ? nullptr : &sector;
+    if (width <= 1)
+        thinOutline(outline, pen, nullptr, within);
+    else
+        wideOutline(outline, width, pen, nullptr, within);
+}
+
+void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill,
+                             const Sector* sector)
+{
+    // The ellipse's left and right edge on every row, rounded symmetrically;
+    // each row then runs on towards its neighbours' edges, so the outline
+    // stays connected where the curve is flat.
+    const double cx = outline.center().x(), cy = outline.center().y();
+    const double a = outline.width() / 2, b = outline.height() / 2;
+    const int top = Ceil(outline.top() - 1e-9);
+    const int rows = static_cast<int>(std::floor(outline.bottom() + 1e-9)) - top + 1;
+    if (rows <= 0)
+        return;
+    thread_local std::vector<int> left, right;
+    left.resize(static_cast<size_t>(rows));
+    right.resize(static_cast<size_t>(rows));
+    for (int i = 0; i < rows; ++i) {
+        const double t = b > 0 ? (top + i - cy) / b : 0;
+        const double h = a * std::sqrt(std::max(0.0, 1 - t * t));
+        int l = static_cast<int>(std::floor(cx - h + 0.5));
+        int r = Ceil(cx + h - 0.5);
+        if (l > r) {
+            l = static_cast<int>(std::floor(cx));
+            r = Ceil(cx);
+        }
+        left[static_cast<size_t>(i)] = l;
+        right[static_cast<size_t>(i)] = r;
+    }
+    for (int i = 0; i < rows; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        const int y = top + i;
+        if (y < 0 || y >= height_)
+            continue;
+        if (rows == 1) {
+            sectorSpan(y, left[k], right[k], pen, sector);
+            continue;
+        }
+        int outerLeft = left[k], outerRight = right[k];
+        if (i > 0) {
+            outerLeft = std::max(outerLeft, left[k - 1]);
+            outerRight = std::min(outerRight, right[k - 1]);
+        }
+        if (i + 1 < rows) {
+            outerLeft = std::max(outerLeft, left[k + 1]);
+            outerRight = std::min(outerRight, right[k + 1]);
+        }
+        const int leftEnd = std::max(left[k], outerLeft - 1);
+        const int rightStart = std::min(right[k], outerRight + 1);
+        if (leftEnd + 1 >= rightStart) {
+            sectorSpan(y, left[k], right[k], pen, sector);
+            continue;
+        }
+        if (fill)
+            inkSpan(y, leftEnd + 1, rightStart - 1, *fill);
+        sectorSpan(y, left[k], leftEnd, pen, sector);
+        sectorSpan(y, rightStart, right[k], pen, sector);
+    }
+}
+
+void FastRaster::wideOutline(const QRectF& outline, double width, QRgb pen, const Ink* fill,
+                             const Sector* sector)
+{
+    // The band between the ellipses half a pen wider and half a pen
+    // narrower, its right and bottom edges left out.
+    const double cx = outline.center().x(), cy = outline.center().y();
+    const double half = width / 2;
+    const double oa = outline.width() / 2 + half, ob = outline.height() / 2 + half;
+    const double ia = outline.width() / 2 - half, ib = outline.height() / 2 - half;
+    const int first = std::max(Ceil(cy - ob), 0);
+    const int last = std::min(Ceil(cy + ob) - 1, height_ - 1);
+    for (int y = first; y <= last; ++y) {
+        const double dy = y - cy;
+        const double to = dy / ob;
+        const double ho = oa * std::sqrt(std::max(0.0, 1 - to * to));
+        const int outerLeft = Ceil(cx - ho), outerRight = Ceil(cx + ho) - 1;
+        if (ia <= 0 || ib <= 0 || std::abs(dy) >= ib) {
+            sectorSpan(y, outerLeft, outerRight, pen, sector);
+            continue;
+        }
+        const double ti = dy / ib;
+        const double hi = ia * std::sqrt(std::max(0.0, 1 - ti * ti));
+        const int innerLeft = Ceil(cx - hi), innerRight = Ceil(cx + hi) - 1;
+        if (fill)
+            inkSpan(y, innerLeft, innerRight, *fill);
+        sectorSpan(y, outerLeft, innerLeft - 1, pen, sector);
+        sectorSpan(y, innerRight + 1, outerRight, pen, sector);
+    }
+}
+
+} // namespace kel

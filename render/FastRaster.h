@@ -1,0 +1,77 @@
+#pragma once
+// Direct rasterising of the shapes a drawing consists of: lines, ellipses,
+// arcs and polygon fills, written as whole pixels straight into the image.
+// QPainter's general machinery spends several microseconds on each such
+// shape, which a drawing of ten thousand rows cannot afford. Everything this
+// does not cover (dotted curves, rounded rectangles, text, pictures) is left
+// to QPainter.
+//
+// Geometry is in image pixels, as QPainter's aliased drawing has it: a
+// one-pixel line or outline at x = 10 colours pixel 10; wider pens and fills
+// are areas that colour the pixels (x, y) they contain, their right and
+// bottom edges left out (so a fill from 10 to 50 colours pixels 10..49).
+
+#include "model/Canvas.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QRectF>
+
+#include <span>
+
+namespace kel {
+
+// What pixels a fill gives its colour to: all (solid) or those of a hatch,
+// whose 8 x 8 tile covers `tileScale` x `tileScale` pixels per tile pixel.
+struct Ink {
+    QRgb colour;
+    BrushStyle style = BrushStyle::Solid;
+    int tileScale = 1;
+};
+
+class FastRaster {
+public:
+    explicit FastRaster(QImage& image);
+
+    // A one-pixel line from a to b, both ends included. A dotted pen colours
+    // every other pixel along the path; `phase` counts the pixels and carries
+    // the pattern on from one segment of a polyline to the next.
+    void thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst);
+    // A line `width` pixels wide, with round or flat ends.
+    void wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds);
+    // A path `width` pixels wide drawn as flat-ended dashes, `dash` pixels
+    // on and `dash` off along it.
+    void dashedPath(std::span<const QPointF> points, double width, double dash, QRgb colour);
+    // The ellipse inscribed in `outline`, stroked `width` pixels wide, its
+    // inside filled with `fill` when given. One pixel wide, the outline
+    // colours the pixels at the rectangle's edges (left to right inclusive).
+    void ellipse(const QRectF& outline, double width, QRgb pen, const Ink* fill);
+    // Part of that ellipse, counter-clockwise on the screen from startDeg
+    // over spanDeg degrees (angles on the circle the ellipse is stretched
+    // from).
+    void arc(const QRectF& outline, double startDeg, double spanDeg, double width, QRgb pen);
+    // Even-odd fill of a polygon.
+    void polygonFill(std::span<const QPointF> points, const Ink& ink);
+    void fillRect(int left, int top, int right, int bottom, const Ink& ink); // right, bottom out
+
+private:
+    struct Sector;
+    void plot(int x, int y, QRgb colour);
+    void span(int y, int x1, int x2, QRgb colour);
+    void inkSpan(int y, int x1, int x2, const Ink& ink);
+    void sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector);
+    void disc(QPointF centre, double radius, QRgb colour);
+    void thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, const Sector* sector);
+    void wideOutline(const QRectF& outline, double width, QRgb pen, const Ink* fill,
+                     const Sector* sector);
+
+    QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
+
+    uchar* bits_;
+    qsizetype bytesPerLine_;
+    int width_;
+    int height_;
+};
+
+} // namespace kel

@@ -1,0 +1,21 @@
+#pragma once
+// The six hatch patterns: 8 x 8 pixel tiles anchored at the canvas origin,
+// lines in the brush colour and nothing between them, so whatever lies below
+// shows through. Shapes and flood fills use the same tiles.
+
+#include "model/Canvas.h"
+#include "model/Colour.h"
+
+#include <QBrush>
+
+namespace kel {
+
+bool IsHatch(BrushStyle style);
+
+// Whether the hatch of `style` covers the pixel (x, y).
+bool HatchCovers(BrushStyle style, int x, int y);
+
+// A brush tiling the hatch of `style` in the colour.
+QBrush HatchBrush(BrushStyle style, Colour colour);
+
+} // namespace kel

@@ -1,0 +1,118 @@
+#include "render/TextStamps.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTransform>
+
+#include <cmath>
+
+namespace kel {
+
+namespace {
+
+constexpr qsizetype kMaxBytes = qsizetype(64) * 1024 * 1024;
+constexpr qsizetype kMaxStamps = 8192;
+
+QString FaceKey(const QFont& font)
+{
+    return font.family() + QLatin1Char('\x1F') + QString::number(font.pixelSize()) +
+           QLatin1Char(font.bold() ? 'b' : '-') + QLatin1Char(font.italic() ? 'i' : '-') +
+           QLatin1Char('\x1F');
+}
+
+// The anchored text's transform: scale, then the turn about the anchor.
+QTransform TextTransform(int escapement, int scale)
+{
+    QTransform t;
+    t.scale(scale, scale);
+    t.rotate(-escapement / 10.0);
+    return t;
+}
+
+} // namespace
+
+TextStamps& TextStamps::shared()
+{
+    static TextStamps stamps;
+    return stamps;
+}
+
+TextStamps::Stamp TextStamps::render(const QFont& font, int escapement, int scale,
+                                     const QString& text)
+{
+    const QFontMetrics metrics(font);
+    // The cell with room for overhangs (italics, accents), then where it
+    // lands in the image.
+    const double room = font.pixelSize();
+    const QRectF cell(-room, -room, metrics.horizontalAdvance(text) + 2 * room,
+                      metrics.height() + 2 * room);
+    const QTransform turn = TextTransform(escapement, scale);
+    const QRect area = turn.mapRect(cell).toAlignedRect();
+    if (area.isEmpty())
+        return {};
+    QImage canvas(area.size(), QImage::Format_ARGB32_Premultiplied);
+    if (canvas.isNull())
+        return {};
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setTransform(turn * QTransform::fromTranslate(-area.x(), -area.y()));
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QPointF(0, metrics.ascent()), text);
+    }
+    // Only the part with ink is kept.
+    QRect ink;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(line[x]) >= 128)
+                ink |= QRect(x, y, 1, 1);
+    }
+    if (ink.isEmpty())
+        return {};
+    return {canvas.copy(ink).convertToFormat(QImage::Format_Alpha8), area.topLeft() + ink.topLeft()};
+}
+
+void TextStamps::makeRoom(qsizetype bytes)
+{
+    // Forgetting everything at once is enough: the next redraw refills what
+    // the drawing uses.
+    if (bytes_ + bytes > kMaxBytes || stamps_.size() >= kMaxStamps) {
+        stamps_.clear();
+        extents_.clear();
+        bytes_ = 0;
+    }
+}
+
+const TextStamps::Stamp& TextStamps::stamp(const QFont& font, int escapement, int scale,
+                                           const QString& text)
+{
+    const QString key = FaceKey(font) + QString::number(escapement) + QLatin1Char('\x1F') +
+                        QString::number(scale) + QLatin1Char('\x1F') + text;
+    auto found = stamps_.constFind(key);
+    if (found != stamps_.cend())
+        return *found;
+    Stamp made = render(font, escapement, scale, text);
+    const qsizetype bytes = made.mask.sizeInBytes() + key.size() * 2 + 64;
+    makeRoom(bytes);
+    bytes_ += bytes;
+    return *stamps_.insert(key, std::move(made));
+}
+
+QSize TextStamps::extent(const QFont& font, const QString& text)
+{
+    const QString key = FaceKey(font) + text;
+    auto found = extents_.constFind(key);
+    if (found != extents_.cend())
+        return *found;
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
+    makeRoom(key.size() * 2 + 64);
+    bytes_ += key.size() * 2 + 64;
+    extents_.insert(key, size);
+    return size;
+}
+
+} // namespace kel

@@ -1,0 +1,41 @@
+#pragma once
+// Text as the raster canvas draws it, kept as masks. A drawing shows the
+// same texts on every redraw; QPainter takes several microseconds for each,
+// copying a kept mask a fraction of that. Used on the GUI thread only.
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+namespace kel {
+
+class TextStamps {
+public:
+    struct Stamp {
+        QImage mask;   // Format_Alpha8, opaque where the text has ink; null for none
+        QPoint offset; // of the mask's top-left pixel from the anchor, in image pixels
+    };
+
+    // The one set of masks all raster canvases share.
+    static TextStamps& shared();
+
+    // The text with the top-left corner of its cell at the anchor, turned by
+    // `escapement` tenths of a degree counter-clockwise about it, drawn at
+    // `scale` image pixels per unit.
+    const Stamp& stamp(const QFont& font, int escapement, int scale, const QString& text);
+    // The text's advance and the font's ascent plus descent, in units.
+    QSize extent(const QFont& font, const QString& text);
+
+private:
+    static Stamp render(const QFont& font, int escapement, int scale, const QString& text);
+    void makeRoom(qsizetype bytes);
+
+    QHash<QString, Stamp> stamps_;
+    QHash<QString, QSize> extents_;
+    qsizetype bytes_ = 0;
+};
+
+} // namespace kel

@@ -1,0 +1,196 @@
+#include "figures/Circles.h"
+#include "FakeCanvas.h"
+#include "FigureTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace kel {
+namespace {
+
+TEST(NearestPointOnCircle, TakesTheCutNearerToThePoint)
+{
+    const auto outside = NearestPointOnCircle({0, 0}, 50, {80, 0});
+    ASSERT_TRUE(outside);
+    EXPECT_EQ(outside->point, QPoint(50, 0));
+    EXPECT_EQ(outside->distance, 30);
+    const auto inside = NearestPointOnCircle({0, 0}, 50, {-10, 0});
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(inside->point, QPoint(-50, 0));
+    EXPECT_EQ(inside->distance, 40);
+    const auto diagonal = NearestPointOnCircle({100, 100}, 50, {0, 200});
+    ASSERT_TRUE(diagonal);
+    EXPECT_EQ(diagonal->point, QPoint(65, 135));
+    // At the centre both cuts are equally near: the second (lower) one.
+    const auto centre = NearestPointOnCircle({10, 10}, 20, {10, 10});
+    ASSERT_TRUE(centre);
+    EXPECT_EQ(centre->point, QPoint(10, 30));
+    // A filled circle's negated radius measures the same.
+    EXPECT_EQ(NearestPointOnCircle({0, 0}, -50, {80, 0})->point, QPoint(50, 0));
+}
+
+TEST(TangentPoints, TouchTheCircleSquareToTheRadius)
+{
+    const auto t = TangentPoints({0, 0}, 30, {50, 0});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->length, 40);
+    for (QPoint q : {t->points.first, t->points.second}) {
+        EXPECT_NEAR(test::Distance(q, {0, 0}), 30, 1.5);
+        EXPECT_NEAR(test::Distance(q, {50, 0}), 40, 1.5);
+    }
+    EXPECT_NE(t->points.first, t->points.second);
+}
+
+TEST(TangentPoints, AnswerNothingOnOrInsideTheCircle)
+{
+    EXPECT_FALSE(TangentPoints({0, 0}, 50, {50, 0}));
+    EXPECT_FALSE(TangentPoints({0, 0}, 50, {30, 40}));
+    EXPECT_FALSE(TangentPoints({0, 0}, 50, {10, 10}));
+    EXPECT_FALSE(TangentPoints({0, 0}, 50, {0, 50}));
+}
+
+TEST(TangentPoints, RandomTangentsAreSquareToTheirRadius)
+{
+    std::mt19937 random(21);
+    std::uniform_int_distribution<int> coord(-2000, 2000);
+    std::uniform_int_distribution<int> radius(5, 800);
+    int checked = 0;
+    for (int n = 0; n < 5000; ++n) {
+        const QPoint c(coord(random), coord(random));
+        const QPoint p(coord(random), coord(random));
+        const int r = radius(random);
+        const double d = test::Distance(c, p);
+        const auto t = TangentPoints(c, r, p);
+        if (d < r + 3 || !t)
+            continue;
+        // The integer Thales circle (midpoint and half distance truncated)
+        // meets the circle at a shallow angle when p is close to it, so the
+        // length is only checked where the construction is well conditioned;
+        // the tangent itself always stays tangent.
+        const double exact = std::sqrt(d * d - double(r) * r);
+        if (d > 1.5 * r) {
+            ASSERT_NEAR(t->length, exact, 2.5);
+        }
+        ASSERT_EQ(t->length, PointDistance(p, t->points.first));
+        for (QPoint q : {t->points.first, t->points.second}) {
+            ASSERT_NEAR(test::Distance(q, c), r, 1.5);
+            ASSERT_GT(test::DistanceToLine(c, p, q), r - 1.5);
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+TEST(CircleThrough3Points, FindsCentreAndRadius)
+{
+    const auto c = CircleThrough3Points({10, 0}, {0, -10}, {-10, 0});
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->centre, QPoint(0, 0));
+    EXPECT_EQ(c->radius, 10);
+    const auto d = CircleThrough3Points({150, 100}, {100, 150}, {50, 100});
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->centre, QPoint(100, 100));
+    EXPECT_EQ(d->radius, 50);
+    EXPECT_FALSE(CircleThrough3Points({0, 0}, {10, 10}, {30, 30}));
+    EXPECT_FALSE(CircleThrough3Points({0, 0}, {0, 0}, {30, 30}));
+}
+
+TEST(PointAnglesOnCircle, GivesDirectionsFromTheCentre)
+{
+    const auto a = PointAnglesOnCircle({200, 100}, {100, 0}, {100, 200});
+    ASSERT_TRUE(a);
+    EXPECT_EQ(*a, (std::array<int, 3>{0, 90, 270}));
+    // Small circles come out coarse: the sides are rounded before the angle.
+    const auto small = PointAnglesOnCircle({110, 100}, {100, 90}, {100, 110});
+    ASSERT_TRUE(small);
+    EXPECT_EQ(*small, (std::array<int, 3>{0, 89, 271}));
+    const auto vertical = PointAnglesOnCircle({5, 0}, {5, 50}, {5, -20});
+    ASSERT_TRUE(vertical);
+    EXPECT_EQ(*vertical, (std::array<int, 3>{90, 90, 0}));
+    EXPECT_FALSE(PointAnglesOnCircle({0, 0}, {10, 10}, {30, 30}));
+}
+
+TEST(ArcOrientation, TellsTheTurnAndTheSweep)
+{
+    const auto ccw = ArcOrientation({10, 0}, {0, -10}, {-10, 0});
+    ASSERT_TRUE(ccw);
+    EXPECT_TRUE(ccw->counterClockwise);
+    EXPECT_EQ(ccw->sweep, 180);
+    const auto cw = ArcOrientation({-10, 0}, {0, -10}, {10, 0});
+    ASSERT_TRUE(cw);
+    EXPECT_FALSE(cw->counterClockwise);
+    EXPECT_EQ(cw->sweep, 180);
+    const auto longWay = ArcOrientation({100, 0}, {0, 100}, {0, -100});
+    ASSERT_TRUE(longWay);
+    EXPECT_FALSE(longWay->counterClockwise); // clockwise through the bottom
+    EXPECT_EQ(longWay->sweep, 270);
+}
+
+TEST(ArcOrientation, CoincidingPointsCountAsCounterClockwiseWithoutASweep)
+{
+    for (const auto& turn :
+         {ArcOrientation({5, 5}, {5, 5}, {9, 0}), ArcOrientation({5, 5}, {9, 0}, {9, 0}),
+          ArcOrientation({9, 0}, {5, 5}, {9, 0})}) {
+        ASSERT_TRUE(turn);
+        EXPECT_TRUE(turn->counterClockwise);
+        EXPECT_FALSE(turn->sweep);
+    }
+}
+
+TEST(ArcOrientation, PointsWithNegativeXAreNotConfused)
+{
+    // y * 32768 + x is -1 for both (-1, 0) and (32767, -1), which made these
+    // two distinct points "equal".
+    const auto turn = ArcOrientation({-1, 0}, {32767, -1}, {16383, 16000});
+    ASSERT_TRUE(turn);
+    EXPECT_TRUE(turn->sweep.has_value());
+}
+
+TEST(DrawArc3Points, DrawsCounterClockwiseFromTheFirstToTheLastPoint)
+{
+    test::FakeCanvas canvas;
+    const CanvasPen before{0x123456, 7, PenStyle::Solid};
+    canvas.setPen(before);
+    CurrentAttributes current;
+    current.penColour = 0x0000FF;
+    current.penWidth = 3;
+    EXPECT_EQ(DrawArc3Points(canvas, current, {10, 0}, {0, -10}, {-10, 0}), 10);
+    ASSERT_EQ(canvas.arcs.size(), 1u);
+    const test::DrawnArc& a = canvas.arcs[0];
+    EXPECT_EQ(QRect(QPoint(a.left, a.top), QPoint(a.right, a.bottom)),
+              QRect(QPoint(-10, -10), QPoint(10, 10)));
+    EXPECT_EQ(a.start, QPoint(10, 0));
+    EXPECT_EQ(a.end, QPoint(-10, 0));
+    EXPECT_EQ(a.pen.colour, 0x0000FFu);
+    EXPECT_EQ(a.pen.width, 3);
+    EXPECT_EQ(a.pen.style, PenStyle::Solid);
+    EXPECT_EQ(canvas.pen().colour, before.colour); // put back
+    EXPECT_EQ(canvas.pen().width, before.width);
+
+    // Clockwise points are drawn from the last to the first.
+    current.penWidth = 0;
+    EXPECT_EQ(DrawArc3Points(canvas, current, {-10, 0}, {0, -10}, {10, 0}), 10);
+    ASSERT_EQ(canvas.arcs.size(), 2u);
+    EXPECT_EQ(canvas.arcs[1].start, QPoint(10, 0));
+    EXPECT_EQ(canvas.arcs[1].end, QPoint(-10, 0));
+    EXPECT_EQ(canvas.arcs[1].pen.style, PenStyle::Dotted);
+    EXPECT_EQ(canvas.arcs[1].pen.width, 0);
+}
+
+TEST(DrawArc3Points, CollinearPointsGetTwoSegments)
+{
+    test::FakeCanvas canvas;
+    CurrentAttributes current;
+    EXPECT_FALSE(DrawArc3Points(canvas, current, {0, 0}, {10, 10}, {20, 20}));
+    EXPECT_TRUE(canvas.arcs.empty());
+    ASSERT_EQ(canvas.lines.size(), 2u);
+    EXPECT_EQ(canvas.lines[0].from, QPoint(0, 0));
+    EXPECT_EQ(canvas.lines[0].to, QPoint(10, 10));
+    EXPECT_EQ(canvas.lines[1].from, QPoint(10, 10));
+    EXPECT_EQ(canvas.lines[1].to, QPoint(20, 20));
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,96 @@
+#pragma once
+// Helpers for the construction tests: a canvas that also records filled and
+// open shapes, and a reader for the line records a construction appended.
+
+#include "FakeCanvas.h"
+#include "model/ObjectTable.h"
+
+#include <QPoint>
+
+#include <cmath>
+#include <ostream>
+#include <vector>
+
+namespace kel::test {
+
+struct DrawnShape {
+    std::vector<QPoint> points;
+    CanvasPen pen;
+    CanvasBrush brush;
+};
+
+struct DrawnEllipse {
+    int left, top, right, bottom;
+    CanvasPen pen;
+    CanvasBrush brush;
+};
+
+class ShapeCanvas : public FakeCanvas {
+public:
+    std::vector<DrawnShape> polygons;
+    std::vector<DrawnShape> polylines;
+    std::vector<DrawnEllipse> ellipses;
+
+    void polygon(const std::vector<QPoint>& points) override
+    {
+        polygons.push_back({points, pen(), brush()});
+    }
+    void polyline(const std::vector<QPoint>& points) override
+    {
+        polylines.push_back({points, pen(), brush()});
+    }
+    void ellipse(int left, int top, int right, int bottom) override
+    {
+        ellipses.push_back({left, top, right, bottom, pen(), brush()});
+    }
+
+    bool drewNothing() const
+    {
+        return lines.empty() && arcs.empty() && polygons.empty() && polylines.empty() &&
+               ellipses.empty();
+    }
+};
+
+struct LineRecord {
+    QPoint from;
+    QPoint to;
+    bool operator==(const LineRecord&) const = default;
+};
+
+// The visible line records of the table from row 1, in row order.
+inline std::vector<LineRecord> LineRows(const ObjectTable& table)
+{
+    std::vector<LineRecord> lines;
+    for (int r = 1; r < table.rows() && table.inUse(r); ++r) {
+        if (table.cell(1, r) != "Y" || table.cell(2, r) != "L")
+            continue;
+        lines.push_back({{table.intCell(4, r, 0), table.intCell(5, r, 0)},
+                         {table.intCell(6, r, 0), table.intCell(7, r, 0)}});
+    }
+    return lines;
+}
+
+inline int RowsInUse(const ObjectTable& table)
+{
+    int count = 0;
+    for (int r = 1; r < table.rows(); ++r)
+        count += table.inUse(r) ? 1 : 0;
+    return count;
+}
+
+// Interior angle at `vertex` between the rays to p and q, in degrees, in
+// doubles.
+inline double AngleDegrees(QPoint vertex, QPoint p, QPoint q)
+{
+    const double ax = p.x() - vertex.x(), ay = p.y() - vertex.y();
+    const double bx = q.x() - vertex.x(), by = q.y() - vertex.y();
+    return std::abs(std::atan2(ax * by - ay * bx, ax * bx + ay * by)) * 180 / M_PI;
+}
+
+inline void PrintTo(const LineRecord& line, std::ostream* os)
+{
+    *os << '(' << line.from.x() << ", " << line.from.y() << ")-(" << line.to.x() << ", "
+        << line.to.y() << ')';
+}
+
+} // namespace kel::test

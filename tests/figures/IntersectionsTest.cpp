@@ -1,0 +1,220 @@
+#include "figures/Intersections.h"
+#include "FigureTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace kel {
+namespace {
+
+constexpr int kMax = std::numeric_limits<int>::max();
+
+TEST(IntersectLines, CrossesInfiniteLinesOfEveryDirection)
+{
+    EXPECT_EQ(IntersectLines({0, 0}, {10, 10}, {0, 10}, {10, 0}), QPoint(5, 5));
+    // Beyond both segments: the lines are infinite.
+    EXPECT_EQ(IntersectLines({0, 0}, {1, 1}, {100, 0}, {101, -1}), QPoint(50, 50));
+    EXPECT_EQ(IntersectLines({30, 0}, {30, 5}, {0, 0}, {10, 20}), QPoint(30, 60)); // A vertical
+    EXPECT_EQ(IntersectLines({0, 0}, {10, 20}, {30, 0}, {30, 5}), QPoint(30, 60)); // B vertical
+    EXPECT_EQ(IntersectLines({0, 7}, {10, 7}, {3, -100}, {3, 100}), QPoint(3, 7));
+    // 100.5 rounds to the even 100.
+    EXPECT_EQ(IntersectLines({100, 0}, {101, 1000}, {0, 500}, {1000, 500}), QPoint(100, 500));
+}
+
+TEST(IntersectLines, AnswersNoForParallelOrDegenerateLines)
+{
+    EXPECT_FALSE(IntersectLines({0, 0}, {10, 5}, {0, 1}, {20, 11}));
+    EXPECT_FALSE(IntersectLines({5, 0}, {5, 10}, {6, 0}, {6, 10}));
+    EXPECT_FALSE(IntersectLines({0, 0}, {10, 10}, {20, 20}, {30, 30})); // one line
+    EXPECT_FALSE(IntersectLines({4, 4}, {4, 4}, {0, 0}, {10, 3}));      // a point is no line
+    // Nearly parallel: the crossing lies far outside the plane.
+    EXPECT_FALSE(IntersectLines({0, 0}, {100000, 1}, {0, 1}, {100001, 2}));
+}
+
+TEST(IntersectLineCircle, OrdersThePointsByTheLinesDirection)
+{
+    // Vertical: the upper point first.
+    const auto v = IntersectLineCircle({0, 0}, 50, {30, -100}, {30, 100});
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->first, QPoint(30, -40));
+    EXPECT_EQ(v->second, QPoint(30, 40));
+    // Horizontal: the left point first.
+    const auto h = IntersectLineCircle({100, 100}, 50, {0, 130}, {10, 130});
+    ASSERT_TRUE(h);
+    EXPECT_EQ(h->first, QPoint(60, 130));
+    EXPECT_EQ(h->second, QPoint(140, 130));
+    // Sloped: the larger x first, whatever the order of the line's points.
+    const auto s = IntersectLineCircle({0, 0}, 50, {-10, 10}, {10, -10});
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->first, QPoint(35, -35));
+    EXPECT_EQ(s->second, QPoint(-35, 35));
+    const auto s2 = IntersectLineCircle({0, 0}, 50, {10, -10}, {-10, 10});
+    ASSERT_TRUE(s2);
+    EXPECT_EQ(s2->first, QPoint(35, -35));
+}
+
+TEST(IntersectLineCircle, TangentsTouchTwiceAndMissesAnswerNo)
+{
+    const auto t = IntersectLineCircle({0, 0}, 50, {50, 0}, {50, 9});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->first, QPoint(50, 0));
+    EXPECT_EQ(t->second, QPoint(50, 0));
+    EXPECT_FALSE(IntersectLineCircle({0, 0}, 50, {51, 0}, {51, 9}));
+    EXPECT_FALSE(IntersectLineCircle({0, 0}, 50, {0, -51}, {9, -51}));
+    EXPECT_FALSE(IntersectLineCircle({0, 0}, 10, {0, 100}, {100, 0}));
+}
+
+TEST(IntersectLineCircle, LargeCoordinatesDoNotWrap)
+{
+    // r^2 and the offset squared pass 2^31.
+    const auto v = IntersectLineCircle({0, 0}, 100000, {60000, 0}, {60000, 1});
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->first, QPoint(60000, -80000));
+    EXPECT_EQ(v->second, QPoint(60000, 80000));
+    // The points would lie outside the plane.
+    EXPECT_FALSE(IntersectLineCircle({0, kMax - 5}, 100, {0, 0}, {0, 1}));
+}
+
+TEST(IntersectCircles, TheWorkedExample)
+{
+    const auto p = IntersectCircles({0, 0}, 50, {60, 0}, 50);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->first, QPoint(30, 40));
+    EXPECT_EQ(p->second, QPoint(30, -40));
+}
+
+TEST(IntersectCircles, CentresOneAboveTheOtherGiveTheRightPointFirst)
+{
+    const auto p = IntersectCircles({0, 0}, 50, {0, 60}, 50);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->first, QPoint(40, 30));
+    EXPECT_EQ(p->second, QPoint(-40, 30));
+}
+
+TEST(IntersectCircles, AnswersNoForEqualCentresBadRadiiAndCirclesApart)
+{
+    EXPECT_FALSE(IntersectCircles({5, 5}, 10, {5, 5}, 20));
+    EXPECT_FALSE(IntersectCircles({0, 0}, 0, {10, 0}, 10));
+    EXPECT_FALSE(IntersectCircles({0, 0}, 10, {10, 0}, -10));
+    EXPECT_FALSE(IntersectCircles({0, 0}, 10, {100, 0}, 10)); // apart
+    EXPECT_FALSE(IntersectCircles({0, 0}, 100, {10, 0}, 10)); // one inside the other
+}
+
+TEST(IntersectCircles, NearlyTouchingCirclesMeetAtTheFoot)
+{
+    for (int d : {99, 100, 101}) {
+        const auto p = IntersectCircles({0, 0}, 60, {d, 0}, 40);
+        ASSERT_TRUE(p) << d;
+        EXPECT_EQ(p->first, p->second) << d;
+        EXPECT_EQ(p->first.y(), 0) << d;
+        EXPECT_NEAR(p->first.x(), 60, 1) << d;
+    }
+    EXPECT_FALSE(IntersectCircles({0, 0}, 60, {102, 0}, 40));
+    // Diagonal centres: the foot lies on the centre line.
+    const auto q = IntersectCircles({0, 0}, 50, {60, 80}, 50);
+    ASSERT_TRUE(q);
+    EXPECT_EQ(q->first, QPoint(30, 40));
+}
+
+TEST(IntersectCircles, EqualRadiiAtAnOddDistanceKeepTheFootBetweenTheCentres)
+{
+    // a and b both round 3.5 up to 4: the foot used to land at x = 1146.
+    const auto p = IntersectCircles({1000, 1000}, 10, {1007, 1000}, 10);
+    ASSERT_TRUE(p);
+    for (QPoint q : {p->first, p->second}) {
+        EXPECT_LE(std::abs(test::Distance(q, {1000, 1000}) - 10), 1.5) << q.x() << "," << q.y();
+        EXPECT_LE(std::abs(test::Distance(q, {1007, 1000}) - 10), 1.5) << q.x() << "," << q.y();
+    }
+}
+
+TEST(IntersectCircles, CentresAFewPixelsApartInXStillMeetOnBothCircles)
+{
+    // The chord through rounded points turned by a whole pixel per pixel and
+    // put these hundreds of pixels off.
+    const auto p = IntersectCircles({671, 567}, 362, {670, 953}, 31);
+    ASSERT_TRUE(p);
+    EXPECT_GT(p->first.x(), p->second.x());
+    for (QPoint q : {p->first, p->second}) {
+        EXPECT_LE(std::abs(test::Distance(q, {671, 567}) - 362), 1.5);
+        EXPECT_LE(std::abs(test::Distance(q, {670, 953}) - 31), 1.5);
+    }
+}
+
+TEST(IntersectCircles, NearlyHorizontalChordsGiveTheLeftPointFirst)
+{
+    // The centres differ by 1 in x: the chord's points at both centres round
+    // to one height.
+    const auto p = IntersectCircles({500, 100}, 100, {501, 250}, 100);
+    ASSERT_TRUE(p);
+    EXPECT_LT(p->first.x(), p->second.x());
+}
+
+TEST(IntersectCircles, RandomCirclesMeetOnBothOutlines)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> coord(-3000, 3000);
+    std::uniform_int_distribution<int> radius(1, 2500);
+    int checked = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const QPoint c1(coord(random), coord(random));
+        const QPoint c2(c1.x() + coord(random) / (n % 3 == 0 ? 300 : 1), coord(random));
+        const int r1 = radius(random);
+        const int r2 = radius(random);
+        const double d = test::Distance(c1, c2);
+        const auto p = IntersectCircles(c1, r1, c2, r2);
+        // Circles clearly meeting (not within the touching band) must be found.
+        const bool meet = d < r1 + r2 - 2 && d > std::abs(r1 - r2) + 2;
+        if (meet) {
+            ASSERT_TRUE(p) << c1.x() << "," << c1.y() << " " << r1 << " " << c2.x() << "," << c2.y()
+                           << " " << r2;
+        }
+        if (!p || std::abs(r1 + r2 - d) < 2.5)
+            continue;
+        for (QPoint q : {p->first, p->second}) {
+            ASSERT_LE(std::abs(test::Distance(q, c1) - r1), 1.5)
+                << c1.x() << "," << c1.y() << " " << r1 << " " << c2.x() << "," << c2.y() << " "
+                << r2;
+            ASSERT_LE(std::abs(test::Distance(q, c2) - r2), 1.5)
+                << c1.x() << "," << c1.y() << " " << r1 << " " << c2.x() << "," << c2.y() << " "
+                << r2;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+TEST(IntersectLineCircle, RandomCutsLieOnTheLineAndTheCircle)
+{
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> coord(-3000, 3000);
+    std::uniform_int_distribution<int> radius(1, 3000);
+    int checked = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const QPoint c(coord(random), coord(random));
+        const int r = radius(random);
+        const QPoint l1(coord(random), coord(random));
+        const QPoint l2 = n % 4 == 0 ? QPoint(l1.x() + coord(random) / 1000, coord(random))
+                                     : QPoint(coord(random), coord(random));
+        if (l1 == l2)
+            continue;
+        const double gap = test::DistanceToLine(c, l1, l2);
+        const auto p = IntersectLineCircle(c, r, l1, l2);
+        if (gap < r - 1) {
+            ASSERT_TRUE(p);
+        }
+        if (!p)
+            continue;
+        for (QPoint q : {p->first, p->second}) {
+            ASSERT_LE(test::DistanceToLine(q, l1, l2), 1.5);
+            ASSERT_LE(std::abs(test::Distance(q, c) - r), 1.5);
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,262 @@
+#include "figures/NearestKeyPoint.h"
+#include "FigureTestSupport.h"
+#include "figures/Measures.h"
+#include "model/AttributeStrings.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <random>
+
+namespace kel {
+namespace {
+
+using test::PutRow;
+
+// The search as the rows describe it: every candidate of every visible row
+// in order, every grid node visited, the strictly nearer one kept.
+std::optional<KeyPoint> BruteForce(const ObjectTable& table, QPoint pointer, bool ignoreZero)
+{
+    std::optional<KeyPoint> best;
+    auto offer = [&](QPoint p, char kind, int row, int i = -1, int j = -1) {
+        const std::optional<int> d = PointDistance(p, pointer);
+        if (!d || (best && *d >= best->distance) || (kind == 'L' && ignoreZero && *d == 0))
+            return;
+        best = KeyPoint{p, kind, *d, row, i, j};
+    };
+    auto cell = [&](int c, int r, int def) { return table.intCell(c, r, def); };
+    for (int r = 1; r < table.rows(); ++r) {
+        if (table.cell(1, r) != "Y" || table.cell(2, r).isEmpty())
+            continue;
+        const QChar letter = table.cell(2, r).front();
+        if (letter == 'A') {
+            const int x = cell(4, r, 100), y = cell(5, r, 100), radius = cell(8, r, 100);
+            for (int a : {cell(6, r, 30), cell(7, r, 90)}) {
+                const double t = a * std::numbers::pi / 180.0;
+                offer({x + static_cast<int>(std::rint(radius * std::cos(t))),
+                       y - static_cast<int>(std::rint(radius * std::sin(t)))},
+                      'L', r);
+            }
+        } else if (letter == 'L') {
+            offer({cell(4, r, 100), cell(5, r, 100)}, 'L', r);
+            offer({cell(6, r, 100), cell(7, r, 100)}, 'L', r);
+        } else if (letter == 'G' || letter == 'N' || letter == 'B' || letter == 'K') {
+            const std::vector<int> n = ParseNumberList(table.cell(4, r));
+            const std::size_t pairs = n.size() / 2;
+            for (std::size_t k = 0; k < pairs; ++k) {
+                const bool end = k == 0 || k + 1 == pairs;
+                if (letter == 'G' || letter == 'N')
+                    offer({n[2 * k], n[2 * k + 1]}, 'G', r);
+                else if (end)
+                    offer({n[2 * k], n[2 * k + 1]}, 'B', r);
+            }
+        } else if (letter == 'D') {
+            const long long x0 = cell(4, r, 100), y0 = cell(5, r, 100);
+            const int count = cell(6, r, 100), size = cell(7, r, 100);
+            for (int i = 0; i <= count; ++i) {
+                for (int j = 0; j <= count; ++j) {
+                    const long long x = x0 + static_cast<long long>(i) * size;
+                    const long long y = y0 - static_cast<long long>(j) * size;
+                    if (x >= std::numeric_limits<int>::min() &&
+                        x <= std::numeric_limits<int>::max() &&
+                        y >= std::numeric_limits<int>::min() &&
+                        y <= std::numeric_limits<int>::max())
+                        offer({static_cast<int>(x), static_cast<int>(y)}, 'D', r, i, j);
+                }
+            }
+        } else if (letter == 'F' || letter == 'P') {
+            offer({cell(4, r, 100), cell(5, r, 100)}, 'P', r);
+        }
+    }
+    return best;
+}
+
+void ExpectSame(const std::optional<KeyPoint>& fast, const std::optional<KeyPoint>& slow,
+                const char* where)
+{
+    ASSERT_EQ(fast.has_value(), slow.has_value()) << where;
+    if (!fast)
+        return;
+    EXPECT_EQ(fast->point, slow->point) << where;
+    EXPECT_EQ(fast->kind, slow->kind) << where;
+    EXPECT_EQ(fast->distance, slow->distance) << where;
+    EXPECT_EQ(fast->row, slow->row) << where;
+    EXPECT_EQ(fast->gridI, slow->gridI) << where;
+    EXPECT_EQ(fast->gridJ, slow->gridJ) << where;
+}
+
+TEST(NearestKeyPoint, OffersTheKeyPointsOfEachKind)
+{
+    ObjectTable table;
+    PutRow(table, 1, "Y|A|00000001|100|100|0|90|50");
+    PutRow(table, 2, "Y|G|00000001|300 300 310 320 330 300");
+    PutRow(table, 3, "Y|K|00000001|500 500 510 520 530 500");
+    PutRow(table, 4, "Y|D|00000001|700|700|3|20");
+    PutRow(table, 5, "Y|F|000000|900|900|000000");
+    PutRow(table, 6, "Y|R|00000001|0|0|2000|2000"); // no key points
+    struct Case {
+        QPoint pointer;
+        QPoint point;
+        char kind;
+        int row;
+    };
+    for (const Case& c :
+         {Case{{152, 98}, {150, 100}, 'L', 1}, Case{{101, 45}, {100, 50}, 'L', 1},
+          Case{{311, 322}, {310, 320}, 'G', 2}, Case{{532, 499}, {530, 500}, 'B', 3},
+          Case{{723, 659}, {720, 660}, 'D', 4}, Case{{899, 903}, {900, 900}, 'P', 5}}) {
+        const auto hit = NearestKeyPoint(table, c.pointer, false);
+        ASSERT_TRUE(hit);
+        EXPECT_EQ(hit->point, c.point);
+        EXPECT_EQ(hit->kind, c.kind);
+        EXPECT_EQ(hit->row, c.row);
+    }
+    // The inner point of a curve is no key point.
+    EXPECT_EQ(NearestKeyPoint(table, {510, 520}, false)->point, QPoint(500, 500));
+    const auto node = NearestKeyPoint(table, {723, 659}, false);
+    EXPECT_EQ(node->gridI, 1);
+    EXPECT_EQ(node->gridJ, 2);
+    EXPECT_EQ(node->distance, 3);
+}
+
+TEST(NearestKeyPoint, EarliestRowAndFirstCandidateWinTies)
+{
+    ObjectTable table;
+    PutRow(table, 1, "Y|P|0|10|0");
+    PutRow(table, 2, "Y|L|00000001|-10|0|0|10");
+    EXPECT_EQ(NearestKeyPoint(table, {0, 0}, false)->row, 1);
+    ObjectTable lines;
+    PutRow(lines, 1, "Y|L|00000001|0|10|10|0");
+    EXPECT_EQ(NearestKeyPoint(lines, {0, 0}, false)->point, QPoint(0, 10));
+    // Rounded distances tie too: 2.24 and 2.0 both round to 2.
+    ObjectTable rounded;
+    PutRow(rounded, 1, "Y|P|0|1|2");
+    PutRow(rounded, 2, "Y|P|0|2|0");
+    EXPECT_EQ(NearestKeyPoint(rounded, {0, 0}, false)->point, QPoint(1, 2));
+}
+
+TEST(NearestKeyPoint, CanPassOverLineEndsUnderThePointer)
+{
+    ObjectTable table;
+    PutRow(table, 1, "Y|L|00000001|50|50|90|50");
+    PutRow(table, 2, "Y|P|0|60|60");
+    EXPECT_EQ(NearestKeyPoint(table, {50, 50}, false)->point, QPoint(50, 50));
+    const auto passed = NearestKeyPoint(table, {50, 50}, true);
+    ASSERT_TRUE(passed);
+    EXPECT_EQ(passed->point, QPoint(60, 60));
+    // Points of other kinds under the pointer still count.
+    PutRow(table, 3, "Y|P|0|50|50");
+    EXPECT_EQ(NearestKeyPoint(table, {50, 50}, true)->row, 3);
+}
+
+TEST(NearestKeyPoint, AnswersNothingWithoutCandidates)
+{
+    ObjectTable table;
+    EXPECT_FALSE(NearestKeyPoint(table, {0, 0}, false));
+    PutRow(table, 1, "N|P|0|1|1");
+    PutRow(table, 2, "Y|E|00000001|0|0|10|10");
+    PutRow(table, 3, "Y|G|00000001|");
+    PutRow(table, 4, "Y|D|00000001|0|0|-1|10"); // a negative cell count has no nodes
+    EXPECT_FALSE(NearestKeyPoint(table, {0, 0}, false));
+}
+
+TEST(NearestKeyPoint, HugeGridsAnswerAtOnce)
+{
+    ObjectTable table;
+    PutRow(table, 1, "Y|D|00000001|0|0|1000000000|1");
+    const auto hit = NearestKeyPoint(table, {123456, -654321}, false);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->point, QPoint(123456, -654321));
+    EXPECT_EQ(hit->gridI, 123456);
+    EXPECT_EQ(hit->gridJ, 654321);
+    EXPECT_EQ(hit->distance, 0);
+    // Nodes beyond the 32-bit plane are not offered.
+    PutRow(table, 1, "Y|D|00000001|2147483000|0|1000000000|100");
+    const auto edge = NearestKeyPoint(table, {2147483647, 0}, false);
+    ASSERT_TRUE(edge);
+    EXPECT_EQ(edge->point, QPoint(2147483600, 0));
+    // Every node in one place: the first one wins.
+    PutRow(table, 1, "Y|D|00000001|5|5|1000000000|0");
+    const auto still = NearestKeyPoint(table, {9, 8}, false);
+    ASSERT_TRUE(still);
+    EXPECT_EQ(still->gridI, 0);
+    EXPECT_EQ(still->gridJ, 0);
+}
+
+TEST(NearestKeyPoint, EqualsTheBruteForceSearchOnRandomDrawings)
+{
+    std::mt19937 random(1234);
+    auto uniform = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    for (int drawing = 0; drawing < 300; ++drawing) {
+        ObjectTable table(40);
+        const int rows = uniform(1, 30);
+        for (int r = 1; r <= rows; ++r) {
+            const QString state = uniform(0, 9) == 0 ? "N" : "Y";
+            const QString p1 = QString("%1|%2").arg(uniform(-300, 300)).arg(uniform(-300, 300));
+            const QString p2 = QString("%1|%2").arg(uniform(-300, 300)).arg(uniform(-300, 300));
+            switch (uniform(0, 6)) {
+            case 0:
+                PutRow(table, r, state + "|L|00000001|" + p1 + "|" + p2);
+                break;
+            case 1:
+                PutRow(table, r, state + "|P|0|" + p1);
+                break;
+            case 2:
+                PutRow(table, r,
+                       state + "|A|00000001|" + p1 +
+                           QString("|%1|%2|%3")
+                               .arg(uniform(-400, 400))
+                               .arg(uniform(-400, 400))
+                               .arg(uniform(0, 200)));
+                break;
+            case 3: {
+                QStringList list;
+                for (int k = uniform(0, 9); k > 0; --k)
+                    list << QString::number(uniform(-300, 300));
+                PutRow(table, r,
+                       state + (uniform(0, 1) ? "|G|00000001|" : "|B|00000001|") + list.join(' '));
+                break;
+            }
+            default: {
+                // Grids with small or negative cells, so that many nodes tie.
+                const int size = uniform(-12, 12);
+                const int count = uniform(-1, 40);
+                PutRow(table, r,
+                       state + "|D|00000001|" + p1 + QString("|%1|%2").arg(count).arg(size));
+                break;
+            }
+            }
+        }
+        for (int probe = 0; probe < 20; ++probe) {
+            const QPoint pointer(uniform(-500, 500), uniform(-500, 500));
+            const bool ignore = uniform(0, 3) == 0;
+            ExpectSame(NearestKeyPoint(table, pointer, ignore), BruteForce(table, pointer, ignore),
+                       "random drawing");
+            if (HasFailure())
+                return;
+        }
+    }
+}
+
+TEST(NearestKeyPoint, GridTiesFollowTheNodeOrder)
+{
+    // A pointer midway between grid lines: four nodes at the same distance,
+    // and rings of nodes whose rounded distances tie.
+    ObjectTable table;
+    PutRow(table, 1, "Y|D|00000001|0|0|50|2");
+    for (QPoint pointer : {QPoint(51, -51), QPoint(1, -1), QPoint(-30, -45), QPoint(120, 40),
+                           QPoint(37, -200), QPoint(-100, 100)}) {
+        ExpectSame(NearestKeyPoint(table, pointer, false), BruteForce(table, pointer, false),
+                   "grid");
+    }
+    PutRow(table, 1, "Y|D|00000001|0|0|50|-3");
+    for (QPoint pointer : {QPoint(-31, 31), QPoint(-4, 2), QPoint(-200, 300), QPoint(60, 60)})
+        ExpectSame(NearestKeyPoint(table, pointer, false), BruteForce(table, pointer, false),
+                   "negative cells");
+}
+
+} // namespace
+} // namespace kel

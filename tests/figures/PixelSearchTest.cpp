@@ -1,0 +1,121 @@
+#include "figures/PixelSearch.h"
+#include "FigureTestSupport.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace kel {
+namespace {
+
+QImage WhiteImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(toQRgb(kWhite));
+    return image;
+}
+
+void SetRect(ConstructionState& state, int left, int top, int right, int bottom)
+{
+    state.slot[0] = left;
+    state.slot[1] = top;
+    state.slot[2] = right;
+    state.slot[3] = bottom;
+}
+
+TEST(CountColourPixels, CountsMatchingPixelsInsideTheRectangleEdgesIncluded)
+{
+    QImage image = WhiteImage(50, 40);
+    const Colour red = 0x0000FF;
+    for (int x = 10; x <= 20; ++x)
+        image.setPixel(x, 10, toQRgb(red)); // 11 pixels on one row
+    image.setPixel(5, 5, toQRgb(red));      // outside the rectangle
+    image.setPixel(12, 12, toQRgb(0x0000FE));
+    ConstructionState state;
+    SetRect(state, 10, 10, 20, 30);
+    EXPECT_EQ(CountColourPixels(state, image, {15, 15}, red), 11);
+    EXPECT_EQ(state.slot[ConstructionState::kCount], 11);
+    EXPECT_EQ(CountColourPixels(state, image, {10, 30}, kWhite), 11 * 21 - 11 - 1);
+    SetRect(state, 5, 5, 5, 5);
+    EXPECT_EQ(CountColourPixels(state, image, {5, 5}, red), 1);
+}
+
+TEST(CountColourPixels, APointOutsideTheRectangleLeavesTheSlotAlone)
+{
+    const QImage image = WhiteImage(50, 40);
+    ConstructionState state;
+    SetRect(state, 10, 10, 20, 30);
+    state.slot[ConstructionState::kCount] = 77;
+    EXPECT_EQ(CountColourPixels(state, image, {9, 15}, kWhite), -1);
+    EXPECT_EQ(CountColourPixels(state, image, {15, 31}, kWhite), -1);
+    EXPECT_EQ(state.slot[ConstructionState::kCount], 77);
+    SetRect(state, 20, 10, 10, 30); // right < left: nothing is inside
+    EXPECT_EQ(CountColourPixels(state, image, {15, 15}, kWhite), -1);
+}
+
+TEST(CountColourPixels, ReadsOnlyInsideTheBitmap)
+{
+    const QImage image = WhiteImage(50, 40);
+    ConstructionState state;
+    SetRect(state, -100, -100, 1000, 1000);
+    EXPECT_EQ(CountColourPixels(state, image, {500, 500}, kWhite), 50 * 40);
+    SetRect(state, 2000, 2000, 3000, 3000);
+    EXPECT_EQ(CountColourPixels(state, image, {2500, 2500}, kWhite), 0);
+    EXPECT_EQ(state.slot[ConstructionState::kCount], 0);
+}
+
+TEST(FindDrawnCrossing, FindsWhereTwoLinesCross)
+{
+    QImage image = WhiteImage(200, 200);
+    {
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawLine(80, 100, 120, 100);
+        painter.drawLine(100, 80, 100, 120);
+    }
+    ConstructionState state;
+    state.slot[0] = 90; // box 90..109 x 88..107
+    state.slot[1] = 88;
+    const std::optional<QPoint> crossing = FindDrawnCrossing(state, image);
+    ASSERT_TRUE(crossing);
+    EXPECT_EQ(*crossing, QPoint(100, 100));
+}
+
+TEST(FindDrawnCrossing, ABlankBoxAnswersNo)
+{
+    const QImage image = WhiteImage(200, 200);
+    ConstructionState state;
+    state.slot[0] = 50;
+    state.slot[1] = 50;
+    EXPECT_FALSE(FindDrawnCrossing(state, image));
+}
+
+TEST(FindDrawnCrossing, ReadsOnlyInsideTheBitmapLessItsMargin)
+{
+    QImage image(30, 30, QImage::Format_RGB32);
+    image.fill(toQRgb(kBlack)); // drawn everywhere
+    ConstructionState state;
+    // The box hangs over the top-left corner: only x, y >= 1 count.
+    state.slot[0] = -15;
+    state.slot[1] = -15;
+    const std::optional<QPoint> corner = FindDrawnCrossing(state, image);
+    ASSERT_TRUE(corner);
+    EXPECT_GE(corner->x(), 1);
+    EXPECT_GE(corner->y(), 1);
+    // Entirely off the bitmap: nothing to read, no answer.
+    state.slot[0] = 2147483600;
+    state.slot[1] = -2147483600;
+    EXPECT_FALSE(FindDrawnCrossing(state, image));
+    // Only the outermost ring is drawn: the margin hides it.
+    QImage frame = WhiteImage(30, 30);
+    for (int k = 0; k < 30; ++k) {
+        frame.setPixel(k, 0, toQRgb(kBlack));
+        frame.setPixel(0, k, toQRgb(kBlack));
+    }
+    state.slot[0] = 0;
+    state.slot[1] = 0;
+    EXPECT_FALSE(FindDrawnCrossing(state, frame));
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,289 @@
+#include "figures/RegularPolygons.h"
+#include "ConstructionTestSupport.h"
+#include "FigureTestSupport.h"
+#include "model/AttributeStrings.h"
+#include "model/FakeUi.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace kel {
+namespace {
+
+// Where `b` sits in the vertex list: it must be a neighbour of vertex 0.
+bool NeighbourOfFirst(const std::vector<QPoint>& vertices, QPoint b)
+{
+    return vertices.size() > 2 && (vertices[1] == b || vertices.back() == b);
+}
+
+TEST(DistributeOnCircle, SpreadsThePointsCounterClockwiseFromTheStart)
+{
+    const auto points = DistributeOnCircle({200, 200}, 100, 0, 360, 4, {0, 0}, {0, 0});
+    ASSERT_TRUE(points);
+    const std::vector<QPoint> expected{{300, 200}, {200, 100}, {100, 200}, {200, 300}};
+    EXPECT_EQ(*points, expected);
+
+    // An end before the start wraps round: 350 to 10 degrees is a sweep of
+    // 20, and the end itself is not reached.
+    const auto wrapped = DistributeOnCircle({0, 0}, 1000, 350, 10, 4, {5000, 0}, {5000, 0});
+    ASSERT_TRUE(wrapped);
+    ASSERT_EQ(wrapped->size(), 4u);
+    const double degrees[] = {350, 355, 0, 5};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double t = degrees[i] * M_PI / 180;
+        EXPECT_NEAR((*wrapped)[i].x(), 1000 * std::cos(t), 1) << i;
+        EXPECT_NEAR((*wrapped)[i].y(), -1000 * std::sin(t), 1) << i;
+    }
+}
+
+TEST(DistributeOnCircle, RefusesMorePointsThanDegreesOfSweep)
+{
+    EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 10, 13, 4, {}, {}));
+    EXPECT_TRUE(DistributeOnCircle({0, 0}, 100, 10, 14, 4, {}, {}));
+    EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 0, 360, 0, {}, {}));
+    EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, NAN, 360, 3, {}, {}));
+    EXPECT_FALSE(DistributeOnCircle({INT_MAX - 5, 0}, 100, 0, 360, 3, {}, {}));
+}
+
+TEST(DistributeOnCircle, SnapsTheNearestPointsToTheSideEnds)
+{
+    // On a circle of radius 6 most of the 12 points lie within 10 pixels of
+    // (6, 0); the one exactly there becomes A, not the last one in reach.
+    const auto points = DistributeOnCircle({0, 0}, 6, 0, 360, 12, {6, 0}, {5, -3});
+    ASSERT_TRUE(points);
+    ASSERT_EQ(points->size(), 12u);
+    EXPECT_EQ((*points)[0], QPoint(6, 0));
+    EXPECT_EQ((*points)[1], QPoint(5, -3));
+    EXPECT_EQ((*points)[11], QPoint(5, 3));
+    EXPECT_EQ((*points)[10], QPoint(3, 5));
+    EXPECT_EQ((*points)[9], QPoint(0, 6));
+
+    // Ends off the circle replace their nearest points exactly.
+    const auto moved = DistributeOnCircle({0, 0}, 100, 0, 360, 4, {103, 4}, {-2, -96});
+    ASSERT_TRUE(moved);
+    const std::vector<QPoint> expected{{103, 4}, {-2, -96}, {-100, 0}, {0, 100}};
+    EXPECT_EQ(*moved, expected);
+    // Beyond 10 pixels nothing is replaced.
+    const auto far = DistributeOnCircle({0, 0}, 100, 0, 360, 4, {111, 0}, {0, 0});
+    ASSERT_TRUE(far);
+    EXPECT_EQ((*far)[0], QPoint(100, 0));
+}
+
+TEST(RegularPolygonVertices, CircumradiusOfHexagonAndSquare)
+{
+    const auto hexagon = RegularPolygonVertices({0, 0}, {100, 0}, 6, {50, -100});
+    ASSERT_TRUE(hexagon);
+    EXPECT_EQ(hexagon->radius, 100);
+    EXPECT_EQ(hexagon->centre, QPoint(50, -87));
+    ASSERT_EQ(hexagon->vertices.size(), 6u);
+    EXPECT_EQ(hexagon->vertices[0], QPoint(0, 0));
+    EXPECT_EQ(hexagon->vertices[1], QPoint(100, 0));
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_NEAR(test::Distance(hexagon->vertices[i], hexagon->centre), 100, 1);
+        EXPECT_NEAR(test::Distance(hexagon->vertices[i], hexagon->vertices[(i + 1) % 6]), 100, 1.5);
+    }
+
+    const auto square = RegularPolygonVertices({0, 0}, {100, 0}, 4, {50, 80});
+    ASSERT_TRUE(square);
+    EXPECT_EQ(square->radius, 71);
+    EXPECT_EQ(square->centre, QPoint(50, 50));
+    ASSERT_EQ(square->vertices.size(), 4u);
+    EXPECT_EQ(square->vertices[0], QPoint(0, 0));
+    EXPECT_EQ(square->vertices[3], QPoint(100, 0));
+    EXPECT_NEAR(square->vertices[1].x(), 0, 1);
+    EXPECT_NEAR(square->vertices[1].y(), 100, 1);
+    EXPECT_NEAR(square->vertices[2].x(), 100, 1);
+    EXPECT_NEAR(square->vertices[2].y(), 100, 1);
+}
+
+TEST(RegularPolygonVertices, ShortSteepAndLargePolygonsCloseOnTheirSide)
+{
+    struct Case {
+        QPoint a, b;
+        int sides;
+        QPoint pointer;
+    };
+    const Case cases[] = {
+        {{10, 10}, {13, 14}, 5, {0, 20}},        // a side of 5 pixels
+        {{10, 10}, {16, 10}, 8, {13, 30}},       // radius 8: every point near both ends
+        {{300, 100}, {303, 400}, 7, {500, 250}}, // nearly vertical
+        {{0, 0}, {100, 0}, 120, {50, 2000}},     // radius 1911
+        {{0, 0}, {257, -31}, 90, {-500, -3000}}, // radius 3702, sloped
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.sides << " sides on (" << c.b.x() << ", " << c.b.y() << ")");
+        const auto polygon = RegularPolygonVertices(c.a, c.b, c.sides, c.pointer);
+        ASSERT_TRUE(polygon);
+        ASSERT_EQ(polygon->vertices.size(), static_cast<std::size_t>(c.sides));
+        EXPECT_EQ(polygon->vertices[0], c.a);
+        EXPECT_TRUE(NeighbourOfFirst(polygon->vertices, c.b));
+    }
+}
+
+TEST(RegularPolygonVertices, RefusesTooFewOrTooManySidesAndAPointSide)
+{
+    EXPECT_FALSE(RegularPolygonVertices({0, 0}, {100, 0}, 2, {0, 50}));
+    EXPECT_FALSE(RegularPolygonVertices({0, 0}, {100, 0}, 361, {0, 50}));
+    EXPECT_TRUE(RegularPolygonVertices({0, 0}, {1000, 0}, 360, {0, 50}));
+    EXPECT_FALSE(RegularPolygonVertices({7, 7}, {7, 7}, 5, {0, 50}));
+    EXPECT_FALSE(RegularPolygonVertices({0, 0}, {2000000000, 0}, 100, {0, 50}));
+}
+
+TEST(RegularPolygonVertices, RandomPolygonsMatchADoubleReference)
+{
+    std::mt19937 random(92);
+    std::uniform_int_distribution<int> coord(-2000, 2000);
+    std::uniform_int_distribution<int> offset(-400, 400);
+    std::uniform_int_distribution<int> count(3, 60);
+    int checked = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const QPoint a(coord(random), coord(random));
+        const QPoint b(a.x() + offset(random), a.y() + offset(random));
+        const QPoint pointer(coord(random), coord(random));
+        const double side = test::Distance(a, b);
+        if (side < 10 || test::DistanceToLine(pointer, a, b) < 5)
+            continue;
+        const int sides = count(random);
+        const auto polygon = RegularPolygonVertices(a, b, sides, pointer);
+        ASSERT_TRUE(polygon);
+        ++checked;
+        const std::vector<QPoint>& v = polygon->vertices;
+        ASSERT_EQ(v.size(), static_cast<std::size_t>(sides));
+        ASSERT_EQ(v[0], a);
+        ASSERT_TRUE(NeighbourOfFirst(v, b));
+
+        // The circumradius is that of the side's rounded length.
+        const double halfAngle = M_PI / sides;
+        ASSERT_NEAR(polygon->radius, side / 2 / std::sin(halfAngle),
+                    0.5 + 0.5 / (2 * std::sin(halfAngle)) + 1e-9);
+
+        // The reference: the centre where the circles of that radius about a
+        // and b meet on the pointer's side, the corners a turned about it.
+        const double r = polygon->radius;
+        const double mx = (a.x() + b.x()) / 2.0, my = (a.y() + b.y()) / 2.0;
+        double nx = -(b.y() - a.y()) / side, ny = (b.x() - a.x()) / side;
+        if (nx * (pointer.x() - mx) + ny * (pointer.y() - my) < 0) {
+            nx = -nx;
+            ny = -ny;
+        }
+        const double apothem = std::sqrt(r * r - side * side / 4);
+        const double cx = mx + nx * apothem, cy = my + ny * apothem;
+        ASSERT_LT(test::Distance(polygon->centre.x(), polygon->centre.y(), cx, cy), 2.5);
+        // Counter-clockwise on the screen is clockwise in y-down terms.
+        const double ux = (a.x() - cx) * r / test::Distance(a.x(), a.y(), cx, cy);
+        const double uy = (a.y() - cy) * r / test::Distance(a.x(), a.y(), cx, cy);
+        for (int i = 1; i < sides; ++i) {
+            const double t = -2 * M_PI * i / sides;
+            const double rx = cx + ux * std::cos(t) - uy * std::sin(t);
+            const double ry = cy + ux * std::sin(t) + uy * std::cos(t);
+            const QPoint vertex = v[static_cast<std::size_t>(i)];
+            const double error = test::Distance(vertex.x(), vertex.y(), rx, ry);
+            ASSERT_LT(error, 3.5) << i << " of " << sides;
+        }
+    }
+    EXPECT_GT(checked, 2000);
+}
+
+class RegularPolygonOnSideTest : public ::testing::Test {
+protected:
+    test::FakeUi ui;
+    Document doc{ui};
+    ConstructionState state;
+    test::ShapeCanvas canvas;
+    std::vector<QPoint> vertices{{1, 1}};
+};
+
+TEST_F(RegularPolygonOnSideTest, PreviewMarksTheCentreAndDrawsTheFilledPolygon)
+{
+    doc.current.penWidth = 3;
+    doc.current.penColour = 0x0000CC;
+    doc.current.brushColour = 0x00AA00;
+    doc.current.brushStyle = 4;
+    const CanvasPen pen{0x111111, 5, PenStyle::Dotted};
+    const CanvasBrush brush{0x222222, BrushStyle::Cross};
+    canvas.setPen(pen);
+    canvas.setBrush(brush);
+    ASSERT_TRUE(RegularPolygonOnSide(doc, state, canvas, vertices, {0, 0}, {100, 0}, 6, {50, -100},
+                                     FigureStep::Preview));
+    EXPECT_EQ(state.point(9), QPoint(50, -87));
+    EXPECT_EQ(state.slot[18], 50);
+    EXPECT_EQ(vertices, RegularPolygonVertices({0, 0}, {100, 0}, 6, {50, -100})->vertices);
+    ASSERT_EQ(canvas.ellipses.size(), 1u);
+    const test::DrawnEllipse& dot = canvas.ellipses[0];
+    EXPECT_EQ(QRect(QPoint(dot.left, dot.top), QPoint(dot.right, dot.bottom)),
+              QRect(QPoint(47, -90), QPoint(53, -84)));
+    EXPECT_EQ(dot.brush.colour, kBlack);
+    EXPECT_EQ(dot.brush.style, BrushStyle::Solid);
+    ASSERT_EQ(canvas.polygons.size(), 1u);
+    const test::DrawnShape& shape = canvas.polygons[0];
+    EXPECT_EQ(shape.points, vertices);
+    EXPECT_EQ(shape.pen.colour, 0x0000CCu);
+    EXPECT_EQ(shape.pen.width, 3);
+    EXPECT_EQ(shape.pen.style, PenStyle::Solid);
+    EXPECT_EQ(shape.brush.colour, 0x00AA00u);
+    EXPECT_EQ(shape.brush.style, BrushStyle::ForwardDiagonal);
+    EXPECT_EQ(canvas.pen().colour, pen.colour);
+    EXPECT_EQ(canvas.pen().style, pen.style);
+    EXPECT_EQ(canvas.brush().style, brush.style);
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+}
+
+TEST_F(RegularPolygonOnSideTest, BrushStylesAreUsedDirectly)
+{
+    const std::pair<int, BrushStyle> styles[] = {{0, BrushStyle::Solid},
+                                                 {1, BrushStyle::Clear},
+                                                 {7, BrushStyle::DiagonalCross},
+                                                 {-1, BrushStyle::Clear}};
+    for (auto [number, style] : styles) {
+        doc.current.brushStyle = number;
+        canvas.polygons.clear();
+        ASSERT_TRUE(RegularPolygonOnSide(doc, state, canvas, vertices, {0, 0}, {60, 0}, 5, {30, 50},
+                                         FigureStep::Preview));
+        ASSERT_EQ(canvas.polygons.size(), 1u);
+        EXPECT_EQ(canvas.polygons[0].brush.style, style) << number;
+    }
+    // The pen stays solid even at width 0.
+    doc.current.penWidth = 0;
+    ASSERT_TRUE(RegularPolygonOnSide(doc, state, canvas, vertices, {0, 0}, {60, 0}, 5, {30, 50},
+                                     FigureStep::Preview));
+    EXPECT_EQ(canvas.polygons.back().pen.style, PenStyle::Solid);
+    EXPECT_EQ(canvas.polygons.back().pen.width, 0);
+}
+
+TEST_F(RegularPolygonOnSideTest, CreateAppendsOnePolygonRecord)
+{
+    ASSERT_TRUE(RegularPolygonOnSide(doc, state, canvas, vertices, {0, 0}, {100, 0}, 5, {50, 100},
+                                     FigureStep::Create));
+    const auto expected = RegularPolygonVertices({0, 0}, {100, 0}, 5, {50, 100});
+    EXPECT_EQ(state.clicks(), 5);
+    EXPECT_EQ(state.point(9), expected->centre);
+    EXPECT_TRUE(canvas.drewNothing());
+    EXPECT_TRUE(vertices.empty());
+    ASSERT_EQ(test::RowsInUse(doc.table), 1);
+    EXPECT_EQ(doc.table.cell(1, 1), "Y");
+    EXPECT_EQ(doc.table.cell(2, 1), "N");
+    EXPECT_EQ(doc.table.cell(4, 1), MakePointList(expected->vertices));
+}
+
+TEST_F(RegularPolygonOnSideTest, RefusalChangesNothing)
+{
+    state.setPoint(9, {-3, -3});
+    state.clicks() = 1;
+    for (FigureStep step : {FigureStep::Preview, FigureStep::Create}) {
+        EXPECT_FALSE(
+            RegularPolygonOnSide(doc, state, canvas, vertices, {5, 5}, {5, 5}, 6, {0, 0}, step));
+        EXPECT_FALSE(
+            RegularPolygonOnSide(doc, state, canvas, vertices, {0, 0}, {50, 0}, 2, {0, 9}, step));
+    }
+    EXPECT_EQ(state.point(9), QPoint(-3, -3));
+    EXPECT_EQ(state.clicks(), 1);
+    EXPECT_EQ(vertices, std::vector<QPoint>{QPoint(1, 1)});
+    EXPECT_TRUE(canvas.drewNothing());
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+}
+
+} // namespace
+} // namespace kel

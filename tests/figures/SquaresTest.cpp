@@ -1,0 +1,169 @@
+#include "figures/Squares.h"
+#include "ConstructionTestSupport.h"
+#include "FigureTestSupport.h"
+#include "model/FakeUi.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <random>
+
+namespace kel {
+namespace {
+
+// Answers the direction question as told and keeps the questions asked.
+class AnsweringUi : public test::FakeUi {
+public:
+    bool answer = true;
+    QStringList questions;
+    bool askYesNo(const QString& text) override
+    {
+        questions << text;
+        return answer;
+    }
+};
+
+class SquareTest : public ::testing::Test {
+protected:
+    AnsweringUi ui;
+    Document doc{ui};
+    test::FakeCanvas canvas;
+};
+
+TEST_F(SquareTest, FirstProposalLiesLeftOfTheSideAndYesKeepsIt)
+{
+    const CanvasPen before{0x010203, 9, PenStyle::Dotted};
+    canvas.setPen(before);
+    doc.current.penWidth = 6;
+    ui.answer = true;
+    ASSERT_TRUE(SquareOnSide(doc, canvas, {0, 0}, {100, 0}));
+    ASSERT_EQ(ui.questions, QStringList{"Is the direction of this square correct ?"});
+    // The preview: B-Q1, Q1-D1, D1-A, above the segment on the screen.
+    ASSERT_EQ(canvas.lines.size(), 3u);
+    EXPECT_EQ(canvas.lines[0].from, QPoint(100, 0));
+    EXPECT_EQ(canvas.lines[0].to, QPoint(100, -100));
+    EXPECT_EQ(canvas.lines[1].from, QPoint(100, -100));
+    EXPECT_EQ(canvas.lines[1].to, QPoint(0, -100));
+    EXPECT_EQ(canvas.lines[2].from, QPoint(0, -100));
+    EXPECT_EQ(canvas.lines[2].to, QPoint(0, 0));
+    EXPECT_EQ(canvas.lines[0].pen.width, 6);
+    EXPECT_EQ(canvas.pen().width, before.width);
+    EXPECT_EQ(canvas.pen().style, before.style);
+
+    const std::vector<test::LineRecord> expected{
+        {{100, -100}, {100, 0}}, {{100, -100}, {0, -100}}, {{0, 0}, {0, -100}}};
+    EXPECT_EQ(test::LineRows(doc.table), expected);
+}
+
+TEST_F(SquareTest, NoBuildsTheSquareOnTheOtherSide)
+{
+    ui.answer = false;
+    ASSERT_TRUE(SquareOnSide(doc, canvas, {0, 0}, {100, 0}));
+    // The preview still shows the first proposal.
+    ASSERT_EQ(canvas.lines.size(), 3u);
+    EXPECT_EQ(canvas.lines[0].to, QPoint(100, -100));
+    const std::vector<test::LineRecord> expected{
+        {{100, 100}, {100, 0}}, {{100, 100}, {0, 100}}, {{0, 0}, {0, 100}}};
+    EXPECT_EQ(test::LineRows(doc.table), expected);
+}
+
+TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneAsksNothing)
+{
+    EXPECT_FALSE(SquareOnSide(doc, canvas, {5, 5}, {5, 5}));
+    EXPECT_FALSE(SquareOnSide(doc, canvas, {INT_MAX, 0}, {INT_MAX, 100}));
+    EXPECT_TRUE(ui.questions.isEmpty());
+    EXPECT_TRUE(canvas.lines.empty());
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+}
+
+TEST_F(SquareTest, SidesTooShortForALineAreRefusedOneByOne)
+{
+    // A side of 2: every new side is 2 long and refused with a message.
+    ASSERT_TRUE(SquareOnSide(doc, canvas, {10, 10}, {12, 10}));
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+    EXPECT_EQ(ui.messages, QStringList(3, "Line too short, line not created"));
+}
+
+TEST_F(SquareTest, RandomSquaresOnASideHaveEqualSquareSides)
+{
+    std::mt19937 random(12);
+    std::uniform_int_distribution<int> coord(-3000, 3000);
+    for (int n = 0; n < 500; ++n) {
+        const QPoint a(coord(random), coord(random));
+        const QPoint b(coord(random), coord(random));
+        if (test::Distance(a, b) < 10)
+            continue;
+        ui.answer = n % 2 == 0;
+        doc.table.clearObjects();
+        ASSERT_TRUE(SquareOnSide(doc, canvas, a, b));
+        const std::vector<test::LineRecord> rows = test::LineRows(doc.table);
+        ASSERT_EQ(rows.size(), 3u);
+        const QPoint q = rows[0].from;
+        const QPoint d = rows[1].to;
+        ASSERT_EQ(rows[0].to, b);
+        ASSERT_EQ(rows[2].from, a);
+        ASSERT_EQ(rows[2].to, d);
+        const double side = test::Distance(a, b);
+        ASSERT_NEAR(test::Distance(b, q), side, 1.5);
+        ASSERT_NEAR(test::Distance(a, d), side, 1.5);
+        ASSERT_NEAR(test::Distance(q, d), side, 1.5);
+        ASSERT_NEAR(test::Distance(a, q), side * std::sqrt(2.0), 2.5);
+        // Yes keeps the corner left of A to B on the screen (negative cross
+        // product with y pointing down), No the right one.
+        const double cross =
+            double(b.x() - a.x()) * (q.y() - a.y()) - double(b.y() - a.y()) * (q.x() - a.x());
+        ASSERT_EQ(cross < 0, ui.answer);
+    }
+}
+
+TEST_F(SquareTest, SquareOnADiagonalUsesSidesOfDiagonalOverRootTwo)
+{
+    ASSERT_TRUE(SquareOnDiagonal(doc, {0, 0}, {100, 0}));
+    EXPECT_TRUE(ui.questions.isEmpty());
+    const std::vector<test::LineRecord> rows = test::LineRows(doc.table);
+    ASSERT_EQ(rows.size(), 4u);
+    const QPoint c1 = rows[0].from;
+    const QPoint c2 = rows[2].from;
+    EXPECT_EQ(rows[0].to, QPoint(0, 0));
+    EXPECT_EQ(rows[1], (test::LineRecord{c1, {100, 0}}));
+    EXPECT_EQ(rows[2].to, QPoint(0, 0));
+    EXPECT_EQ(rows[3], (test::LineRecord{c2, {100, 0}}));
+    // Radius 71 (100 / sqrt 2 rounded): the corners sit 50 above and below.
+    EXPECT_EQ(c1, QPoint(50, 50));
+    EXPECT_EQ(c2, QPoint(50, -50));
+}
+
+TEST_F(SquareTest, SquareOnADiagonalOfNoLengthAppendsNothing)
+{
+    EXPECT_FALSE(SquareOnDiagonal(doc, {30, 30}, {30, 30}));
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+}
+
+TEST_F(SquareTest, RandomSquaresOnADiagonalHaveTheirCornersSquare)
+{
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> coord(-3000, 3000);
+    for (int n = 0; n < 500; ++n) {
+        const QPoint a(coord(random), coord(random));
+        const QPoint b(coord(random), coord(random));
+        const double diagonal = test::Distance(a, b);
+        if (diagonal < 100)
+            continue;
+        doc.table.clearObjects();
+        ASSERT_TRUE(SquareOnDiagonal(doc, a, b));
+        const std::vector<test::LineRecord> rows = test::LineRows(doc.table);
+        ASSERT_EQ(rows.size(), 4u);
+        for (QPoint c : {rows[0].from, rows[2].from}) {
+            ASSERT_NEAR(test::Distance(c, a), diagonal / std::sqrt(2.0), 2);
+            ASSERT_NEAR(test::Distance(c, b), diagonal / std::sqrt(2.0), 2);
+            ASSERT_NEAR(test::AngleDegrees(c, a, b), 90, 2);
+        }
+        // The rounded side moves each corner up to sqrt(2) / 2 along the
+        // other diagonal, and rounding the corners adds a pixel.
+        ASSERT_NEAR(test::Distance(rows[0].from, rows[2].from), diagonal, 3.5);
+    }
+}
+
+} // namespace
+} // namespace kel

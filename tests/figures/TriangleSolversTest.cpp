@@ -1,0 +1,383 @@
+#include "figures/TriangleSolvers.h"
+#include "ConstructionTestSupport.h"
+#include "FigureTestSupport.h"
+#include "model/FakeUi.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <random>
+#include <tuple>
+
+namespace kel {
+namespace {
+
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kGreen = 0x008000;
+constexpr Colour kBlue = 0xFF0000;
+constexpr Colour kUnset = 0x123456;
+
+class TriangleSolverTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetStatus(); }
+
+    void resetStatus()
+    {
+        ui.setControlText("lbstatus", "Status");
+        ui.setControlColour("lbstatus", ControlColour::Text, kUnset);
+    }
+    QString status() const { return ui.controlText("lbstatus"); }
+    Colour statusColour() const { return ui.textColours.value("lbstatus"); }
+
+    void expectInvalid(const TriangleResult& result, const char* text)
+    {
+        EXPECT_EQ(result.code, 4);
+        EXPECT_FALSE(result.valid());
+        EXPECT_EQ(status(), text);
+        EXPECT_EQ(statusColour(), kRed);
+        EXPECT_TRUE(canvas.drewNothing());
+        EXPECT_EQ(test::RowsInUse(doc.table), 0);
+    }
+
+    test::FakeUi ui;
+    Document doc{ui};
+    test::ShapeCanvas canvas;
+};
+
+TEST_F(TriangleSolverTest, ThreeFourFiveTriangleHasARightAngleAtTheApex)
+{
+    const TriangleResult up =
+        TriangleFromSides(doc, canvas, FigureStep::Preview, {200, 300}, 30, 50, 40, true);
+    EXPECT_EQ(up.code, 0);
+    EXPECT_EQ(status(), "Valid Triangle");
+    EXPECT_EQ(statusColour(), kBlack);
+    EXPECT_EQ(up.angleC, 90);
+    EXPECT_EQ(up.angleA, 37);
+    EXPECT_EQ(up.angleB, 53);
+    EXPECT_EQ(up.pointA, QPoint(200, 300));
+    EXPECT_EQ(up.pointB, QPoint(250, 300));
+    EXPECT_EQ(up.apex, QPoint(232, 276));
+
+    const TriangleResult down =
+        TriangleFromSides(doc, canvas, FigureStep::Preview, {200, 300}, 30, 50, 40, false);
+    EXPECT_TRUE(down.valid());
+    EXPECT_EQ(down.apex, QPoint(232, 324));
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+}
+
+TEST_F(TriangleSolverTest, PreviewDrawsTheSidesInRedGreenBlueAndPutsThePenBack)
+{
+    doc.current.penWidth = 3;
+    const CanvasPen before{0x00AA00, 7, PenStyle::Dotted};
+    canvas.setPen(before);
+    const TriangleResult t =
+        TriangleFromSides(doc, canvas, FigureStep::Preview, {0, 100}, 30, 50, 40, true);
+    ASSERT_TRUE(t.valid());
+    ASSERT_EQ(canvas.lines.size(), 3u);
+    EXPECT_EQ(canvas.lines[0].from, t.apex);
+    EXPECT_EQ(canvas.lines[0].to, t.pointA);
+    EXPECT_EQ(canvas.lines[0].pen.colour, kRed);
+    EXPECT_EQ(canvas.lines[1].from, t.apex);
+    EXPECT_EQ(canvas.lines[1].to, t.pointB);
+    EXPECT_EQ(canvas.lines[1].pen.colour, kGreen);
+    EXPECT_EQ(canvas.lines[2].from, t.pointA);
+    EXPECT_EQ(canvas.lines[2].to, t.pointB);
+    EXPECT_EQ(canvas.lines[2].pen.colour, kBlue);
+    for (const auto& line : canvas.lines) {
+        EXPECT_EQ(line.pen.width, 3);
+        EXPECT_EQ(line.pen.style, PenStyle::Solid);
+    }
+    EXPECT_EQ(canvas.pen().colour, before.colour);
+    EXPECT_EQ(canvas.pen().width, before.width);
+    EXPECT_EQ(canvas.pen().style, before.style);
+
+    // A pen width of 0 previews one-pixel dotted lines.
+    canvas.lines.clear();
+    doc.current.penWidth = 0;
+    TriangleFromSides(doc, canvas, FigureStep::Preview, {0, 100}, 30, 50, 40, true);
+    ASSERT_EQ(canvas.lines.size(), 3u);
+    for (const auto& line : canvas.lines) {
+        EXPECT_EQ(line.pen.style, PenStyle::Dotted);
+        EXPECT_EQ(line.pen.width, 1);
+    }
+}
+
+TEST_F(TriangleSolverTest, CreateAppendsApexToAApexToBAndTheBase)
+{
+    const TriangleResult t =
+        TriangleFromSides(doc, canvas, FigureStep::Create, {200, 300}, 30, 50, 40, true);
+    ASSERT_TRUE(t.valid());
+    EXPECT_TRUE(canvas.drewNothing());
+    const std::vector<test::LineRecord> expected{
+        {{232, 276}, {200, 300}}, {{232, 276}, {250, 300}}, {{200, 300}, {250, 300}}};
+    EXPECT_EQ(test::LineRows(doc.table), expected);
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(TriangleSolverTest, SidesThatCannotMeetAreInvalid)
+{
+    expectInvalid(TriangleFromSides(doc, canvas, FigureStep::Create, {0, 0}, 1, 10, 1, true),
+                  "Invalid Triangle");
+    resetStatus();
+    expectInvalid(TriangleFromSides(doc, canvas, FigureStep::Preview, {0, 0}, 10, 80, 10, true),
+                  "Invalid Triangle");
+    // Zero or negative sides, and a base that leaves the plane.
+    for (auto [a, c, b] : {std::tuple{0, 50, 50}, {50, 0, 50}, {50, 50, 0}, {50, -60, 50}}) {
+        resetStatus();
+        expectInvalid(TriangleFromSides(doc, canvas, FigureStep::Create, {0, 0}, a, c, b, true),
+                      "Invalid Triangle");
+    }
+    resetStatus();
+    expectInvalid(
+        TriangleFromSides(doc, canvas, FigureStep::Create, {INT_MAX - 10, 0}, 40, 50, 30, true),
+        "Invalid Triangle");
+}
+
+TEST_F(TriangleSolverTest, SixtyEightyHundredIsARightTriangle)
+{
+    const TriangleResult t =
+        TriangleFromSides(doc, canvas, FigureStep::Preview, {10, 200}, 60, 80, 100, true);
+    ASSERT_TRUE(t.valid());
+    std::vector<int> angles{t.angleA, t.angleB, t.angleC};
+    std::sort(angles.begin(), angles.end());
+    EXPECT_EQ(angles, (std::vector<int>{37, 53, 90}));
+}
+
+TEST_F(TriangleSolverTest, AngleSideAngleComputesTheOtherTwoSides)
+{
+    const TriangleResult t =
+        TriangleFromASA(doc, canvas, FigureStep::Preview, {100, 400}, 60, 100, 60, true);
+    ASSERT_TRUE(t.valid());
+    EXPECT_EQ(status(), "Valid Triangle");
+    EXPECT_EQ(t.sideA, 100);
+    EXPECT_EQ(t.sideB, 100);
+    EXPECT_EQ(t.angleC, 60);
+    EXPECT_NEAR(test::Distance(t.apex, t.pointA), 100, 1.5);
+    EXPECT_NEAR(test::Distance(t.apex, t.pointB), 100, 1.5);
+    EXPECT_LT(t.apex.y(), 400);
+    EXPECT_EQ(canvas.lines.size(), 3u);
+
+    // 30 and 90 degrees on a base of 100: a = 100 sin 30 / sin 60 = 58,
+    // b = 100 / sin 60 = 115.
+    const TriangleResult r =
+        TriangleFromASA(doc, canvas, FigureStep::Preview, {100, 400}, 30, 100, 90, false);
+    ASSERT_TRUE(r.valid());
+    EXPECT_EQ(r.sideA, 58);
+    EXPECT_EQ(r.sideB, 115);
+    EXPECT_GT(r.apex.y(), 400);
+    EXPECT_NEAR(r.apex.x(), 200, 1);
+}
+
+TEST_F(TriangleSolverTest, AngleSideAngleRefusesImpossibleAngles)
+{
+    const std::tuple<int, int, int> cases[] = {
+        {90, 100, 90}, {179, 100, 0}, {0, 100, 179}, {100, 100, 80}, {120, 100, 60}};
+    for (auto [a, c, b] : cases) {
+        SCOPED_TRACE(testing::Message() << a << " " << c << " " << b);
+        resetStatus();
+        expectInvalid(TriangleFromASA(doc, canvas, FigureStep::Create, {0, 0}, a, c, b, true),
+                      "Invalid Triangle ");
+    }
+}
+
+TEST_F(TriangleSolverTest, AngleSideAngleWithAZeroSideIsInvalid)
+{
+    // Angle A = 0 passes the angle checks but leaves side a without length.
+    const TriangleResult zeroAngle =
+        TriangleFromASA(doc, canvas, FigureStep::Create, {0, 100}, 0, 100, 60, true);
+    expectInvalid(zeroAngle, "Invalid Triangle ");
+    EXPECT_EQ(zeroAngle.sideA, 0);
+    resetStatus();
+    expectInvalid(TriangleFromASA(doc, canvas, FigureStep::Preview, {0, 100}, 60, 100, 0, true),
+                  "Invalid Triangle ");
+    // A base of 0 makes both sides 0.
+    resetStatus();
+    expectInvalid(TriangleFromASA(doc, canvas, FigureStep::Create, {0, 100}, 50, 0, 60, true),
+                  "Invalid Triangle ");
+}
+
+TEST_F(TriangleSolverTest, SideAngleSideOnTheLeft)
+{
+    const TriangleResult t =
+        TriangleFromSASLeft(doc, canvas, FigureStep::Preview, {50, 300}, 100, 60, 100, true);
+    ASSERT_TRUE(t.valid());
+    EXPECT_EQ(status(), "Valid Triangle");
+    EXPECT_EQ(t.sideA, 100);
+    EXPECT_EQ(t.angleC, 60);
+    EXPECT_EQ(t.angleB, 60);
+    EXPECT_EQ(t.angleA, 60);
+    EXPECT_NEAR(test::Distance(t.apex, t.pointA), 100, 1.5);
+
+    // b = 80 at a right angle on a base of 60: a = 100, C = 37, B = 53.
+    const TriangleResult r =
+        TriangleFromSASLeft(doc, canvas, FigureStep::Preview, {50, 300}, 80, 90, 60, true);
+    ASSERT_TRUE(r.valid());
+    EXPECT_EQ(r.sideA, 100);
+    EXPECT_EQ(r.angleC, 37);
+    EXPECT_EQ(r.angleB, 53);
+    EXPECT_EQ(r.apex, QPoint(50, 220));
+}
+
+TEST_F(TriangleSolverTest, SideAngleSideOnTheRight)
+{
+    // a = 80 at a right angle at B on a base of 60: b = 100, C = 37, A = 53.
+    const TriangleResult r =
+        TriangleFromSASRight(doc, canvas, FigureStep::Create, {50, 300}, 80, 90, 60, false);
+    ASSERT_TRUE(r.valid());
+    EXPECT_EQ(r.sideB, 100);
+    EXPECT_EQ(r.angleC, 37);
+    EXPECT_EQ(r.angleA, 53);
+    EXPECT_EQ(r.apex, QPoint(110, 380));
+    EXPECT_EQ(test::LineRows(doc.table).size(), 3u);
+}
+
+TEST_F(TriangleSolverTest, SideAngleSideRefusesFlatAnglesAndMissingSides)
+{
+    auto left = [&](int b, int angle, int c) {
+        return TriangleFromSASLeft(doc, canvas, FigureStep::Create, {0, 100}, b, angle, c, true);
+    };
+    auto right = [&](int a, int angle, int c) {
+        return TriangleFromSASRight(doc, canvas, FigureStep::Create, {0, 100}, a, angle, c, true);
+    };
+    for (int angle : {1, 179, 0, -30, 200}) {
+        SCOPED_TRACE(angle);
+        resetStatus();
+        expectInvalid(left(100, angle, 100), "Invalid Triangle ");
+        resetStatus();
+        expectInvalid(right(100, angle, 100), "Invalid Triangle ");
+    }
+    // A given side of 0: the law of cosines would divide by it.
+    resetStatus();
+    expectInvalid(left(0, 60, 100), "Invalid Triangle ");
+    resetStatus();
+    expectInvalid(right(0, 60, 100), "Invalid Triangle ");
+    resetStatus();
+    expectInvalid(left(100, 60, 0), "Invalid Triangle ");
+    // Two sides of 1 at 2 degrees leave a third side that rounds to 0.
+    resetStatus();
+    expectInvalid(left(1, 2, 1), "Invalid Triangle ");
+    // 2 degrees is the smallest angle accepted.
+    resetStatus();
+    EXPECT_TRUE(left(100, 2, 100).valid());
+}
+
+TEST_F(TriangleSolverTest, RandomTrianglesFromSidesMatchADoubleReference)
+{
+    std::mt19937 random(4);
+    std::uniform_int_distribution<int> side(1, 998);
+    std::uniform_int_distribution<int> coord(-3000, 3000);
+    int made = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const int a = side(random), b = side(random), c = side(random);
+        const QPoint start(coord(random), coord(random));
+        const bool above = n % 2 == 0;
+        const TriangleResult t =
+            TriangleFromSides(doc, canvas, FigureStep::Preview, start, a, c, b, above);
+        // Clearly possible and clearly impossible triangles; the pixel of
+        // tolerance at contact is the circle intersection's.
+        const bool possible = a + b > c + 2 && b + c > a + 2 && a + c > b + 2;
+        const bool impossible = a + b < c - 1 || b + c < a - 1 || a + c < b - 1;
+        if (possible) {
+            ASSERT_TRUE(t.valid()) << a << " " << b << " " << c;
+        }
+        if (impossible) {
+            ASSERT_FALSE(t.valid()) << a << " " << b << " " << c;
+        }
+        if (!t.valid())
+            continue;
+        ++made;
+        ASSERT_EQ(status(), "Valid Triangle");
+        ASSERT_EQ(t.pointB, QPoint(start.x() + c, start.y()));
+        if (above) {
+            ASSERT_LE(t.apex.y(), start.y());
+        } else {
+            ASSERT_GE(t.apex.y(), start.y());
+        }
+        // Well-shaped triangles: the apex sits at its two distances and the
+        // angles are those of the triangle drawn.
+        if (a + b > c + 20 && b + c > a + 20 && a + c > b + 20 && std::min({a, b, c}) > 40) {
+            ASSERT_NEAR(test::Distance(t.apex, t.pointA), b, 1.5);
+            ASSERT_NEAR(test::Distance(t.apex, t.pointB), a, 1.5);
+            ASSERT_NEAR(t.angleA, test::AngleDegrees(t.pointA, t.pointB, t.apex), 3.5);
+            ASSERT_NEAR(t.angleB, test::AngleDegrees(t.pointB, t.pointA, t.apex), 3.5);
+            ASSERT_NEAR(t.angleC, test::AngleDegrees(t.apex, t.pointA, t.pointB), 3.5);
+        }
+        ASSERT_NEAR(t.angleA + t.angleB + t.angleC, 180, 1);
+    }
+    EXPECT_GT(made, 500);
+}
+
+TEST_F(TriangleSolverTest, RandomAngleSideAngleTrianglesHaveTheirAngles)
+{
+    std::mt19937 random(8);
+    std::uniform_int_distribution<int> angle(0, 180);
+    std::uniform_int_distribution<int> side(1, 998);
+    int checked = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const int a = angle(random), b = angle(random), c = side(random);
+        const TriangleResult t =
+            TriangleFromASA(doc, canvas, FigureStep::Preview, {0, 1000}, a, c, b, true);
+        const int apexAngle = 180 - a - b;
+        if (apexAngle < 1 || apexAngle >= 179) {
+            ASSERT_FALSE(t.valid());
+            continue;
+        }
+        const double rad = M_PI / 180;
+        const double sideA = c * std::sin(a * rad) / std::sin(apexAngle * rad);
+        const double sideB = c * std::sin(b * rad) / std::sin(apexAngle * rad);
+        if (sideA < 0.5 || sideB < 0.5) {
+            ASSERT_FALSE(t.valid());
+            ASSERT_EQ(status(), "Invalid Triangle ");
+            continue;
+        }
+        ASSERT_NEAR(t.sideA, sideA, 0.5 + 1e-9);
+        ASSERT_NEAR(t.sideB, sideB, 0.5 + 1e-9);
+        if (!t.valid() || std::min({sideA, sideB, double(c)}) < 60 ||
+            std::min({a, b, apexAngle}) < 10)
+            continue;
+        ++checked;
+        ASSERT_NEAR(test::AngleDegrees(t.pointA, t.pointB, t.apex), a, 2.5);
+        ASSERT_NEAR(test::AngleDegrees(t.pointB, t.pointA, t.apex), b, 2.5);
+    }
+    EXPECT_GT(checked, 200);
+}
+
+TEST_F(TriangleSolverTest, RandomSideAngleSideTrianglesHaveTheirSidesAndAngle)
+{
+    std::mt19937 random(15);
+    std::uniform_int_distribution<int> angle(2, 178);
+    std::uniform_int_distribution<int> side(1, 998);
+    int checked = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const int given = side(random), at = angle(random), c = side(random);
+        const bool onLeft = n % 2 == 0;
+        const TriangleResult t = onLeft ? TriangleFromSASLeft(doc, canvas, FigureStep::Preview,
+                                                              {0, 0}, given, at, c, false)
+                                        : TriangleFromSASRight(doc, canvas, FigureStep::Preview,
+                                                               {0, 0}, given, at, c, false);
+        const double third = std::sqrt(double(given) * given + double(c) * c -
+                                       2.0 * given * c * std::cos(at * M_PI / 180));
+        ASSERT_NEAR(onLeft ? t.sideA : t.sideB, third, 0.5 + 1e-9);
+        if (third < 0.5) {
+            ASSERT_FALSE(t.valid());
+            continue;
+        }
+        // Only well-shaped triangles: a rounded side of a thin one turns its
+        // small angles by whole degrees.
+        if (!t.valid() || std::min({third, double(given), double(c)}) < 60 ||
+            std::min({t.angleA, t.angleB, t.angleC}) < 15)
+            continue;
+        ++checked;
+        const QPoint vertex = onLeft ? t.pointA : t.pointB;
+        const QPoint other = onLeft ? t.pointB : t.pointA;
+        ASSERT_NEAR(test::Distance(vertex, t.apex), given, 1.5);
+        ASSERT_NEAR(test::AngleDegrees(vertex, other, t.apex), at, 2.5);
+        ASSERT_GE(t.apex.y(), 0);
+    }
+    EXPECT_GT(checked, 500);
+}
+
+} // namespace
+} // namespace kel

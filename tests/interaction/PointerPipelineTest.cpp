@@ -1,0 +1,261 @@
+// The machinery every tool runs on: the move and click pipelines, the keys,
+// the wheel table and the transaction around each event.
+
+#include "interaction/ActionFailed.h"
+#include "interaction/Editor.h"
+#include "interaction/KeyHandler.h"
+#include "model/FakeUi.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace kel {
+namespace {
+
+// A tool that records what reaches it; two clicks complete it.
+class RecordingTool : public Tool {
+public:
+    void move(Editor& editor, QPoint pos) override
+    {
+        moves.push_back(pos);
+        // The move branch freezes the next click point, as tools do.
+        const int c = editor.tool.construction.clicks();
+        if (c < 4) {
+            editor.tool.construction.slot[static_cast<size_t>(2 * c)] = pos.x();
+            editor.tool.construction.slot[static_cast<size_t>(2 * c + 1)] = pos.y();
+        }
+        editor.surfaceCanvas().line(pos, pos + QPoint(5, 0));
+    }
+    void click(Editor& editor, QPoint pos) override
+    {
+        clicks.push_back(pos);
+        if (++editor.tool.construction.clicks() == 2)
+            editor.tool.construction.clicks() = 0;
+    }
+    bool finish(Editor&) override { return finishes; }
+
+    std::vector<QPoint> moves;
+    std::vector<QPoint> clicks;
+    bool finishes = false;
+};
+
+// A tool whose click writes a row and then fails.
+class FailingTool : public Tool {
+public:
+    void click(Editor& editor, QPoint) override
+    {
+        editor.doc.table.setCell(kStateColumn, 1, QStringLiteral("Y"));
+        editor.doc.table.setCell(kTypeColumn, 1, QStringLiteral("L"));
+        ++editor.tool.construction.clicks();
+        require(std::nullopt);
+    }
+};
+
+class Pipeline : public ::testing::Test {
+protected:
+    Pipeline()
+    {
+        editor.start();
+        editor.tools.add(recorder, {2, 11, 87});
+        editor.tools.add(std::make_shared<FailingTool>(), {5});
+    }
+
+    bool key(int qtKey, KeyTarget target = KeyTarget::Surface, QChar text = {})
+    {
+        return handleKeyPress(editor, KeyPress{qtKey, text, target});
+    }
+
+    test::FakeUi ui;
+    Editor editor{ui};
+    std::shared_ptr<RecordingTool> recorder = std::make_shared<RecordingTool>();
+};
+
+TEST_F(Pipeline, IdleMovesTouchTheFirstTwoPanelsOnly)
+{
+    ui.panels[3] = QStringLiteral("three");
+    editor.pointerMoved({10, 20});
+    EXPECT_EQ(ui.panels[0], QStringLiteral("X=10 Y=20"));
+    EXPECT_EQ(ui.panels[1], QStringLiteral("818181")); // a grid dot
+    editor.pointerMoved({11, 20});
+    EXPECT_EQ(ui.panels[1], QStringLiteral("FFFFFF"));
+    EXPECT_EQ(ui.panels[3], QStringLiteral("three"));
+    EXPECT_EQ(editor.previewImage(), nullptr);
+    editor.pointerMoved({-5, 20});
+    EXPECT_EQ(ui.panels[1], QString()) << "outside the bitmap there is no colour";
+}
+
+TEST_F(Pipeline, ClicksRunTheMoveBranchAtTheirOwnPositionFirst)
+{
+    editor.startTool(2);
+    editor.pointerDown(Qt::LeftButton, {30, 40});
+    ASSERT_EQ(recorder->moves.size(), 1u);
+    EXPECT_EQ(recorder->moves.back(), QPoint(30, 40));
+    EXPECT_EQ(editor.tool.construction.slot[0], 30);
+    EXPECT_EQ(editor.tool.construction.clicks(), 1);
+    // Right clicks change nothing; the middle button acts as the left one.
+    editor.pointerDown(Qt::RightButton, {50, 60});
+    EXPECT_EQ(recorder->clicks.size(), 1u);
+    EXPECT_EQ(editor.tool.mouse, QPoint(30, 40));
+    editor.pointerDown(Qt::MiddleButton, {50, 60});
+    EXPECT_EQ(recorder->clicks.size(), 2u);
+    EXPECT_EQ(editor.tool.construction.clicks(), 0);
+}
+
+TEST_F(Pipeline, PreviewsStayOffTheBitmapAndNeverAccumulate)
+{
+    editor.startTool(2);
+    editor.pointerMoved({100, 101});
+    editor.pointerMoved({200, 201});
+    ASSERT_NE(editor.surfaceCanvas().pixel({200, 201}), std::nullopt);
+    EXPECT_EQ(editor.surfaceCanvas().pixel({202, 201}), kBlack);
+    EXPECT_EQ(editor.surfaceCanvas().pixel({102, 101}), kWhite) << "the old preview is gone";
+    EXPECT_EQ(editor.renderer.GetBitmapPixel(202, 201), kWhite);
+    editor.CancelTool();
+    EXPECT_EQ(editor.previewImage(), nullptr);
+}
+
+TEST_F(Pipeline, EnterIsOneClickAndEscReturnsToIdle)
+{
+    editor.startTool(2);
+    editor.pointerMoved({7, 8});
+    EXPECT_TRUE(key(Qt::Key_Return));
+    EXPECT_EQ(recorder->clicks.size(), 1u);
+    // Enter elsewhere only brings the focus to the surface.
+    ui.surfaceFocused = false;
+    EXPECT_TRUE(key(Qt::Key_Enter, KeyTarget::Other));
+    EXPECT_EQ(recorder->clicks.size(), 1u);
+    EXPECT_TRUE(ui.surfaceFocused);
+
+    editor.doc.table.setCell(kStateColumn, 1, QStringLiteral("Y"));
+    editor.doc.table.setCell(kTagColumn, 1, kTagMark);
+    ui.setGridEnabled(false);
+    EXPECT_TRUE(key(Qt::Key_Escape, KeyTarget::Other));
+    EXPECT_TRUE(editor.tool.idle());
+    EXPECT_EQ(editor.tool.construction.clicks(), 0);
+    EXPECT_TRUE(ui.gridEnabled());
+    EXPECT_FALSE(editor.doc.table.tagged(1));
+}
+
+TEST_F(Pipeline, BackspaceTakesBackClicksAndVertices)
+{
+    editor.startTool(2);
+    editor.pointerDown(Qt::LeftButton, {1, 1});
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(editor.tool.construction.clicks(), 0);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(editor.tool.construction.clicks(), 0) << "never below zero";
+
+    editor.startTool(11);
+    editor.tool.vertices = {{1, 1}};
+    editor.tool.construction.clicks() = 1;
+    key(Qt::Key_Backspace);
+    EXPECT_TRUE(editor.tool.vertices.empty());
+    EXPECT_EQ(editor.tool.construction.clicks(), 0) << "an emptied vertex list starts over";
+    key(Qt::Key_Backspace); // nothing to take back: only the preview re-runs
+    EXPECT_TRUE(editor.tool.vertices.empty());
+
+    editor.startTool(87);
+    editor.tool.vertices = {{0, 0}, {10, 10}, {20, 0}};
+    editor.tool.construction.clicks() = 3;
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(editor.tool.vertices.size(), 2u);
+    EXPECT_EQ(editor.tool.construction.clicks(), 2);
+}
+
+TEST_F(Pipeline, F10FinishesOrClicks)
+{
+    editor.startTool(2);
+    editor.pointerMoved({3, 4});
+    key(Qt::Key_F10);
+    EXPECT_EQ(recorder->clicks.size(), 1u) << "a tool that does not finish gets a click";
+    recorder->finishes = true;
+    key(Qt::Key_F10);
+    EXPECT_EQ(recorder->clicks.size(), 1u);
+}
+
+TEST_F(Pipeline, StartingAToolForgetsTheLastOne)
+{
+    editor.startTool(2);
+    editor.pointerDown(Qt::LeftButton, {1, 1});
+    editor.tool.vertices = {{5, 5}};
+    editor.startTool(11);
+    EXPECT_EQ(editor.tool.mode, 11);
+    EXPECT_EQ(editor.tool.construction.clicks(), 0);
+    EXPECT_TRUE(editor.tool.vertices.empty());
+}
+
+TEST_F(Pipeline, AFailedClickLeavesTheTableAsItWas)
+{
+    editor.startTool(5);
+    editor.pointerDown(Qt::LeftButton, {1, 1});
+    EXPECT_FALSE(editor.doc.table.inUse(1));
+    EXPECT_EQ(editor.tool.construction.clicks(), 0);
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Range check error")});
+}
+
+TEST_F(Pipeline, ArrowsAndF4MoveThePointer)
+{
+    editor.pointerMoved({50, 50});
+    key(Qt::Key_Left);
+    key(Qt::Key_Up);
+    key(Qt::Key_Up);
+    EXPECT_EQ(ui.pointerPos(), QPoint(49, 48));
+    EXPECT_EQ(editor.tool.mouse, QPoint(49, 48));
+    key(Qt::Key_F4);
+    EXPECT_EQ(editor.tool.mouse, QPoint(49, 48)) << "nothing to snap to";
+    editor.doc.table.setCell(kStateColumn, 1, QStringLiteral("Y"));
+    editor.doc.table.setCell(kTypeColumn, 1, QStringLiteral("P"));
+    editor.doc.table.setCell(4, 1, QStringLiteral("60"));
+    editor.doc.table.setCell(5, 1, QStringLiteral("40"));
+    key(Qt::Key_F4, KeyTarget::Grid);
+    EXPECT_EQ(editor.tool.mouse, QPoint(60, 40));
+    EXPECT_EQ(ui.pointerPos(), QPoint(60, 40));
+}
+
+TEST_F(Pipeline, WheelLimits)
+{
+    ConstructionState& state = editor.tool.construction;
+    editor.startTool(3);
+    state.slot[ConstructionState::kRadius] = 999;
+    editor.wheel(2);
+    EXPECT_EQ(state.slot[ConstructionState::kRadius], 100) << "past 1000 drops to 100";
+    editor.wheel(-200);
+    EXPECT_EQ(state.slot[ConstructionState::kRadius], 4);
+    EXPECT_EQ(ui.controlText(QStringLiteral("edtrad")), QStringLiteral("4"));
+
+    for (int mode : {12, 92}) {
+        editor.startTool(mode);
+        state.slot[ConstructionState::kCount] = 119;
+        editor.wheel(2);
+        EXPECT_EQ(state.slot[ConstructionState::kCount], 12) << mode;
+        editor.wheel(-20);
+        EXPECT_EQ(state.slot[ConstructionState::kCount], 3) << mode;
+    }
+
+    editor.startTool(34);
+    state.slot[ConstructionState::kSize] = 398;
+    editor.wheel(5);
+    EXPECT_EQ(state.slot[ConstructionState::kSize], 400);
+    EXPECT_EQ(ui.panels[3], QStringLiteral("Cell W H =400"));
+    editor.wheel(-1000);
+    EXPECT_EQ(state.slot[ConstructionState::kSize], 3);
+}
+
+TEST_F(Pipeline, TextToolTypesPrintableCharactersOnly)
+{
+    editor.startTool(6);
+    ui.setControlText(QStringLiteral("Edit3"), QStringLiteral("AB"));
+    EXPECT_TRUE(key(Qt::Key_C, KeyTarget::Surface, QLatin1Char('C')));
+    EXPECT_TRUE(key(Qt::Key_Backspace, KeyTarget::Surface, QChar(8)));
+    EXPECT_TRUE(key(Qt::Key_D, KeyTarget::Surface, QLatin1Char('d')));
+    EXPECT_FALSE(key(Qt::Key_Tab, KeyTarget::Surface, QLatin1Char('\t')));
+    EXPECT_EQ(ui.controlText(QStringLiteral("Edit3")), QStringLiteral("ABd"));
+    // Enter clicks; it never lands in the text.
+    key(Qt::Key_Return, KeyTarget::Surface, QLatin1Char('\r'));
+    EXPECT_EQ(ui.controlText(QStringLiteral("Edit3")), QStringLiteral("ABd"));
+    // In an edit box the characters are the box's own.
+    EXPECT_FALSE(key(Qt::Key_E, KeyTarget::Other, QLatin1Char('e')));
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,116 @@
+#include "render/PictureDrawers.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace kel {
+namespace {
+
+QByteArray AllBytes()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(static_cast<char>(i));
+    return bytes;
+}
+
+TEST(HexPicture, LowHalfOfEachByteComesFirst)
+{
+    EXPECT_EQ(EncodeHexPicture(QByteArray("\x1F\xA0", 2)), QStringLiteral("F10A"));
+    EXPECT_EQ(DecodeHexPicture(QStringLiteral("F10A")), QByteArray("\x1F\xA0", 2));
+    EXPECT_EQ(DecodeHexPicture(QStringLiteral("f10a")), QByteArray("\x1F\xA0", 2));
+    EXPECT_EQ(DecodeHexPicture(EncodeHexPicture(AllBytes())), AllBytes());
+    EXPECT_EQ(DecodeHexPicture(QString()), QByteArray());
+}
+
+TEST(HexPicture, DamagedTextIsRefusedWithAReason)
+{
+    QString error;
+    EXPECT_EQ(DecodeHexPicture(QStringLiteral("F10"), &error), std::nullopt);
+    EXPECT_TRUE(error.contains(QLatin1String("odd")));
+    error.clear();
+    EXPECT_EQ(DecodeHexPicture(QStringLiteral("F1G0"), &error), std::nullopt);
+    EXPECT_TRUE(error.contains(QLatin1String("hexadecimal")));
+    EXPECT_EQ(DecodeHexPicture(QStringLiteral("F1 0")), std::nullopt);
+}
+
+TEST(SixBitPicture, FourCharactersCarryThreeBytesLowestBitsFirst)
+{
+    // n = 0x030201: six-bit digits 1, 8, 48, 0 from the lowest up.
+    EXPECT_EQ(EncodeSixBitPicture(QByteArray("\x01\x02\x03", 3)), QStringLiteral("18`0"));
+    EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18`0")), QByteArray("\x01\x02\x03", 3));
+    EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("oooo")), QByteArray("\xFF\xFF\xFF", 3));
+    EXPECT_EQ(DecodeSixBitPicture(EncodeSixBitPicture(AllBytes().left(255))),
+              AllBytes().left(255));
+}
+
+TEST(SixBitPicture, ALastShortGroupIsCompletedWithZeroBytes)
+{
+    const QString text = EncodeSixBitPicture(QByteArray("\x07\x08\x09\x0A", 4));
+    EXPECT_EQ(text.size(), 8);
+    EXPECT_EQ(DecodeSixBitPicture(text), QByteArray("\x07\x08\x09\x0A\x00\x00", 6));
+}
+
+TEST(SixBitPicture, DamagedTextIsRefusedWithAReason)
+{
+    QString error;
+    EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18030"), &error), std::nullopt);
+    EXPECT_TRUE(error.contains(QLatin1String("multiple of 4")));
+    error.clear();
+    EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("180p"), &error), std::nullopt); // 'p' = 64
+    EXPECT_TRUE(error.contains(QLatin1String("six-bit")));
+    EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18/3")), std::nullopt); // '/' = -1
+}
+
+// An EMR_HEADER of 88 bytes with the given frame in 0.01 mm and bounds in
+// pixels.
+QByteArray EmfHeader(qint32 frameRight, qint32 frameBottom, qint32 boundsRight = 0,
+                     qint32 boundsBottom = 0)
+{
+    QByteArray header(88, '\0');
+    auto put = [&](int offset, qint32 value) {
+        for (int i = 0; i < 4; ++i)
+            header[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 1);
+    put(4, 88);
+    put(16, boundsRight);
+    put(20, boundsBottom);
+    put(32, frameRight);
+    put(36, frameBottom);
+    put(40, 0x464D4520);
+    return header;
+}
+
+TEST(EmfPicture, SizeComesFromTheFrameAt96DotsPerInch)
+{
+    EXPECT_EQ(EmfPictureSize(EmfHeader(2540, 1270)), QSize(96, 48));
+    EXPECT_EQ(EmfPictureSize(EmfHeader(0, 0, 199, 99)), QSize(200, 100)); // no frame: bounds
+}
+
+TEST(EmfPicture, OtherDataOrHugeSizesAreRefused)
+{
+    QString error;
+    EXPECT_EQ(EmfPictureSize(QByteArray(88, '\0'), &error), std::nullopt);
+    EXPECT_EQ(error, QStringLiteral("Metafile is not valid"));
+    EXPECT_EQ(EmfPictureSize(EmfHeader(2540, 1270).left(87)), std::nullopt);
+    EXPECT_EQ(EmfPictureSize(EmfHeader(2540 * 200, 1270)), std::nullopt); // 19200 pixels
+    EXPECT_EQ(EmfPictureSize(EmfHeader(-2540, 1270, -5, 10)), std::nullopt);
+}
+
+TEST(PictureCacheTest, DecodesEachKindAndKeepsFailures)
+{
+    PictureCache cache;
+    const QString emf = EncodeHexPicture(EmfHeader(2540, 1270));
+    EXPECT_EQ(cache.decode('f', emf).size, QSize(96, 48));
+    EXPECT_TRUE(cache.decode('f', emf).error.isEmpty());
+    // The same text as another kind is decoded for that kind.
+    EXPECT_FALSE(cache.decode('j', emf).error.isEmpty());
+    EXPECT_FALSE(cache.decode('x', QStringLiteral("abc")).error.isEmpty());
+    for (int i = 0; i < 20; ++i) // more than it keeps
+        EXPECT_FALSE(cache.decode('j', QString(2 * i + 2, QLatin1Char('0'))).error.isEmpty());
+    EXPECT_EQ(cache.decode('f', emf).size, QSize(96, 48));
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,407 @@
+#include "render/Renderer.h"
+#include "PixelChecks.h"
+#include "model/FakeUi.h"
+#include "render/JpegCodec.h"
+#include "render/PictureDrawers.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <limits>
+
+namespace kel {
+namespace {
+
+using test::At;
+using test::Count;
+using test::InkBounds;
+using test::kBlue;
+using test::kRed;
+
+constexpr Colour kDot = 0x818181;
+
+// The smallest rectangle of a layer's area holding every pixel drawn on it.
+QRect LayerInk(const QImage& layer, const QRect& area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qAlpha(layer.pixel(x, y)) != 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Counts what the renderer writes into status panel 3.
+class StatusUi : public test::FakeUi {
+public:
+    int panel3Writes = 0;
+    void setStatus(int panel, const QString& text) override
+    {
+        panel3Writes += panel == 3;
+        FakeUi::setStatus(panel, text);
+    }
+};
+
+class RendererTest : public ::testing::Test {
+protected:
+    StatusUi ui;
+    ObjectTable table;
+    CurrentAttributes current;
+    Renderer renderer{table, current, ui};
+    int next = 1;
+
+    void SetUp() override
+    {
+        renderer.setGridDots(false);
+        renderer.createBitmap(QSize(400, 300));
+    }
+    // Appends a visible row with the given cells from column 2 on.
+    int add(const QStringList& cells)
+    {
+        table.setCell(1, next, QStringLiteral("Y"));
+        for (int i = 0; i < cells.size(); ++i)
+            table.setCell(2 + i, next, cells[i]);
+        return next++;
+    }
+    Colour at(int x, int y) { return At(renderer.bitmap(), x, y); }
+};
+
+// --- The replay --------------------------------------------------------------
+
+TEST_F(RendererTest, RedrawStopsAtTheFirstFreeRowAndSkipsHiddenRows)
+{
+    add({"L", "0000FF01", "10", "10", "100", "10"});
+    add({"L", "FF000001", "10", "20", "100", "20"});
+    table.setCell(1, add({"L", "00FF0001", "10", "30", "100", "30"}), "N");
+    next++; // row 4 stays free
+    add({"L", "00000001", "10", "50", "100", "50"});
+    renderer.RedrawAll();
+    EXPECT_EQ(at(50, 10), kRed);
+    EXPECT_EQ(at(50, 20), kBlue);
+    EXPECT_EQ(at(50, 30), kWhite);
+    EXPECT_EQ(at(50, 50), kWhite);
+    EXPECT_EQ(renderer.lastProblem(), QString());
+}
+
+TEST_F(RendererTest, ClearBitmapPutsGridDotsEveryTenPixels)
+{
+    renderer.setGridDots(true);
+    renderer.createBitmap(QSize(100, 50));
+    EXPECT_EQ(Count(renderer.bitmap(), renderer.bitmap().rect(), kDot), 10 * 5);
+    EXPECT_EQ(at(90, 40), kDot);
+    EXPECT_EQ(at(0, 0), kDot);
+    EXPECT_EQ(at(5, 0), kWhite);
+    add({"b", "255", "0", "0", "100", "50"}); // red block over everything
+    renderer.RedrawAll();
+    EXPECT_EQ(Count(renderer.bitmap(), renderer.bitmap().rect(), kRed), 100 * 50);
+}
+
+TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
+{
+    add({"L", "0000FF01", "10", "10", "390", "10"});
+    const int first = add({""});                            // no type letter
+    add({"b", "255", "1x", "0", "10", "10"});                // corner not a number
+    add({"b", "255", "", "0", "10", "10"});                  // corner empty
+    add({"j", "0", "10", "10", "ABC"});                      // odd hex length
+    add({"j", "0", "10", "10", "ZZ"});                       // not hexadecimal
+    add({"j", "0", "10", "10", "0011"});                     // not a JPEG
+    add({"x", "0", "10", "10", "abc"});                      // six-bit length
+    add({"x", "0", "10", "10", "~~~~"});                     // six-bit range
+    add({"f", "100", "10", "10", "00"});                     // not a metafile
+    add({"L", "FF000001", "10", "290", "390", "290"});
+    add({"b", "65280", "300", "200", "340", "240"});
+    current = {7, 0x123456, 0x654321, 5, QStringLiteral("3")};
+    const CurrentAttributes before = current;
+    const CanvasFont font{QStringLiteral("Courier New"), 17, kBlue, true, true, 450};
+    renderer.bitmapCanvas().setFont(font);
+
+    renderer.RedrawAll();
+    EXPECT_EQ(at(200, 10), kRed);
+    EXPECT_EQ(at(200, 290), kBlue);
+    EXPECT_EQ(at(320, 220), 0x00FF00u);
+    EXPECT_EQ(renderer.lastSkippedRows(), 9);
+    EXPECT_EQ(renderer.lastProblem(),
+              QStringLiteral("Row %1 not drawn: the row has no type letter").arg(first));
+    EXPECT_EQ(ui.panel3Writes, 1);
+    EXPECT_EQ(ui.status(3), renderer.lastProblem() + " (9 rows not drawn)");
+    EXPECT_EQ(current.penWidth, before.penWidth);
+    EXPECT_EQ(current.penColour, before.penColour);
+    EXPECT_EQ(current.brushColour, before.brushColour);
+    EXPECT_EQ(current.brushStyle, before.brushStyle);
+    const CanvasFont after = renderer.bitmapCanvas().font();
+    EXPECT_EQ(after.name, font.name);
+    EXPECT_EQ(after.escapement, font.escapement);
+    EXPECT_EQ(renderer.bitmapCanvas().brush().style, BrushStyle::Clear);
+
+    // The next redraw of the same table gives the same picture.
+    const QImage picture = renderer.bitmap().copy();
+    renderer.RedrawAll();
+    EXPECT_EQ(renderer.bitmap(), picture);
+    EXPECT_EQ(ui.panel3Writes, 2);
+}
+
+TEST_F(RendererTest, EachBadRowNamesItsOwnReason)
+{
+    const struct {
+        QStringList cells;
+        const char* reason;
+    } cases[] = {
+        {{"b", "255", "1x", "0", "10", "10"}, "'1x' is not a valid integer value"},
+        {{"j", "0", "10", "10", "ABC"}, "odd number of digits"},
+        {{"x", "0", "10", "10", "~~~~"}, "six-bit range"},
+        {{"f", "100", "10", "10", "00"}, "Metafile is not valid"},
+        {{"j", "0", "10", "10", "0011"}, "JPEG"},
+    };
+    for (const auto& c : cases) {
+        table.clearObjects();
+        next = 1;
+        const int row = add(c.cells);
+        renderer.RedrawAll();
+        EXPECT_TRUE(renderer.lastProblem().startsWith(QStringLiteral("Row %1 ").arg(row)));
+        EXPECT_TRUE(renderer.lastProblem().contains(QLatin1String(c.reason)))
+            << renderer.lastProblem().toStdString();
+        EXPECT_FALSE(renderer.drawRow(renderer.bitmapCanvas(), row));
+    }
+}
+
+TEST_F(RendererTest, HugeValuesNeitherHangNorOverflow)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const QString max = QString::number(kMax);
+    const QString min = QString::number(std::numeric_limits<int>::min());
+    add({"D", "00000001", "0", "100", "2000000000", "1"});
+    add({"D", "00000001", min, max, max, max});
+    add({"C", "00000001", QString::number(200 - kMax), "150", max});
+    add({"C", "00000001", "200", "150", min, "0000FF01"}); // filled, |INT_MIN|
+    add({"A", "00000001", max, min, max, min, max});
+    add({"P", max, min, max});
+    add({"P", min, max, min});
+    add({"1", "00000001", min, min, max, max, min, "0000FF01"});
+    add({"E", "00000001", min, min, max, max});
+    add({"N", "00000001", QStringList({min, min, max, min, max, max}).join(' '), "00FF0001"});
+    add({"G", "00000001", QStringList({min, max, max, min, "5", "5"}).join(' ')});
+    add({"F", "0000FF01", max, max});
+    add({"L", "FF000001", "10", "250", "390", "250"}); // still drawn afterwards
+    renderer.RedrawAll();
+    EXPECT_EQ(renderer.lastProblem(), QString());
+    EXPECT_EQ(at(200, 250), kBlue);
+}
+
+TEST_F(RendererTest, CircleRowsReadZeroAndNegativeSizesAsFilled)
+{
+    add({"C", "00000001", "100", "100", "-40", "0000FF01"});
+    add({"C", "00000001", "300", "100", "40", "0000FF01"});
+    add({"C", "00000001", "200", "220", "-40", ""}); // keeps the brush in force
+    current.brushColour = kBlue;
+    current.brushStyle = 1;
+    renderer.RedrawAll();
+    EXPECT_EQ(at(100, 100), kRed);
+    EXPECT_EQ(at(300, 100), kWhite);
+    EXPECT_EQ(at(200, 220), kBlue); // the row above did not leak its brush
+    EXPECT_EQ(current.brushColour, kBlue);
+}
+
+TEST_F(RendererTest, RoundRectangleRowParsesItsBrushOnlyWhenFilled)
+{
+    add({"1", "00000001", "20", "20", "120", "80", "-20", "0000FF00"}); // style 0: solid
+    add({"1", "00000001", "200", "20", "300", "80", "20", "0000FF00"});
+    renderer.RedrawAll();
+    EXPECT_EQ(at(70, 50), kRed);
+    EXPECT_EQ(at(250, 50), kWhite);
+}
+
+TEST_F(RendererTest, PolygonRowTakesItsBrushFromColumnFive)
+{
+    add({"N", "00000001", "20 20 120 20 120 120 20 120", "0000FF01"});
+    add({"N", "00000001", "200 20 300 20 300 120 200 120", ""});
+    add({"N", "00000001", "20 150 120 150 120 250 20 250", "0000FF"}); // style 7
+    renderer.RedrawAll();
+    EXPECT_EQ(at(70, 70), kRed);
+    EXPECT_EQ(at(250, 70), kWhite);
+    EXPECT_GT(Count(renderer.bitmap(), QRect(21, 151, 98, 98), kRed), 0);
+    EXPECT_GT(Count(renderer.bitmap(), QRect(21, 151, 98, 98), kWhite), 0);
+}
+
+TEST_F(RendererTest, FillRowFloodsThenMarksItsSeed)
+{
+    add({"R", "00000001", "20", "20", "120", "120"});
+    add({"F", "0000FF00", "70", "70", ""}); // red, style 0 = solid
+    add({"R", "00000001", "200", "20", "300", "120"});
+    add({"F", "0000FF01", "250", "70", "000000"}); // style 1 = no brush
+    renderer.RedrawAll();
+    EXPECT_EQ(at(30, 30), kRed);
+    EXPECT_EQ(at(210, 30), kWhite);
+    // The plus marker, in the fill colour: red on red, then red on white.
+    EXPECT_EQ(at(248, 70), kRed);
+    EXPECT_EQ(at(250, 72), kRed);
+    EXPECT_EQ(at(247, 70), kWhite);
+    EXPECT_EQ(at(249, 71), kWhite);
+}
+
+// --- One row, the highlight and the crop area --------------------------------
+
+TEST_F(RendererTest, HighlightDrawsOnTheGivenLayerOnly)
+{
+    const int red = add({"L", "0000FF01", "10", "100", "200", "100"});
+    const int black = add({"L", "00000001", "10", "200", "200", "200"});
+    renderer.RedrawAll();
+    const QImage bitmap = renderer.bitmap().copy();
+    RasterCanvas layer(renderer.bitmap().size(), &renderer.bitmap());
+    const CurrentAttributes before = current;
+    renderer.HighlightRow(layer, red);
+    renderer.HighlightRow(layer, black);
+    EXPECT_EQ(renderer.bitmap(), bitmap);
+    EXPECT_EQ(layer.pixel({100, 100}), kBlack); // a red row turns black
+    EXPECT_EQ(layer.pixel({100, 200}), kRed);
+    EXPECT_EQ(layer.pixel({100, 101}).value_or(kWhite) == kBlack ||
+                  layer.pixel({100, 99}).value_or(kWhite) == kBlack,
+              true); // one pixel wider than its own pen
+    EXPECT_EQ(current.penWidth, before.penWidth);
+    EXPECT_EQ(current.penColour, before.penColour);
+}
+
+TEST_F(RendererTest, HighlightMarksPointsCirclesPolygonsAndFillsTheirOwnWay)
+{
+    const int point = add({"P", "1", "50", "50"});
+    const int disc = add({"C", "00000001", "150", "60", "-30", "00FF0001"});
+    const int polygon = add({"N", "00000001", "220 20 300 20 300 100 220 100", "00FF0001"});
+    add({"R", "00000001", "20", "150", "120", "250"});
+    const int fill = add({"F", "FF000000", "70", "200", ""});
+    const int hidden = add({"L", "00000001", "200", "200", "300", "200"});
+    table.setCell(1, hidden, "N");
+    renderer.RedrawAll();
+    RasterCanvas layer(renderer.bitmap().size(), &renderer.bitmap());
+    for (const int row : {point, disc, polygon, fill, hidden})
+        renderer.HighlightRow(layer, row);
+    layer.finish();
+    const QImage& marks = layer.image();
+    // The point: a red dot with a black rim of width 2 in (46, 46)-(54, 53).
+    EXPECT_EQ(At(marks, 50, 49), kRed);
+    EXPECT_EQ(LayerInk(marks, QRect(30, 30, 40, 40)), QRect(QPoint(45, 46), QPoint(53, 52)));
+    EXPECT_EQ(At(marks, 49, 46), kBlack);
+    EXPECT_EQ(At(marks, 49, 47), kBlack);
+    // The circle: an outline only.
+    EXPECT_EQ(qAlpha(marks.pixel(150, 60)), 0);
+    EXPECT_EQ(LayerInk(marks, QRect(100, 20, 100, 80)), QRect(QPoint(120, 30), QPoint(179, 89)));
+    // The polygon: inverted brush colour (magenta), style 1 + 1 = horizontal.
+    EXPECT_EQ(At(marks, 260, 56), 0xFF00FFu);
+    EXPECT_EQ(qAlpha(marks.pixel(260, 57)), 0);
+    // The fill: flooded again in red, no marker.
+    EXPECT_EQ(At(marks, 30, 160), kRed);
+    EXPECT_EQ(At(marks, 70, 200), kRed);
+    // The hidden row: nothing.
+    EXPECT_EQ(qAlpha(marks.pixel(250, 200)), 0);
+}
+
+TEST_F(RendererTest, DrawRowDrawsOneRowOnAnyCanvas)
+{
+    add({"L", "0000FF01", "10", "10", "100", "10"});
+    const int second = add({"R", "FF000001", "20", "20", "60", "60"});
+    RasterCanvas other(QSize(100, 100));
+    EXPECT_TRUE(renderer.drawRow(other, second));
+    other.finish();
+    EXPECT_EQ(InkBounds(other.image()), QRect(20, 20, 40, 40));
+    EXPECT_EQ(At(renderer.bitmap(), 30, 20), kWhite); // the bitmap stays as it was
+    table.setCell(1, second, "N");
+    EXPECT_FALSE(renderer.drawRow(other, second));
+    EXPECT_FALSE(renderer.drawRow(other, 77)); // free
+}
+
+TEST_F(RendererTest, CropAreaReplayShiftsEveryCoordinate)
+{
+    add({"b", "255", "110", "220", "130", "240"});
+    add({"N", "00000001", "140 200 150 200 150 210", ""});
+    add({"L", "FF000001", QString::number(std::numeric_limits<int>::min()), "0", "5", "5"});
+    RasterCanvas crop(QSize(60, 50));
+    renderer.RenderCropArea(crop, {100, 200});
+    crop.finish();
+    EXPECT_EQ(Count(crop.image(), crop.image().rect(), kRed), 20 * 20);
+    EXPECT_EQ(At(crop.image(), 10, 20), kRed);
+    EXPECT_EQ(At(crop.image(), 40, 0), kBlack); // the polygon's corner
+    EXPECT_EQ(At(crop.image(), 50, 8), kBlack);
+    // The line's x cannot be shifted within 32 bits: left out and reported.
+    EXPECT_TRUE(renderer.lastProblem().startsWith("Row 3 not drawn: coordinate"));
+}
+
+TEST_F(RendererTest, GetBitmapPixelChecksBothBounds)
+{
+    add({"b", "255", "0", "0", "1", "1"});
+    add({"b", "16711680", "399", "299", "400", "300"});
+    renderer.RedrawAll();
+    EXPECT_EQ(renderer.GetBitmapPixel(0, 0), kRed);
+    EXPECT_EQ(renderer.GetBitmapPixel(399, 299), kBlue);
+    EXPECT_EQ(renderer.GetBitmapPixel(1, 0), kWhite);
+    for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(400, 0), QPoint(0, 300),
+                           QPoint(std::numeric_limits<int>::max(), 0)})
+        EXPECT_EQ(renderer.GetBitmapPixel(p.x(), p.y()), std::nullopt) << p.x() << "," << p.y();
+}
+
+// --- Pictures ----------------------------------------------------------------
+
+TEST_F(RendererTest, JpegAndBitmapPictureRowsAreDrawnUnscaled)
+{
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(qRgb(255, 0, 0));
+    const std::optional<QByteArray> jpeg = encodeJpeg(picture);
+    ASSERT_TRUE(jpeg);
+    add({"j", "0", "20", "30", EncodeHexPicture(*jpeg)});
+    add({"x", "0", "100", "30", EncodeSixBitPicture(*jpeg)});
+    renderer.RedrawAll();
+    EXPECT_EQ(renderer.lastProblem(), QString());
+    for (const int left : {20, 100}) {
+        const QRect ink = InkBounds(renderer.bitmap().copy(left - 10, 20, 30, 30)).translated(
+            left - 10, 20);
+        EXPECT_EQ(ink, QRect(left, 30, 8, 6));
+        EXPECT_NEAR(qRed(renderer.bitmap().pixel(left + 3, 33)), 255, 4);
+        EXPECT_NEAR(qGreen(renderer.bitmap().pixel(left + 3, 33)), 0, 4);
+    }
+}
+
+TEST_F(RendererTest, EmfPictureRowIsAFramedPlaceholderOfItsScaledSize)
+{
+    QByteArray header(88, '\0');
+    auto put = [&](int offset, qint32 value) {
+        for (int i = 0; i < 4; ++i)
+            header[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 1);
+    put(4, 88);
+    put(32, 2540); // frame 25.4 mm x 12.7 mm: 96 x 48 pixels
+    put(36, 1270);
+    put(40, 0x464D4520);
+    add({"f", "50", "30", "40", EncodeHexPicture(header)});
+    renderer.RedrawAll();
+    EXPECT_EQ(renderer.lastProblem(), QString());
+    EXPECT_EQ(InkBounds(renderer.bitmap()), QRect(30, 40, 48, 24));
+    EXPECT_EQ(at(30, 40), 0x808080u);
+    EXPECT_EQ(at(77, 63), 0x808080u);
+}
+
+// --- Enhance Image -------------------------------------------------------------
+
+TEST_F(RendererTest, EnhanceImageAveragesTheFourTimesPicture)
+{
+    renderer.setGridDots(true);
+    add({"L", "00000001", "10", "10", "300", "200"});
+    add({"b", "255", "320", "20", "380", "80"});
+    renderer.RedrawAll();
+    const std::set<Colour> plain = test::Colours(renderer.bitmap());
+    EXPECT_EQ(plain.size(), 4u); // white, dots, black, red
+
+    renderer.enhanceImage();
+    EXPECT_EQ(renderer.bitmap().size(), QSize(400, 300));
+    EXPECT_GT(test::Colours(renderer.bitmap()).size(), 6u); // shades along the line
+    EXPECT_EQ(at(350, 50), kRed);   // whole pixels keep their colour
+    EXPECT_EQ(at(390, 290), kDot);  // so do the grid dots
+    EXPECT_EQ(at(395, 295), kWhite);
+    EXPECT_EQ(at(320, 20), kRed);   // the block's corner stays sharp
+    EXPECT_EQ(at(319, 20), kWhite);
+
+    renderer.RedrawAll(); // back to the plain picture
+    EXPECT_EQ(test::Colours(renderer.bitmap()), plain);
+}
+
+} // namespace
+} // namespace kel
