@@ -86,6 +86,8 @@ int main(int argc, char** argv)
         return runScript(line);
 
     kel::MainWindow window;
+    // At the desk the hover pick pauses between picks; scripts do not wait.
+    window.editor().hoverThrottle.setEnabled(true);
     window.show();
     // A first argument that names an existing file is opened as a drawing;
     // anything else is ignored and the window starts empty.

@@ -4,6 +4,8 @@
 #include "interaction/FileCommands.h"
 #include "interaction/FrameCommands.h"
 #include "interaction/MenuTable.h"
+#include "interaction/PickTools.h"
+#include "model/RowDescription.h"
 
 namespace kel {
 
@@ -29,6 +31,26 @@ Editor::Editor(UiPort& ui) : doc(ui), renderer(doc.table, doc.current, ui)
     registerFrameCommands(commands);
     registerFileCommands(commands);
     registerAttributeCommands(commands);
+    registerPickTools(tools);
+    registerToolStarts();
+}
+
+void Editor::registerToolStarts()
+{
+    for (const MenuItem& item : MenuTable::instance().items()) {
+        if (item.mode > 0 && tools.find(item.mode) && !commands.has(item.component)) {
+            const int mode = item.mode;
+            commands.add(item.component, [mode](Editor& editor) { editor.startTool(mode); });
+        }
+    }
+}
+
+int Editor::PickObject(QPoint pos, QChar letter)
+{
+    const int row = picker.pick(pos, letter, renderer.bitmap().size());
+    if (row > 0)
+        ui().setStatus(4, QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
+    return row;
 }
 
 void Editor::start()

@@ -6,6 +6,8 @@
 
 #include "interaction/AttributeControls.h"
 #include "interaction/CommandRegistry.h"
+#include "interaction/HoverThrottle.h"
+#include "interaction/ObjectPicker.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/ToolState.h"
 #include "model/Document.h"
@@ -40,6 +42,8 @@ public:
     ToolRegistry tools;
     // The attribute controls of pages T1 and T2.
     AttributeControls attributes{*this};
+    ObjectPicker picker{doc.table, renderer};
+    HoverThrottle hoverThrottle{[this](QPoint pos) { pointerMoved(pos); }};
 
     // The window's create handling, once the drawing surface has its size.
     void start();
@@ -82,6 +86,10 @@ public:
     // (in the status bar when the event may not ask, a move or the wheel).
     bool runEvent(const std::function<void()>& action, bool mayAsk);
 
+    // The visible row of the type letter under `pos` (-1 when none); a found
+    // row's description goes into status panel 4.
+    int PickObject(QPoint pos, QChar letter);
+
     // The layer over the bitmap that previews and highlights paint on.
     Canvas& surfaceCanvas();
     void clearPreview();
@@ -99,6 +107,8 @@ public:
     void setSurfaceCursor(SurfaceCursor cursor);
 
 private:
+    // Every menu or popup item that sets a mode with a tool starts that tool.
+    void registerToolStarts();
     // Pen width and colour back from the panel after a preview changed them.
     void reloadPen();
 

@@ -85,8 +85,8 @@ PolylineF RoundRectPoints(const QRectF& rect, double rx, double ry)
     // bottom left, bottom right.
     const struct {
         double cx, cy, from;
-    } corners[] = {{r - rx, t + ry, 0}, {l + rx, t + ry, 90}, {l + rx, b - ry, 180},
-                   {r - rx, b - ry, 270}};
+    } corners[] = {
+        {r - rx, t + ry, 0}, {l + rx, t + ry, 90}, {l + rx, b - ry, 180}, {r - rx, b - ry, 270}};
     for (const auto& c : corners) {
         const QRectF box(c.cx - rx, c.cy - ry, 2 * rx, 2 * ry);
         const PolylineF arc = EllipsePoints(box, c.from, 90);

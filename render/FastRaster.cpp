@@ -29,22 +29,22 @@ int Ceil(double v)
 // the centre, on the circle the ellipse is stretched from, lies between the
 // start and the end direction.
 struct FastRaster::Sector {
-    double cx, cy, a, b;
+    double cx, cy, ia, ib; // centre and inverse half axes
     double sx, sy, ex, ey;
     bool wide; // more than half a turn
 
     Sector(const QRectF& outline, double startDeg, double spanDeg)
         : cx(outline.center().x()), cy(outline.center().y()),
-          a(outline.width() > 0 ? outline.width() / 2 : 1),
-          b(outline.height() > 0 ? outline.height() / 2 : 1), sx(std::cos(startDeg * kDegree)),
+          ia(outline.width() > 0 ? 2 / outline.width() : 1),
+          ib(outline.height() > 0 ? 2 / outline.height() : 1), sx(std::cos(startDeg * kDegree)),
           sy(std::sin(startDeg * kDegree)), ex(std::cos((startDeg + spanDeg) * kDegree)),
           ey(std::sin((startDeg + spanDeg) * kDegree)), wide(spanDeg > 180)
     {
     }
     bool contains(int x, int y) const
     {
-        const double u = (x - cx) / a;
-        const double v = -(y - cy) / b;
+        const double u = (x - cx) * ia;
+        const double v = (cy - y) * ib;
         const bool afterStart = sx * v - sy * u >= 0;
         const bool beforeEnd = u * ey - v * ex >= 0;
         return wide ? afterStart || beforeEnd : afterStart && beforeEnd;
@@ -98,15 +98,17 @@ void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* se
         span(y, x1, x2, colour);
         return;
     }
+    if (y < 0 || y >= height_)
+        return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_ - 1);
+    QRgb* line = row(y);
     for (int x = x1; x <= x2; ++x)
         if (sector->contains(x, y))
-            plot(x, y, colour);
+            line[x] = colour;
 }
 
-void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase,
-                          bool skipFirst)
+void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst)
 {
     // Bresenham; the canvas only hands over lines near the image.
     int x = a.x(), y = a.y();
@@ -167,21 +169,27 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
         const int first = std::max(Ceil(top), 0), last = std::min(Ceil(bottom) - 1, height_ - 1);
         for (int y = first; y <= last; ++y) {
             double lo = -1e300, hi = 1e300;
-            // along(x) = ux (x - ax) + uy (y - ay), across(x) = -uy (x - ax) + ux (y - ay)
-            auto limit = [&](double slope, double offset, double from, double to) {
-                if (slope == 0) {
-                    if (offset < from || offset >= to)
+            // from <= sx (x - ax) + sy (y - ay) <= to, as an x range, or
+            // (sx = 0) as a y range; both half-open on the screen, so the
+            // band does not depend on the line's direction.
+            auto limit = [&](double sx, double sy, double from, double to) {
+                const double dyRow = y - a.y();
+                if (sx == 0) {
+                    double y1 = a.y() + from / sy, y2 = a.y() + to / sy;
+                    if (y1 > y2)
+                        std::swap(y1, y2);
+                    if (y < y1 || y >= y2)
                         hi = lo - 1;
                     return;
                 }
-                double x1 = a.x() + (from - offset) / slope, x2 = a.x() + (to - offset) / slope;
+                double x1 = a.x() + (from - sy * dyRow) / sx, x2 = a.x() + (to - sy * dyRow) / sx;
                 if (x1 > x2)
                     std::swap(x1, x2);
                 lo = std::max(lo, x1);
                 hi = std::min(hi, x2);
             };
-            limit(ux, uy * (y - a.y()), 0, length);
-            limit(-uy, ux * (y - a.y()), -half, half);
+            limit(ux, uy, 0, length);    // along the line
+            limit(-uy, ux, -half, half); // across it
             if (lo < hi)
                 span(y, Ceil(lo), Ceil(hi) - 1, colour);
         }
@@ -192,12 +200,19 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
     }
 }
 
-void FastRaster::dashedPath(std::span<const QPointF> points, double width, double dash,
-                            QRgb colour)
+void FastRaster::dashedPath(std::span<const QPointF> points, double width, double dash, QRgb colour)
 {
-    double travelled = 0; // along the path
+    double travelled = -dash / 2; // along the path
     for (size_t i = 0; i + 1 < points.size(); ++i) {
-        const QPointF from = points[i], to = points[i + 1];
+        QPointF from = points[i];
+        const QPointF to = points[i + 1];
+        if (i == 0) {
+            // Half a dash before the start, so the first dash is centred on it.
+            const double l = std::hypot(to.x() - from.x(), to.y() - from.y());
+            if (l > 0)
+                from -= (to - from) * (dash / 2 / l);
+            travelled = 0;
+        }
         const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
         double done = 0;
         while (done < length) {
@@ -267,8 +282,7 @@ void FastRaster::ellipse(const QRectF& outline, double width, QRgb pen, const In
         wideOutline(outline, width, pen, fill, nullptr);
 }
 
-void FastRaster::arc(const QRectF& outline, double startDeg, double spanDeg, double width,
-                     QRgb pen)
+void FastRaster::arc(const QRectF& outline, double startDeg, double spanDeg, double width, QRgb pen)
 {
     const Sector sector(outline, startDeg, spanDeg);
     const Sector* within = spanDeg >= 360 ? nullptr : &sector;
@@ -278,8 +292,7 @@ void FastRaster::arc(const QRectF& outline, double startDeg, double spanDeg, dou
         wideOutline(outline, width, pen, nullptr, within);
 }
 
-void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill,
-                             const Sector* sector)
+void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, const Sector* sector)
 {
     // The ellipse's left and right edge on every row, rounded symmetrically;
     // each row then runs on towards its neighbours' edges, so the outline

@@ -41,7 +41,9 @@ public:
     // A line `width` pixels wide, with round or flat ends.
     void wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds);
     // A path `width` pixels wide drawn as flat-ended dashes, `dash` pixels
-    // on and `dash` off along it.
+    // on and `dash` off along it, each dash centred on a multiple of twice
+    // `dash` from the start (so an open path's first dash reaches half a
+    // dash before its first point).
     void dashedPath(std::span<const QPointF> points, double width, double dash, QRgb colour);
     // The ellipse inscribed in `outline`, stroked `width` pixels wide, its
     // inside filled with `fill` when given. One pixel wide, the outline

@@ -129,14 +129,13 @@ std::optional<QSize> EmfPictureSize(QByteArrayView data, QString* error)
     // (0.01 mm), then the signature " EMF".
     constexpr qsizetype kHeaderSize = 88;
     constexpr std::int32_t kSignature = 0x464D4520;
-    if (data.size() < kHeaderSize || ReadInt32(data, 0) != 1 ||
-        ReadInt32(data, 40) != kSignature || ReadInt32(data, 4) < kHeaderSize) {
+    if (data.size() < kHeaderSize || ReadInt32(data, 0) != 1 || ReadInt32(data, 40) != kSignature ||
+        ReadInt32(data, 4) < kHeaderSize) {
         SetError(error, QStringLiteral("Metafile is not valid"));
         return std::nullopt;
     }
     const long long frameWidth = static_cast<long long>(ReadInt32(data, 32)) - ReadInt32(data, 24);
-    const long long frameHeight =
-        static_cast<long long>(ReadInt32(data, 36)) - ReadInt32(data, 28);
+    const long long frameHeight = static_cast<long long>(ReadInt32(data, 36)) - ReadInt32(data, 28);
     long long width = (frameWidth * 96 + 1270) / 2540;
     long long height = (frameHeight * 96 + 1270) / 2540;
     if (frameWidth <= 0 || frameHeight <= 0) {
@@ -180,10 +179,9 @@ const DecodedPicture& PictureCache::decode(QChar type, const QString& text)
     for (Entry& entry : entries_) {
         // A cell that did not change still shares its characters with the
         // cached copy.
-        const bool same = entry.type == type &&
-                          (entry.text.constData() == text.constData()
-                               ? entry.text.size() == text.size()
-                               : entry.text == text);
+        const bool same = entry.type == type && (entry.text.constData() == text.constData()
+                                                     ? entry.text.size() == text.size()
+                                                     : entry.text == text);
         if (same) {
             entry.lastUse = clock_;
             return entry.picture;
@@ -206,10 +204,9 @@ void PictureCache::evictBeyondLimits()
     };
     // The newest entry always stays, whatever its size.
     while (entries_.size() > 1 && (entries_.size() > kMaxEntries || total() > kMaxCachedBytes)) {
-        auto oldest = std::min_element(entries_.begin(), entries_.end(),
-                                       [](const Entry& a, const Entry& b) {
-                                           return a.lastUse < b.lastUse;
-                                       });
+        auto oldest =
+            std::min_element(entries_.begin(), entries_.end(),
+                             [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
         entries_.erase(oldest);
     }
 }

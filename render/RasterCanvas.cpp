@@ -249,7 +249,8 @@ void RasterCanvas::strokePath(std::span<const QPointF> points, bool closed)
     const bool dotted = pen_.style == PenStyle::Dotted;
     if (thinPen()) {
         auto pixel = [](QPointF p) {
-            return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+            return QPoint(static_cast<int>(std::lround(p.x())),
+                          static_cast<int>(std::lround(p.y())));
         };
         int phase = 0;
         if (n == 1)
@@ -290,8 +291,7 @@ void RasterCanvas::fillArea(std::span<const QPointF> points, bool onPath)
     FastRaster(image_).polygonFill(area, *ink);
 }
 
-void RasterCanvas::drawShape(std::span<const QPointF> points, bool closed, bool filled,
-                             bool onPath)
+void RasterCanvas::drawShape(std::span<const QPointF> points, bool closed, bool filled, bool onPath)
 {
     const Bounds b = BoundsOf(points);
     if (nearCanvas(b.left, b.top, b.right, b.bottom)) {
@@ -354,8 +354,8 @@ void RasterCanvas::roundRect(int left, int top, int right, int bottom, int corne
         return;
     // The corner values are the diameters of the corner ellipses.
     const QRectF outline = OutlineRect(b.left, b.top, b.right, b.bottom);
-    const PolylineF points =
-        RoundRectPoints(outline, std::max(0.0, cornerWidth / 2.0), std::max(0.0, cornerHeight / 2.0));
+    const PolylineF points = RoundRectPoints(outline, std::max(0.0, cornerWidth / 2.0),
+                                             std::max(0.0, cornerHeight / 2.0));
     drawShape(points, false, true, true);
 }
 

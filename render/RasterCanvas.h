@@ -1,8 +1,9 @@
 #pragma once
 // The canvas on a QImage: the off-screen bitmap, the preview layer over it,
 // scratch bitmaps and the four-times bitmap of Enhance Image. Drawing is
-// aliased. Shapes follow the box rules of Canvas; hatches come from Hatch.h;
-// flood fills find their region first and paint it afterwards.
+// aliased. Shapes follow the box rules of Canvas and are rasterised directly
+// (FastRaster.h); text and pictures go through QPainter. Hatches come from
+// Hatch.h; flood fills find their region first and paint it afterwards.
 //
 // A canvas either owns an opaque white Format_RGB32 bitmap, or is a layer: a
 // transparent image over a backdrop bitmap, which the previews and the row

@@ -70,9 +70,8 @@ void RasterCanvas::floodFill(QPoint seed, Colour border)
     if (sx < 0 || sy < 0 || sx >= image_.width() || sy >= image_.height())
         return;
     const QPoint deviceSeed(static_cast<int>(sx), static_cast<int>(sy));
-    const std::vector<FillSpan> region =
-        isLayer() ? FindFillRegion(seenImage(), deviceSeed, border)
-                  : FindFillRegion(image_, deviceSeed, border);
+    const std::vector<FillSpan> region = isLayer() ? FindFillRegion(seenImage(), deviceSeed, border)
+                                                   : FindFillRegion(image_, deviceSeed, border);
     if (brush_.style == BrushStyle::Clear)
         return;
     const QRgb ink = toQRgb(brush_.colour);
@@ -107,24 +106,19 @@ void RasterCanvas::textOut(QPoint at, const QString& text)
         at.y() - reach > size_.height())
         return;
     const TextStamps::Stamp& stamp = TextStamps::shared().stamp(f, font_.escapement, scale_, text);
-    if (stamp.mask.isNull())
-        return;
     const QRgb ink = toQRgb(font_.colour);
-    const long long left = static_cast<long long>(at.x()) * scale_ + stamp.offset.x();
-    const long long top = static_cast<long long>(at.y()) * scale_ + stamp.offset.y();
+    const long long ax = static_cast<long long>(at.x()) * scale_;
+    const long long ay = static_cast<long long>(at.y()) * scale_;
+    const long long width = image_.width(), height = image_.height();
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    for (int j = 0; j < stamp.mask.height(); ++j) {
-        const long long y = top + j;
-        if (y < 0 || y >= image_.height())
+    for (const TextStamps::Run& run : stamp.runs) {
+        const long long y = ay + run.y;
+        const long long x1 = std::max(ax + run.x1, 0LL);
+        const long long x2 = std::min(ax + run.x2, width - 1);
+        if (y < 0 || y >= height || x1 > x2)
             continue;
-        const uchar* alpha = stamp.mask.constScanLine(j);
-        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        for (int i = 0; i < stamp.mask.width(); ++i) {
-            const long long x = left + i;
-            if (alpha[i] >= 128 && x >= 0 && x < image_.width())
-                line[x] = ink;
-        }
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + x1, x2 - x1 + 1, ink);
     }
 }
 
@@ -139,8 +133,8 @@ void RasterCanvas::textPath(QPoint at, const QString& text)
         return;
     const QFont& f = qfont();
     const QFontMetrics metrics(f);
-    const long long reach = static_cast<long long>(metrics.horizontalAdvance(text)) +
-                            metrics.height() + kTextMargin;
+    const long long reach =
+        static_cast<long long>(metrics.horizontalAdvance(text)) + metrics.height() + kTextMargin;
     if (at.x() + reach < 0 || at.y() + reach < 0 || at.x() - reach > size_.width() ||
         at.y() - reach > size_.height())
         return;

@@ -20,8 +20,7 @@ bool FitsInt(long long v)
 
 } // namespace
 
-RowPainter::RowPainter(const ObjectTable& table, CurrentAttributes& current,
-                       PictureCache& pictures)
+RowPainter::RowPainter(const ObjectTable& table, CurrentAttributes& current, PictureCache& pictures)
     : table_(table), current_(current), pictures_(pictures)
 {
 }
@@ -68,6 +67,20 @@ std::vector<QPoint> RowPainter::pointList(int column) const
     return points;
 }
 
+void RowPainter::parsePen(const QString& text)
+{
+    if (lastPenValid_ && text == lastPenText_) {
+        current_.penColour = lastPen_.penColour;
+        current_.penWidth = lastPen_.penWidth;
+        return;
+    }
+    ParsePenAttr(current_, text);
+    lastPenText_ = text;
+    lastPen_.penColour = current_.penColour;
+    lastPen_.penWidth = current_.penWidth;
+    lastPenValid_ = true;
+}
+
 std::optional<QString> RowPainter::draw(Canvas& canvas, int row, RowMode mode)
 {
     row_ = row;
@@ -78,13 +91,13 @@ std::optional<QString> RowPainter::draw(Canvas& canvas, int row, RowMode mode)
     canvas.setBrush(kNoBrush);
     try {
         if (mode == RowMode::Highlight) {
-            ParsePenAttr(current_, cell(3));
+            parsePen(cell(3));
             ownPenWidth_ = current_.penWidth;
             highlight_ = current_.penColour == kRed ? kBlack : kRed;
             current_.penColour = highlight_;
             current_.penWidth = current_.penWidth + 1;
         } else if (letter != QLatin1Char('T')) {
-            ParsePenAttr(current_, cell(3));
+            parsePen(cell(3));
             ownPenWidth_ = current_.penWidth;
         }
         canvas.setPen(StandardPen(current_));

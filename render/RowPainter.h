@@ -70,6 +70,11 @@ private:
     QPoint at_; // columns 4 and 5 of most records
     Colour highlight_ = 0;
     int ownPenWidth_ = 0;
+    // Most rows share a few pen attribute strings: the last one read.
+    QString lastPenText_;
+    CurrentAttributes lastPen_;
+    bool lastPenValid_ = false;
+    void parsePen(const QString& text);
 };
 
 } // namespace kel

@@ -1,8 +1,8 @@
 #include "render/ShapeDrawers.h"
 
 #include "model/AttributeStrings.h"
-#include "model/RowRoutines.h"
 #include "model/Rounding.h"
+#include "model/RowRoutines.h"
 #include "render/FarGeometry.h"
 
 #include <algorithm>
@@ -112,8 +112,8 @@ std::pair<long long, long long> IndicesWithin(long long base, long long step, lo
 }
 
 // An axis-parallel segment a..b at `at`, cut to lo..hi where it runs.
-void AxisLine(Canvas& canvas, bool horizontal, long long at, long long a, long long b,
-              long long lo, long long hi)
+void AxisLine(Canvas& canvas, bool horizontal, long long at, long long a, long long b, long long lo,
+              long long hi)
 {
     if (std::max(a, b) < lo || std::min(a, b) > hi)
         return;
@@ -159,8 +159,7 @@ void DrawLine(Canvas& canvas, const CurrentAttributes& current, QPoint from, QPo
     canvas.line(from, to);
 }
 
-void DrawRectangle(Canvas& canvas, const CurrentAttributes& current, QPoint corner1,
-                   QPoint corner2)
+void DrawRectangle(Canvas& canvas, const CurrentAttributes& current, QPoint corner1, QPoint corner2)
 {
     canvas.setPen(StandardPen(current));
     canvas.setBrush(kNoBrush);
@@ -176,8 +175,8 @@ void DrawEllipse(Canvas& canvas, const CurrentAttributes& current, QPoint corner
     canvas.ellipse(corner1.x(), corner1.y(), corner2.x(), corner2.y());
 }
 
-void DrawRoundRect(Canvas& canvas, const CurrentAttributes& current, QPoint corner1,
-                   QPoint corner2, int corner)
+void DrawRoundRect(Canvas& canvas, const CurrentAttributes& current, QPoint corner1, QPoint corner2,
+                   int corner)
 {
     canvas.setPen(StandardPen(current));
     long long size = corner;
@@ -191,7 +190,8 @@ void DrawRoundRect(Canvas& canvas, const CurrentAttributes& current, QPoint corn
     } else {
         canvas.setBrush(kNoBrush);
     }
-    const int diameter = static_cast<int>(std::min<long long>(size, std::numeric_limits<int>::max()));
+    const int diameter =
+        static_cast<int>(std::min<long long>(size, std::numeric_limits<int>::max()));
     canvas.roundRect(std::min(corner1.x(), corner2.x()), std::min(corner1.y(), corner2.y()),
                      std::max(corner1.x(), corner2.x()), std::max(corner1.y(), corner2.y()),
                      diameter, diameter);
@@ -212,8 +212,7 @@ void DrawCircle(Canvas& canvas, const CurrentAttributes& current, QPoint centre,
     CircleIn(canvas, centre, radius, false);
 }
 
-void DrawFilledCircle(Canvas& canvas, const CurrentAttributes& current, QPoint centre,
-                      int radius)
+void DrawFilledCircle(Canvas& canvas, const CurrentAttributes& current, QPoint centre, int radius)
 {
     canvas.setBrush(FillRuleBrush(current.brushStyle, current.brushColour));
     canvas.setPen(StandardPen(current));
@@ -236,8 +235,7 @@ void DrawArc(Canvas& canvas, const CurrentAttributes& current, QPoint centre, in
 {
     canvas.setPen(StandardPen(current));
     const long long r = radius;
-    const long long l = centre.x() - r, t = centre.y() - r, rt = centre.x() + r,
-                    b = centre.y() + r;
+    const long long l = centre.x() - r, t = centre.y() - r, rt = centre.x() + r, b = centre.y() + r;
     const ArcEnd s = ArcEndPoint(centre, radius, startAngle);
     const ArcEnd e = ArcEndPoint(centre, radius, endAngle);
     if (FitsInt(l) && FitsInt(t) && FitsInt(rt) && FitsInt(b)) {

@@ -36,14 +36,13 @@ void DrawRectangle(Canvas& canvas, const CurrentAttributes& current, QPoint corn
 void DrawEllipse(Canvas& canvas, const CurrentAttributes& current, QPoint corner1, QPoint corner2);
 // A corner value below 1 means filled with the current brush, corners of
 // size -corner; otherwise an outline with corners of that size.
-void DrawRoundRect(Canvas& canvas, const CurrentAttributes& current, QPoint corner1,
-                   QPoint corner2, int corner);
+void DrawRoundRect(Canvas& canvas, const CurrentAttributes& current, QPoint corner1, QPoint corner2,
+                   int corner);
 // Inverts a dotted outline: drawing it twice removes it.
 void DrawFocusRect(Canvas& canvas, QPoint corner1, QPoint corner2);
 void DrawCircle(Canvas& canvas, const CurrentAttributes& current, QPoint centre, int radius);
 // Filled with the current brush colour by the fill rule.
-void DrawFilledCircle(Canvas& canvas, const CurrentAttributes& current, QPoint centre,
-                      int radius);
+void DrawFilledCircle(Canvas& canvas, const CurrentAttributes& current, QPoint centre, int radius);
 // Counter-clockwise on the screen from startAngle to endAngle (degrees); the
 // same angle twice gives the whole circle. Circles whose box leaves the
 // 32-bit range are drawn too, as far as they reach the canvas.

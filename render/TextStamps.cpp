@@ -62,17 +62,25 @@ TextStamps::Stamp TextStamps::render(const QFont& font, int escapement, int scal
         painter.setPen(Qt::white);
         painter.drawText(QPointF(0, metrics.ascent()), text);
     }
-    // Only the part with ink is kept.
-    QRect ink;
+    // Only the ink is kept, as runs.
+    Stamp stamp;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(line[x]) >= 128)
-                ink |= QRect(x, y, 1, 1);
+        int x = 0;
+        while (x < canvas.width()) {
+            if (qAlpha(line[x]) < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < canvas.width() && qAlpha(line[x]) >= 128)
+                ++x;
+            stamp.runs.push_back({area.y() + y, area.x() + start, area.x() + x - 1});
+            stamp.bounds |= QRect(QPoint(area.x() + start, area.y() + y),
+                                  QPoint(area.x() + x - 1, area.y() + y));
+        }
     }
-    if (ink.isEmpty())
-        return {};
-    return {canvas.copy(ink).convertToFormat(QImage::Format_Alpha8), area.topLeft() + ink.topLeft()};
+    return stamp;
 }
 
 void TextStamps::makeRoom(qsizetype bytes)
@@ -95,7 +103,8 @@ const TextStamps::Stamp& TextStamps::stamp(const QFont& font, int escapement, in
     if (found != stamps_.cend())
         return *found;
     Stamp made = render(font, escapement, scale, text);
-    const qsizetype bytes = made.mask.sizeInBytes() + key.size() * 2 + 64;
+    const qsizetype bytes =
+        static_cast<qsizetype>(made.runs.size() * sizeof(Run)) + key.size() * 2 + 64;
     makeRoom(bytes);
     bytes_ += bytes;
     return *stamps_.insert(key, std::move(made));

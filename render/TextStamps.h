@@ -5,18 +5,25 @@
 
 #include <QFont>
 #include <QHash>
-#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
+
+#include <vector>
 
 namespace kel {
 
 class TextStamps {
 public:
+    // A run of ink pixels x1..x2 on row y, relative to the anchor, in image
+    // pixels.
+    struct Run {
+        int y, x1, x2;
+    };
     struct Stamp {
-        QImage mask;   // Format_Alpha8, opaque where the text has ink; null for none
-        QPoint offset; // of the mask's top-left pixel from the anchor, in image pixels
+        std::vector<Run> runs; // by row
+        QRect bounds;          // of the ink, relative to the anchor
     };
 
     // The one set of masks all raster canvases share.

@@ -13,9 +13,8 @@ QImage Blocks(int blocksWide, int blocksHigh)
     QImage image(blocksWide * 4, blocksHigh * 4, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y,
-                           qRgb(x % 4 < 2 ? 0 : 255, (y / 4) * blocksWide + x / 4,
-                                y % 4 < 2 ? 1 : 2));
+            image.setPixel(
+                x, y, qRgb(x % 4 < 2 ? 0 : 255, (y / 4) * blocksWide + x / 4, y % 4 < 2 ? 1 : 2));
     return image;
 }
 

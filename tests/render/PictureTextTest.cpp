@@ -40,8 +40,7 @@ TEST(SixBitPicture, FourCharactersCarryThreeBytesLowestBitsFirst)
     EXPECT_EQ(EncodeSixBitPicture(QByteArray("\x01\x02\x03", 3)), QStringLiteral("18`0"));
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18`0")), QByteArray("\x01\x02\x03", 3));
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("oooo")), QByteArray("\xFF\xFF\xFF", 3));
-    EXPECT_EQ(DecodeSixBitPicture(EncodeSixBitPicture(AllBytes().left(255))),
-              AllBytes().left(255));
+    EXPECT_EQ(DecodeSixBitPicture(EncodeSixBitPicture(AllBytes().left(255))), AllBytes().left(255));
 }
 
 TEST(SixBitPicture, ALastShortGroupIsCompletedWithZeroBytes)

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
-
 #include <cmath>
 #include <limits>
 
@@ -96,7 +94,7 @@ TEST_F(RasterCanvasTest, ArcRunsCounterClockwiseFromStartPointToEndPoint)
     // The same points the other way round: the remaining 300 degrees.
     canvas.clear();
     canvas.arc(100, 100, 300, 300, QPoint(200, 100), QPoint(287, 150));
-    EXPECT_EQ(At(image(), 100, 200), kBlack); // leftmost point
+    EXPECT_EQ(At(image(), 100, 200), kBlack);                      // leftmost point
     EXPECT_EQ(Count(image(), QRect(265, 123, 12, 12), kBlack), 0); // 45 degrees
 }
 
@@ -269,56 +267,6 @@ TEST(Hatch, ForwardDiagonalFallsAndBackwardDiagonalRises)
     EXPECT_TRUE(HatchCovers(BrushStyle::BackwardDiagonal, 8, 15));
     EXPECT_TRUE(HatchCovers(BrushStyle::BackwardDiagonal, 9, 14));
     EXPECT_FALSE(HatchCovers(BrushStyle::BackwardDiagonal, 9, 16));
-}
-
-// --- Text ------------------------------------------------------------------
-
-TEST_F(RasterCanvasTest, TextCellStartsAtItsTopLeftAndFontsArePointsAt96Dpi)
-{
-    canvas.setFont({QStringLiteral("Arial"), 12, kBlack, false, false, 0});
-    QFont reference(QStringLiteral("Liberation Sans"));
-    reference.setPixelSize(16); // 12 points at 96 dots per inch
-    const QFontMetrics metrics(reference);
-    EXPECT_EQ(canvas.textExtent(QStringLiteral("W")),
-              QSize(metrics.horizontalAdvance('W'), metrics.ascent() + metrics.descent()));
-
-    canvas.textOut({50, 40}, QStringLiteral("W"));
-    const QRect ink = InkBounds(image());
-    EXPECT_NEAR(ink.bottom(), 40 + metrics.ascent() - 1, 1); // "W" stands on the baseline
-    EXPECT_GE(ink.top(), 40);
-    EXPECT_LE(ink.top(), 40 + metrics.ascent() - metrics.capHeight() + 1);
-    EXPECT_GE(ink.left(), 50);
-}
-
-TEST_F(RasterCanvasTest, EscapementTurnsTextAboutItsTopLeftCorner)
-{
-    canvas.setFont({QStringLiteral("Arial"), 12, kRed, false, false, 900});
-    const QSize extent = canvas.textExtent(QStringLiteral("WWW"));
-    canvas.textOut({100, 200}, QStringLiteral("WWW"));
-    const QRect ink = InkBounds(image());
-    // Reading upwards: the text's width runs up from y = 200, its height to
-    // the right of x = 100.
-    EXPECT_GE(ink.left(), 100);
-    EXPECT_LE(ink.right(), 100 + extent.height());
-    EXPECT_LE(ink.bottom(), 201);
-    EXPECT_GE(ink.top(), 200 - extent.width() - 1);
-    EXPECT_GT(ink.height(), ink.width()); // upright
-    EXPECT_EQ(Count(canvas, kRed) + Count(canvas, kWhite), 400 * 300); // two colours only
-}
-
-TEST_F(RasterCanvasTest, TextPathStrokesWithThePenAndFillsWithTheBrush)
-{
-    canvas.setFont({QStringLiteral("Arial"), 48, kBlack, true, false, 0});
-    canvas.setPen({kBlue, 1, PenStyle::Solid});
-    canvas.setBrush({kRed, BrushStyle::Solid});
-    canvas.textPath({10, 10}, QStringLiteral("HO"));
-    EXPECT_GT(Count(canvas, kRed), 100);
-    EXPECT_GT(Count(canvas, kBlue), 100);
-    canvas.clear();
-    canvas.setBrush({kRed, BrushStyle::Clear});
-    canvas.textPath({10, 10}, QStringLiteral("HO"));
-    EXPECT_EQ(Count(canvas, kRed), 0);
-    EXPECT_GT(Count(canvas, kBlue), 100);
 }
 
 // --- Pixels, pictures, layers and scale ------------------------------------

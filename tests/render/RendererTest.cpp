@@ -101,15 +101,15 @@ TEST_F(RendererTest, ClearBitmapPutsGridDotsEveryTenPixels)
 TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
 {
     add({"L", "0000FF01", "10", "10", "390", "10"});
-    const int first = add({""});                            // no type letter
-    add({"b", "255", "1x", "0", "10", "10"});                // corner not a number
-    add({"b", "255", "", "0", "10", "10"});                  // corner empty
-    add({"j", "0", "10", "10", "ABC"});                      // odd hex length
-    add({"j", "0", "10", "10", "ZZ"});                       // not hexadecimal
-    add({"j", "0", "10", "10", "0011"});                     // not a JPEG
-    add({"x", "0", "10", "10", "abc"});                      // six-bit length
-    add({"x", "0", "10", "10", "~~~~"});                     // six-bit range
-    add({"f", "100", "10", "10", "00"});                     // not a metafile
+    const int first = add({""});              // no type letter
+    add({"b", "255", "1x", "0", "10", "10"}); // corner not a number
+    add({"b", "255", "", "0", "10", "10"});   // corner empty
+    add({"j", "0", "10", "10", "ABC"});       // odd hex length
+    add({"j", "0", "10", "10", "ZZ"});        // not hexadecimal
+    add({"j", "0", "10", "10", "0011"});      // not a JPEG
+    add({"x", "0", "10", "10", "abc"});       // six-bit length
+    add({"x", "0", "10", "10", "~~~~"});      // six-bit range
+    add({"f", "100", "10", "10", "00"});      // not a metafile
     add({"L", "FF000001", "10", "290", "390", "290"});
     add({"b", "65280", "300", "200", "340", "240"});
     current = {7, 0x123456, 0x654321, 5, QStringLiteral("3")};
@@ -351,8 +351,8 @@ TEST_F(RendererTest, JpegAndBitmapPictureRowsAreDrawnUnscaled)
     renderer.RedrawAll();
     EXPECT_EQ(renderer.lastProblem(), QString());
     for (const int left : {20, 100}) {
-        const QRect ink = InkBounds(renderer.bitmap().copy(left - 10, 20, 30, 30)).translated(
-            left - 10, 20);
+        const QRect ink =
+            InkBounds(renderer.bitmap().copy(left - 10, 20, 30, 30)).translated(left - 10, 20);
         EXPECT_EQ(ink, QRect(left, 30, 8, 6));
         EXPECT_NEAR(qRed(renderer.bitmap().pixel(left + 3, 33)), 255, 4);
         EXPECT_NEAR(qGreen(renderer.bitmap().pixel(left + 3, 33)), 0, 4);
@@ -393,10 +393,10 @@ TEST_F(RendererTest, EnhanceImageAveragesTheFourTimesPicture)
     renderer.enhanceImage();
     EXPECT_EQ(renderer.bitmap().size(), QSize(400, 300));
     EXPECT_GT(test::Colours(renderer.bitmap()).size(), 6u); // shades along the line
-    EXPECT_EQ(at(350, 50), kRed);   // whole pixels keep their colour
-    EXPECT_EQ(at(390, 290), kDot);  // so do the grid dots
+    EXPECT_EQ(at(350, 50), kRed);                           // whole pixels keep their colour
+    EXPECT_EQ(at(390, 290), kDot);                          // so do the grid dots
     EXPECT_EQ(at(395, 295), kWhite);
-    EXPECT_EQ(at(320, 20), kRed);   // the block's corner stays sharp
+    EXPECT_EQ(at(320, 20), kRed); // the block's corner stays sharp
     EXPECT_EQ(at(319, 20), kWhite);
 
     renderer.RedrawAll(); // back to the plain picture

@@ -63,8 +63,8 @@ TEST_F(ShapeDrawers, ArcFromNinetyToZeroIsTheOtherThreeQuarters)
 {
     pen(1);
     DrawArc(canvas, current, {200, 150}, 100, 90, 0);
-    EXPECT_EQ(At(image(), 100, 150), kBlack); // 180 degrees
-    EXPECT_GT(Count(image(), QRect(197, 247, 6, 3), kBlack), 0); // 270 degrees
+    EXPECT_EQ(At(image(), 100, 150), kBlack);                     // 180 degrees
+    EXPECT_GT(Count(image(), QRect(197, 247, 6, 3), kBlack), 0);  // 270 degrees
     EXPECT_EQ(Count(image(), QRect(265, 75, 12, 12), kBlack), 0); // 45 degrees
     canvas.clear();
     DrawArc(canvas, current, {200, 150}, 100, 45, 45); // the whole circle

@@ -1,0 +1,157 @@
+// Picking objects under the pointer: the fast picker must agree with the
+// literal one (every candidate drawn on a full-size image) everywhere.
+
+#include "interaction/Editor.h"
+#include "interaction/ObjectPicker.h"
+#include "model/FakeUi.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+namespace kel {
+namespace {
+
+class Picking : public ::testing::Test {
+protected:
+    Picking() { editor.start(); }
+
+    int addRow(const QStringList& cells)
+    {
+        const int row = editor.doc.table.lastRowInUse() + 1;
+        for (int c = 0; c < cells.size(); ++c)
+            editor.doc.table.setCell(c + 1, row, cells[c]);
+        return row;
+    }
+
+    int pick(QPoint at, QChar letter)
+    {
+        return editor.picker.pick(at, letter, editor.renderer.bitmap().size());
+    }
+    int literal(QPoint at, QChar letter)
+    {
+        return editor.picker.pickLiteral(at, letter, editor.renderer.bitmap().size());
+    }
+
+    test::FakeUi ui;
+    Editor editor{ui};
+};
+
+TEST_F(Picking, FindsWithinFivePixelsChebyshev)
+{
+    addRow({"Y", "L", "00000001", "100", "100", "300", "100"});
+    for (auto [at, row] : std::vector<std::pair<QPoint, int>>{
+             {{200, 95}, 1}, {{200, 105}, 1}, {{200, 94}, -1}, {{200, 106}, -1}, {{305, 105}, 1},
+             {{306, 100}, -1}}) {
+        EXPECT_EQ(pick(at, QLatin1Char('L')), row) << at.x() << "," << at.y();
+        EXPECT_EQ(literal(at, QLatin1Char('L')), row) << at.x() << "," << at.y();
+    }
+    EXPECT_EQ(pick({200, 100}, QLatin1Char('C')), -1) << "only the asked kind is found";
+}
+
+TEST_F(Picking, HiddenRowsAndWhitePensAreNeverFound)
+{
+    addRow({"N", "L", "00000001", "100", "100", "300", "100"});
+    addRow({"Y", "L", "FFFFFF01", "100", "100", "300", "100"});
+    EXPECT_EQ(pick({200, 100}, QLatin1Char('L')), -1);
+    addRow({"Y", "L", "0000FF01", "100", "100", "300", "100"});
+    EXPECT_EQ(pick({200, 100}, QLatin1Char('L')), 3);
+}
+
+TEST_F(Picking, OverlappingCirclesGiveTheLowerRow)
+{
+    addRow({"Y", "C", "00000001", "200", "200", "50"});
+    addRow({"Y", "C", "00000001", "200", "200", "51"});
+    EXPECT_EQ(pick({250, 200}, QLatin1Char('C')), 1);
+    EXPECT_EQ(pick({200, 252}, QLatin1Char('C')), 1);
+    EXPECT_EQ(pick({200, 200}, QLatin1Char('C')), -1) << "an outline is found near its line";
+}
+
+TEST_F(Picking, FillsAreFoundAtTheirSeedOnly)
+{
+    addRow({"Y", "R", "00000001", "100", "100", "200", "200"});
+    addRow({"Y", "F", "0000FF00", "150", "150", "000000"});
+    editor.RedrawAll();
+    EXPECT_EQ(pick({152, 151}, QLatin1Char('F')), 2);
+    EXPECT_EQ(pick({180, 180}, QLatin1Char('F')), -1);
+}
+
+TEST_F(Picking, ARedObjectIsHighlightedInBlack)
+{
+    addRow({"Y", "L", "0000FF01", "100", "100", "300", "100"});
+    addRow({"Y", "L", "00000001", "100", "200", "300", "200"});
+    editor.renderer.HighlightRow(editor.surfaceCanvas(), 1);
+    editor.renderer.HighlightRow(editor.surfaceCanvas(), 2);
+    EXPECT_EQ(editor.surfaceCanvas().pixel({200, 100}), kBlack);
+    EXPECT_EQ(editor.surfaceCanvas().pixel({201, 200}), Colour(0x0000FF));
+    EXPECT_EQ(editor.renderer.GetBitmapPixel(201, 200), kWhite) << "the bitmap stays as it was";
+}
+
+// Random drawings of every pickable kind; the fast picker must give the
+// literal picker's answer at random places, including near the edges.
+TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
+{
+    QRandomGenerator random(20261206);
+    const QString letters = QStringLiteral("LRCAE12PGNBDF");
+    auto coordinate = [&](int limit) { return QString::number(random.bounded(-40, limit + 40)); };
+    const QStringList colours = {"000000", "0000FF", "FFFFFF", "00FF00", "808080"};
+    for (int drawing = 0; drawing < 40; ++drawing) {
+        editor.doc.table.clearObjects();
+        for (int i = 0; i < 25; ++i) {
+            const QChar letter = letters[random.bounded(letters.size())];
+            const QString pen = colours[random.bounded(colours.size())] +
+                                QStringLiteral("0%1").arg(random.bounded(0, 6));
+            QStringList row = {random.bounded(8) == 0 ? "N" : "Y", QString(letter), pen};
+            switch (letter.unicode()) {
+            case 'C':
+                row << coordinate(800) << coordinate(600) << QString::number(random.bounded(-60, 80))
+                    << "0000FF03";
+                break;
+            case 'A':
+                row << coordinate(800) << coordinate(600) << QString::number(random.bounded(360))
+                    << QString::number(random.bounded(360)) << QString::number(random.bounded(90));
+                break;
+            case 'P':
+                row[2] = QString::number(random.bounded(-4, 9));
+                row << coordinate(800) << coordinate(600);
+                break;
+            case 'D':
+                row << coordinate(800) << coordinate(600) << QString::number(random.bounded(1, 6))
+                    << QString::number(random.bounded(3, 40));
+                break;
+            case 'F':
+                row << coordinate(800) << coordinate(600) << "000000";
+                break;
+            case 'G':
+            case 'N':
+            case 'B': {
+                QStringList points;
+                const int count = letter == QLatin1Char('B') ? 4 : random.bounded(2, 6);
+                for (int p = 0; p < count; ++p)
+                    points << coordinate(800) << coordinate(600);
+                row << points.join(QLatin1Char(' '));
+                if (letter == QLatin1Char('N'))
+                    row << "00FF0005";
+                break;
+            }
+            default:
+                row << coordinate(800) << coordinate(600) << coordinate(800) << coordinate(600);
+                if (letter == QLatin1Char('1'))
+                    row << QString::number(random.bounded(-30, 30)) << "FF000002";
+            }
+            addRow(row);
+        }
+        for (int probe = 0; probe < 75; ++probe) {
+            const QPoint at(random.bounded(-3, 803), random.bounded(-3, 603));
+            const QChar letter = letters[random.bounded(letters.size())];
+            ASSERT_EQ(pick(at, letter), literal(at, letter))
+                << "drawing " << drawing << " at " << at.x() << "," << at.y() << " kind "
+                << QString(letter).toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace kel
