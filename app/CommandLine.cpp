@@ -15,7 +15,10 @@ QString usageText()
         "       kelvane --script FILE [--surface WxH] [--display]\n"
         "  --script FILE   run the command script FILE headless and print what happens\n"
         "  --surface WxH   size of the drawing surface in pixels (default 800x600)\n"
-        "  --display       show the window on the display while the script runs\n");
+        "  --display       show the window on the display while the script runs\n"
+        "       kelvane --export IN.kel OUT.png|OUT.jpg [--surface WxH] [--enhance]\n"
+        "  --export        render the drawing headless into a PNG or JPG picture\n"
+        "  --enhance       anti-alias the exported picture\n");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -45,6 +48,16 @@ CommandLine parseCommandLine(const QStringList& arguments)
             }
             line.surface = QSize(w, h);
             ++i;
+        } else if (arg == QStringLiteral("--export")) {
+            if (i + 2 >= arguments.size()) {
+                line.error = QStringLiteral("--export needs a KEL file and a picture file");
+                return line;
+            }
+            line.mode = CommandLine::Mode::Export;
+            line.exportInput = arguments[++i];
+            line.exportOutput = arguments[++i];
+        } else if (arg == QStringLiteral("--enhance")) {
+            line.enhance = true;
         } else if (arg == QStringLiteral("--display")) {
             line.display = true;
         } else if (arg.startsWith(QStringLiteral("--"))) {

@@ -11,13 +11,16 @@
 namespace kel {
 
 struct CommandLine {
-    enum class Mode { Window, Script, Help };
+    enum class Mode { Window, Script, Export, Help };
     Mode mode = Mode::Window;
     QString drawing;         // first argument in window mode
     QString script;          // --script FILE
     QSize surface{800, 600}; // --surface WxH
     bool display = false;    // --display: scripts run in a real window
-    QString error;           // why the arguments could not be read
+    QString exportInput;     // --export IN OUT
+    QString exportOutput;
+    bool enhance = false; // --enhance: the export anti-aliased
+    QString error;        // why the arguments could not be read
 };
 
 CommandLine parseCommandLine(const QStringList& arguments);

@@ -7,12 +7,15 @@
 #include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
+#include "interaction/MoveTab.h"
 #include "windows/AboutWindow.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -51,6 +54,9 @@ MainWindow::MainWindow(const PortFactory& makePort)
     connectGrid();
     attributes_ = new AttributeBinding(*pages_, *surface_, *editor_, this);
     qApp->installEventFilter(this);
+    moveBox_ = pages_->control<QLineEdit>(QStringLiteral("edtmove"));
+    if (auto* done = pages_->control<QPushButton>(QStringLiteral("btndone")))
+        connect(done, &QPushButton::clicked, this, [this] { moveTabDone(*editor_); });
 
     menus_ = buildMenuBar(
         menuBar(), [this](const QString& component) { editor_->runMenuItem(component); },
@@ -170,6 +176,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The window previews the keys and wheel of all its widgets, once each.
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn && watched == moveBox_)
+        moveTabEntered(*editor_);
     if (type != QEvent::KeyPress && type != QEvent::Wheel)
         return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);

@@ -61,6 +61,7 @@ private:
 
     QTableView* grid_ = nullptr;
     GridRowHeader* rowHeader_ = nullptr;
+    QWidget* moveBox_ = nullptr; // edtmove: entering it takes the Move snapshot
     DrawingSurface* surface_ = nullptr;
     PageControl* pages_ = nullptr;
     AttributeBinding* attributes_ = nullptr;

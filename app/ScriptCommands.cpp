@@ -9,18 +9,16 @@
 #include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
 #include "interaction/MenuTable.h"
-#include "render/JpegCodec.h"
+#include "output/BitmapFile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QTableView>
 #include <QWheelEvent>
 
@@ -354,28 +352,9 @@ void ScriptRunner::addReportCommands()
 
 void ScriptRunner::exportBitmap(const QString& path)
 {
-    const QImage& bitmap = window_.editor().renderer.bitmap();
-    const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
-    QByteArray bytes;
-    if (suffix == QStringLiteral("png")) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        bitmap.save(&buffer, "PNG");
-    } else if (suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg")) {
-        QString error;
-        const std::optional<QByteArray> jpeg = encodeJpeg(bitmap, &error);
-        if (!jpeg) {
-            fail(QStringLiteral("cannot encode %1: %2").arg(path, error));
-            return;
-        }
-        bytes = *jpeg;
-    } else {
-        fail(QStringLiteral("export writes .png or .jpg files, not '%1'").arg(path));
-        return;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    const QString error = writeBitmapFile(window_.editor().renderer.bitmap(), path);
+    if (!error.isEmpty())
+        fail(error);
 }
 
 } // namespace kel

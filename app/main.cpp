@@ -7,9 +7,11 @@
 #include "app/ScriptUiPort.h"
 #include "interaction/Editor.h"
 #include "interaction/FileCommands.h"
+#include "output/BitmapFile.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -66,6 +68,18 @@ int main(int argc, char** argv)
     }
     if (line.mode == kel::CommandLine::Mode::Help) {
         std::fputs(qPrintable(kel::usageText()), stdout);
+        return 0;
+    }
+    if (line.mode == kel::CommandLine::Mode::Export) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietQtMessages);
+        QGuiApplication app(argc, argv);
+        const QString error =
+            kel::exportDrawing(line.exportInput, line.exportOutput, line.surface, line.enhance);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "kelvane: %s\n", qPrintable(error));
+            return 1;
+        }
         return 0;
     }
     const bool script = line.mode == kel::CommandLine::Mode::Script;

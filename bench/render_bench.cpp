@@ -188,29 +188,9 @@ int main(int argc, char** argv)
     const Timing enhance =
         only == QLatin1String("redraw") ? Timing{} : Median(7, [&] { renderer.enhanceImage(); });
 
-    // Text rows are drawn by the text drawers through the canvas: their
-    // share, measured here as those drawers use the canvas (the height of
-    // "W", then the text).
-    const Timing texts = Median(21, [&] {
-        kel::Canvas& canvas = renderer.bitmapCanvas();
-        for (int row = 1; row <= generator.rows(); ++row) {
-            if (table.cell(2, row) != QLatin1String("T"))
-                continue;
-            canvas.setFont({table.cell(8, row), table.intCell(5, row, 8), kel::kBlack,
-                            (table.intCell(7, row, 0) & 1) != 0,
-                            (table.intCell(7, row, 0) & 2) != 0, 10 * table.intCell(10, row, 0)});
-            const int h = canvas.textExtent(QStringLiteral("W")).height();
-            canvas.textOut({table.intCell(3, row, 100), table.intCell(4, row, 100) - h},
-                           table.cell(9, row));
-        }
-    });
-
     std::printf("drawing: %d rows on %d x %d\n", generator.rows(), kWidth, kHeight);
     std::printf("RedrawAll median: %.1f ms wall, %.1f ms cpu (target 25 ms)\n", redraw.wall,
                 redraw.cpu);
-    std::printf("text rows through the canvas: %.1f ms wall, %.1f ms cpu (part of the above once "
-                "the text drawers dispatch them)\n",
-                texts.wall, texts.cpu);
     std::printf("Enhance Image median: %.1f ms wall, %.1f ms cpu (target 400 ms)\n", enhance.wall,
                 enhance.cpu);
     if (!renderer.lastProblem().isEmpty())

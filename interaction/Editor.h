@@ -103,6 +103,9 @@ public:
     void gdMouseDown();
     void gdKeyPress(char key);
 
+    // The table's revision when the Move page took its snapshot.
+    quint64 moveSnapshotRevision = 0;
+
     SurfaceCursor surfaceCursor() const { return cursor_; }
     void setSurfaceCursor(SurfaceCursor cursor);
 

@@ -12,6 +12,9 @@ namespace {
 constexpr double kTolerance = 0.25;
 // Bounds for the number of vertices of one flattened curve.
 constexpr double kMaxSteps = 1 << 20;
+// Curves needing more vertices than this are first cut into this many
+// pieces, and only the pieces near the window are followed closely.
+constexpr int kCoarsePieces = 1024;
 
 QPointF EllipsePoint(const QRectF& rect, double radians)
 {
@@ -61,21 +64,41 @@ QRectF OutlineRect(double left, double top, double right, double bottom)
     return {left, top, std::max(0.0, right - left - 1), std::max(0.0, bottom - top - 1)};
 }
 
-PolylineF EllipsePoints(const QRectF& rect, double startDeg, double spanDeg)
+PolylineF EllipsePoints(const QRectF& rect, double startDeg, double spanDeg, const QRectF* window)
 {
     const double radius = std::max(rect.width(), rect.height()) / 2;
     const double span = std::min(spanDeg, 360.0) * std::numbers::pi / 180;
     const double start = startDeg * std::numbers::pi / 180;
-    const double steps = std::clamp(std::ceil(span / StepFor(radius)), 1.0, kMaxSteps);
-    const int count = static_cast<int>(steps);
+    const double step = StepFor(radius);
     PolylineF points;
-    points.reserve(static_cast<size_t>(count) + 1);
-    for (int i = 0; i <= count; ++i)
-        points.push_back(EllipsePoint(rect, start + span * i / count));
+    auto follow = [&](double from, double length) {
+        const double steps = std::clamp(std::ceil(length / step), 1.0, kMaxSteps);
+        const int count = static_cast<int>(steps);
+        for (int i = 1; i <= count; ++i)
+            points.push_back(EllipsePoint(rect, from + length * i / count));
+    };
+    points.push_back(EllipsePoint(rect, start));
+    if (!window || span / step <= kCoarsePieces) {
+        follow(start, span);
+        return points;
+    }
+    // Coarse pieces first; a piece whose chord box, widened by how far the
+    // curve can bow away from the chord, misses the window stays a chord.
+    const double piece = span / kCoarsePieces;
+    const double bow = radius * piece * piece / 8 + 1;
+    for (int i = 0; i < kCoarsePieces; ++i) {
+        const double from = start + piece * i;
+        const QPointF a = EllipsePoint(rect, from), b = EllipsePoint(rect, from + piece);
+        const QRectF box = QRectF(a, b).normalized().adjusted(-bow, -bow, bow, bow);
+        if (box.intersects(*window))
+            follow(from, piece);
+        else
+            points.push_back(b);
+    }
     return points;
 }
 
-PolylineF RoundRectPoints(const QRectF& rect, double rx, double ry)
+PolylineF RoundRectPoints(const QRectF& rect, double rx, double ry, const QRectF* window)
 {
     rx = std::clamp(rx, 0.0, rect.width() / 2);
     ry = std::clamp(ry, 0.0, rect.height() / 2);
@@ -89,7 +112,7 @@ PolylineF RoundRectPoints(const QRectF& rect, double rx, double ry)
         {r - rx, t + ry, 0}, {l + rx, t + ry, 90}, {l + rx, b - ry, 180}, {r - rx, b - ry, 270}};
     for (const auto& c : corners) {
         const QRectF box(c.cx - rx, c.cy - ry, 2 * rx, 2 * ry);
-        const PolylineF arc = EllipsePoints(box, c.from, 90);
+        const PolylineF arc = EllipsePoints(box, c.from, 90, window);
         points.insert(points.end(), arc.begin(), arc.end());
     }
     if (!points.empty())

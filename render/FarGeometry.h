@@ -23,12 +23,15 @@ QRectF OutlineRect(double left, double top, double right, double bottom);
 // Points on the ellipse inscribed in `rect`, counter-clockwise as seen on the
 // screen (y down) from startDeg over spanDeg degrees, close enough to the
 // true curve for aliased drawing. A span of 360 or more gives a closed ring
-// whose last point repeats the first.
-PolylineF EllipsePoints(const QRectF& rect, double startDeg, double spanDeg);
+// whose last point repeats the first. With a window, only the parts that
+// can reach it are followed closely; elsewhere coarse chords stand in,
+// which never enter the window either.
+PolylineF EllipsePoints(const QRectF& rect, double startDeg, double spanDeg,
+                        const QRectF* window = nullptr);
 
 // The corners of a rounded rectangle with corner ellipses of rx by ry,
 // flattened, closed.
-PolylineF RoundRectPoints(const QRectF& rect, double rx, double ry);
+PolylineF RoundRectPoints(const QRectF& rect, double rx, double ry, const QRectF* window = nullptr);
 
 // A cubic Bezier curve from p0 to p3 with controls c1 and c2, flattened.
 PolylineF BezierPoints(QPointF p0, QPointF c1, QPointF c2, QPointF p3);

@@ -110,7 +110,10 @@ void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* se
 
 void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst)
 {
-    // Bresenham; the canvas only hands over lines near the image.
+    // Bresenham; the canvas only hands over lines near the image. A line
+    // wholly inside it needs no check per pixel.
+    const bool inside = std::min(a.x(), b.x()) >= 0 && std::min(a.y(), b.y()) >= 0 &&
+                        std::max(a.x(), b.x()) < width_ && std::max(a.y(), b.y()) < height_;
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
     const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
@@ -118,8 +121,12 @@ void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& pha
     bool first = true;
     for (;;) {
         if (!(first && skipFirst)) {
-            if (!dotted || (phase & 1) == 0)
-                plot(x, y, colour);
+            if (!dotted || (phase & 1) == 0) {
+                if (inside)
+                    row(y)[x] = colour;
+                else
+                    plot(x, y, colour);
+            }
             ++phase;
         }
         first = false;
@@ -299,10 +306,14 @@ void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, c
     // stays connected where the curve is flat.
     const double cx = outline.center().x(), cy = outline.center().y();
     const double a = outline.width() / 2, b = outline.height() / 2;
-    const int top = Ceil(outline.top() - 1e-9);
-    const int rows = static_cast<int>(std::floor(outline.bottom() + 1e-9)) - top + 1;
+    // Rows above and below the image only matter as neighbours of its edge
+    // rows.
+    const int top = std::max(Ceil(outline.top() - 1e-9), -1);
+    const int bottom = std::min(static_cast<int>(std::floor(outline.bottom() + 1e-9)), height_);
+    const int rows = bottom - top + 1;
     if (rows <= 0)
         return;
+    const bool single = outline.height() < 1e-9; // a flat ellipse is one row
     thread_local std::vector<int> left, right;
     left.resize(static_cast<size_t>(rows));
     right.resize(static_cast<size_t>(rows));
@@ -323,7 +334,7 @@ void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, c
         const int y = top + i;
         if (y < 0 || y >= height_)
             continue;
-        if (rows == 1) {
+        if (single) {
             sectorSpan(y, left[k], right[k], pen, sector);
             continue;
         }

@@ -2,6 +2,7 @@
 
 #include "render/FarGeometry.h"
 #include "render/Hatch.h"
+#include "render/TextStamps.h"
 
 #include <QPen>
 
@@ -155,11 +156,16 @@ void RasterCanvas::setBrush(const CanvasBrush& brush)
 
 void RasterCanvas::setFont(const CanvasFont& font)
 {
-    const bool sameFace = font.name == font_.name && font.size == font_.size &&
-                          font.bold == font_.bold && font.italic == font_.italic;
     font_ = font;
-    if (!sameFace)
-        fontBuilt_ = false;
+    currentFace_ = -1;
+    for (int i = 0; i < facesUsed_; ++i) {
+        const Face& f = faces_[static_cast<size_t>(i)];
+        if (f.size == font.size && f.bold == font.bold && f.italic == font.italic &&
+            f.name == font.name) {
+            currentFace_ = i;
+            break;
+        }
+    }
 }
 
 void RasterCanvas::applyPen()
@@ -192,20 +198,28 @@ QBrush RasterCanvas::makeBrush() const
     }
 }
 
-const QFont& RasterCanvas::qfont()
+const RasterCanvas::Face& RasterCanvas::face()
 {
-    if (!fontBuilt_) {
-        qfont_ = QFont(font_.name);
+    if (currentFace_ < 0) {
+        Face& f = faces_[static_cast<size_t>(nextFace_)];
+        currentFace_ = nextFace_;
+        nextFace_ = (nextFace_ + 1) % static_cast<int>(faces_.size());
+        facesUsed_ = std::max(facesUsed_, currentFace_ + 1);
+        f.name = font_.name;
+        f.size = font_.size;
+        f.bold = font_.bold;
+        f.italic = font_.italic;
+        f.font = QFont(font_.name);
         // Points at 96 dots per inch; 0 asks for the default height.
         const long long points = std::llabs(static_cast<long long>(font_.size));
         const long long pixels = points == 0 ? kDefaultFontPixels : (points * 96 + 36) / 72;
-        qfont_.setPixelSize(static_cast<int>(std::clamp<long long>(pixels, 1, kMaxFontPixels)));
-        qfont_.setBold(font_.bold);
-        qfont_.setItalic(font_.italic);
-        qfont_.setStyleStrategy(QFont::NoAntialias);
-        fontBuilt_ = true;
+        f.font.setPixelSize(static_cast<int>(std::clamp<long long>(pixels, 1, kMaxFontPixels)));
+        f.font.setBold(font_.bold);
+        f.font.setItalic(font_.italic);
+        f.font.setStyleStrategy(QFont::NoAntialias);
+        f.key = TextStamps::faceKey(f.font);
     }
-    return qfont_;
+    return faces_[static_cast<size_t>(currentFace_)];
 }
 
 bool RasterCanvas::nearCanvas(long long left, long long top, long long right,
@@ -354,8 +368,9 @@ void RasterCanvas::roundRect(int left, int top, int right, int bottom, int corne
         return;
     // The corner values are the diameters of the corner ellipses.
     const QRectF outline = OutlineRect(b.left, b.top, b.right, b.bottom);
+    const QRectF window = clipWindow();
     const PolylineF points = RoundRectPoints(outline, std::max(0.0, cornerWidth / 2.0),
-                                             std::max(0.0, cornerHeight / 2.0));
+                                             std::max(0.0, cornerHeight / 2.0), &window);
     drawShape(points, false, true, true);
 }
 
@@ -366,7 +381,8 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom)
         return;
     const QRectF outline = OutlineRect(b.left, b.top, b.right, b.bottom);
     if (!nearCanvas(b.left, b.top, b.right, b.bottom) || pen_.style == PenStyle::Dotted) {
-        const PolylineF ring = EllipsePoints(outline, 0, 360);
+        const QRectF window = clipWindow();
+        const PolylineF ring = EllipsePoints(outline, 0, 360, &window);
         drawShape(ring, false, true, true);
         return;
     }
@@ -387,7 +403,8 @@ void RasterCanvas::arc(int left, int top, int right, int bottom, QPoint start, Q
         span += 360;
     const QRectF outline = OutlineRect(b.left, b.top, b.right, b.bottom);
     if (!nearCanvas(b.left, b.top, b.right, b.bottom) || pen_.style == PenStyle::Dotted) {
-        const PolylineF points = EllipsePoints(outline, from, span);
+        const QRectF window = clipWindow();
+        const PolylineF points = EllipsePoints(outline, from, span, &window);
         drawShape(points, false, false, true);
         return;
     }

@@ -22,8 +22,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
+#include <QString>
 #include <QTransform>
 
+#include <array>
 #include <optional>
 #include <span>
 
@@ -91,7 +93,17 @@ private:
     void useAreaTransform();
     void applyPen();
     QBrush makeBrush() const;
-    const QFont& qfont();
+    // The Qt font of the canvas font, and the key TextStamps knows its face
+    // by. Texts switch between a few faces, so the last ones are kept.
+    struct Face {
+        QString name;
+        int size = 0;
+        bool bold = false;
+        bool italic = false;
+        QFont font;
+        QString key;
+    };
+    const Face& face();
 
     // Whether the box lies close enough to the canvas to rasterise as it is;
     // otherwise the shape is clipped first (FarGeometry.h).
@@ -134,8 +146,10 @@ private:
     CanvasBrush brush_;
     CanvasFont font_;
     bool penApplied_ = false;
-    bool fontBuilt_ = false;
-    QFont qfont_;
+    std::array<Face, 4> faces_;
+    int facesUsed_ = 0;
+    int nextFace_ = 0;
+    int currentFace_ = -1;
 };
 
 } // namespace kel

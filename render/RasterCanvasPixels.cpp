@@ -97,15 +97,17 @@ void RasterCanvas::textOut(QPoint at, const QString& text)
 {
     if (image_.isNull() || text.isEmpty())
         return;
-    const QFont& f = qfont();
+    const Face& face = this->face();
+    const QFont& f = face.font;
     // Text longer than the canvas is wide cannot reach it from further away.
-    const QSize extent = TextStamps::shared().extent(f, text);
+    const QSize extent = TextStamps::shared().extent(f, face.key, text);
     const long long reach =
         static_cast<long long>(extent.width()) + extent.height() + f.pixelSize() + kTextMargin;
     if (at.x() + reach < 0 || at.y() + reach < 0 || at.x() - reach > size_.width() ||
         at.y() - reach > size_.height())
         return;
-    const TextStamps::Stamp& stamp = TextStamps::shared().stamp(f, font_.escapement, scale_, text);
+    const TextStamps::Stamp& stamp =
+        TextStamps::shared().stamp(f, face.key, font_.escapement, scale_, text);
     const QRgb ink = toQRgb(font_.colour);
     const long long ax = static_cast<long long>(at.x()) * scale_;
     const long long ay = static_cast<long long>(at.y()) * scale_;
@@ -124,14 +126,15 @@ void RasterCanvas::textOut(QPoint at, const QString& text)
 
 QSize RasterCanvas::textExtent(const QString& text)
 {
-    return TextStamps::shared().extent(qfont(), text);
+    const Face& face = this->face();
+    return TextStamps::shared().extent(face.font, face.key, text);
 }
 
 void RasterCanvas::textPath(QPoint at, const QString& text)
 {
     if (image_.isNull() || text.isEmpty())
         return;
-    const QFont& f = qfont();
+    const QFont& f = face().font;
     const QFontMetrics metrics(f);
     const long long reach =
         static_cast<long long>(metrics.horizontalAdvance(text)) + metrics.height() + kTextMargin;

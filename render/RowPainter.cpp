@@ -1,7 +1,9 @@
 #include "render/RowPainter.h"
 
 #include "model/AttributeStrings.h"
+#include "render/CurveDrawers.h"
 #include "render/ShapeDrawers.h"
+#include "render/TextDrawers.h"
 
 #include <algorithm>
 #include <limits>
@@ -23,6 +25,12 @@ bool FitsInt(long long v)
 RowPainter::RowPainter(const ObjectTable& table, CurrentAttributes& current, PictureCache& pictures)
     : table_(table), current_(current), pictures_(pictures)
 {
+}
+
+void RowPainter::leaveOutIf(const std::optional<QString>& reason) const
+{
+    if (reason)
+        throw Problem{*reason};
 }
 
 int RowPainter::number(int column, int defaultValue) const
@@ -173,10 +181,23 @@ void RowPainter::drawLetter(Canvas& canvas, QChar letter, RowMode mode)
     case u'x':
         drawPicture(canvas, letter, mode);
         break;
-    default:
-        // Text records (T), bordered labels (h), Bezier curves (B) and
-        // polynomial curves (K) have drawers of their own, outside this
-        // module; unknown letters draw nothing.
+    case u'T':
+        leaveOutIf(
+            DrawTextRecord(canvas, current_, table_, row_, offset_, mode == RowMode::Highlight));
+        break;
+    case u'h':
+        if (mode == RowMode::Draw) // labels are not highlighted
+            leaveOutIf(DrawLabelRecord(canvas, current_, table_, row_, offset_, false));
+        break;
+    case u'B':
+        leaveOutIf(
+            DrawBezierRecord(canvas, current_, table_, row_, offset_, mode == RowMode::Highlight));
+        break;
+    case u'K':
+        leaveOutIf(DrawPolynomialRecord(canvas, current_, table_, row_, offset_,
+                                        mode == RowMode::Highlight));
+        break;
+    default: // an unknown letter draws nothing
         break;
     }
 }

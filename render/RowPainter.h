@@ -3,9 +3,10 @@
 // full redraw, the crop-area replay and the row highlight share.
 //
 // A row that cannot be drawn (no type letter, a block corner that is not a
-// whole number, picture text that does not decode, a coordinate that leaves
-// the 32-bit range after the crop shift) is left out and the reason given
-// back; the caller goes on with the next row.
+// whole number, picture text that does not decode, a curve with the wrong
+// number of points, a coordinate that leaves the 32-bit range after the crop
+// shift) is left out and the reason given back; the caller goes on with the
+// next row.
 
 #include "model/Attributes.h"
 #include "model/Canvas.h"
@@ -22,8 +23,9 @@ namespace kel {
 enum class RowMode {
     Draw,
     // The row once more in the highlight colour (red, or black for a red
-    // row) with a pen one wider; points, polygons, circles, fills and
-    // pictures are marked in their own ways, labels and JPEG pictures not.
+    // row) with a pen one wider; points, polygons, circles, fills, texts and
+    // metafile pictures are marked in their own ways, bordered labels and
+    // JPEG pictures not.
     Highlight
 };
 
@@ -52,6 +54,9 @@ private:
     void drawBlock(Canvas& canvas);
     void drawPicture(Canvas& canvas, QChar letter, RowMode mode);
 
+    // The text and curve drawers read their rows themselves and say why
+    // they left one out.
+    void leaveOutIf(const std::optional<QString>& reason) const;
     const QString& cell(int column) const { return table_.cell(column, row_); }
     int number(int column, int defaultValue) const;
     // A whole number or a Problem; for cells that have no default.

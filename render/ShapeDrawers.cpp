@@ -67,7 +67,8 @@ void EllipseIn(Canvas& canvas, long long l, long long t, long long r, long long 
     }
     const QRectF rect = OutlineRect(static_cast<double>(l), static_cast<double>(t),
                                     static_cast<double>(r), static_cast<double>(b));
-    DrawClipped(canvas, EllipsePoints(rect, 0, 360), true, filled);
+    const QRectF window = ClipWindow(canvas);
+    DrawClipped(canvas, EllipsePoints(rect, 0, 360, &window), true, filled);
 }
 
 void CircleIn(Canvas& canvas, QPoint c, long long radius, bool filled)
@@ -257,7 +258,8 @@ void DrawArc(Canvas& canvas, const CurrentAttributes& current, QPoint centre, in
         span += 360;
     const QRectF rect = OutlineRect(static_cast<double>(l), static_cast<double>(t),
                                     static_cast<double>(rt), static_cast<double>(b));
-    DrawClipped(canvas, EllipsePoints(rect, from, span), false, false);
+    const QRectF window = ClipWindow(canvas);
+    DrawClipped(canvas, EllipsePoints(rect, from, span, &window), false, false);
 }
 
 void DrawGrid(Canvas& canvas, const CurrentAttributes& current, QPoint origin, int cells,

@@ -13,13 +13,6 @@ namespace {
 constexpr qsizetype kMaxBytes = qsizetype(64) * 1024 * 1024;
 constexpr qsizetype kMaxStamps = 8192;
 
-QString FaceKey(const QFont& font)
-{
-    return font.family() + QLatin1Char('\x1F') + QString::number(font.pixelSize()) +
-           QLatin1Char(font.bold() ? 'b' : '-') + QLatin1Char(font.italic() ? 'i' : '-') +
-           QLatin1Char('\x1F');
-}
-
 // The anchored text's transform: scale, then the turn about the anchor.
 QTransform TextTransform(int escapement, int scale)
 {
@@ -30,6 +23,17 @@ QTransform TextTransform(int escapement, int scale)
 }
 
 } // namespace
+
+size_t qHash(const TextStamps::Key& key, size_t seed)
+{
+    return qHashMulti(seed, key.face, key.escapement, key.scale, key.text);
+}
+
+QString TextStamps::faceKey(const QFont& font)
+{
+    return font.family() + QLatin1Char('/') + QString::number(font.pixelSize()) +
+           QLatin1Char(font.bold() ? 'b' : '-') + QLatin1Char(font.italic() ? 'i' : '-');
+}
 
 TextStamps& TextStamps::shared()
 {
@@ -94,32 +98,31 @@ void TextStamps::makeRoom(qsizetype bytes)
     }
 }
 
-const TextStamps::Stamp& TextStamps::stamp(const QFont& font, int escapement, int scale,
-                                           const QString& text)
+const TextStamps::Stamp& TextStamps::stamp(const QFont& font, const QString& faceKey,
+                                           int escapement, int scale, const QString& text)
 {
-    const QString key = FaceKey(font) + QString::number(escapement) + QLatin1Char('\x1F') +
-                        QString::number(scale) + QLatin1Char('\x1F') + text;
+    const Key key{faceKey, escapement, scale, text};
     auto found = stamps_.constFind(key);
     if (found != stamps_.cend())
         return *found;
     Stamp made = render(font, escapement, scale, text);
     const qsizetype bytes =
-        static_cast<qsizetype>(made.runs.size() * sizeof(Run)) + key.size() * 2 + 64;
+        static_cast<qsizetype>(made.runs.size() * sizeof(Run)) + text.size() * 2 + 64;
     makeRoom(bytes);
     bytes_ += bytes;
     return *stamps_.insert(key, std::move(made));
 }
 
-QSize TextStamps::extent(const QFont& font, const QString& text)
+QSize TextStamps::extent(const QFont& font, const QString& faceKey, const QString& text)
 {
-    const QString key = FaceKey(font) + text;
+    const Key key{faceKey, 0, 0, text};
     auto found = extents_.constFind(key);
     if (found != extents_.cend())
         return *found;
     const QFontMetrics metrics(font);
     const QSize size(metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
-    makeRoom(key.size() * 2 + 64);
-    bytes_ += key.size() * 2 + 64;
+    makeRoom(text.size() * 2 + 64);
+    bytes_ += text.size() * 2 + 64;
     extents_.insert(key, size);
     return size;
 }

@@ -28,21 +28,34 @@ public:
 
     // The one set of masks all raster canvases share.
     static TextStamps& shared();
+    // What tells a face apart here; callers keep it with their font.
+    static QString faceKey(const QFont& font);
 
     // The text with the top-left corner of its cell at the anchor, turned by
     // `escapement` tenths of a degree counter-clockwise about it, drawn at
     // `scale` image pixels per unit.
-    const Stamp& stamp(const QFont& font, int escapement, int scale, const QString& text);
+    const Stamp& stamp(const QFont& font, const QString& faceKey, int escapement, int scale,
+                       const QString& text);
     // The text's advance and the font's ascent plus descent, in units.
-    QSize extent(const QFont& font, const QString& text);
+    QSize extent(const QFont& font, const QString& faceKey, const QString& text);
+
+    struct Key {
+        QString face;
+        int escapement;
+        int scale;
+        QString text;
+        bool operator==(const Key&) const = default;
+    };
 
 private:
     static Stamp render(const QFont& font, int escapement, int scale, const QString& text);
     void makeRoom(qsizetype bytes);
 
-    QHash<QString, Stamp> stamps_;
-    QHash<QString, QSize> extents_;
+    QHash<Key, Stamp> stamps_;
+    QHash<Key, QSize> extents_;
     qsizetype bytes_ = 0;
 };
+
+size_t qHash(const TextStamps::Key& key, size_t seed = 0);
 
 } // namespace kel

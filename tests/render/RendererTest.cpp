@@ -101,15 +101,20 @@ TEST_F(RendererTest, ClearBitmapPutsGridDotsEveryTenPixels)
 TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
 {
     add({"L", "0000FF01", "10", "10", "390", "10"});
-    const int first = add({""});              // no type letter
-    add({"b", "255", "1x", "0", "10", "10"}); // corner not a number
-    add({"b", "255", "", "0", "10", "10"});   // corner empty
-    add({"j", "0", "10", "10", "ABC"});       // odd hex length
-    add({"j", "0", "10", "10", "ZZ"});        // not hexadecimal
-    add({"j", "0", "10", "10", "0011"});      // not a JPEG
-    add({"x", "0", "10", "10", "abc"});       // six-bit length
-    add({"x", "0", "10", "10", "~~~~"});      // six-bit range
-    add({"f", "100", "10", "10", "00"});      // not a metafile
+    const int first = add({""});                 // no type letter
+    add({"b", "255", "1x", "0", "10", "10"});    // corner not a number
+    add({"b", "255", "", "0", "10", "10"});      // corner empty
+    add({"j", "0", "10", "10", "ABC"});          // odd hex length
+    add({"j", "0", "10", "10", "ZZ"});           // not hexadecimal
+    add({"j", "0", "10", "10", "0011"});         // not a JPEG
+    add({"x", "0", "10", "10", "abc"});          // six-bit length
+    add({"x", "0", "10", "10", "~~~~"});         // six-bit range
+    add({"f", "100", "10", "10", "00"});         // not a metafile
+    add({"B", "00000001", "10 10 20 20 30 30"}); // three points
+    QStringList many;
+    for (int i = 0; i < 27; ++i)
+        many << QString::number(10 * i) << QString::number(i % 5);
+    add({"K", "00000001", many.join(' ')}); // 27 points
     add({"L", "FF000001", "10", "290", "390", "290"});
     add({"b", "65280", "300", "200", "340", "240"});
     current = {7, 0x123456, 0x654321, 5, QStringLiteral("3")};
@@ -121,11 +126,11 @@ TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
     EXPECT_EQ(at(200, 10), kRed);
     EXPECT_EQ(at(200, 290), kBlue);
     EXPECT_EQ(at(320, 220), 0x00FF00u);
-    EXPECT_EQ(renderer.lastSkippedRows(), 9);
+    EXPECT_EQ(renderer.lastSkippedRows(), 11);
     EXPECT_EQ(renderer.lastProblem(),
               QStringLiteral("Row %1 not drawn: the row has no type letter").arg(first));
     EXPECT_EQ(ui.panel3Writes, 1);
-    EXPECT_EQ(ui.status(3), renderer.lastProblem() + " (9 rows not drawn)");
+    EXPECT_EQ(ui.status(3), renderer.lastProblem() + " (11 rows not drawn)");
     EXPECT_EQ(current.penWidth, before.penWidth);
     EXPECT_EQ(current.penColour, before.penColour);
     EXPECT_EQ(current.brushColour, before.brushColour);
@@ -174,6 +179,9 @@ TEST_F(RendererTest, HugeValuesNeitherHangNorOverflow)
     add({"D", "00000001", "0", "100", "2000000000", "1"});
     add({"D", "00000001", min, max, max, max});
     add({"C", "00000001", QString::number(200 - kMax), "150", max});
+    add({"C", "00000000", QString::number(200 - kMax), "150", max}); // dotted
+    add({"C", "00000009", QString::number(200 - kMax), "150", max}); // wide
+    add({"A", "00000000", "200", "150", "0", "359", max});
     add({"C", "00000001", "200", "150", min, "0000FF01"}); // filled, |INT_MIN|
     add({"A", "00000001", max, min, max, min, max});
     add({"P", max, min, max});
@@ -238,6 +246,32 @@ TEST_F(RendererTest, FillRowFloodsThenMarksItsSeed)
     EXPECT_EQ(at(250, 72), kRed);
     EXPECT_EQ(at(247, 70), kWhite);
     EXPECT_EQ(at(249, 71), kWhite);
+}
+
+TEST_F(RendererTest, TextAndCurveRowsGoToTheirOwnDrawers)
+{
+    add({"T", "20", "60", "14", "0000FF", "0", "Arial", "Kelvane", "0"});
+    add({"h", "00000001", "200", "20", "FF000001", "Arial", "20", "Box", "0"});
+    add({"B", "FF000001", "20 200 120 200 220 200 320 200"}); // straight
+    add({"K", "00000001", "20 250 120 250 320 250"});         // a constant
+    renderer.RedrawAll();
+    EXPECT_EQ(renderer.lastProblem(), QString());
+    const QImage& bitmap = renderer.bitmap();
+    const QRect text = InkBounds(bitmap.copy(0, 0, 150, 100));
+    EXPECT_LE(text.bottom(), 60); // a text at angle 0 stands on its position
+    EXPECT_GT(Count(bitmap, QRect(0, 0, 150, 100), kRed), 20);
+    EXPECT_GT(Count(bitmap, QRect(190, 10, 100, 60), kBlue), 20); // the label's fill
+    EXPECT_EQ(Count(bitmap, QRect(20, 200, 301, 1), kBlue), 301);
+    EXPECT_EQ(Count(bitmap, QRect(20, 250, 301, 1), kBlack), 301);
+
+    RasterCanvas layer(bitmap.size(), &bitmap);
+    for (int row = 1; row <= 4; ++row)
+        renderer.HighlightRow(layer, row);
+    layer.finish();
+    EXPECT_GT(LayerInk(layer.image(), QRect(0, 0, 150, 100)).width(), 0);     // text in red
+    EXPECT_FALSE(LayerInk(layer.image(), QRect(190, 10, 100, 60)).isValid()); // labels not
+    EXPECT_EQ(At(layer.image(), 100, 200), kRed);
+    EXPECT_EQ(At(layer.image(), 100, 250), kRed);
 }
 
 // --- One row, the highlight and the crop area --------------------------------

@@ -1,0 +1,84 @@
+#pragma once
+// A port that shows nothing and asks nothing: every question is cancelled,
+// every box keeps its default. Headless commands such as the picture export
+// and the benchmarks run the core through it; messages are kept to report.
+
+#include "model/UiPort.h"
+
+#include <array>
+
+namespace kel {
+
+class SilentUiPort : public UiPort {
+public:
+    explicit SilentUiPort(QSize surfaceSize = {800, 600}) : surface(surfaceSize) {}
+
+    void setStatus(int panel, const QString& text) override
+    {
+        if (panel >= 0 && panel < 5)
+            panels[static_cast<size_t>(panel)] = text;
+    }
+    QString status(int panel) const override
+    {
+        return panel >= 0 && panel < 5 ? panels[static_cast<size_t>(panel)] : QString();
+    }
+    void setGridCurrentRow(int) override {}
+    int gridCurrentRow() const override { return 0; }
+    void repaintGrid() override {}
+    void setGridEnabled(bool) override {}
+    bool gridEnabled() const override { return true; }
+    void showPage(int) override {}
+    int currentPage() const override { return 0; }
+    void setTabVisible(int, bool) override {}
+    void setControlText(const QString&, const QString&) override {}
+    QString controlText(const QString&) const override { return {}; }
+    void setControlEnabled(const QString&, bool) override {}
+    void setControlVisible(const QString&, bool) override {}
+    void setControlChecked(const QString&, bool) override {}
+    bool controlChecked(const QString&) const override { return false; }
+    void setControlColour(const QString&, ControlColour, Colour) override {}
+    void setBrushPreview(int, Colour) override {}
+    void focusControl(const QString&) override {}
+    void message(const QString& text) override { messages << text; }
+    bool askYesNo(const QString&) override { return false; }
+    QString inputBox(const QString&, const QString&, const QString& defaultText) override
+    {
+        return defaultText;
+    }
+    std::optional<QString> openFileDialog(const FileDialogRequest&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> saveFileDialog(const FileDialogRequest&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<Colour> colourDialog(Colour) override { return std::nullopt; }
+    std::optional<FontChoice> fontDialog(const FontChoice&) override { return std::nullopt; }
+    std::optional<QString> printDialog() override { return std::nullopt; }
+    std::optional<QString> popupMenu(const QString&, QPoint) override { return std::nullopt; }
+    void showAboutWindow(int) override {}
+    QString clipboardText() const override { return {}; }
+    void setClipboardText(const QString&) override {}
+    QImage clipboardImage() const override { return {}; }
+    void setClipboardImage(const QImage&) override {}
+    QPoint pointerPos() const override { return pointer; }
+    void warpPointer(QPoint surfacePos) override { pointer = surfacePos; }
+    void setSurfaceCursor(SurfaceCursor) override {}
+    void focusSurface() override {}
+    bool surfaceHasFocus() const override { return true; }
+    void setWindowCaption(const QString&) override {}
+    void markGridRow(int) override {}
+    void repaintSurface() override {}
+    QSize surfaceSize() const override { return surface; }
+    void setMenuItemChecked(const QString&, bool) override {}
+    void closeMainWindow() override {}
+    bool shellOpen(const QString&) override { return false; }
+
+    QStringList messages;
+    std::array<QString, 5> panels;
+    QSize surface;
+    QPoint pointer;
+};
+
+} // namespace kel

@@ -1,0 +1,238 @@
+#include "render/CurveMath.h"
+#include "figures/Transforms.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace kel {
+namespace {
+
+constexpr int kMin = std::numeric_limits<int>::min();
+constexpr int kMax = std::numeric_limits<int>::max();
+
+// --- Bezier curve records ---------------------------------------------------
+
+TEST(CurveMathBezier, StraightRecordHasControlsOnTheSegment)
+{
+    const BezierControls c = BezierControlPoints({{{0, 0}, {30, 0}, {60, 0}, {90, 0}}});
+    EXPECT_EQ(c.c1.x, 30);
+    EXPECT_EQ(c.c1.y, 0);
+    EXPECT_EQ(c.c2.x, 60);
+    EXPECT_EQ(c.c2.y, 0);
+}
+
+TEST(CurveMathBezier, CurvePassesThroughItsMiddlePointsAtOneAndTwoThirds)
+{
+    const std::vector<BezierRecordPoints> records = {
+        {{{0, 0}, {30, 30}, {60, 30}, {90, 0}}},
+        {{{10, 200}, {-40, 17}, {333, -5}, {71, 71}}},
+        {{{-7, -7}, {-1, 100}, {5, -100}, {11, 3}}},
+        // Far apart: 3 * Q1 and 5 * P3 need more than 32 bits.
+        {{{kMin, kMax}, {kMax, kMin}, {kMin, kMin}, {kMax, kMax}}},
+        {{{0, 0}, {kMax, kMax}, {kMin, kMin}, {0, 0}}},
+    };
+    for (const BezierRecordPoints& p : records) {
+        const BezierControls c = BezierControlPoints(p);
+        // Ends stay where they are.
+        EXPECT_EQ(BezierPointAt(p, c, 0), QPointF(p[0]));
+        EXPECT_EQ(BezierPointAt(p, c, 1), QPointF(p[3]));
+        // The truncating divisions move the curve by at most about 2 pixels.
+        const QPointF third = BezierPointAt(p, c, 1.0 / 3);
+        const QPointF twoThirds = BezierPointAt(p, c, 2.0 / 3);
+        EXPECT_NEAR(third.x(), p[1].x(), 2.0) << p[1].x();
+        EXPECT_NEAR(third.y(), p[1].y(), 2.0) << p[1].y();
+        EXPECT_NEAR(twoThirds.x(), p[2].x(), 2.0) << p[2].x();
+        EXPECT_NEAR(twoThirds.y(), p[2].y(), 2.0) << p[2].y();
+    }
+    // Where no division truncates, exactly.
+    const BezierRecordPoints exact{{{0, 0}, {30, 30}, {60, 30}, {90, 0}}};
+    const BezierControls c = BezierControlPoints(exact);
+    EXPECT_EQ(BezierPointAt(exact, c, 1.0 / 3), QPointF(30, 30));
+    EXPECT_EQ(BezierPointAt(exact, c, 2.0 / 3), QPointF(60, 30));
+}
+
+TEST(CurveMathBezier, NearestSampleAtTheEndsAndInBetween)
+{
+    const BezierRecordPoints curve{{{10, 10}, {100, 80}, {200, -30}, {300, 40}}};
+    auto hit = BezierNearest(curve, {10, 10});
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->distance, 0);
+    EXPECT_EQ(hit->t, 0.0f);
+    EXPECT_EQ(hit->point, QPoint(10, 10));
+
+    // The last of the 101 samples is t = 1 exactly, not a sum of hundredths.
+    hit = BezierNearest(curve, {300, 40});
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->distance, 0);
+    EXPECT_EQ(hit->t, 1.0f);
+    // Beyond either end the end sample is nearest.
+    hit = BezierNearest(curve, {900, 40});
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->t, 1.0f);
+    EXPECT_EQ(hit->point, QPoint(300, 40));
+    hit = BezierNearest(curve, {-500, 10});
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->t, 0.0f);
+
+    // On a sample in between: that sample, its t and distance 0.
+    const QPointF at = BezierPointAt(curve, BezierControlPoints(curve), 0.37);
+    const QPoint sample(static_cast<int>(std::lround(at.x())),
+                        static_cast<int>(std::lround(at.y())));
+    hit = BezierNearest(curve, sample);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->distance, 0);
+    EXPECT_FLOAT_EQ(hit->t, 0.37f);
+    EXPECT_EQ(hit->point, sample);
+}
+
+TEST(CurveMathBezier, NearestOnFarCurvesIsChecked)
+{
+    // Samples beyond the 32-bit plane are passed over, not wrapped.
+    const BezierRecordPoints far{{{0, 0}, {kMax, kMax}, {kMin, kMin}, {0, 0}}};
+    const auto hit = BezierNearest(far, {0, 0});
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->distance, 0);
+    EXPECT_TRUE(hit->t == 0.0f || hit->t == 1.0f);
+}
+
+// --- Polynomial curve records -------------------------------------------------
+
+TEST(CurveMathPolynomial, ParabolaThroughThreePoints)
+{
+    const std::vector<QPoint> points{{0, 0}, {10, 10}, {20, 0}};
+    const auto c = PolynomialCoefficients(points);
+    ASSERT_TRUE(c);
+    EXPECT_NEAR((*c)[0], 0, 1e-12);
+    EXPECT_NEAR((*c)[1], 2, 1e-12);
+    EXPECT_NEAR((*c)[2], -0.1, 1e-12);
+    for (size_t k = 3; k < c->size(); ++k)
+        EXPECT_EQ((*c)[k], 0) << k;
+    EXPECT_EQ(PolynomialDegree(*c), 2);
+
+    const auto runs = PolynomialGraph(points, 0, {}, QRectF(-300, -300, 1000, 1000));
+    ASSERT_TRUE(runs);
+    ASSERT_EQ(runs->size(), 1u);
+    const PolylineF& graph = runs->front();
+    ASSERT_EQ(graph.size(), 21u); // one vertex per column, x = 0..20
+    for (int x = 0; x <= 20; ++x) {
+        EXPECT_EQ(graph[static_cast<size_t>(x)].x(), x);
+        const double y = 2.0 * x - x * x / 10.0;
+        EXPECT_LE(std::abs(graph[static_cast<size_t>(x)].y() - y), 0.5) << x;
+        EXPECT_EQ(graph[static_cast<size_t>(x)].y(), std::round(graph[static_cast<size_t>(x)].y()));
+    }
+}
+
+TEST(CurveMathPolynomial, InterpolatesEveryPointAndRefusesBadLists)
+{
+    const std::vector<QPoint> few{{-30, 4}, {-12, -70}, {0, 9}, {5, 100}, {17, -3}, {40, 40}};
+    const auto c = PolynomialCoefficients(few);
+    ASSERT_TRUE(c);
+    const int degree = PolynomialDegree(*c);
+    EXPECT_EQ(degree, 5);
+    for (const QPoint& p : few)
+        EXPECT_NEAR(static_cast<double>(EvaluatePolynomial(*c, degree, p.x())), p.y(), 1e-6);
+
+    std::vector<QPoint> points;
+    for (int i = 0; i < kMaxPolynomialPoints; ++i)
+        points.emplace_back(i * 7 - 80, (i * 37) % 23 - 11);
+    EXPECT_TRUE(PolynomialCoefficients(points));
+    // A 27th point, or two points in one column: no polynomial.
+    points.emplace_back(500, 0);
+    EXPECT_FALSE(PolynomialCoefficients(points));
+    const std::vector<QPoint> column{{5, 1}, {5, 9}};
+    EXPECT_FALSE(PolynomialCoefficients(column));
+    EXPECT_FALSE(PolynomialGraph(column, 0, {}, QRectF(0, 0, 100, 100)));
+
+    // All at one height: c0 alone, degree 0; with three points the higher
+    // coefficients may keep rounding noise, the graph stays level.
+    const std::vector<QPoint> two{{0, 7}, {3, 7}};
+    const auto level = PolynomialCoefficients(two);
+    ASSERT_TRUE(level);
+    EXPECT_EQ(PolynomialDegree(*level), 0);
+    EXPECT_EQ((*level)[0], 7);
+    const std::vector<QPoint> three{{0, 7}, {3, 7}, {9, 7}};
+    const auto graph = PolynomialGraph(three, 0, {}, QRectF(-300, -300, 1000, 1000));
+    ASSERT_TRUE(graph);
+    ASSERT_EQ(graph->size(), 1u);
+    EXPECT_EQ(graph->front().size(), 10u);
+    for (const QPointF& p : graph->front())
+        EXPECT_EQ(p.y(), 7);
+}
+
+TEST(CurveMathPolynomial, GraphTakesOnlyColumnsThatReachTheWindow)
+{
+    const std::vector<QPoint> points{{-2000000000, 0}, {0, 100}, {2000000000, 0}};
+    const QRectF window(-300, -300, 1000, 900);
+    const auto runs = PolynomialGraph(points, 0, {}, window);
+    ASSERT_TRUE(runs);
+    ASSERT_EQ(runs->size(), 1u);
+    const PolylineF& graph = runs->front();
+    EXPECT_EQ(graph.front().x(), -302);
+    EXPECT_EQ(graph.back().x(), 702);
+    EXPECT_EQ(graph.size(), 1005u);
+    for (const QPointF& p : graph)
+        EXPECT_EQ(p.y(), 100); // 100 - x^2 / 4e16, rounded
+
+    // Points entirely left of the window: nothing to work out.
+    const std::vector<QPoint> left{{kMin, 0}, {kMin + 1, 5}, {-1000, 7}};
+    const auto none = PolynomialGraph(left, 0, {}, window);
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
+}
+
+TEST(CurveMathPolynomial, SteepGraphIsHeldFarAwayNotWrapped)
+{
+    const std::vector<QPoint> points{{0, 0}, {1, kMax}, {2, kMin}, {3, kMax}, {4, 0}};
+    const auto runs = PolynomialGraph(points, 0, {}, QRectF(-300, -300, 1000, 1000));
+    ASSERT_TRUE(runs);
+    ASSERT_EQ(runs->size(), 1u);
+    const PolylineF& graph = runs->front();
+    ASSERT_EQ(graph.size(), 5u);
+    EXPECT_EQ(graph[1].y(), kMax);
+    EXPECT_EQ(graph[2].y(), kMin);
+    EXPECT_EQ(graph[4].y(), 0);
+
+    // Far from its points the values leave any range, and stay finite.
+    const std::vector<QPoint> wide{{-2000000000, 0}, {0, kMax}, {10, kMin}, {2000000000, 0}};
+    const auto far = PolynomialGraph(wide, 0, {}, QRectF(-300, -300, 1000, 1000));
+    ASSERT_TRUE(far);
+    for (const PolylineF& run : *far)
+        for (const QPointF& p : run)
+            EXPECT_TRUE(std::isfinite(p.y()));
+}
+
+TEST(CurveMathPolynomial, TurnedGraphTurnsEachVertexLikeRotatePoint)
+{
+    const std::vector<QPoint> points{{0, 50}, {40, 90}, {80, 20}};
+    const QRectF window(-300, -300, 1000, 1000);
+    const QPoint centre(40, 60);
+    const auto plain = PolynomialGraph(points, 0, {}, window);
+    const auto turned = PolynomialGraph(points, 30, centre, window);
+    ASSERT_TRUE(plain && turned);
+    ASSERT_EQ(plain->size(), 1u);
+    ASSERT_EQ(turned->size(), 1u);
+    ASSERT_EQ(plain->front().size(), 81u);
+    ASSERT_EQ(turned->front().size(), 81u);
+    for (size_t i = 0; i < plain->front().size(); ++i) {
+        const QPointF v = plain->front()[i];
+        const auto expected =
+            RotatePoint(QPoint(static_cast<int>(v.x()), static_cast<int>(v.y())), centre, 30);
+        ASSERT_TRUE(expected);
+        EXPECT_EQ(turned->front()[i], QPointF(*expected)) << i;
+    }
+
+    // Turned far beyond the window, only the columns that can land in it.
+    const std::vector<QPoint> wide{{-2000000000, 0}, {2000000000, 0}};
+    const auto quarter = PolynomialGraph(wide, 90, {200, 0}, window);
+    ASSERT_TRUE(quarter);
+    ASSERT_EQ(quarter->size(), 1u);
+    EXPECT_LT(quarter->front().size(), 1100u);
+    for (const QPointF& p : quarter->front())
+        EXPECT_NEAR(p.x(), 200, 1); // the axis turned upright through the centre
+}
+
+} // namespace
+} // namespace kel
