@@ -1,10 +1,12 @@
 #include "interaction/ObjectPicker.h"
 
 #include "model/AttributeStrings.h"
+#include "render/CurveMath.h"
 #include "render/OffsetCanvas.h"
 #include "render/RasterCanvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace kel {
@@ -113,7 +115,34 @@ ObjectPicker::Bounds ObjectPicker::computeBounds(int row) const
     case 'F':
         around(cell(4), cell(5), margin + 3);
         break;
-    case 'B':
+    case 'B': {
+        // The curve passes through the stored points; its control points,
+        // which bound it, may lie outside them.
+        const std::vector<int> numbers = ParseNumberList(table_.cell(4, row));
+        if (numbers.size() != 8) {
+            box.unbounded = true;
+            break;
+        }
+        const BezierRecordPoints stored{QPoint(numbers[0], numbers[1]),
+                                        QPoint(numbers[2], numbers[3]),
+                                        QPoint(numbers[4], numbers[5]),
+                                        QPoint(numbers[6], numbers[7])};
+        const BezierControls controls = BezierControlPoints(stored);
+        const std::array<std::pair<qint64, qint64>, 4> hull = {
+            {{numbers[0], numbers[1]},
+             {controls.c1.x, controls.c1.y},
+             {controls.c2.x, controls.c2.y},
+             {numbers[6], numbers[7]}}};
+        qint64 left = hull[0].first, right = left, top = hull[0].second, bottom = top;
+        for (const auto& [x, y] : hull) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        spanning(left, top, right, bottom);
+        break;
+    }
     case 'G':
     case 'N': {
         const std::vector<int> numbers = ParseNumberList(table_.cell(4, row));

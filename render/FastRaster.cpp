@@ -111,35 +111,54 @@ void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* se
 void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst)
 {
     // Bresenham; the canvas only hands over lines near the image. A line
-    // wholly inside it needs no check per pixel.
+    // wholly inside it walks a pointer through the pixels unchecked.
     const bool inside = std::min(a.x(), b.x()) >= 0 && std::min(a.y(), b.y()) >= 0 &&
                         std::max(a.x(), b.x()) < width_ && std::max(a.y(), b.y()) < height_;
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
     const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    const qsizetype rowStep = sy * bytesPerLine_ / static_cast<qsizetype>(sizeof(QRgb));
+    QRgb* pixel = inside ? row(y) + x : nullptr;
     int err = dx + dy;
-    bool first = true;
-    for (;;) {
-        if (!(first && skipFirst)) {
-            if (!dotted || (phase & 1) == 0) {
-                if (inside)
-                    row(y)[x] = colour;
-                else
-                    plot(x, y, colour);
+    int count = std::max(dx, -dy) + 1; // pixels on the line
+    if (skipFirst) {
+        const int e2 = 2 * err;
+        --count;
+        if (count > 0) {
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+                pixel += inside ? sx : 0;
             }
-            ++phase;
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+                pixel += inside ? rowStep : 0;
+            }
         }
-        first = false;
-        if (x == b.x() && y == b.y())
-            break;
+    }
+    for (; count > 0; --count) {
+        if (!dotted || (phase & 1) == 0) {
+            if (inside)
+                *pixel = colour;
+            else
+                plot(x, y, colour);
+        }
+        ++phase;
+        if (count == 1)
+            break; // no step past the last pixel
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
             x += sx;
+            if (inside)
+                pixel += sx;
         }
         if (e2 <= dx) {
             err += dx;
             y += sy;
+            if (inside)
+                pixel += rowStep;
         }
     }
 }

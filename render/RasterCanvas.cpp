@@ -267,12 +267,21 @@ void RasterCanvas::strokePath(std::span<const QPointF> points, bool closed)
                           static_cast<int>(std::lround(p.y())));
         };
         int phase = 0;
-        if (n == 1)
-            raster.thinLine(pixel(points[0]), pixel(points[0]), ink, dotted, phase, false);
-        for (size_t i = 0; i + 1 < n; ++i)
-            raster.thinLine(pixel(points[i]), pixel(points[i + 1]), ink, dotted, phase, i > 0);
-        if (closed && n > 2)
-            raster.thinLine(pixel(points[n - 1]), pixel(points[0]), ink, dotted, phase, true);
+        QPoint previous = pixel(points[0]);
+        raster.thinLine(previous, previous, ink, dotted, phase, false);
+        const size_t segments = closed && n > 2 ? n : n - 1;
+        for (size_t i = 0; i < segments; ++i) {
+            const QPoint next = pixel(points[(i + 1) % n]);
+            // Flattened curves step a pixel at a time: no line to work out.
+            const int dx = next.x() - previous.x(), dy = next.y() - previous.y();
+            if (dx == 0 && dy == 0)
+                continue;
+            if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1)
+                raster.thinLine(next, next, ink, dotted, phase, false);
+            else
+                raster.thinLine(previous, next, ink, dotted, phase, true);
+            previous = next;
+        }
         return;
     }
     std::vector<QPointF> path;

@@ -114,6 +114,17 @@ void RasterCanvas::textOut(QPoint at, const QString& text)
     const long long width = image_.width(), height = image_.height();
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
+    const QRect& area = stamp.bounds;
+    if (!area.isEmpty() && ax + area.left() >= 0 && ay + area.top() >= 0 &&
+        ax + area.right() < width && ay + area.bottom() < height) {
+        // Wholly on the canvas: no clipping per run.
+        for (const TextStamps::Run& run : stamp.runs) {
+            QRgb* line = reinterpret_cast<QRgb*>(bits + (ay + run.y) * stride) + ax;
+            for (int x = run.x1; x <= run.x2; ++x)
+                line[x] = ink;
+        }
+        return;
+    }
     for (const TextStamps::Run& run : stamp.runs) {
         const long long y = ay + run.y;
         const long long x1 = std::max(ax + run.x1, 0LL);

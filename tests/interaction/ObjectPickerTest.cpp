@@ -94,7 +94,7 @@ TEST_F(Picking, ARedObjectIsHighlightedInBlack)
 TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
 {
     QRandomGenerator random(20261206);
-    const QString letters = QStringLiteral("LRCAE12PGNBDF");
+    const QString letters = QStringLiteral("LRCAE12PGNBDFTK");
     auto coordinate = [&](int limit) { return QString::number(random.bounded(-40, limit + 40)); };
     const QStringList colours = {"000000", "0000FF", "FFFFFF", "00FF00", "808080"};
     for (int drawing = 0; drawing < 40; ++drawing) {
@@ -123,6 +123,21 @@ TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
                 break;
             case 'F':
                 row << coordinate(800) << coordinate(600) << "000000";
+                break;
+            case 'T':
+                row = QStringList{"Y", "T", coordinate(800), coordinate(600),
+                                  QString::number(random.bounded(6, 30)), "0000FF",
+                                  QString::number(random.bounded(4)), "Arial", "Kelvane",
+                                  QString::number(random.bounded(0, 360))};
+                break;
+            case 'K':
+                row << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                           .arg(random.bounded(0, 200))
+                           .arg(random.bounded(600))
+                           .arg(random.bounded(250, 500))
+                           .arg(random.bounded(600))
+                           .arg(random.bounded(550, 800))
+                           .arg(random.bounded(600));
                 break;
             case 'G':
             case 'N':
