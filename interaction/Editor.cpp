@@ -3,6 +3,7 @@
 #include "interaction/AttributeControls.h"
 #include "interaction/FileCommands.h"
 #include "interaction/FrameCommands.h"
+#include "interaction/CreationTools.h"
 #include "interaction/MenuTable.h"
 #include "interaction/PickTools.h"
 #include "model/RowDescription.h"
@@ -32,6 +33,7 @@ Editor::Editor(UiPort& ui) : doc(ui), renderer(doc.table, doc.current, ui)
     registerFileCommands(commands);
     registerAttributeCommands(commands);
     registerPickTools(tools);
+    registerCreationTools(tools);
     registerToolStarts();
 }
 

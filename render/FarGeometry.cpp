@@ -79,6 +79,7 @@ PolylineF EllipsePoints(const QRectF& rect, double startDeg, double spanDeg, con
     };
     points.push_back(EllipsePoint(rect, start));
     if (!window || span / step <= kCoarsePieces) {
+        points.reserve(static_cast<size_t>(std::min(span / step, kMaxSteps)) + 2);
         follow(start, span);
         return points;
     }

@@ -77,16 +77,17 @@ std::vector<QPoint> RowPainter::pointList(int column) const
 
 void RowPainter::parsePen(const QString& text)
 {
-    if (lastPenValid_ && text == lastPenText_) {
-        current_.penColour = lastPen_.penColour;
-        current_.penWidth = lastPen_.penWidth;
-        return;
+    for (size_t i = 0; i < readPensUsed_; ++i) {
+        if (readPens_[i].text == text) {
+            current_.penColour = readPens_[i].colour;
+            current_.penWidth = readPens_[i].width;
+            return;
+        }
     }
     ParsePenAttr(current_, text);
-    lastPenText_ = text;
-    lastPen_.penColour = current_.penColour;
-    lastPen_.penWidth = current_.penWidth;
-    lastPenValid_ = true;
+    readPens_[nextReadPen_] = {text, current_.penColour, current_.penWidth};
+    nextReadPen_ = (nextReadPen_ + 1) % readPens_.size();
+    readPensUsed_ = std::max(readPensUsed_, nextReadPen_ == 0 ? readPens_.size() : nextReadPen_);
 }
 
 std::optional<QString> RowPainter::draw(Canvas& canvas, int row, RowMode mode)

@@ -16,6 +16,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace kel {
@@ -75,10 +76,15 @@ private:
     QPoint at_; // columns 4 and 5 of most records
     Colour highlight_ = 0;
     int ownPenWidth_ = 0;
-    // Most rows share a few pen attribute strings: the last one read.
-    QString lastPenText_;
-    CurrentAttributes lastPen_;
-    bool lastPenValid_ = false;
+    // Most rows share a few pen attribute strings: the last ones read.
+    struct ReadPen {
+        QString text;
+        Colour colour = kBlack;
+        int width = 0;
+    };
+    std::array<ReadPen, 8> readPens_;
+    size_t readPensUsed_ = 0;
+    size_t nextReadPen_ = 0;
     void parsePen(const QString& text);
 };
 

@@ -1,0 +1,7 @@
+#include "interaction/CreationTools.h"
+
+namespace kel {
+
+void registerBasicFigureTools(ToolRegistry&) {}
+
+} // namespace kel

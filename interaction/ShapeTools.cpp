@@ -1,0 +1,7 @@
+#include "interaction/CreationTools.h"
+
+namespace kel {
+
+void registerShapeTools(ToolRegistry&) {}
+
+} // namespace kel
