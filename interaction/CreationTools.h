@@ -10,10 +10,15 @@ void registerBasicFigureTools(ToolRegistry& tools);
 // Rectangles, ellipses, polylines, polygons, grids, fills, texts and glyphs.
 void registerShapeTools(ToolRegistry& tools);
 
+// Bezier curves, interpolation graphs, sine waves, stars, regular polygons,
+// semicircles, arrowheads and ticks, and the Bezier editing tools.
+void registerCurveTools(ToolRegistry& tools);
+
 inline void registerCreationTools(ToolRegistry& tools)
 {
     registerBasicFigureTools(tools);
     registerShapeTools(tools);
+    registerCurveTools(tools);
 }
 
 } // namespace kel

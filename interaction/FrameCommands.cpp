@@ -66,6 +66,14 @@ void toggleGridDots(Editor& editor)
     refresh(editor);
 }
 
+void enhanceImage(Editor& editor)
+{
+    // Until the next redraw, the bitmap holds the anti-aliased picture.
+    editor.clearPreview();
+    editor.renderer.enhanceImage();
+    editor.renderer.PresentBitmap();
+}
+
 void changeCursor(Editor& editor)
 {
     editor.setSurfaceCursor(editor.surfaceCursor() == SurfaceCursor::Cursor1
@@ -95,6 +103,7 @@ void registerFrameCommands(CommandRegistry& commands)
     commands.add(QStringLiteral("mnuNewscketch"), newDrawing);
     commands.add(QStringLiteral("mnuexitapp"), [](Editor& e) { e.ui().closeMainWindow(); });
     commands.add(QStringLiteral("mnuRefresh"), refresh);
+    commands.add(QStringLiteral("mnuSmoothImage"), enhanceImage);
     commands.add(kGridDotsItem, toggleGridDots);
     commands.add(QStringLiteral("mnuChangeCursor"), changeCursor);
     commands.add(QStringLiteral("About1"), showAbout);

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of the window frame: New Drawing, Exit, Refresh, Grid Dots,
-// Change Cursor, About and Info.
+// Enhance Image, Change Cursor, About and Info.
 
 namespace kel {
 
@@ -12,6 +12,7 @@ void registerFrameCommands(CommandRegistry& commands);
 void newDrawing(Editor& editor);
 void refresh(Editor& editor);
 void toggleGridDots(Editor& editor);
+void enhanceImage(Editor& editor);
 void changeCursor(Editor& editor);
 void showAbout(Editor& editor);
 void showInfo(Editor& editor);

@@ -1,0 +1,7 @@
+#include "interaction/CreationTools.h"
+
+namespace kel {
+
+void registerCurveTools(ToolRegistry&) {}
+
+} // namespace kel
