@@ -5,6 +5,7 @@
 #include "app/GridRowHeader.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
+#include "interaction/BezierPage.h"
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "interaction/MoveTab.h"
@@ -178,6 +179,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn && watched == moveBox_)
         moveTabEntered(*editor_);
+    if (type == QEvent::FocusIn && watched->isWidgetType()) {
+        const int box = bezierBoxIndex(watched->objectName());
+        if (box >= 0 && editor_ && isAncestorOf(static_cast<QWidget*>(watched)))
+            bezierBoxEntered(*editor_, box);
+    }
     if (type != QEvent::KeyPress && type != QEvent::Wheel)
         return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -210,6 +216,9 @@ bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
         editor_->gdKeyPress(kEscapeKey);
         return true;
     }
+    // The arrows in the Bezier page's point boxes move the curve's points.
+    if (bezierBoxKey(*editor_, bezierBoxIndex(widget->objectName()), press.key))
+        return true;
     const bool consumed = handleKeyPress(*editor_, press);
     // The attribute boxes handle their keys after the window has seen them.
     if (attributes_ && attributes_->handlesKeysOf(widget))

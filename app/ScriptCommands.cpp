@@ -135,6 +135,10 @@ void ScriptRunner::addPointerCommands()
         QWheelEvent event(QPointF(pos), QPointF(surface->mapToGlobal(pos)), QPoint(),
                           QPoint(0, *notches * kWheelNotch), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
+        // The window counts an event once by its address and time; each
+        // notch command is a new event.
+        static quint64 stamp = 0;
+        event.setTimestamp(++stamp);
         QApplication::sendEvent(surface, &event);
     });
     commands_.insert(QStringLiteral("key"), [this](const QStringList& args) {

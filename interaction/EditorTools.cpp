@@ -124,8 +124,7 @@ void Editor::wheel(int notches)
         return;
     runEvent(
         [&] {
-            Tool* handler = tools.find(tool.mode);
-            if (handler)
+            if (Tool* handler = tools.find(tool.mode))
                 handler->wheel(*this, notches);
             else
                 applyWheelRule(*this, notches);

@@ -3,6 +3,8 @@
 // One small class per tool or family, registered by mode number; the
 // pipelines of the Editor call the hooks.
 
+#include "interaction/WheelRules.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -32,7 +34,8 @@ public:
     // the tool consumed it.
     virtual bool typed(Editor&, QChar) { return false; }
     // Wheel notches (positive upwards); the move branch re-runs afterwards.
-    virtual void wheel(Editor&, int) {}
+    // By default the wheel changes what the wheel table gives for the mode.
+    virtual void wheel(Editor& editor, int notches) { applyWheelRule(editor, notches); }
 };
 
 } // namespace kel

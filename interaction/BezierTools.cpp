@@ -1,0 +1,115 @@
+// The four-point Bezier curve and the marking of points on a picked curve.
+
+#include "interaction/CurveToolParts.h"
+#include "interaction/Editor.h"
+#include "model/RowRoutines.h"
+#include "render/CurveDrawers.h"
+#include "render/ShapeDrawers.h"
+
+namespace kel {
+
+namespace {
+
+using namespace curvetools;
+
+// Four clicks: the first point, the last point, then the two inner points,
+// all of them points the curve passes through.
+class FourPointBezierTool : public Tool {
+public:
+    static constexpr int kClicks = 4;
+
+    void start(Editor& editor) override
+    {
+        editor.ui().message(QStringLiteral(
+            "4 clicks are needed to complete any arbitrary Bezier curve\r\n"
+            "1st click is 1st point of curve, 2nd click is the 4th point of curve\r\n"
+            "3rd and 4th clicks are the 2nd and 3rd point of the curve\r\n"
+            "Press Back Space key if needed"));
+    }
+
+    void move(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        switch (state.clicks()) {
+        case 0:
+            state.setPoint(kCurveFirst, pos);
+            break;
+        case 1:
+            state.setPoint(kCurveLast, pos);
+            DrawLine(canvas, current, state.point(kCurveFirst), pos);
+            break;
+        case 2:
+            state.setPoint(kCurveQ1, pos);
+            DrawLine(canvas, current, state.point(kCurveFirst), state.point(kCurveLast));
+            DrawLine(canvas, current, state.point(kCurveFirst), pos);
+            break;
+        case 3:
+            state.setPoint(kCurveQ2, pos);
+            DrawBezier(canvas, current, CurveSlots(state));
+            break;
+        default:
+            break;
+        }
+    }
+
+    void click(Editor& editor, QPoint) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        if (++state.clicks() < kClicks)
+            return;
+        AddBezierRow(editor.doc, CurveSlots(state));
+        editor.CancelTool();
+    }
+};
+
+// Marks points of the picked Bezier curve: the sample nearest to the pointer.
+class MarkOnCurveTool : public Tool {
+public:
+    void start(Editor& editor) override
+    {
+        editor.ui().message(QStringLiteral("Mark unlimited number of points ob Bezier curve based "
+                                           "on T, press Esc when done"));
+        SetCurveSlots(editor.tool.construction,
+                      ParseCurvePoints(editor.doc.table.cell(4, editor.tool.pickedRow)));
+    }
+
+    void move(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        const std::optional<BezierHit> hit = BezierNearest(CurveSlots(state), pos);
+        if (!hit)
+            return;
+        state.setPoint(0, hit->point);
+        Canvas& canvas = editor.surfaceCanvas();
+        DrawGuide(canvas, pos, hit->point);
+        DrawPoint(canvas, editor.doc.current, hit->point, 1);
+        editor.ui().setStatus(3, QString::number(static_cast<double>(hit->t)));
+    }
+
+    void click(Editor& editor, QPoint pos) override
+    {
+        // The move branch has just run here; a curve with no sample in the
+        // plane marks nothing.
+        if (!BezierNearest(CurveSlots(editor.tool.construction), pos))
+            return;
+        const QPoint at = editor.tool.construction.point(0);
+        AddPointRow(editor.doc, at.x(), at.y());
+        editor.RedrawAll();
+    }
+};
+
+} // namespace
+
+std::shared_ptr<Tool> makeFourPointBezierTool()
+{
+    return std::make_shared<FourPointBezierTool>();
+}
+
+std::shared_ptr<Tool> makeMarkOnCurveTool()
+{
+    return std::make_shared<MarkOnCurveTool>();
+}
+
+} // namespace kel

@@ -1,0 +1,145 @@
+// Polylines and polygons, collected vertex by vertex and finished with F10.
+
+#include "interaction/ShapeTools.h"
+
+#include "figures/Measures.h"
+#include "interaction/ActionFailed.h"
+#include "interaction/Editor.h"
+#include "model/RowRoutines.h"
+#include "render/ShapeDrawers.h"
+
+namespace kel {
+
+namespace {
+
+// F10 makes a figure only from this many clicks on.
+constexpr int kMinClicks = 2;
+// The polygon takes at most this many clicks; F10 adds the last vertex.
+constexpr int kMaxPolygonClicks = 999;
+
+// The vertex that follows the pointer is left out where it stands on the
+// last clicked one: F10 right after a click adds no second copy of it.
+void DropRestingVertex(std::vector<QPoint>& vertices)
+{
+    const size_t n = vertices.size();
+    if (n >= 2 && vertices[n - 1] == vertices[n - 2])
+        vertices.pop_back();
+}
+
+} // namespace
+
+// Polyline ------------------------------------------------------------------
+//
+// The vertex list ends with one floating vertex that follows the pointer;
+// the click counter counts the vertices clicked before it.
+
+void PolylineTool::start(Editor& editor)
+{
+    editor.ui().message(QStringLiteral("Click anywhere for polyline(open polygon) points, press "
+                                       "F10 key to finish,Esc to cancel Back Space delete last "
+                                       "point"));
+}
+
+void PolylineTool::move(Editor& editor, QPoint pos)
+{
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    if (vertices.empty())
+        return;
+    vertices.back() = pos;
+    const size_t n = vertices.size();
+    if (n < 2)
+        return;
+    QString status = QStringLiteral("L=%1").arg(require(PointDistance(vertices[n - 2], pos)));
+    if (n >= 3)
+        status += QStringLiteral(" Angle=%1")
+                      .arg(AngleAtVertex(vertices[n - 2], vertices[n - 3], vertices[n - 1]));
+    editor.ui().setStatus(3, status);
+    Canvas& canvas = editor.surfaceCanvas();
+    canvas.setPen(StandardPen(editor.doc.current));
+    canvas.polyline(vertices);
+}
+
+void PolylineTool::click(Editor& editor, QPoint pos)
+{
+    // The vertex goes where the button went down; the new floating vertex
+    // starts there too, never at an old place.
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    if (vertices.empty())
+        vertices.push_back(pos);
+    else
+        vertices.back() = pos;
+    vertices.push_back(pos);
+    editor.tool.construction.clicks() = static_cast<int>(vertices.size()) - 1;
+}
+
+bool PolylineTool::finish(Editor& editor)
+{
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    if (editor.tool.construction.clicks() < kMinClicks)
+        return true;
+    // The pointer is the last vertex.
+    vertices.back() = editor.tool.mouse;
+    DropRestingVertex(vertices);
+    FinishPolyObject(editor.doc, QLatin1Char('G'), vertices, std::nullopt);
+    editor.CancelTool();
+    return true;
+}
+
+bool PolylineTool::backspace(Editor& editor)
+{
+    // The last entry goes: the vertex clicked before it floats again.
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    if (!vertices.empty())
+        vertices.pop_back();
+    editor.tool.construction.clicks() =
+        vertices.empty() ? 0 : static_cast<int>(vertices.size()) - 1;
+    return true;
+}
+
+// Polygon -------------------------------------------------------------------
+//
+// Vertex [click counter] follows the pointer; a click freezes it.
+
+void PolygonTool::start(Editor& editor)
+{
+    editor.ui().message(QStringLiteral("Click anywhere to set the vertices of closed Polygon \r\n "
+                                       "press F10 key to finish, Esc to cancel, Back Space Key "
+                                       "can be used also"));
+}
+
+void PolygonTool::move(Editor& editor, QPoint pos)
+{
+    const int clicks = editor.tool.construction.clicks();
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    vertices.resize(static_cast<size_t>(clicks) + 1);
+    vertices.back() = pos;
+    if (clicks >= 1)
+        DrawPolygon(editor.surfaceCanvas(), editor.doc.current, vertices);
+}
+
+void PolygonTool::click(Editor& editor, QPoint pos)
+{
+    int& clicks = editor.tool.construction.clicks();
+    if (clicks >= kMaxPolygonClicks)
+        return;
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    vertices.resize(static_cast<size_t>(clicks) + 1);
+    vertices.back() = pos;
+    ++clicks;
+}
+
+bool PolygonTool::finish(Editor& editor)
+{
+    const int clicks = editor.tool.construction.clicks();
+    if (clicks < kMinClicks)
+        return true;
+    std::vector<QPoint>& vertices = editor.tool.vertices;
+    vertices.resize(static_cast<size_t>(clicks) + 1);
+    vertices.back() = editor.tool.mouse;
+    DropRestingVertex(vertices);
+    FinishPolyObject(editor.doc, QLatin1Char('N'), vertices, std::nullopt);
+    editor.CancelTool();
+    return true;
+}
+
+} // namespace kel

@@ -1,0 +1,134 @@
+// The semicircle over a diameter given by two clicks, stored as an arc
+// record; the wheel turns it over to the other side of the diameter.
+
+#include "figures/Circles.h"
+#include "figures/FigureMath.h"
+#include "interaction/ActionFailed.h"
+#include "interaction/CurveToolParts.h"
+#include "interaction/Editor.h"
+#include "model/AttributeStrings.h"
+#include "model/RowRoutines.h"
+
+#include <utility>
+
+namespace kel {
+
+namespace {
+
+using namespace curvetools;
+
+// Diameters of this length or less make no semicircle.
+constexpr int kMinDiameter = 7;
+
+// The top of the semicircle over p1-p3 (d apart): where the circle about the
+// midpoint (integer halves) with radius d / 2 meets the perpendicular
+// bisector, which runs through the meeting points of the circles of radius d
+// about p1 and p3. The first meeting point when flipped, else the second.
+std::optional<QPoint> SemicircleTop(QPoint p1, QPoint p3, int d, bool flipped)
+{
+    const std::optional<PointPair> bisector = IntersectCircles(p1, d, p3, d);
+    if (!bisector)
+        return std::nullopt;
+    using figmath::Wide;
+    const std::optional<QPoint> middle =
+        figmath::MakePoint((Wide{p1.x()} + p3.x()) / 2, (Wide{p1.y()} + p3.y()) / 2);
+    if (!middle)
+        return std::nullopt;
+    const std::optional<PointPair> top =
+        IntersectLineCircle(*middle, d / 2, bisector->first, bisector->second);
+    if (!top)
+        return std::nullopt;
+    return flipped ? top->first : top->second;
+}
+
+// The arc record through p1, p2, p3, running counter-clockwise from its
+// column 6 angle to its column 7 angle, as the three-point arc stores it.
+bool AddArcRowThrough(Document& doc, QPoint p1, QPoint p2, QPoint p3)
+{
+    const std::optional<CircleFit> circle = CircleThrough3Points(p1, p2, p3);
+    const std::optional<std::array<int, 3>> angles = PointAnglesOnCircle(p1, p2, p3);
+    const std::optional<ArcTurn> turn = ArcOrientation(p1, p2, p3);
+    if (!circle || !angles || !turn)
+        return false;
+    int from = (*angles)[0];
+    int to = (*angles)[2];
+    if (!turn->counterClockwise)
+        std::swap(from, to);
+    const QString pen = MakePenAttr(doc);
+    const int row = FindFreeRow(doc);
+    ObjectTable::BulkUpdate bulk(doc.table);
+    doc.table.setCell(kStateColumn, row, QStringLiteral("Y"));
+    doc.table.setCell(kTypeColumn, row, QStringLiteral("A"));
+    doc.table.setCell(3, row, pen);
+    doc.table.setCell(4, row, circle->centre.x());
+    doc.table.setCell(5, row, circle->centre.y());
+    doc.table.setCell(6, row, from);
+    doc.table.setCell(7, row, to);
+    doc.table.setCell(8, row, circle->radius);
+    return true;
+}
+
+class SemicircleTool : public TableWheelTool {
+public:
+    void start(Editor& editor) override
+    {
+        editor.ui().message(QStringLiteral(
+            "1st click set one of the diameter point, 2nd click complete the action\r\nUse mouse "
+            "wheel to chance the direction of the semicircle"));
+    }
+
+    void move(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        if (state.clicks() == 0) {
+            state.setPoint(0, pos);
+            return;
+        }
+        const std::optional<QPoint> top = place(editor, pos);
+        if (!top)
+            return;
+        Canvas& canvas = editor.surfaceCanvas();
+        DrawGuide(canvas, state.point(0), pos);
+        DrawArc3Points(canvas, editor.doc.current, state.point(0), *top, pos);
+    }
+
+    void click(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        if (state.clicks() == 0) {
+            ++state.clicks();
+            return;
+        }
+        // Too short a diameter: no arc, and the click is not taken.
+        const std::optional<QPoint> top = place(editor, pos);
+        if (!top || !AddArcRowThrough(editor.doc, state.point(0), *top, state.point(2)))
+            return;
+        state.clicks() = 0;
+        editor.RedrawAll();
+    }
+
+private:
+    // P3 := the pointer and P2 := the top, when the diameter is long enough.
+    static std::optional<QPoint> place(Editor& editor, QPoint pos)
+    {
+        ConstructionState& state = editor.tool.construction;
+        const int d = require(PointDistance(state.point(0), pos));
+        if (d <= kMinDiameter)
+            return std::nullopt;
+        state.setPoint(2, pos);
+        const std::optional<QPoint> top =
+            SemicircleTop(state.point(0), pos, d, editor.tool.semicircleFlipped);
+        if (top)
+            state.setPoint(1, *top);
+        return top;
+    }
+};
+
+} // namespace
+
+std::shared_ptr<Tool> makeSemicircleTool()
+{
+    return std::make_shared<SemicircleTool>();
+}
+
+} // namespace kel

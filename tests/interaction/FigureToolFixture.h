@@ -1,0 +1,61 @@
+#pragma once
+// An editor on the fake port with the real creation tools, and shorthands to
+// drive them and read the rows they write.
+
+#include "interaction/Editor.h"
+#include "model/FakeUi.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace kel::test {
+
+class FigureTools : public ::testing::Test {
+protected:
+    FigureTools() { editor.start(); }
+
+    void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
+    void move(int x, int y) { editor.pointerMoved({x, y}); }
+    int clicks() const { return editor.tool.construction.clicks(); }
+    int mode() const { return editor.tool.mode; }
+
+    // Columns 1 .. last of a row.
+    QStringList row(int r, int last = 8) const
+    {
+        QStringList cells;
+        for (int c = 1; c <= last; ++c)
+            cells << editor.doc.table.cell(c, r);
+        return cells;
+    }
+    int rowsInUse() const
+    {
+        int n = 0;
+        while (editor.doc.table.inUse(n + 1))
+            ++n;
+        return n;
+    }
+    // A line record written straight into the table.
+    void putLine(int r, QPoint a, QPoint b)
+    {
+        ObjectTable& t = editor.doc.table;
+        t.setCell(kStateColumn, r, QStringLiteral("Y"));
+        t.setCell(kTypeColumn, r, QStringLiteral("L"));
+        t.setCell(3, r, QStringLiteral("00000001"));
+        t.setCell(4, r, a.x());
+        t.setCell(5, r, a.y());
+        t.setCell(6, r, b.x());
+        t.setCell(7, r, b.y());
+    }
+    // Brush pattern 1 (solid) turns "Trans. Objects" off; 0 turns it on.
+    void setPattern(int pattern)
+    {
+        editor.attributes.setBoxText(QStringLiteral("Edit2"), QString::number(pattern));
+    }
+    // What the surface shows: the preview where it drew, else the bitmap.
+    std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
+
+    FakeUi ui;
+    Editor editor{ui};
+};
+
+} // namespace kel::test
