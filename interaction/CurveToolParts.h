@@ -5,7 +5,6 @@
 
 #include "figures/ConstructionState.h"
 #include "interaction/Tool.h"
-#include "interaction/WheelRules.h"
 #include "model/Canvas.h"
 #include "model/Document.h"
 #include "render/CurveMath.h"
@@ -32,12 +31,6 @@ std::shared_ptr<Tool> makeArrowheadTool();       // 106
 std::shared_ptr<Tool> makeTickTool();            // 107
 
 namespace curvetools {
-
-// A tool whose wheel changes its parameter by the common wheel table.
-class TableWheelTool : public Tool {
-public:
-    void wheel(Editor& editor, int notches) override { applyWheelRule(editor, notches); }
-};
 
 // Slots 26..33 as points: P0, Q1, Q2, P3 of the curve being made or edited.
 inline constexpr int kCurveFirst = 13; // point(13) = slots 26, 27

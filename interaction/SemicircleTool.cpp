@@ -68,7 +68,7 @@ bool AddArcRowThrough(Document& doc, QPoint p1, QPoint p2, QPoint p3)
     return true;
 }
 
-class SemicircleTool : public TableWheelTool {
+class SemicircleTool : public Tool {
 public:
     void start(Editor& editor) override
     {

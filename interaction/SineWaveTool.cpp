@@ -31,7 +31,7 @@ BezierRecordPoints SineWavePoints(QPoint start, int endX, int amplitude)
     return {start, q1, q2, QPoint(endX, start.y())};
 }
 
-class SineWaveTool : public TableWheelTool {
+class SineWaveTool : public Tool {
 public:
     void start(Editor& editor) override
     {

@@ -29,7 +29,7 @@ std::int32_t& countParameter(Editor& editor)
 // Clicks: the centre (P1), the first radius (P2), the second radius (P3).
 // From the second click on the outline follows the pointer, and after the
 // third it stays with the frozen points; F10 writes what is shown.
-class StarTool : public TableWheelTool {
+class StarTool : public Tool {
 public:
     static constexpr int kClicks = 3;
 
@@ -96,7 +96,7 @@ public:
 // The first click picks the line nearest to the pointer as the polygon's
 // side; the polygon stands on the pointer's side of it until the second
 // click fixes that side (P3). The polygon's centre comes with it as a point.
-class SidePolygonTool : public TableWheelTool {
+class SidePolygonTool : public Tool {
 public:
     static constexpr int kClicks = 2;
 

@@ -166,7 +166,7 @@ TEST_F(ShapeCurveTools, PolygonWithNoLineWritesNothing)
     key(Qt::Key_F10);
     EXPECT_EQ(editor.tool.mode, 92);
     EXPECT_FALSE(editor.doc.table.inUse(1));
-    EXPECT_TRUE(ui.messages.size() == 1) << "only the instruction";
+    EXPECT_EQ(ui.messages.size(), 1) << "only the instruction";
 }
 
 TEST_F(ShapeCurveTools, SemicircleNeedsMoreThanSevenPixelsAndTheWheelFlipsIt)
