@@ -1,6 +1,7 @@
 #include "app/ControlState.h"
 
 #include "app/PageControl.h"
+#include "app/ScriptParser.h"
 #include "interaction/Editor.h"
 
 #include <QAbstractButton>
@@ -9,34 +10,6 @@
 namespace kel {
 
 namespace {
-
-// One line per control: backslash and control characters escaped.
-QString printableField(const QString& text)
-{
-    QString out;
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-    }
-    return out;
-}
 
 QString paletteColour(const QWidget& control, QPalette::ColorRole role)
 {
@@ -74,13 +47,13 @@ QString describeControl(const QWidget& control, ControlAspect aspect)
             .arg(preview->pattern())
             .arg(colourHex(fromQRgb(preview->colour())));
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control))
-        return printableField(edit->text());
+        return escapeScriptText(edit->text());
     if (const auto* label = qobject_cast<const QLabel*>(&control))
-        return printableField(label->text());
+        return escapeScriptText(label->text());
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         if (button->isCheckable())
             return button->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
-        return printableField(button->text());
+        return escapeScriptText(button->text());
     }
     return {};
 }

@@ -56,6 +56,15 @@ ParsedLine splitScriptLine(const QString& line)
                     word += c;
                     continue;
                 }
+                if (i + 2 < n && line[i] == QLatin1Char('x')) {
+                    bool ok = false;
+                    const uint code = line.mid(i + 1, 2).toUInt(&ok, 16);
+                    if (ok) {
+                        word += QChar(code);
+                        i += 3;
+                        continue;
+                    }
+                }
                 const std::optional<QChar> escaped = i < n ? unescape(line[i]) : std::nullopt;
                 if (!escaped) {
                     parsed.error = QStringLiteral("unknown escape in a quoted argument");
@@ -104,7 +113,10 @@ QString escapeScriptText(const QString& text)
             out += QStringLiteral("\\n");
             break;
         default:
-            out += c;
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                out += c;
         }
     }
     return out;

@@ -1,7 +1,8 @@
 #pragma once
 // The syntax of command scripts: one command a line, arguments separated by
 // blanks, an argument with blanks in double quotes with the escapes \" \\ \t
-// \r \n. Lines starting with # and blank lines hold no command.
+// \r \n and \xNN for other control characters. Lines starting with # and blank lines hold no
+// command.
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,8 @@ struct ParsedLine {
 
 ParsedLine splitScriptLine(const QString& line);
 
-// The escapes of quoted arguments applied to a text: \" \\ \t \r \n.
+// The escapes of quoted arguments applied to a text: \" \\ \t \r \n, and
+// \xNN for the other control characters.
 QString escapeScriptText(const QString& text);
 // The inverse for printing: a text in double quotes with its escapes.
 QString quoteScriptWord(const QString& word);

@@ -39,7 +39,7 @@ TEST(ScriptParser, MalformedQuotesAreErrors)
 
 TEST(ScriptParser, QuotingRoundTrips)
 {
-    const QString awkward = QStringLiteral("Tab\there \"quoted\" back\\slash\r\nend");
+    const QString awkward = QStringLiteral("Tab\there \"quoted\" back\\slash\r\nend\x15");
     const ParsedLine parsed = splitScriptLine(QStringLiteral("x ") + quoteScriptWord(awkward));
     ASSERT_EQ(parsed.words.size(), 2);
     EXPECT_EQ(parsed.words[1], awkward);

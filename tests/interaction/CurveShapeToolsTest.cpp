@@ -1,11 +1,11 @@
 // The special shapes: the star, the regular polygon on a line, the
 // semicircle, and the arrowhead and ticks on a picked line.
 
+#include "FigureToolFixture.h"
 #include "figures/Measures.h"
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
-#include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +15,8 @@
 namespace kel {
 namespace {
 
-class ShapeCurveTools : public ::testing::Test {
+class ShapeCurveTools : public test::FigureTools {
 protected:
-    ShapeCurveTools() { editor.start(); }
-
-    void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
-    bool key(int qtKey) { return handleKeyPress(editor, KeyPress{qtKey, {}, KeyTarget::Surface}); }
-    const QString& cell(int column, int row) { return editor.doc.table.cell(column, row); }
-    std::vector<QPoint> pointList(int row)
-    {
-        const std::vector<int> numbers = ParseNumberList(cell(4, row));
-        std::vector<QPoint> points;
-        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
-            points.emplace_back(numbers[i], numbers[i + 1]);
-        return points;
-    }
     int addLine(QPoint a, QPoint b)
     {
         const int row = editor.doc.table.lastRowInUse() + 1;
@@ -53,9 +40,6 @@ protected:
         }
         return false;
     }
-
-    test::FakeUi ui;
-    Editor editor{ui};
 };
 
 TEST_F(ShapeCurveTools, StarOfFivePointsHasElevenAlternatingVertices)

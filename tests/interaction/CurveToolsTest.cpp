@@ -1,12 +1,12 @@
 // The curve tools: the four-point Bezier curve, the sine wave, the
 // interpolation graph, and marking and nudging the points of a curve.
 
+#include "FigureToolFixture.h"
 #include "figures/Measures.h"
 #include "interaction/BezierPage.h"
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
-#include "model/FakeUi.h"
 #include "render/CurveMath.h"
 #include "support/QtPrinters.h"
 
@@ -17,21 +17,8 @@
 namespace kel {
 namespace {
 
-class CurveTools : public ::testing::Test {
+class CurveTools : public test::FigureTools {
 protected:
-    CurveTools() { editor.start(); }
-
-    void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
-    bool key(int qtKey) { return handleKeyPress(editor, KeyPress{qtKey, {}, KeyTarget::Surface}); }
-    const QString& cell(int column, int row) { return editor.doc.table.cell(column, row); }
-    std::vector<QPoint> pointList(int row)
-    {
-        const std::vector<int> numbers = ParseNumberList(cell(4, row));
-        std::vector<QPoint> points;
-        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
-            points.emplace_back(numbers[i], numbers[i + 1]);
-        return points;
-    }
     void addRow(const QStringList& cells)
     {
         const int row = editor.doc.table.lastRowInUse() + 1;
@@ -39,9 +26,6 @@ protected:
             editor.doc.table.setCell(c + 1, row, cells[c]);
     }
     std::optional<Colour> pixel(int x, int y) { return editor.renderer.GetBitmapPixel(x, y); }
-
-    test::FakeUi ui;
-    Editor editor{ui};
 };
 
 TEST_F(CurveTools, FourPointCurveStoresFirstThirdFourthSecondClick)

@@ -3,6 +3,8 @@
 // drive them and read the rows they write.
 
 #include "interaction/Editor.h"
+#include "interaction/KeyHandler.h"
+#include "model/AttributeStrings.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -16,6 +18,17 @@ protected:
 
     void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
     void move(int x, int y) { editor.pointerMoved({x, y}); }
+    bool key(int qtKey) { return handleKeyPress(editor, KeyPress{qtKey, {}, KeyTarget::Surface}); }
+    const QString& cell(int column, int r) const { return editor.doc.table.cell(column, r); }
+    // The points of a row's point list.
+    std::vector<QPoint> pointList(int r) const
+    {
+        const std::vector<int> numbers = ParseNumberList(cell(4, r));
+        std::vector<QPoint> points;
+        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
+            points.emplace_back(numbers[i], numbers[i + 1]);
+        return points;
+    }
     int clicks() const { return editor.tool.construction.clicks(); }
     int mode() const { return editor.tool.mode; }
 
