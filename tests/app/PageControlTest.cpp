@@ -1,12 +1,9 @@
-// The page control: its pages, its hidden tabs and every named control with
-// its design value.
+// The page control: its pages, its hidden tabs and its named controls.
 
 #include "app/PageControl.h"
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -16,38 +13,20 @@
 #include <QRadioButton>
 #include <QSet>
 
-#include <optional>
 #include <vector>
 
 namespace kel {
 namespace {
 
-QString textOf(const QWidget* w)
-{
-    if (auto* ed = qobject_cast<const QLineEdit*>(w))
-        return ed->text();
-    if (auto* btn = qobject_cast<const QAbstractButton*>(w))
-        return btn->text();
-    if (auto* lb = qobject_cast<const QLabel*>(w))
-        return lb->text();
-    if (auto* gb = qobject_cast<const QGroupBox*>(w))
-        return gb->title();
-    if (auto* cb = qobject_cast<const QComboBox*>(w))
-        return cb->currentText();
-    return QString();
-}
-
 TEST(PageControlTest, HasSevenPagesWithCaptionsInOrder)
 {
     PageControl pgc;
-    EXPECT_EQ(pgc.objectName(), "pgc");
     ASSERT_EQ(pgc.count(), kPageCount);
     const char* captions[] = {"T1", "T2", "Edit", "Move", "Triangle", "Bezier", "T7"};
     for (int i = 0; i < kPageCount; ++i) {
         EXPECT_EQ(pgc.tabText(i), QLatin1String(captions[i])) << i;
         ASSERT_NE(pgc.page(i), nullptr) << i;
         EXPECT_EQ(pgc.page(i), pgc.widget(i)) << i;
-        EXPECT_FALSE(pgc.page(i)->objectName().isEmpty()) << i;
     }
     EXPECT_EQ(pgc.page(kPageCount), nullptr);
 }
@@ -68,38 +47,21 @@ TEST(PageControlTest, HiddenPagesStayReachableByIndex)
     PageControl pgc;
     pgc.resize(254, 180);
     pgc.show();
-    pgc.showPage(kPageEdit);
-    EXPECT_EQ(pgc.currentIndex(), kPageEdit);
-    EXPECT_EQ(pgc.currentWidget(), pgc.page(kPageEdit));
-    EXPECT_FALSE(pgc.tabShown(kPageEdit));
-
     pgc.showPage(kPageMove);
     EXPECT_EQ(pgc.currentWidget(), pgc.page(kPageMove));
     EXPECT_TRUE(pgc.control<QLineEdit>(QStringLiteral("edtmove"))->isVisible());
     EXPECT_FALSE(pgc.tabShown(kPageMove));
 
-    pgc.showPage(kPageT7);
-    EXPECT_EQ(pgc.currentWidget(), pgc.page(kPageT7));
-}
-
-TEST(PageControlTest, HiddenCurrentTabLeavesNoCaptionInTheTabBar)
-{
-    // Unselected tabs start a little below the top edge; with a hidden page
-    // current no tab is selected, so the top rows stay the background.
-    PageControl pgc;
-    pgc.resize(254, 180);
-    pgc.show();
+    // With a hidden page current no tab is selected, so the top rows of the
+    // tab bar (above the unselected tabs) stay the background.
     pgc.showPage(kPageEdit);
+    EXPECT_EQ(pgc.currentWidget(), pgc.page(kPageEdit));
     const QImage image = pgc.grab().toImage();
     const QRgb background = image.pixel(image.width() - 1, 0);
-    int marks = 0;
     for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != background)
-                ++marks;
-        }
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), background) << x << "," << y;
     }
-    EXPECT_EQ(marks, 0);
 }
 
 TEST(PageControlTest, HidingTabsKeepsIndexesStable)
@@ -117,169 +79,82 @@ TEST(PageControlTest, HidingTabsKeepsIndexesStable)
         EXPECT_EQ(pgc.indexOf(pages[i]), i) << i;
     }
     EXPECT_FALSE(pgc.tabShown(kPageTriangle));
-    EXPECT_FALSE(pgc.tabShown(kPageT1));
     EXPECT_TRUE(pgc.tabShown(kPageEdit));
-    EXPECT_EQ(pgc.tabText(kPageBezier), "Bezier");
-
     pgc.setTabShown(kPageTriangle, true);
     EXPECT_TRUE(pgc.tabShown(kPageTriangle));
-    EXPECT_EQ(pgc.indexOf(pages[kPageTriangle]), kPageTriangle);
 }
 
-// One row per named control: where it lives, what it is and how it starts.
+// The named controls of one kind on one page.
 struct ControlSpec {
-    const char* name;
     int page;
     const char* kind;
-    QString text;
-    bool enabled = true;
-    std::optional<bool> checked = {};
-    int maxLength = -1; // checked for edit boxes when not -1
-    bool hidden = false;
-    bool readOnly = false;
+    std::vector<const char*> names;
 };
 
-const QString kNone;
-
-std::vector<ControlSpec> controlSpecs()
+TEST(PageControlTest, EveryNamedControlExistsWithItsKind)
 {
-    const auto box = [](const char* name, int page, const char* text, int maxLength = -1) {
-        return ControlSpec{name, page, "QLineEdit", QLatin1String(text), true, {}, maxLength};
+    const std::vector<ControlSpec> specs = {
+        {kPageT1, "QPushButton", {"btnpencol", "btnbrushcol", "btnboundrycol"}},
+        {kPageT1, "kel::ColourSwatch", {"Label1", "Label5", "lbboundrycol"}},
+        {kPageT1, "QCheckBox", {"cbtransObj"}},
+        {kPageT1, "QLineEdit", {"Edit1", "Edit2", "edtrad", "edtang1", "edtang2"}},
+        {kPageT1, "kel::BrushPreview", {"shpbrush"}},
+        {kPageT1, "QRadioButton", {"rbRsel", "rbang1", "rbang2"}},
+        {kPageT2, "QGroupBox", {"grpfont"}},
+        {kPageT2, "QPushButton", {"btnfont", "btnchars"}},
+        {kPageT2, "QLabel", {"Label3"}},
+        {kPageT2, "QLineEdit", {"edtfntsize", "edtrotangle", "Edit3"}},
+        {kPageT2, "QCheckBox", {"cbitalics", "cbbold"}},
+        {kPageT2, "kel::ClickLabel", {"lbdegree", "lbchar21", "lbtext"}},
+        {kPageEdit, "QComboBox", {"cbcolumns"}},
+        {kPageEdit, "QLineEdit", {"Edit5"}},
+        {kPageEdit, "QPushButton", {"btnupdate"}},
+        {kPageMove, "QLineEdit", {"edtmove"}},
+        {kPageMove, "QPushButton", {"btndone"}},
+        {kPageTriangle, "kel::RadioGroup", {"RGP1"}},
+        {kPageTriangle,
+         "QRadioButton",
+         {"rbSSS", "rbASA", "rbSASL", "rbSASR", "RBT1", "RBT2", "RBT3"}},
+        {kPageTriangle, "QLineEdit", {"edtTrng1", "edtTrng2", "edtTrng3"}},
+        {kPageTriangle, "QPushButton", {"btndir"}},
+        {kPageTriangle, "QLabel", {"lbstatus"}},
+        {kPageBezier, "QLineEdit", {"edtPoint0", "edtpoint1", "edtpoint2", "edtpoint3"}},
+        {kPageBezier, "QLabel", {"Label32"}},
+        {kPageT7, "QLineEdit", {"edtvar1", "edtvar2", "edtvar3"}},
+        {kPageT7, "QPushButton", {"lbDone", "btnmodcircle"}},
+        {kPageT7, "QLabel", {"Label29"}},
     };
-    const auto lbl = [](const char* name, int page, QString text, const char* kind = "QLabel") {
-        return ControlSpec{name, page, kind, text};
-    };
-    const auto btn = [](const char* name, int page, const char* text, bool enabled = true) {
-        return ControlSpec{name, page, "QPushButton", QLatin1String(text), enabled};
-    };
-    const auto check = [](const char* name, int page, const char* kind, const char* text,
-                          bool checked, bool enabled = true) {
-        return ControlSpec{name, page, kind, QLatin1String(text), enabled, checked};
-    };
-    return {
-        // T1
-        btn("btnpencol", kPageT1, "Pen Col"),
-        lbl("Label1", kPageT1, kNone, "kel::ColourSwatch"),
-        btn("btnbrushcol", kPageT1, "Brush Col"),
-        lbl("Label5", kPageT1, kNone, "kel::ColourSwatch"),
-        btn("btnboundrycol", kPageT1, "Boundry Col"),
-        lbl("lbboundrycol", kPageT1, kNone, "kel::ColourSwatch"),
-        check("cbtransObj", kPageT1, "QCheckBox", "Trans. Objects", true, false),
-        lbl("lbpenw", kPageT1, QStringLiteral("Pen W.")),
-        box("Edit1", kPageT1, "1", 1),
-        lbl("lbbrushpat", kPageT1, QStringLiteral("BrushPat/Trans")),
-        box("Edit2", kPageT1, "0", 1),
-        lbl("shpbrush", kPageT1, kNone, "kel::BrushPreview"),
-        lbl("grpwheel", kPageT1, kNone, "QFrame"),
-        lbl("lbR", kPageT1, QStringLiteral("R")),
-        box("edtrad", kPageT1, "50", 3),
-        lbl("lbang1", kPageT1, QStringLiteral("Ang1")),
-        box("edtang1", kPageT1, "30", 3),
-        lbl("lbang2", kPageT1, QStringLiteral("Ang2")),
-        box("edtang2", kPageT1, "100", 3),
-        check("rbRsel", kPageT1, "QRadioButton", "", true),
-        check("rbang1", kPageT1, "QRadioButton", "", false),
-        check("rbang2", kPageT1, "QRadioButton", "", false),
-        lbl("lbwheel", kPageT1, QStringLiteral("For Mouse wheel control")),
-        // T2
-        lbl("lbtextinfo", kPageT2, QStringLiteral("Text info")),
-        lbl("grpfont", kPageT2, QStringLiteral(" Font select"), "QGroupBox"),
-        btn("btnfont", kPageT2, "Font"),
-        lbl("Label3", kPageT2, QStringLiteral("Times New Roman")),
-        lbl("lbsize", kPageT2, QStringLiteral("Size")),
-        box("edtfntsize", kPageT2, "14", 3),
-        check("cbitalics", kPageT2, "QCheckBox", "Italics", false),
-        check("cbbold", kPageT2, "QCheckBox", "Bold", false),
-        lbl("lbfontangle", kPageT2, QStringLiteral("Font Angle")),
-        box("edtrotangle", kPageT2, "0", 3),
-        btn("btnchars", kPageT2, "Chars"),
-        lbl("lbdegree", kPageT2, QString(QChar(0xB0)), "kel::ClickLabel"),
-        lbl("lbchar21", kPageT2, QString(QChar(0x15)), "kel::ClickLabel"),
-        lbl("lbtext", kPageT2, QStringLiteral("Text"), "kel::ClickLabel"),
-        box("Edit3", kPageT2, "Triangle ABC -1"),
-        // Edit
-        lbl("Label9", kPageEdit, QStringLiteral("Row No")),
-        lbl("lbnote", kPageEdit, QStringLiteral("Notepad can also be used for edit objects data")),
-        lbl("lbselcolumn", kPageEdit, QStringLiteral("Sel Column")),
-        lbl("cbcolumns", kPageEdit, QStringLiteral("Col 1"), "QComboBox"),
-        lbl("lbdata", kPageEdit, QStringLiteral("Data")),
-        box("Edit5", kPageEdit, ""),
-        btn("btnupdate", kPageEdit, "Update"),
-        // Move
-        ControlSpec{"edtmove", kPageMove, "QLineEdit", kNone, true, {}, -1, false, true},
-        lbl("lbmovekeys", kPageMove, QStringLiteral("Use arrows, PgUp,PgDn,\nHome, End Keys")),
-        btn("btndone", kPageMove, "Done", false),
-        // Triangle
-        lbl("RGP1", kPageTriangle, QStringLiteral("Triangle type"), "kel::RadioGroup"),
-        check("rbSSS", kPageTriangle, "QRadioButton", "SSS", true),
-        check("rbASA", kPageTriangle, "QRadioButton", "ASA", false),
-        check("rbSASL", kPageTriangle, "QRadioButton", "SAS(L)", false),
-        check("rbSASR", kPageTriangle, "QRadioButton", "SAS(R)", false),
-        lbl("Label24", kPageTriangle, QStringLiteral("S   S   S")),
-        box("edtTrng1", kPageTriangle, "60", 3),
-        box("edtTrng2", kPageTriangle, "80", 3),
-        box("edtTrng3", kPageTriangle, "100", 3),
-        check("RBT1", kPageTriangle, "QRadioButton", "", false),
-        check("RBT2", kPageTriangle, "QRadioButton", "", true),
-        check("RBT3", kPageTriangle, "QRadioButton", "", false),
-        lbl("Label11", kPageTriangle, QStringLiteral("Mousewheel sel")),
-        btn("btndir", kPageTriangle, "Dir-"),
-        lbl("lbstatus", kPageTriangle, QStringLiteral("Status")),
-        // Bezier
-        ControlSpec{"edtPoint0", kPageBezier, "QLineEdit", kNone, true, {}, -1, false, true},
-        ControlSpec{"edtpoint1", kPageBezier, "QLineEdit", kNone, true, {}, -1, false, true},
-        ControlSpec{"edtpoint2", kPageBezier, "QLineEdit", kNone, true, {}, -1, false, true},
-        ControlSpec{"edtpoint3", kPageBezier, "QLineEdit", kNone, true, {}, -1, false, true},
-        lbl("Label32", kPageBezier, kNone),
-        // T7
-        lbl("Label26", kPageT7, kNone),
-        lbl("Label27", kPageT7, kNone),
-        lbl("Label28", kPageT7, kNone),
-        box("edtvar1", kPageT7, "100", 4),
-        box("edtvar2", kPageT7, "100", 4),
-        box("edtvar3", kPageT7, "100", 4),
-        btn("lbDone", kPageT7, "Done", false),
-        lbl("Label29", kPageT7, QStringLiteral("Error/OK")),
-        ControlSpec{"btnmodcircle",
-                    kPageT7,
-                    "QPushButton",
-                    QStringLiteral("Mod Circle"),
-                    true,
-                    {},
-                    -1,
-                    true},
-    };
-}
-
-TEST(PageControlTest, EveryNamedControlExistsWithItsDesignValue)
-{
     PageControl pgc;
-    for (const ControlSpec& spec : controlSpecs()) {
-        SCOPED_TRACE(spec.name);
-        auto* w = pgc.control<QWidget>(QLatin1String(spec.name));
-        ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(w->inherits(spec.kind)) << w->metaObject()->className();
-        EXPECT_TRUE(pgc.page(spec.page)->isAncestorOf(w));
-        EXPECT_EQ(textOf(w), spec.text);
-        EXPECT_EQ(w->isEnabled(), spec.enabled);
-        EXPECT_EQ(w->isHidden(), spec.hidden);
-        if (spec.checked) {
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            ASSERT_NE(button, nullptr);
-            EXPECT_TRUE(button->isCheckable());
-            EXPECT_EQ(button->isChecked(), *spec.checked);
-        }
-        if (auto* ed = qobject_cast<QLineEdit*>(w)) {
-            if (spec.maxLength != -1) {
-                EXPECT_EQ(ed->maxLength(), spec.maxLength);
-            }
-            EXPECT_EQ(ed->isReadOnly(), spec.readOnly);
+    for (const ControlSpec& spec : specs) {
+        for (const char* name : spec.names) {
+            SCOPED_TRACE(name);
+            auto* w = pgc.control<QWidget>(QLatin1String(name));
+            ASSERT_NE(w, nullptr);
+            EXPECT_TRUE(w->inherits(spec.kind)) << w->metaObject()->className();
+            EXPECT_TRUE(pgc.page(spec.page)->isAncestorOf(w));
         }
     }
+    EXPECT_NE(pgc.control<QLineEdit>(QStringLiteral("Edit1")), nullptr);
+    EXPECT_EQ(pgc.control<QPushButton>(QStringLiteral("Edit1")), nullptr);
+    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("noSuchControl")), nullptr);
+}
+
+TEST(PageControlTest, RepresentativeStartStates)
+{
+    PageControl pgc;
+    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("edtTrng3"))->text(), "100");
+    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("Edit2"))->maxLength(), 1);
+    EXPECT_TRUE(pgc.control<QLineEdit>(QStringLiteral("edtPoint0"))->isReadOnly());
+    EXPECT_FALSE(pgc.control<QLineEdit>(QStringLiteral("Edit5"))->isReadOnly());
+    EXPECT_FALSE(pgc.control<QWidget>(QStringLiteral("cbtransObj"))->isEnabled());
+    EXPECT_FALSE(pgc.control<QWidget>(QStringLiteral("btndone"))->isEnabled());
+    EXPECT_TRUE(pgc.control<QWidget>(QStringLiteral("btnmodcircle"))->isHidden());
+    EXPECT_TRUE(pgc.control<QRadioButton>(QStringLiteral("RBT2"))->isChecked());
+    EXPECT_EQ(pgc.control<ColourSwatch>(QStringLiteral("Label5"))->modelColour(), 0x808080u);
 }
 
 // The controls of a page: its widgets and those of its group frames, without
-// the inner parts of composite widgets (a combo box's popup list and the like).
+// the inner widgets of composite ones (a combo box's popup list and the like).
 QList<QWidget*> controlsOf(QWidget* page)
 {
     QList<QWidget*> controls;
@@ -295,78 +170,22 @@ QList<QWidget*> controlsOf(QWidget* page)
     return controls;
 }
 
-TEST(PageControlTest, ControlNamesAreUniqueAndEveryWidgetIsNamed)
-{
-    PageControl pgc;
-    QSet<QString> seen;
-    for (int i = 0; i < kPageCount; ++i) {
-        for (QWidget* w : controlsOf(pgc.page(i))) {
-            EXPECT_FALSE(w->objectName().isEmpty())
-                << w->metaObject()->className() << " page " << i;
-            EXPECT_FALSE(seen.contains(w->objectName())) << w->objectName().toStdString();
-            seen.insert(w->objectName());
-        }
-    }
-    for (const ControlSpec& spec : controlSpecs())
-        EXPECT_TRUE(seen.contains(QLatin1String(spec.name))) << spec.name;
-}
-
-TEST(PageControlTest, TypedAccessorChecksTheKind)
-{
-    PageControl pgc;
-    EXPECT_NE(pgc.control<QLineEdit>(QStringLiteral("Edit1")), nullptr);
-    EXPECT_EQ(pgc.control<QPushButton>(QStringLiteral("Edit1")), nullptr);
-    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("noSuchControl")), nullptr);
-    EXPECT_NE(pgc.control<ColourSwatch>(QStringLiteral("Label5")), nullptr);
-}
-
-TEST(PageControlTest, PageT1ControlsSitAtTheirPositions)
-{
-    PageControl pgc;
-    QWidget* t1 = pgc.page(kPageT1);
-    const auto rectOf = [&](const char* name) {
-        QWidget* w = pgc.control<QWidget>(QLatin1String(name));
-        return QRect(w->mapTo(t1, QPoint(0, 0)), w->size());
-    };
-    EXPECT_EQ(rectOf("btnpencol").topLeft(), QPoint(1, 4));
-    EXPECT_EQ(rectOf("Label1"), QRect(52, 4, 16, 16));
-    EXPECT_EQ(rectOf("btnbrushcol").topLeft(), QPoint(85, 2));
-    EXPECT_EQ(rectOf("Label5"), QRect(146, 2, 19, 19));
-    EXPECT_EQ(rectOf("btnboundrycol").topLeft(), QPoint(2, 27));
-    EXPECT_EQ(rectOf("lbboundrycol"), QRect(70, 27, 18, 16));
-    EXPECT_EQ(rectOf("cbtransObj").topLeft(), QPoint(96, 27));
-    EXPECT_EQ(rectOf("Edit1").topLeft(), QPoint(42, 58));
-    EXPECT_EQ(rectOf("Edit2").topLeft(), QPoint(150, 57));
-    EXPECT_EQ(rectOf("shpbrush"), QRect(179, 57, 29, 21));
-    EXPECT_EQ(rectOf("grpwheel"), QRect(2, 84, 182, 61));
-    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("Edit3"))->width(), 200);
-}
-
-TEST(PageControlTest, EveryControlFitsThePanel)
+TEST(PageControlTest, ControlsAreUniquelyNamedAndFitThePanel)
 {
     // The panel below the object table is 254 wide and 180 high, tabs included.
     PageControl pgc;
+    QSet<QString> seen;
     for (int i = 0; i < kPageCount; ++i) {
         QWidget* page = pgc.page(i);
         for (QWidget* w : controlsOf(page)) {
+            const std::string name = w->objectName().toStdString();
+            EXPECT_FALSE(name.empty()) << w->metaObject()->className() << " page " << i;
+            EXPECT_FALSE(seen.contains(w->objectName())) << name;
+            seen.insert(w->objectName());
             const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
-            EXPECT_GE(r.left(), 0) << w->objectName().toStdString();
-            EXPECT_GE(r.top(), 0) << w->objectName().toStdString();
-            EXPECT_LE(r.right(), 253) << w->objectName().toStdString();
-            EXPECT_LE(r.bottom(), 154) << w->objectName().toStdString();
+            EXPECT_TRUE(QRect(0, 0, 254, 155).contains(r)) << name;
         }
     }
-}
-
-TEST(PageControlTest, SwatchesStartWithTheDesignColours)
-{
-    PageControl pgc;
-    EXPECT_EQ(pgc.control<ColourSwatch>(QStringLiteral("Label1"))->colour(), qRgb(0, 0, 0));
-    EXPECT_EQ(pgc.control<ColourSwatch>(QStringLiteral("Label5"))->colour(), qRgb(128, 128, 128));
-    EXPECT_EQ(pgc.control<ColourSwatch>(QStringLiteral("lbboundrycol"))->colour(), qRgb(0, 0, 0));
-    EXPECT_EQ(pgc.control<ColourSwatch>(QStringLiteral("Label5"))->modelColour(), 0x808080u);
-    for (const char* name : {"Label1", "Label5", "lbboundrycol"})
-        EXPECT_EQ(pgc.control<QWidget>(QLatin1String(name))->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST(PageControlTest, SwatchConvertsDrawingColours)
@@ -387,20 +206,12 @@ TEST(PageControlTest, ClickLabelReportsLeftClicks)
     int clicks = 0;
     QObject::connect(degree, &ClickLabel::clicked, [&] { ++clicks; });
     const QPointF at(3, 3);
-    QMouseEvent left(QEvent::MouseButtonPress, at, degree->mapToGlobal(at), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(degree, &left);
-    QMouseEvent right(QEvent::MouseButtonPress, at, degree->mapToGlobal(at), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(degree, &right);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, degree->mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(degree, &press);
+    }
     EXPECT_EQ(clicks, 1);
-}
-
-TEST(PageControlTest, CharacterLabelsUseArialNarrow)
-{
-    PageControl pgc;
-    for (const char* name : {"lbdegree", "lbchar21"})
-        EXPECT_EQ(pgc.control<QLabel>(QLatin1String(name))->font().family(), "Arial Narrow");
 }
 
 TEST(PageControlTest, RadioButtonSetsAreIndependent)
@@ -421,7 +232,6 @@ TEST(PageControlTest, TriangleTypeGroupSelectsByIndex)
     PageControl pgc;
     auto* group = pgc.control<RadioGroup>(QStringLiteral("RGP1"));
     ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->count(), 4);
     EXPECT_EQ(group->itemIndex(), 0);
     int reported = -1;
     QObject::connect(group, &RadioGroup::itemIndexChanged, [&](int i) { reported = i; });
@@ -443,10 +253,8 @@ TEST(PageControlTest, BrushPreviewFillsOnlyForHatchPatterns)
         const QImage image = preview.grab().toImage();
         int red = 0;
         for (int y = 3; y < 18; ++y) {
-            for (int x = 3; x < 26; ++x) {
-                if ((image.pixel(x, y) & 0xFFFFFFu) == 0xFF0000u)
-                    ++red;
-            }
+            for (int x = 3; x < 26; ++x)
+                red += (image.pixel(x, y) & 0xFFFFFFu) == 0xFF0000u;
         }
         return red;
     };
@@ -465,9 +273,6 @@ TEST(PageControlTest, CellEditorTakesLongCells)
     const QString cell(100000, QLatin1Char('A'));
     data->setText(cell);
     EXPECT_EQ(data->text().size(), cell.size());
-    auto* columns = pgc.control<QComboBox>(QStringLiteral("cbcolumns"));
-    ASSERT_EQ(columns->count(), 10);
-    EXPECT_EQ(columns->itemText(9), "Col 10");
 }
 
 } // namespace

@@ -59,18 +59,6 @@ TEST_F(ShapeDrawers, ArcDefaultsRunFromThirtyToNinetyDegrees)
     EXPECT_GT(Count(image(), QRect(198, 99, 5, 3), kBlack), 0);  // near the end point
 }
 
-TEST_F(ShapeDrawers, ArcFromNinetyToZeroIsTheOtherThreeQuarters)
-{
-    pen(1);
-    DrawArc(canvas, current, {200, 150}, 100, 90, 0);
-    EXPECT_EQ(At(image(), 100, 150), kBlack);                     // 180 degrees
-    EXPECT_GT(Count(image(), QRect(197, 247, 6, 3), kBlack), 0);  // 270 degrees
-    EXPECT_EQ(Count(image(), QRect(265, 75, 12, 12), kBlack), 0); // 45 degrees
-    canvas.clear();
-    DrawArc(canvas, current, {200, 150}, 100, 45, 45); // the whole circle
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(100, 50), QPoint(299, 249)));
-}
-
 TEST_F(ShapeDrawers, GridOfTwoCellsGrowsUpAndRightFromItsLowerLeftCorner)
 {
     pen(1);
@@ -80,8 +68,6 @@ TEST_F(ShapeDrawers, GridOfTwoCellsGrowsUpAndRightFromItsLowerLeftCorner)
         EXPECT_EQ(Count(image(), QRect(0, y, 21, 1), kBlack), 21) << y;
     for (const int x : {0, 10, 20})
         EXPECT_EQ(Count(image(), QRect(x, 80, 1, 21), kBlack), 21) << x;
-    EXPECT_EQ(At(image(), 5, 85), kWhite);
-    EXPECT_EQ(At(image(), 15, 95), kWhite);
 }
 
 TEST_F(ShapeDrawers, GridWithNegativeCellSizeGrowsTheOtherWay)
@@ -179,13 +165,6 @@ TEST_F(ShapeDrawers, RoundRectangleUsesThePlatformRuleThroughItsAttributeString)
     current.brushStyle = 12; // written as "0C": the digit is lost, 1 = none
     DrawRoundRect(canvas, current, {20, 20}, {120, 80}, -30);
     EXPECT_EQ(Count(canvas, kRed), 0);
-
-    canvas.clear();
-    current.brushStyle = 0;
-    DrawRoundRect(canvas, current, {120, 80}, {20, 20}, 30); // outline only
-    EXPECT_EQ(At(image(), 70, 50), kWhite);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(20, 20), QPoint(119, 79)));
-    EXPECT_EQ(current.brushStyle, 0);
 }
 
 TEST_F(ShapeDrawers, RectangleCornersInEitherOrderDrawTheSame)
@@ -215,13 +194,6 @@ TEST_F(ShapeDrawers, WidthZeroGivesDottedLinesAndUnfilledEllipses)
     canvas.setBrush({kRed, BrushStyle::Solid});
     DrawEllipse(canvas, current, {150, 20}, {250, 100});
     EXPECT_EQ(At(image(), 200, 60), kRed); // a solid pen keeps the canvas brush
-}
-
-TEST_F(ShapeDrawers, BlockFillsItsBoxWithoutOutlineInEitherCornerOrder)
-{
-    DrawBlock(canvas, {60, 50}, {20, 10}, kRed);
-    EXPECT_EQ(InkBounds(image()), QRect(20, 10, 40, 40));
-    EXPECT_EQ(Count(canvas, kRed), 1600);
 }
 
 TEST_F(ShapeDrawers, PolygonIsFilledByTheAlternateRule)
@@ -285,10 +257,6 @@ TEST_F(ShapeDrawers, ArcOfTheLargestRadiusDrawsOnlyWhatReachesTheCanvas)
     canvas.clear();
     DrawArc(canvas, current, centre, kMax, 170, 190); // the far side
     EXPECT_EQ(Count(canvas, kBlack), 0);
-    DrawArc(canvas, current, {kMax, kMin}, kMax, 0, 360);
-    DrawPoint(canvas, current, {kMin, kMax}, kMin);
-    DrawPoint(canvas, current, {kMax, kMax}, kMax);
-    EXPECT_EQ(Count(canvas, kBlack), 0);
 }
 
 TEST_F(ShapeDrawers, GridOfTwoThousandMillionCellsDrawsOnlyTheVisibleLines)
@@ -302,15 +270,6 @@ TEST_F(ShapeDrawers, GridOfTwoThousandMillionCellsDrawsOnlyTheVisibleLines)
     canvas.clear();
     DrawGrid(canvas, current, {kMin, kMax}, kMax, kMax);
     EXPECT_EQ(InkBounds(image()), QRect(0, 0, 400, 1));
-
-    canvas.clear();
-    DrawGrid(canvas, current, {-1000000000, 1000000000}, 2000000000, 7);
-    EXPECT_GT(Count(canvas, kBlack), 0);
-    for (int y = 0; y < 300; ++y) // every seventh column and row of the lattice
-        for (int x = 0; x < 400; ++x)
-            ASSERT_EQ(At(image(), x, y) == kBlack,
-                      (x + 1000000000) % 7 == 0 || (1000000000 - y) % 7 == 0)
-                << x << "," << y;
 }
 
 } // namespace
