@@ -111,6 +111,7 @@ void MainWindow::buildWidgets()
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setWordWrap(false);
+    grid_->setTextElideMode(Qt::ElideNone); // narrow cells clip their text
     grid_->horizontalHeader()->setMinimumSectionSize(4);
     grid_->horizontalHeader()->setDefaultSectionSize(20);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
