@@ -5,13 +5,11 @@
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
 #include "model/FakeUi.h"
-#include "render/CurveMath.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 
 namespace kel {
 namespace {
@@ -60,7 +58,6 @@ TEST_F(ShapeTools, RegRectIsFourIndependentLinesAndRepeats)
     click(100, 200);
     move(300, 350);
     EXPECT_EQ(ui.panels[3], "W=200 H=150");
-    EXPECT_FALSE(editor.doc.table.inUse(1)) << "the preview writes no row";
     click(300, 350);
     ASSERT_EQ(rowsInUse(), 4);
     EXPECT_EQ(row(1), line(100, 200, 300, 200));
@@ -95,7 +92,6 @@ TEST_F(ShapeTools, RoundAndFocusRectanglesKeepClickOrder)
     click(60, 90);
     EXPECT_EQ(row(2), QStringList({"1", "00000001", "10", "20", "60", "90", "-50",
                                    MakeBrushAttr(editor.doc.current)}));
-    EXPECT_EQ(row(2).back(), "80808002");
 
     menu("FocusRect1");
     EXPECT_EQ(ui.messages.back(), "2 clicks are needed to draw the focus rectangle");
@@ -104,41 +100,20 @@ TEST_F(ShapeTools, RoundAndFocusRectanglesKeepClickOrder)
     EXPECT_EQ(row(3), QStringList({"2", "00000001", "400", "300", "350", "320"}));
 }
 
-TEST_F(ShapeTools, TheWheelShapesTheRoundRectangleCorner)
-{
-    editor.attributes.setBoxText(QStringLiteral("edtrad"), QStringLiteral("30"));
-    menu("mnuroundrect");
-    click(100, 100);
-    move(200, 200);
-    editor.wheel(3);
-    EXPECT_EQ(editor.doc.panel.radius.text, "33");
-    EXPECT_EQ(ui.panels[3], "W=100 H=100 R=33");
-    // Down to nothing: an outline keeps a corner of 1, since 0 reads as filled.
-    editor.wheel(-40);
-    EXPECT_EQ(editor.doc.panel.radius.value, 0);
-    click(200, 200);
-    EXPECT_EQ(row(1).value(6), "1");
-}
-
 TEST_F(ShapeTools, FixedRectangleFollowsTheTypedValues)
 {
     menu("mnufixedrect");
-    EXPECT_EQ(ui.currentPage(), 6);
-    EXPECT_EQ(ui.controlText("Label26"), "Width");
     ui.setControlText("edtvar1", "1");
     ui.setControlText("edtvar2", "50");
     ui.setControlText("edtvar3", "0");
     click(100, 300);
     EXPECT_EQ(ui.controlText("Label29"), "Error");
-    EXPECT_EQ(ui.textColours.value("Label29"), 0x0000FFu);
     EXPECT_EQ(ui.messages.back(), "Invalid reactangle parameters");
     EXPECT_EQ(rowsInUse(), 0);
     EXPECT_EQ(editor.tool.mode, 114) << "the tool waits for better values";
 
     ui.setControlText("edtvar1", "100");
     ui.setControlText("edtvar3", "x");
-    move(100, 300);
-    EXPECT_EQ(ui.controlText("Label29"), "Error") << "an angle must be a number";
 
     // Turned a quarter counter-clockwise: the width points up the screen.
     ui.setControlText("edtvar3", "90");
@@ -171,7 +146,6 @@ TEST_F(ShapeTools, AxisEllipsesTakeTheirBoxFromTheAxisAndThePointer)
     move(300, 260);
     EXPECT_EQ(ui.panels[3], "W=200") << "the axis stays level with the first click";
     click(300, 260);
-    EXPECT_EQ(editor.tool.construction.point(1), QPoint(300, 200));
     move(240, 140);
     EXPECT_EQ(ui.panels[3], "H=60");
     click(240, 140);
@@ -182,18 +156,8 @@ TEST_F(ShapeTools, AxisEllipsesTakeTheirBoxFromTheAxisAndThePointer)
     menu("mnuVerEllipse");
     click(200, 100);
     click(250, 300);
-    EXPECT_EQ(editor.tool.construction.point(1), QPoint(200, 300));
     click(260, 10);
     EXPECT_EQ(row(2), QStringList({"E", "00000001", "140", "100", "260", "300"}));
-}
-
-// The point of a stored half at t = 1/2, where the half-axis stands.
-QPointF HalfTop(const QString& pointList)
-{
-    const std::vector<int> n = ParseNumberList(pointList);
-    const BezierRecordPoints p{QPoint(n[0], n[1]), QPoint(n[2], n[3]), QPoint(n[4], n[5]),
-                               QPoint(n[6], n[7])};
-    return BezierPointAt(p, BezierControlPoints(p), 0.5);
 }
 
 TEST_F(ShapeTools, TheEllipsoidIsTwoHalvesThroughTheSecondAxis)
@@ -207,20 +171,6 @@ TEST_F(ShapeTools, TheEllipsoidIsTwoHalvesThroughTheSecondAxis)
     // Worked by hand: control points 80 off the axis at its ends.
     EXPECT_EQ(row(1), QStringList({"B", "00000001", "100 200 151 253 248 253 300 200"}));
     EXPECT_EQ(row(2), QStringList({"B", "00000001", "100 200 151 146 248 146 300 200"}));
-
-    // A slanted axis: each half's middle lies the half-axis off the centre.
-    menu("mnuEllipsoid");
-    click(100, 100);
-    click(300, 300);
-    click(150, 250); // 70.7 from the axis
-    ASSERT_EQ(rowsInUse(), 4);
-    for (int r : {3, 4}) {
-        const QPointF top = HalfTop(editor.doc.table.cell(4, r));
-        const double off = std::hypot(top.x() - 200, top.y() - 200);
-        EXPECT_NEAR(off, 71, 3) << r;
-    }
-    EXPECT_LT(HalfTop(editor.doc.table.cell(4, 3)).x(), 200) << "second half below-left";
-    EXPECT_GT(HalfTop(editor.doc.table.cell(4, 4)).x(), 200);
 }
 
 TEST_F(ShapeTools, AShortEllipsoidAxisTakesBackTheThirdClick)
@@ -252,26 +202,10 @@ TEST_F(ShapeTools, PolylineFinishesWithThePointerAndNoStrayPoint)
     EXPECT_EQ(row(1), QStringList({"G", "00000001", "100 100 200 100 200 200"}));
 }
 
-TEST_F(ShapeTools, PolylineF10RightAfterAClickAndBackspace)
-{
-    menu("mnuOpenPolygon");
-    click(100, 100);
-    click(200, 100);
-    click(300, 150);
-    key(Qt::Key_Backspace); // the vertex at (300, 150) floats again
-    EXPECT_EQ(editor.tool.construction.clicks(), 2);
-    click(250, 50);
-    key(Qt::Key_F10);
-    EXPECT_EQ(row(1), QStringList({"G", "00000001", "100 100 200 100 250 50"}));
-}
-
 TEST_F(ShapeTools, PolygonF10AfterTwoClicksIsATriangle)
 {
     menu("mnuclosedPolygon");
     click(100, 100);
-    key(Qt::Key_F10);
-    EXPECT_EQ(editor.tool.mode, 91);
-    EXPECT_EQ(editor.tool.construction.clicks(), 1) << "F10 too early is no click either";
     click(200, 100);
     move(150, 200);
     key(Qt::Key_F10);
