@@ -149,6 +149,22 @@ TriangleResult TriangleFromSides(Document& doc, Canvas& canvas, FigureStep step,
     return result;
 }
 
+namespace {
+
+// The triangle of the three sides, reporting the angles the caller solved
+// for rather than the ones recomputed from the rounded sides.
+TriangleResult SidesWithAngles(Document& doc, Canvas& canvas, FigureStep step, QPoint start, int a,
+                               int c, int b, bool apexAbove, const TriangleResult& solved)
+{
+    TriangleResult made = TriangleFromSides(doc, canvas, step, start, a, c, b, apexAbove);
+    made.angleA = solved.angleA;
+    made.angleB = solved.angleB;
+    made.angleC = solved.angleC;
+    return made;
+}
+
+} // namespace
+
 TriangleResult TriangleFromASA(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
                                int angleA, int c, int angleB, bool apexAbove)
 {
@@ -174,11 +190,7 @@ TriangleResult TriangleFromASA(Document& doc, Canvas& canvas, FigureStep step, Q
     if (*a < 1 || *b < 1)
         return Refuse(doc, kInvalidTriangleInput, result);
 
-    TriangleResult made = TriangleFromSides(doc, canvas, step, start, *a, c, *b, apexAbove);
-    made.angleA = result.angleA;
-    made.angleB = result.angleB;
-    made.angleC = result.angleC;
-    return made;
+    return SidesWithAngles(doc, canvas, step, start, *a, c, *b, apexAbove, result);
 }
 
 TriangleResult TriangleFromSASLeft(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
@@ -200,11 +212,7 @@ TriangleResult TriangleFromSASLeft(Document& doc, Canvas& canvas, FigureStep ste
     result.angleC = *angleC;
     result.angleB = 180 - (*angleC + angleA);
 
-    TriangleResult made = TriangleFromSides(doc, canvas, step, start, *a, c, b, apexAbove);
-    made.angleA = result.angleA;
-    made.angleB = result.angleB;
-    made.angleC = result.angleC;
-    return made;
+    return SidesWithAngles(doc, canvas, step, start, *a, c, b, apexAbove, result);
 }
 
 TriangleResult TriangleFromSASRight(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
@@ -226,11 +234,7 @@ TriangleResult TriangleFromSASRight(Document& doc, Canvas& canvas, FigureStep st
     result.angleC = *angleC;
     result.angleA = 180 - (*angleC + angleB);
 
-    TriangleResult made = TriangleFromSides(doc, canvas, step, start, a, c, *b, apexAbove);
-    made.angleA = result.angleA;
-    made.angleB = result.angleB;
-    made.angleC = result.angleC;
-    return made;
+    return SidesWithAngles(doc, canvas, step, start, a, c, *b, apexAbove, result);
 }
 
 } // namespace kel
