@@ -250,31 +250,37 @@ QLineEdit* edit(QWidget* parent, const QString& name, const QString& text, int m
     return ed;
 }
 
+namespace {
+
+// A captioned control with its component name at its design place.
+template <class Control>
+Control* placed(QWidget* parent, const QString& name, const QString& text, int x, int y, int width,
+                int height)
+{
+    auto* control = new Control(text, parent);
+    control->setObjectName(name);
+    control->setGeometry(x, y, width, height);
+    return control;
+}
+
+} // namespace
+
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, int x, int y,
                     int width, int height)
 {
-    auto* btn = new QPushButton(text, parent);
-    btn->setObjectName(name);
-    btn->setGeometry(x, y, width, height);
-    return btn;
+    return placed<QPushButton>(parent, name, text, x, y, width, height);
 }
 
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, int x, int y,
                     int width, int height)
 {
-    auto* cb = new QCheckBox(text, parent);
-    cb->setObjectName(name);
-    cb->setGeometry(x, y, width, height);
-    return cb;
+    return placed<QCheckBox>(parent, name, text, x, y, width, height);
 }
 
 QRadioButton* radio(QWidget* parent, const QString& name, const QString& text, int x, int y,
                     int width, int height)
 {
-    auto* rb = new QRadioButton(text, parent);
-    rb->setObjectName(name);
-    rb->setGeometry(x, y, width, height);
-    return rb;
+    return placed<QRadioButton>(parent, name, text, x, y, width, height);
 }
 
 void setTextColour(QWidget* widget, QRgb colour)
