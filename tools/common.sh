@@ -21,6 +21,11 @@ kelvane_install_packages() {
 kelvane_build() {
     local dir=$1
     shift
-    cmake -S "$kelvane_root" -B "$dir" -G Ninja "$@" >/dev/null || return 1
+    local launcher=()
+    # A compiler cache makes rebuilds of unchanged files nearly free; it is
+    # used when it is there and never needed.
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$kelvane_root" CCACHE_NOHASHDIR=1
+    cmake -S "$kelvane_root" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null || return 1
     cmake --build "$dir" -j "$(nproc)" || return 1
 }
