@@ -5,8 +5,6 @@
 #include "figures/Measures.h"
 #include "figures/Perpendiculars.h"
 
-#include <QString>
-
 namespace kel {
 
 namespace {
@@ -23,8 +21,8 @@ QPoint Midpoint(QPoint a, QPoint b)
 
 } // namespace
 
-std::optional<QPoint> BisectorPreview(Document& doc, ConstructionState& state, Canvas& canvas,
-                                      QPoint pointer)
+std::optional<BisectorPoints> BisectorPreview(const Document& doc, ConstructionState& state,
+                                              Canvas& canvas, QPoint pointer)
 {
     const QPoint a1 = state.point(0);
     const QPoint a2 = state.point(1);
@@ -60,8 +58,7 @@ std::optional<QPoint> BisectorPreview(Document& doc, ConstructionState& state, C
     canvas.setPen({doc.current.penColour, 0, PenStyle::Dotted});
     canvas.line(pointer, foot);
     canvas.setPen(saved);
-    doc.ui.setStatus(3, QStringLiteral("Length=") + QString::number(*length));
-    return v;
+    return BisectorPoints{v, *length};
 }
 
 } // namespace kel

@@ -29,34 +29,58 @@ void AppendLine(Document& doc, QPoint from, QPoint to)
     AddLineRow(doc, from.x(), from.y(), to.x(), to.y());
 }
 
-} // namespace
+// The corners of a square on the side A-B that are not A and B.
+struct FarCorners {
+    QPoint nextToB;
+    QPoint nextToA;
+};
 
-bool SquareOnSide(Document& doc, Canvas& canvas, QPoint a, QPoint b)
+struct SideSquares {
+    FarCorners left;
+    FarCorners right;
+};
+
+// Both squares or neither: the tool previews one and may append the other.
+std::optional<SideSquares> SquaresOnSide(QPoint a, QPoint b)
 {
     const std::optional<int> side = PointDistance(a, b);
     if (!side)
-        return false;
+        return std::nullopt;
     const std::optional<SidePoints> q = PerpendicularPoints(a, b, *side);
     if (!q)
-        return false;
+        return std::nullopt;
     const std::optional<QPoint> d1 = FourthCorner(q->left, a, b);
     const std::optional<QPoint> d2 = FourthCorner(q->right, a, b);
     if (!d1 || !d2)
-        return false;
+        return std::nullopt;
+    return SideSquares{{q->left, *d1}, {q->right, *d2}};
+}
 
-    {
-        figpen::CanvasGuard guard(canvas);
-        canvas.setPen(figpen::LinePen(doc.current));
-        canvas.line(b, q->left);
-        canvas.line(q->left, *d1);
-        canvas.line(*d1, a);
-    }
-    const bool left = doc.ui.askYesNo(kSquareDirectionQuestion);
-    const QPoint corner = left ? q->left : q->right;
-    const QPoint fourth = left ? *d1 : *d2;
-    AppendLine(doc, corner, b);
-    AppendLine(doc, corner, fourth);
-    AppendLine(doc, a, fourth);
+} // namespace
+
+bool PreviewSquareOnSide(const Document& doc, Canvas& canvas, QPoint a, QPoint b)
+{
+    const std::optional<SideSquares> squares = SquaresOnSide(a, b);
+    if (!squares)
+        return false;
+    const FarCorners& left = squares->left;
+    figpen::CanvasGuard guard(canvas);
+    canvas.setPen(figpen::LinePen(doc.current));
+    canvas.line(b, left.nextToB);
+    canvas.line(left.nextToB, left.nextToA);
+    canvas.line(left.nextToA, a);
+    return true;
+}
+
+bool SquareOnSide(Document& doc, QPoint a, QPoint b, SquareSide side)
+{
+    const std::optional<SideSquares> squares = SquaresOnSide(a, b);
+    if (!squares)
+        return false;
+    const FarCorners& chosen = side == SquareSide::Left ? squares->left : squares->right;
+    AppendLine(doc, chosen.nextToB, b);
+    AppendLine(doc, chosen.nextToB, chosen.nextToA);
+    AppendLine(doc, a, chosen.nextToA);
     return true;
 }
 

@@ -33,7 +33,6 @@ TEST_F(BisectorPreviewTest, ParallelLinesAnswerNoAndDrawNothing)
     EXPECT_FALSE(BisectorPreview(doc, state, canvas, {50, 20}));
     EXPECT_TRUE(canvas.lines.empty());
     EXPECT_EQ(state.slot[8], 123);
-    EXPECT_EQ(ui.status(3), "");
 }
 
 TEST_F(BisectorPreviewTest, FarCrossingsAnswerNoOnlyWhenBothCoordinatesAreFar)
@@ -53,9 +52,9 @@ TEST_F(BisectorPreviewTest, DrawsToTheFootOnTheNearerBisector)
     doc.current.penColour = 0x00FF00;
     canvas.setPen({0x111111, 5, PenStyle::Solid});
     const QPoint pointer(200, 160);
-    const std::optional<QPoint> vertex = BisectorPreview(doc, state, canvas, pointer);
-    ASSERT_TRUE(vertex);
-    EXPECT_EQ(*vertex, QPoint(100, 100));
+    const std::optional<BisectorPoints> bisector = BisectorPreview(doc, state, canvas, pointer);
+    ASSERT_TRUE(bisector);
+    EXPECT_EQ(bisector->vertex, QPoint(100, 100));
     EXPECT_EQ(state.point(4), QPoint(100, 100));
     const QPoint foot = state.point(5);
     // The pointer is nearer the falling diagonal y - 100 = x - 100.
@@ -70,8 +69,7 @@ TEST_F(BisectorPreviewTest, DrawsToTheFootOnTheNearerBisector)
     EXPECT_EQ(canvas.lines[1].to, foot);
     EXPECT_EQ(canvas.lines[1].pen.style, PenStyle::Dotted);
     EXPECT_EQ(canvas.pen().colour, 0x111111u);
-    EXPECT_EQ(ui.status(3),
-              "Length=" + QString::number(std::rint(test::Distance({100, 100}, foot))));
+    EXPECT_EQ(bisector->length, std::lround(test::Distance({100, 100}, foot)));
 
     // On the other side the rising diagonal is nearer.
     canvas.lines.clear();

@@ -8,38 +8,25 @@
 #include <climits>
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace kel {
 namespace {
 
-// Answers the direction question as told and keeps the questions asked.
-class AnsweringUi : public test::FakeUi {
-public:
-    bool answer = true;
-    QStringList questions;
-    bool askYesNo(const QString& text) override
-    {
-        questions << text;
-        return answer;
-    }
-};
-
 class SquareTest : public ::testing::Test {
 protected:
-    AnsweringUi ui;
+    test::FakeUi ui;
     Document doc{ui};
     test::FakeCanvas canvas;
 };
 
-TEST_F(SquareTest, FirstProposalLiesLeftOfTheSideAndYesKeepsIt)
+TEST_F(SquareTest, PreviewShowsTheSquareLeftOfTheSideAndAppendsNothing)
 {
     const CanvasPen before{0x010203, 9, PenStyle::Dotted};
     canvas.setPen(before);
     doc.current.penWidth = 6;
-    ui.answer = true;
-    ASSERT_TRUE(SquareOnSide(doc, canvas, {0, 0}, {100, 0}));
-    ASSERT_EQ(ui.questions, QStringList{"Is the direction of this square correct ?"});
-    // The preview: B-Q1, Q1-D1, D1-A, above the segment on the screen.
+    ASSERT_TRUE(PreviewSquareOnSide(doc, canvas, {0, 0}, {100, 0}));
+    // B-Q1, Q1-D1, D1-A, above the segment on the screen.
     ASSERT_EQ(canvas.lines.size(), 3u);
     EXPECT_EQ(canvas.lines[0].from, QPoint(100, 0));
     EXPECT_EQ(canvas.lines[0].to, QPoint(100, -100));
@@ -50,29 +37,34 @@ TEST_F(SquareTest, FirstProposalLiesLeftOfTheSideAndYesKeepsIt)
     EXPECT_EQ(canvas.lines[0].pen.width, 6);
     EXPECT_EQ(canvas.pen().width, before.width);
     EXPECT_EQ(canvas.pen().style, before.style);
-
-    const std::vector<test::LineRecord> expected{
-        {{100, -100}, {100, 0}}, {{100, -100}, {0, -100}}, {{0, 0}, {0, -100}}};
-    EXPECT_EQ(test::LineRows(doc.table), expected);
+    EXPECT_EQ(test::RowsInUse(doc.table), 0);
 }
 
-TEST_F(SquareTest, NoBuildsTheSquareOnTheOtherSide)
+TEST_F(SquareTest, EachSideAppendsItsOwnSquare)
 {
-    ui.answer = false;
-    ASSERT_TRUE(SquareOnSide(doc, canvas, {0, 0}, {100, 0}));
-    // The preview still shows the first proposal.
-    ASSERT_EQ(canvas.lines.size(), 3u);
-    EXPECT_EQ(canvas.lines[0].to, QPoint(100, -100));
-    const std::vector<test::LineRecord> expected{
-        {{100, 100}, {100, 0}}, {{100, 100}, {0, 100}}, {{0, 0}, {0, 100}}};
-    EXPECT_EQ(test::LineRows(doc.table), expected);
+    const struct {
+        SquareSide side;
+        std::vector<test::LineRecord> rows;
+    } cases[] = {
+        {SquareSide::Left,
+         {{{100, -100}, {100, 0}}, {{100, -100}, {0, -100}}, {{0, 0}, {0, -100}}}},
+        {SquareSide::Right, {{{100, 100}, {100, 0}}, {{100, 100}, {0, 100}}, {{0, 0}, {0, 100}}}},
+    };
+    for (const auto& c : cases) {
+        doc.table.clearObjects();
+        ASSERT_TRUE(SquareOnSide(doc, {0, 0}, {100, 0}, c.side));
+        EXPECT_EQ(test::LineRows(doc.table), c.rows);
+    }
 }
 
-TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneAsksNothing)
+TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneMakesNoSquare)
 {
-    EXPECT_FALSE(SquareOnSide(doc, canvas, {5, 5}, {5, 5}));
-    EXPECT_FALSE(SquareOnSide(doc, canvas, {INT_MAX, 0}, {INT_MAX, 100}));
-    EXPECT_TRUE(ui.questions.isEmpty());
+    for (auto [a, b] :
+         {std::pair<QPoint, QPoint>{{5, 5}, {5, 5}}, {{INT_MAX, 0}, {INT_MAX, 100}}}) {
+        EXPECT_FALSE(PreviewSquareOnSide(doc, canvas, a, b));
+        EXPECT_FALSE(SquareOnSide(doc, a, b, SquareSide::Left));
+        EXPECT_FALSE(SquareOnSide(doc, a, b, SquareSide::Right));
+    }
     EXPECT_TRUE(canvas.lines.empty());
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
 }
@@ -80,7 +72,7 @@ TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneAsksNothing)
 TEST_F(SquareTest, SidesTooShortForALineAreRefusedOneByOne)
 {
     // A side of 2: every new side is 2 long and refused with a message.
-    ASSERT_TRUE(SquareOnSide(doc, canvas, {10, 10}, {12, 10}));
+    ASSERT_TRUE(SquareOnSide(doc, {10, 10}, {12, 10}, SquareSide::Left));
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
     EXPECT_EQ(ui.messages, QStringList(3, "Line too short, line not created"));
 }
@@ -94,9 +86,9 @@ TEST_F(SquareTest, RandomSquaresOnASideHaveEqualSquareSides)
         const QPoint b(coord(random), coord(random));
         if (test::Distance(a, b) < 10)
             continue;
-        ui.answer = n % 2 == 0;
+        const SquareSide direction = n % 2 == 0 ? SquareSide::Left : SquareSide::Right;
         doc.table.clearObjects();
-        ASSERT_TRUE(SquareOnSide(doc, canvas, a, b));
+        ASSERT_TRUE(SquareOnSide(doc, a, b, direction));
         const std::vector<test::LineRecord> rows = test::LineRows(doc.table);
         ASSERT_EQ(rows.size(), 3u);
         const QPoint q = rows[0].from;
@@ -109,18 +101,17 @@ TEST_F(SquareTest, RandomSquaresOnASideHaveEqualSquareSides)
         ASSERT_NEAR(test::Distance(a, d), side, 1.5);
         ASSERT_NEAR(test::Distance(q, d), side, 1.5);
         ASSERT_NEAR(test::Distance(a, q), side * std::sqrt(2.0), 2.5);
-        // Yes keeps the corner left of A to B on the screen (negative cross
-        // product with y pointing down), No the right one.
+        // Left is left of A to B on the screen: a negative cross product
+        // with y pointing down.
         const double cross =
             double(b.x() - a.x()) * (q.y() - a.y()) - double(b.y() - a.y()) * (q.x() - a.x());
-        ASSERT_EQ(cross < 0, ui.answer);
+        ASSERT_EQ(cross < 0, direction == SquareSide::Left);
     }
 }
 
 TEST_F(SquareTest, SquareOnADiagonalUsesSidesOfDiagonalOverRootTwo)
 {
     ASSERT_TRUE(SquareOnDiagonal(doc, {0, 0}, {100, 0}));
-    EXPECT_TRUE(ui.questions.isEmpty());
     const std::vector<test::LineRecord> rows = test::LineRows(doc.table);
     ASSERT_EQ(rows.size(), 4u);
     const QPoint c1 = rows[0].from;
