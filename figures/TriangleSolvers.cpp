@@ -25,16 +25,10 @@ constexpr Colour kBlue = 0xFF0000;
 using Real = long double;
 constexpr Real kRadiansPerDegree = std::numbers::pi_v<Real> / 180;
 
-void ShowStatus(Document& doc, const QString& text, Colour colour)
+TriangleResult Refuse(const QString& text, TriangleResult result)
 {
-    doc.ui.setControlText(kStatusLabel, text);
-    doc.ui.setControlColour(kStatusLabel, ControlColour::Text, colour);
-}
-
-TriangleResult Refuse(Document& doc, const QString& text, TriangleResult result)
-{
-    ShowStatus(doc, text, kRed);
     result.code = kTriangleInvalid;
+    result.status = text;
     return result;
 }
 
@@ -117,10 +111,10 @@ TriangleResult TriangleFromSides(Document& doc, Canvas& canvas, FigureStep step,
     result.sideC = c;
     const std::optional<SolvedSides> solved = SolveSides(start, a, c, b, apexAbove);
     if (!solved)
-        return Refuse(doc, kInvalidTriangle, result);
+        return Refuse(kInvalidTriangle, result);
 
-    ShowStatus(doc, kValidTriangle, kBlack);
     result.code = kTriangleValid;
+    result.status = kValidTriangle;
     result.pointA = solved->a;
     result.pointB = solved->b;
     result.apex = solved->c;
@@ -163,6 +157,41 @@ TriangleResult SidesWithAngles(Document& doc, Canvas& canvas, FigureStep step, Q
     return made;
 }
 
+// Which end of the base holds the given angle; the given side runs from that
+// end to the apex.
+enum class BaseEnd { A, B };
+
+// Two sides and the angle between them: the side opposite the angle comes from
+// the law of cosines, angle C from the three sides, and the angle at the other
+// end of the base from the angle sum.
+TriangleResult TriangleFromSAS(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
+                               BaseEnd end, int side, int angle, int c, bool apexAbove)
+{
+    TriangleResult result;
+    const bool atA = end == BaseEnd::A;
+    int& givenSide = atA ? result.sideB : result.sideA;
+    int& givenAngle = atA ? result.angleA : result.angleB;
+    int& solvedSide = atA ? result.sideA : result.sideB;
+    int& solvedAngle = atA ? result.angleB : result.angleA;
+    givenSide = side;
+    givenAngle = angle;
+    result.sideC = c;
+    if (angle < 2 || angle >= 179 || side < 1 || c < 1)
+        return Refuse(kInvalidTriangleInput, result);
+    const std::optional<int> opposite = SideOpposite(side, c, angle);
+    if (!opposite || *opposite < 1)
+        return Refuse(kInvalidTriangleInput, result);
+    solvedSide = *opposite;
+    const std::optional<int> angleC = AngleBetween(*opposite, side, c);
+    if (!angleC)
+        return Refuse(kInvalidTriangleInput, result);
+    result.angleC = *angleC;
+    solvedAngle = 180 - (*angleC + angle);
+
+    return SidesWithAngles(doc, canvas, step, start, result.sideA, c, result.sideB, apexAbove,
+                           result);
+}
+
 } // namespace
 
 TriangleResult TriangleFromASA(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
@@ -175,20 +204,20 @@ TriangleResult TriangleFromASA(Document& doc, Canvas& canvas, FigureStep step, Q
     const Wide angleC = 180 - Wide{angleA} - angleB;
     if (angleC < 1 || angleC >= 179 || angleA >= 179 || angleB >= 179 ||
         Wide{angleA} + angleB >= 180)
-        return Refuse(doc, kInvalidTriangleInput, result);
+        return Refuse(kInvalidTriangleInput, result);
     result.angleC = static_cast<int>(angleC);
 
     const Real sinC = SinDegrees(result.angleC);
     const std::optional<int> a = RoundReal(c * SinDegrees(angleA) / sinC);
     const std::optional<int> b = RoundReal(c * SinDegrees(angleB) / sinC);
     if (!a || !b)
-        return Refuse(doc, kInvalidTriangleInput, result);
+        return Refuse(kInvalidTriangleInput, result);
     result.sideA = *a;
     result.sideB = *b;
     // A zero angle (or a short base) leaves a side of no length: there is no
     // triangle to draw.
     if (*a < 1 || *b < 1)
-        return Refuse(doc, kInvalidTriangleInput, result);
+        return Refuse(kInvalidTriangleInput, result);
 
     return SidesWithAngles(doc, canvas, step, start, *a, c, *b, apexAbove, result);
 }
@@ -196,45 +225,13 @@ TriangleResult TriangleFromASA(Document& doc, Canvas& canvas, FigureStep step, Q
 TriangleResult TriangleFromSASLeft(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
                                    int b, int angleA, int c, bool apexAbove)
 {
-    TriangleResult result;
-    result.sideB = b;
-    result.sideC = c;
-    result.angleA = angleA;
-    if (angleA < 2 || angleA >= 179 || b < 1 || c < 1)
-        return Refuse(doc, kInvalidTriangleInput, result);
-    const std::optional<int> a = SideOpposite(b, c, angleA);
-    if (!a || *a < 1)
-        return Refuse(doc, kInvalidTriangleInput, result);
-    result.sideA = *a;
-    const std::optional<int> angleC = AngleBetween(*a, b, c);
-    if (!angleC)
-        return Refuse(doc, kInvalidTriangleInput, result);
-    result.angleC = *angleC;
-    result.angleB = 180 - (*angleC + angleA);
-
-    return SidesWithAngles(doc, canvas, step, start, *a, c, b, apexAbove, result);
+    return TriangleFromSAS(doc, canvas, step, start, BaseEnd::A, b, angleA, c, apexAbove);
 }
 
 TriangleResult TriangleFromSASRight(Document& doc, Canvas& canvas, FigureStep step, QPoint start,
                                     int a, int angleB, int c, bool apexAbove)
 {
-    TriangleResult result;
-    result.sideA = a;
-    result.sideC = c;
-    result.angleB = angleB;
-    if (angleB < 2 || angleB >= 179 || a < 1 || c < 1)
-        return Refuse(doc, kInvalidTriangleInput, result);
-    const std::optional<int> b = SideOpposite(a, c, angleB);
-    if (!b || *b < 1)
-        return Refuse(doc, kInvalidTriangleInput, result);
-    result.sideB = *b;
-    const std::optional<int> angleC = AngleBetween(*b, a, c);
-    if (!angleC)
-        return Refuse(doc, kInvalidTriangleInput, result);
-    result.angleC = *angleC;
-    result.angleA = 180 - (*angleC + angleB);
-
-    return SidesWithAngles(doc, canvas, step, start, a, c, *b, apexAbove, result);
+    return TriangleFromSAS(doc, canvas, step, start, BaseEnd::B, a, angleB, c, apexAbove);
 }
 
 } // namespace kel

@@ -8,14 +8,15 @@
 // a = BC, b = AC, c = AB; angle A is the interior angle at A. Sides are whole
 // pixels, angles whole degrees.
 //
-// Every solver writes its verdict into the status label "lbstatus": "Valid
-// Triangle" in black, or "Invalid Triangle" in red. The SSS step uses the
-// text without a trailing blank; the ASA and SAS checks that run before it
-// use "Invalid Triangle " with one. An invalid triangle draws and appends
-// nothing.
+// Every solver returns its verdict for the caller to show in the status label
+// "lbstatus": "Valid Triangle" in black, or "Invalid Triangle" in red. The
+// SSS step uses the text without a trailing blank; the ASA and SAS checks
+// that run before it use "Invalid Triangle " with one. An invalid triangle
+// draws and appends nothing.
 
 #include "figures/FigureStep.h"
 #include "model/Canvas.h"
+#include "model/Colour.h"
 #include "model/Document.h"
 
 #include <QPoint>
@@ -30,9 +31,12 @@ inline const QString kStatusLabel = QStringLiteral("lbstatus");
 inline const QString kValidTriangle = QStringLiteral("Valid Triangle");
 inline const QString kInvalidTriangle = QStringLiteral("Invalid Triangle");
 inline const QString kInvalidTriangleInput = QStringLiteral("Invalid Triangle ");
+inline constexpr Colour kValidTriangleColour = kBlack;
+inline constexpr Colour kInvalidTriangleColour = 0x0000FF; // red
 
 struct TriangleResult {
     int code = kTriangleInvalid; // kTriangleValid or kTriangleInvalid
+    QString status;              // the text for kStatusLabel
     // The corners, set when the triangle was made.
     QPoint pointA;
     QPoint pointB;
@@ -47,6 +51,7 @@ struct TriangleResult {
     int angleC = 0;
 
     bool valid() const { return code == kTriangleValid; }
+    Colour statusColour() const { return valid() ? kValidTriangleColour : kInvalidTriangleColour; }
 };
 
 // Three sides. A = start, B = start + (c, 0); C is where the circles of
