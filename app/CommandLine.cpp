@@ -12,7 +12,8 @@ QString usageText()
 {
     return QStringLiteral(
         "usage: kelvane [drawing.kel]\n"
-        "       kelvane --script FILE [--surface WxH] [--display]\n"
+        "       kelvane [drawing.kel] --script FILE [--surface WxH] [--display]\n"
+        "  drawing.kel     opened at start-up, also before a script; ignored if missing\n"
         "  --script FILE   run the command script FILE headless and print what happens\n"
         "  --surface WxH   size of the drawing surface in pixels (default 800x600)\n"
         "  --display       show the window on the display while the script runs\n"

@@ -13,7 +13,7 @@ namespace kel {
 struct CommandLine {
     enum class Mode { Window, Script, Export, Help };
     Mode mode = Mode::Window;
-    QString drawing;         // first argument in window mode
+    QString drawing;         // first plain argument: opened at start-up, also before a script
     QString script;          // --script FILE
     QSize surface{800, 600}; // --surface WxH
     bool display = false;    // --display: scripts run in a real window

@@ -1,5 +1,6 @@
 // Kelvane: start-up. Without options the main window opens; `--script` runs
-// a command script against the same window headless.
+// a command script against the same window headless, after the drawing named
+// on the command line has been opened as at start-up.
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
@@ -41,6 +42,14 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
         std::fprintf(stderr, "qt: %s\n", qPrintable(text));
 }
 
+// A first argument that names an existing file is opened as a drawing;
+// anything else is ignored and the window starts empty.
+void openStartupDrawing(kel::MainWindow& window, const QString& drawing)
+{
+    if (!drawing.isEmpty() && QFileInfo(drawing).isFile())
+        kel::directOpen(window.editor(), drawing);
+}
+
 int runScript(const kel::CommandLine& line)
 {
     QTextStream out(stdout);
@@ -53,6 +62,9 @@ int runScript(const kel::CommandLine& line)
                << line.surface.height() << " pixels\n";
         return 1;
     }
+    // Opened once the surface has its final size, as the window opens it
+    // once shown.
+    openStartupDrawing(window, line.drawing);
     return kel::ScriptRunner(window, session).run(line.script, errors);
 }
 
@@ -103,9 +115,6 @@ int main(int argc, char** argv)
     // At the desk the hover pick pauses between picks; scripts do not wait.
     window.editor().hoverThrottle.setEnabled(true);
     window.show();
-    // A first argument that names an existing file is opened as a drawing;
-    // anything else is ignored and the window starts empty.
-    if (!line.drawing.isEmpty() && QFileInfo(line.drawing).isFile())
-        kel::directOpen(window.editor(), line.drawing);
+    openStartupDrawing(window, line.drawing);
     return QApplication::exec();
 }

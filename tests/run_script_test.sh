@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs one command script and compares its stdout, stderr and exit status with
 # NAME.expected (stdout), NAME.stderr (optional: compared when present) and
-# NAME.status (optional, default 0).
+# NAME.status (optional, default 0). NAME.args (optional) holds arguments,
+# separated by blanks, that go before --script on the command line.
 set -u
 kelvane=$1
 script=$2
@@ -16,7 +17,9 @@ mkdir -p "$work/run"
 ln -s "$root/examples" "$work/run/examples"
 ln -s "$root/tests/scripts/fixtures" "$work/run/fixtures"
 cd "$work/run" || exit 2
-"$kelvane" --script "$script" >"$work/out" 2>"$work/err"
+args=()
+[ -f "$base.args" ] && read -r -a args <"$base.args"
+"$kelvane" "${args[@]}" --script "$script" >"$work/out" 2>"$work/err"
 status=$?
 want_status=0
 [ -f "$base.status" ] && want_status=$(cat "$base.status")
