@@ -3,6 +3,7 @@
 // teacher's worksheet, and medians of wall-clock and CPU time.
 
 #include "model/ObjectTable.h"
+#include "model/RecordKinds.h"
 
 #include <QStringList>
 
@@ -13,7 +14,6 @@
 #include <vector>
 
 namespace bench {
-
 
 using Clock = std::chrono::steady_clock;
 constexpr int kRows = 10000;
@@ -48,9 +48,9 @@ public:
     void add(const QStringList& cells)
     {
         ++row_;
-        table_.setCell(1, row_, QStringLiteral("Y"));
+        table_.setCell(kel::col::State, row_, QStringLiteral("Y"));
         for (int i = 0; i < cells.size(); ++i)
-            table_.setCell(2 + i, row_, cells[i]);
+            table_.setCell(kel::col::Type + i, row_, cells[i]);
     }
 
     // kind: 0..99 picks the record type as in a mixed drawing.

@@ -4,6 +4,7 @@
 
 #include "figures/NearestKeyPoint.h"
 #include "model/ObjectTable.h"
+#include "model/RecordKinds.h"
 
 #include <QString>
 
@@ -19,48 +20,51 @@ using Clock = std::chrono::steady_clock;
 
 void FillDrawing(kel::ObjectTable& table, std::mt19937& random)
 {
+    using kel::RecordKind, kel::KindText;
+    namespace col = kel::col;
+    const QString pen = QStringLiteral("00000001");
     auto coord = [&] { return std::uniform_int_distribution<int>(0, 1600)(random); };
     const int rows = table.rows() - 1;
     for (int r = 1; r <= rows; ++r) {
-        table.setCell(1, r, QStringLiteral("Y"));
+        table.setCell(col::State, r, QStringLiteral("Y"));
         if (r == rows / 2) {
             // 100 x 100 cells: 10,201 nodes.
-            table.setCell(2, r, QStringLiteral("D"));
-            table.setCell(3, r, QStringLiteral("00000001"));
-            table.setCell(4, r, 100);
-            table.setCell(5, r, 1100);
-            table.setCell(6, r, 100);
-            table.setCell(7, r, 10);
+            table.setCell(col::Type, r, KindText(RecordKind::Grid));
+            table.setCell(col::grid::Pen, r, pen);
+            table.setCell(col::grid::Left, r, 100);
+            table.setCell(col::grid::Bottom, r, 1100);
+            table.setCell(col::grid::Cells, r, 100);
+            table.setCell(col::grid::CellSize, r, 10);
             continue;
         }
         switch (r % 5) {
         case 0:
         case 1:
-            table.setCell(2, r, QStringLiteral("L"));
-            table.setCell(3, r, QStringLiteral("00000001"));
-            for (int c = 4; c <= 7; ++c)
+            table.setCell(col::Type, r, KindText(RecordKind::Line));
+            table.setCell(col::line::Pen, r, pen);
+            for (int c = col::line::X1; c <= col::line::Y2; ++c)
                 table.setCell(c, r, coord());
             break;
         case 2:
-            table.setCell(2, r, QStringLiteral("P"));
-            table.setCell(3, r, QStringLiteral("0"));
-            table.setCell(4, r, coord());
-            table.setCell(5, r, coord());
+            table.setCell(col::Type, r, KindText(RecordKind::Point));
+            table.setCell(col::point::Shape, r, QStringLiteral("0"));
+            table.setCell(col::point::X, r, coord());
+            table.setCell(col::point::Y, r, coord());
             break;
         case 3:
-            table.setCell(2, r, QStringLiteral("C"));
-            table.setCell(3, r, QStringLiteral("00000001"));
-            table.setCell(4, r, coord());
-            table.setCell(5, r, coord());
-            table.setCell(6, r, 40);
+            table.setCell(col::Type, r, KindText(RecordKind::Circle));
+            table.setCell(col::circle::Pen, r, pen);
+            table.setCell(col::circle::CentreX, r, coord());
+            table.setCell(col::circle::CentreY, r, coord());
+            table.setCell(col::circle::Radius, r, 40);
             break;
         default: {
-            table.setCell(2, r, QStringLiteral("G"));
-            table.setCell(3, r, QStringLiteral("00000001"));
+            table.setCell(col::Type, r, KindText(RecordKind::Polyline));
+            table.setCell(col::list::Pen, r, pen);
             QStringList list;
             for (int k = 0; k < 8; ++k)
                 list << QString::number(coord());
-            table.setCell(4, r, list.join(u' '));
+            table.setCell(col::list::Points, r, list.join(u' '));
             break;
         }
         }
@@ -110,12 +114,13 @@ int main()
                 t.meanMicros, t.medianMicros, t.maxMicros);
 
     kel::ObjectTable huge(2);
-    huge.setCell(1, 1, QStringLiteral("Y"));
-    huge.setCell(2, 1, QStringLiteral("D"));
-    huge.setCell(4, 1, 0);
-    huge.setCell(5, 1, 0);
-    huge.setCell(6, 1, 1000000000);
-    huge.setCell(7, 1, 2);
+    namespace col = kel::col;
+    huge.setCell(col::State, 1, QStringLiteral("Y"));
+    huge.setCell(col::Type, 1, kel::KindText(kel::RecordKind::Grid));
+    huge.setCell(col::grid::Left, 1, 0);
+    huge.setCell(col::grid::Bottom, 1, 0);
+    huge.setCell(col::grid::Cells, 1, 1000000000);
+    huge.setCell(col::grid::CellSize, 1, 2);
     const Timing h = TimeSearches(huge, random, 500);
     std::printf("NearestKeyPoint, one grid of 1,000,000,000 x 1,000,000,000 cells: mean %.2f us, "
                 "median %.2f us, max %.2f us per call\n",

@@ -35,7 +35,8 @@ int main(int argc, char** argv)
         places.emplace_back(std::uniform_int_distribution<int>(0, kWidth - 1)(random),
                             std::uniform_int_distribution<int>(0, kHeight - 1)(random));
     const QSize size(kWidth, kHeight);
-    editor.picker.pick(places[0], QLatin1Char('L'), size); // the bounds cache fills once
+    editor.picker.pick(places[0], kel::KindLetter(kel::RecordKind::Line),
+                       size); // the bounds cache fills once
     int found = 0;
     size_t next = 0;
     const Timing pick = Median(2001, [&] {

@@ -4,6 +4,7 @@
 #include "figures/TableCells.h"
 #include "figures/Transforms.h"
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 
 #include <cmath>
 #include <numbers>
@@ -36,36 +37,45 @@ public:
         row_ = r;
         target_ = target;
         const bool zoom = kind_ == CropTransform::Zoom;
-        switch (cells::Letter(src_, r).unicode()) {
-        case u'L':
-            return points(4, 2);
-        case u'R':
-        case u'1':
-        case u'2':
-        case u'E':
-            return !zoom || points(4, 2);
-        case u'A':
-            return zoom ? points(4, 1) && scaled(8) : rotateArc();
-        case u'C':
-            return points(4, 1) && (!zoom || scaled(6));
-        case u'D':
-            return !zoom || (points(4, 1) && scaled(7));
-        case u'F':
-        case u'P':
-            return points(4, 1);
-        case u'B':
-        case u'G':
-        case u'N':
+        const std::optional<RecordKind> kind = RowKind(src_, r);
+        if (!kind)
+            return true; // unknown letters stay as they are
+        switch (*kind) {
+        case RecordKind::Line:
+            return points(col::line::X1, 2);
+        case RecordKind::Rectangle:
+        case RecordKind::RoundRect:
+        case RecordKind::FocusRect:
+        case RecordKind::Ellipse:
+            return !zoom || points(col::box::X1, 2);
+        case RecordKind::Arc:
+            return zoom ? points(col::arc::CentreX, 1) && scaled(col::arc::Radius) : rotateArc();
+        case RecordKind::Circle:
+            return points(col::circle::CentreX, 1) && (!zoom || scaled(col::circle::Radius));
+        case RecordKind::Grid:
+            return !zoom || (points(col::grid::Left, 1) && scaled(col::grid::CellSize));
+        case RecordKind::Fill:
+            return points(col::fill::X, 1);
+        case RecordKind::Point:
+            return points(col::point::X, 1);
+        case RecordKind::Bezier:
+        case RecordKind::Polyline:
+        case RecordKind::Polygon:
             return pointList();
-        case u'T':
-            return zoom ? points(3, 1) && scaled(5) : turnText();
-        case u'f':
+        case RecordKind::Text:
+            return zoom ? points(col::text::X, 1) && scaled(col::text::Size) : turnText();
+        case RecordKind::EmfPicture:
             if (zoom)
-                write(3, QString::number(value_));
+                write(col::picture::Zoom, QString::number(value_));
             return true;
-        default:
-            return true; // K, b, h, j, x and unknown letters stay as they are
+        case RecordKind::Polynomial:
+        case RecordKind::Label:
+        case RecordKind::Block:
+        case RecordKind::JpgPicture:
+        case RecordKind::BitmapPicture:
+            return true; // these stay as they are
         }
+        return true;
     }
 
     const std::vector<CellWrite>& writes() const { return writes_; }
@@ -141,7 +151,7 @@ private:
 
     bool pointList()
     {
-        const std::vector<int> numbers = ParseNumberList(src_.cell(4, row_));
+        const std::vector<int> numbers = ParseNumberList(src_.cell(col::list::Points, row_));
         std::vector<QPoint> result;
         for (std::size_t k = 0; k + 1 < numbers.size(); k += 2) {
             const std::optional<QPoint> q = moved({numbers[k], numbers[k + 1]});
@@ -149,7 +159,7 @@ private:
                 return false;
             result.push_back(*q);
         }
-        write(4, MakePointList(result));
+        write(col::list::Points, MakePointList(result));
         return true;
     }
 
@@ -157,10 +167,11 @@ private:
     // the turned ends around the turned centre.
     bool rotateArc()
     {
-        const std::optional<QPoint> c = point(4);
-        const std::optional<int> a1 = c ? number(6) : std::nullopt;
-        const std::optional<int> a2 = a1 ? number(7) : std::nullopt;
-        const std::optional<int> r = a2 ? number(8) : std::nullopt;
+        using namespace col::arc;
+        const std::optional<QPoint> c = point(CentreX);
+        const std::optional<int> a1 = c ? number(Start) : std::nullopt;
+        const std::optional<int> a2 = a1 ? number(End) : std::nullopt;
+        const std::optional<int> r = a2 ? number(Radius) : std::nullopt;
         if (!r)
             return false;
         auto arcEnd = [&](int degrees) {
@@ -184,9 +195,9 @@ private:
             return false;
         }
         const AnglePair angles = BoxCentreAngles(*corner1, *corner2, *ns, *ne);
-        writePoint(4, *nc);
-        write(6, QString::number(angles.first));
-        write(7, QString::number(angles.second));
+        writePoint(CentreX, *nc);
+        write(Start, QString::number(angles.first));
+        write(End, QString::number(angles.second));
         return true;
     }
 
@@ -194,13 +205,13 @@ private:
     // rotation, kept within 0..359.
     bool turnText()
     {
-        const std::optional<int> angle = number(10);
+        const std::optional<int> angle = number(col::text::Angle);
         if (!angle)
             return false;
         Wide turned = (Wide{*angle} - value_) % 360;
         if (turned < 0)
             turned += 360;
-        write(10, QString::number(static_cast<int>(turned)));
+        write(col::text::Angle, QString::number(static_cast<int>(turned)));
         return true;
     }
 
@@ -225,7 +236,7 @@ TableEditResult TransformCropObjects(Document& doc, CropTransform kind, int valu
     for (int r = 1; r < scratch.rows(); ++r) {
         if (!cells::Visible(scratch, r))
             continue;
-        const std::optional<int> target = cells::StrictInt(scratch, 0, r);
+        const std::optional<int> target = cells::StrictInt(scratch, col::Number, r);
         if (!target || *target < 1 || *target >= doc.table.rows() || !doc.table.inUse(*target)) {
             return {false, QStringLiteral("Scratch row %1 names no object row").arg(r)};
         }

@@ -4,7 +4,9 @@
 #include "figures/ObjectTransforms.h"
 #include "figures/Perpendiculars.h"
 #include "figures/TableCells.h"
+#include "figures/TableQueries.h"
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 
 #include <algorithm>
@@ -33,49 +35,53 @@ public:
     // when a mirrored point leaves the 32-bit plane.
     std::optional<NewRow> copyOf(int r)
     {
+        const std::optional<RecordKind> kind = RowKind(table_, r);
+        if (!kind)
+            return std::nullopt;
         NewRow row;
-        row[1] = QStringLiteral("Y");
-        row[2] = table_.cell(2, r);
-        row[3] = table_.cell(3, r);
-        switch (cells::Letter(table_, r).unicode()) {
-        case u'L': {
-            const QPoint e1 = cells::Point(table_, 4, r, 100);
-            const QPoint e2 = cells::Point(table_, 6, r, 100);
+        row[col::State] = QStringLiteral("Y");
+        row[col::Type] = table_.cell(col::Type, r);
+        row[col::Pen] = table_.cell(col::Pen, r); // or the text's x, mirrored below
+        switch (*kind) {
+        case RecordKind::Line: {
+            const QPoint e1 = LineEndPoint(table_, r, 0);
+            const QPoint e2 = LineEndPoint(table_, r, 1);
             if ((e1 == l1_ && e2 == l2_) || (e1 == l2_ && e2 == l1_))
                 return std::nullopt; // the mirror line itself
-            put(row, 4, mirrored(e1));
-            put(row, 6, mirrored(e2));
+            put(row, col::line::X1, mirrored(e1));
+            put(row, col::line::X2, mirrored(e2));
             break;
         }
-        case u'P':
-            put(row, 4, mirrored(cells::Point(table_, 4, r, 100)));
+        case RecordKind::Point:
+            mirrorPoint(row, r, col::point::X);
             break;
-        case u'F':
-            put(row, 4, mirrored(cells::Point(table_, 4, r, 100)));
-            row[6] = table_.cell(6, r);
+        case RecordKind::Fill:
+            mirrorPoint(row, r, col::fill::X);
+            keep(row, r, col::fill::Border);
             break;
-        case u'C':
-            put(row, 4, mirrored(cells::Point(table_, 4, r, 100)));
-            row[6] = table_.cell(6, r);
-            row[7] = table_.cell(7, r);
+        case RecordKind::Circle:
+            mirrorPoint(row, r, col::circle::CentreX);
+            keep(row, r, col::circle::Radius);
+            keep(row, r, col::circle::Brush);
             break;
-        case u'B':
-        case u'G':
-        case u'K':
-        case u'N':
-            row[4] = mirroredList(table_.cell(4, r));
-            // A polygon keeps its fill.
-            row[5] = cells::Letter(table_, r) == u'N' ? table_.cell(5, r) : QString();
+        case RecordKind::Bezier:
+        case RecordKind::Polyline:
+        case RecordKind::Polynomial:
+            row[col::list::Points] = mirroredList(table_.cell(col::list::Points, r));
             break;
-        case u'T':
-            put(row, 3, mirrored(cells::Point(table_, 3, r, 100)));
-            for (int c = 5; c <= 10; ++c)
-                row[c] = table_.cell(c, r);
+        case RecordKind::Polygon:
+            row[col::polygon::Points] = mirroredList(table_.cell(col::polygon::Points, r));
+            keep(row, r, col::polygon::Brush);
             break;
-        case u'A':
+        case RecordKind::Text:
+            mirrorPoint(row, r, col::text::X);
+            for (int c = col::text::Size; c <= col::text::Angle; ++c)
+                keep(row, r, c);
+            break;
+        case RecordKind::Arc:
             mirrorArc(row, r);
             break;
-        default:
+        default: // the other kinds get no copy
             return std::nullopt;
         }
         return row;
@@ -100,6 +106,14 @@ private:
         row[column + 1] = QString::number(p.y());
     }
 
+    // The point stored from `column` on, mirrored.
+    void mirrorPoint(NewRow& row, int r, int column)
+    {
+        put(row, column, mirrored(cells::Point(table_, column, r, fallback::Coordinate)));
+    }
+
+    void keep(NewRow& row, int r, int column) const { row[column] = table_.cell(column, r); }
+
     QString mirroredList(const QString& list)
     {
         const std::vector<int> numbers = ParseNumberList(list);
@@ -120,10 +134,13 @@ private:
     // and ends at S', whatever the stored angles were (also beyond 0..359).
     void mirrorArc(NewRow& row, int r)
     {
-        const QPoint centre = cells::Point(table_, 4, r, 100);
-        const int radius = cells::Int(table_, 8, r, 100);
-        const std::optional<QPoint> s = arcPoint(centre, radius, cells::Int(table_, 6, r, 30));
-        const std::optional<QPoint> e = arcPoint(centre, radius, cells::Int(table_, 7, r, 90));
+        using namespace col::arc;
+        const QPoint centre = cells::Point(table_, CentreX, r, fallback::Coordinate);
+        const int radius = cells::Int(table_, Radius, r, fallback::Size);
+        const std::optional<QPoint> s =
+            arcPoint(centre, radius, cells::Int(table_, Start, r, fallback::ArcStart));
+        const std::optional<QPoint> e =
+            arcPoint(centre, radius, cells::Int(table_, End, r, fallback::ArcEnd));
         if (!s || !e) {
             failed_ = true;
             return;
@@ -132,10 +149,10 @@ private:
         const QPoint newStart = mirrored(*e);
         const QPoint newEnd = mirrored(*s);
         const auto reach = static_cast<int>(std::min<std::int64_t>(IntAbs(radius), 2147483647));
-        put(row, 4, newCentre);
-        row[6] = QString::number(AngleOnCircle(newCentre, reach, newStart));
-        row[7] = QString::number(AngleOnCircle(newCentre, reach, newEnd));
-        row[8] = table_.cell(8, r);
+        put(row, CentreX, newCentre);
+        row[Start] = QString::number(AngleOnCircle(newCentre, reach, newStart));
+        row[End] = QString::number(AngleOnCircle(newCentre, reach, newEnd));
+        keep(row, r, Radius);
     }
 
     const ObjectTable& table_;

@@ -3,6 +3,7 @@
 #include "figures/FigureMath.h"
 #include "figures/Measures.h"
 #include "figures/TableCells.h"
+#include "model/RecordKinds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,9 @@ namespace kel {
 using figmath::Wide;
 
 namespace {
+
+// Points and fill seeds offer the same two columns.
+static_assert(col::point::X == col::fill::X && col::point::Y == col::fill::Y);
 
 constexpr Wide kIntMin = std::numeric_limits<int>::min();
 constexpr Wide kIntMax = std::numeric_limits<int>::max();
@@ -219,35 +223,38 @@ std::optional<KeyPoint> NearestKeyPoint(const ObjectTable& table, QPoint pointer
     for (int r = 1; r < table.rows(); ++r) {
         if (!cells::Visible(table, r))
             continue;
-        switch (cells::Letter(table, r).unicode()) {
-        case u'A': {
-            const QPoint centre = cells::Point(table, 4, r, 100);
-            const int radius = cells::Int(table, 8, r, 100);
-            search.offerArcEnd(centre, radius, cells::Int(table, 6, r, 30), r);
-            search.offerArcEnd(centre, radius, cells::Int(table, 7, r, 90), r);
+        const RecordKindInfo* info = RowKindInfo(table, r);
+        if (!info)
+            continue;
+        switch (info->keyPoints) {
+        case KeyPoints::ArcEnds: {
+            const QPoint centre = cells::Point(table, col::arc::CentreX, r, fallback::Coordinate);
+            const int radius = cells::Int(table, col::arc::Radius, r, fallback::Size);
+            search.offerArcEnd(centre, radius,
+                               cells::Int(table, col::arc::Start, r, fallback::ArcStart), r);
+            search.offerArcEnd(centre, radius,
+                               cells::Int(table, col::arc::End, r, fallback::ArcEnd), r);
             break;
         }
-        case u'L':
-            search.offer(cells::Point(table, 4, r, 100), 'L', r);
-            search.offer(cells::Point(table, 6, r, 100), 'L', r);
+        case KeyPoints::LineEnds:
+            search.offer(cells::Point(table, col::line::X1, r, fallback::Coordinate), 'L', r);
+            search.offer(cells::Point(table, col::line::X2, r, fallback::Coordinate), 'L', r);
             break;
-        case u'G':
-        case u'N':
-            offerVertices(search, table.cell(4, r), r);
+        case KeyPoints::Vertices:
+            offerVertices(search, table.cell(col::list::Points, r), r);
             break;
-        case u'B':
-        case u'K':
-            offerCurveEnds(search, table.cell(4, r), r);
+        case KeyPoints::CurveEnds:
+            offerCurveEnds(search, table.cell(col::list::Points, r), r);
             break;
-        case u'D':
-            search.offerGrid(cells::Point(table, 4, r, 100), cells::Int(table, 6, r, 100),
-                             cells::Int(table, 7, r, 100), r);
+        case KeyPoints::GridNodes:
+            search.offerGrid(cells::Point(table, col::grid::Left, r, fallback::Coordinate),
+                             cells::Int(table, col::grid::Cells, r, fallback::Size),
+                             cells::Int(table, col::grid::CellSize, r, fallback::Size), r);
             break;
-        case u'F':
-        case u'P':
-            search.offer(cells::Point(table, 4, r, 100), 'P', r);
+        case KeyPoints::Anchor:
+            search.offer(cells::Point(table, col::point::X, r, fallback::Coordinate), 'P', r);
             break;
-        default:
+        case KeyPoints::None:
             break;
         }
     }

@@ -139,7 +139,7 @@ bool RegularPolygonOnSide(Document& doc, ConstructionState& state, Canvas& canva
 
     if (step == FigureStep::Create) {
         state.clicks() = sides;
-        return FinishPolyObject(doc, QLatin1Char('N'), vertices, std::nullopt);
+        return FinishPolyObject(doc, RecordKind::Polygon, vertices, std::nullopt);
     }
 
     figpen::CanvasGuard guard(canvas);

@@ -1,13 +1,12 @@
 #pragma once
-// Reading object rows for the figure routines: visibility, type letter and
-// numeric cells with the record defaults. The searches run on every pointer
-// move over every row, so plain decimal cells are read without going through
-// a conversion that allocates; anything else takes the table's own reader, so
+// Reading object rows for the figure routines: visibility and numeric cells
+// with the record defaults. The searches run on every pointer move over every
+// row, so plain decimal cells are read without going through a conversion
+// that allocates; anything else takes the table's own reader, so
 // both give the same value for every text.
 
 #include "model/ObjectTable.h"
 
-#include <QChar>
 #include <QPoint>
 #include <QString>
 #include <QStringView>
@@ -21,13 +20,6 @@ inline bool Visible(const ObjectTable& table, int row)
 {
     const QString& state = table.cell(kStateColumn, row);
     return state.size() == 1 && state.front() == u'Y';
-}
-
-// The first character of the type column; the null character when empty.
-inline QChar Letter(const ObjectTable& table, int row)
-{
-    const QString& type = table.cell(kTypeColumn, row);
-    return type.isEmpty() ? QChar() : type.front();
 }
 
 inline int Int(const ObjectTable& table, int column, int row, int defaultValue)
@@ -52,6 +44,7 @@ inline int Int(const ObjectTable& table, int column, int row, int defaultValue)
     return table.intCell(column, row, defaultValue);
 }
 
+// The point whose x stands in `column` and y in the next one.
 inline QPoint Point(const ObjectTable& table, int column, int row, int defaultValue)
 {
     return {Int(table, column, row, defaultValue), Int(table, column + 1, row, defaultValue)};

@@ -4,6 +4,7 @@
 #include "figures/FigureMath.h"
 #include "figures/Perpendiculars.h"
 #include "figures/TableCells.h"
+#include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 
 namespace kel {
@@ -18,11 +19,11 @@ void Offer(std::optional<RowHit>& best, int row, const std::optional<MeasuredPoi
 }
 
 template <typename Measure>
-std::optional<RowHit> Nearest(const ObjectTable& table, char16_t letter, Measure measure)
+std::optional<RowHit> Nearest(const ObjectTable& table, RecordKind kind, Measure measure)
 {
     std::optional<RowHit> best;
     for (int r = 1; r < table.rows(); ++r) {
-        if (cells::Visible(table, r) && cells::Letter(table, r) == letter)
+        if (cells::Visible(table, r) && RowKind(table, r) == kind)
             Offer(best, r, measure(r));
     }
     return best;
@@ -30,27 +31,39 @@ std::optional<RowHit> Nearest(const ObjectTable& table, char16_t letter, Measure
 
 } // namespace
 
+int LineEndColumn(int end)
+{
+    return end == 0 ? col::line::X1 : col::line::X2;
+}
+
+QPoint LineEndPoint(const ObjectTable& table, int row, int end)
+{
+    return cells::Point(table, LineEndColumn(end), row, fallback::Coordinate);
+}
+
 std::optional<RowHit> NearestLine(const ObjectTable& table, QPoint p)
 {
-    return Nearest(table, u'L', [&](int r) {
-        return PerpendicularFoot(p, cells::Point(table, 4, r, 100), cells::Point(table, 6, r, 100));
+    return Nearest(table, RecordKind::Line, [&](int r) {
+        return PerpendicularFoot(p, LineEndPoint(table, r, 0), LineEndPoint(table, r, 1));
     });
 }
 
 std::optional<RowHit> NearestCircle(const ObjectTable& table, QPoint p)
 {
     // A filled circle keeps its radius negated; only its square counts here.
-    return Nearest(table, u'C', [&](int r) {
-        return NearestPointOnCircle(cells::Point(table, 4, r, 100), cells::Int(table, 6, r, 100),
-                                    p);
+    return Nearest(table, RecordKind::Circle, [&](int r) {
+        using namespace col::circle;
+        return NearestPointOnCircle(cells::Point(table, CentreX, r, fallback::Coordinate),
+                                    cells::Int(table, Radius, r, fallback::Size), p);
     });
 }
 
 std::optional<RowHit> NearestArc(const ObjectTable& table, QPoint p)
 {
-    return Nearest(table, u'A', [&](int r) {
-        return NearestPointOnCircle(cells::Point(table, 4, r, 100), cells::Int(table, 8, r, 100),
-                                    p);
+    return Nearest(table, RecordKind::Arc, [&](int r) {
+        using namespace col::arc;
+        return NearestPointOnCircle(cells::Point(table, CentreX, r, fallback::Coordinate),
+                                    cells::Int(table, Radius, r, fallback::Size), p);
     });
 }
 
@@ -58,11 +71,11 @@ std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p)
 {
     std::vector<LineEnd> ends;
     for (int r = 1; r < table.rows(); ++r) {
-        if (!cells::Visible(table, r) || cells::Letter(table, r) != u'L')
+        if (!cells::Visible(table, r) || RowKind(table, r) != RecordKind::Line)
             continue;
-        if (cells::Point(table, 4, r, 100) == p)
+        if (LineEndPoint(table, r, 0) == p)
             ends.push_back({r, 0});
-        else if (cells::Point(table, 6, r, 100) == p)
+        else if (LineEndPoint(table, r, 1) == p)
             ends.push_back({r, 1});
     }
     return ends;
@@ -75,9 +88,8 @@ int MoveLineEnds(ObjectTable& table, QPoint from, QPoint to)
         return 0;
     ObjectTable::BulkUpdate bulk(table);
     for (const LineEnd& end : ends) {
-        const int column = end.end == 0 ? 4 : 6;
-        table.setCell(column, end.row, to.x());
-        table.setCell(column + 1, end.row, to.y());
+        table.setCell(LineEndColumn(end.end), end.row, to.x());
+        table.setCell(LineEndColumn(end.end) + 1, end.row, to.y());
     }
     return static_cast<int>(ends.size());
 }

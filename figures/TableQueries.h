@@ -34,6 +34,12 @@ struct LineEnd {
     int end = 0; // 0: the first end (columns 4, 5), 1: the second (6, 7)
 };
 
+// The column of a line record's first (0) or second (1) end's x; its y
+// stands in the next column.
+int LineEndColumn(int end);
+// That end of the line record in `row`, 100 for a coordinate that does not read.
+QPoint LineEndPoint(const ObjectTable& table, int row, int end);
+
 // The visible line records with an end exactly at p, in row order; a line
 // with both ends there is listed once, by its first end.
 std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p);

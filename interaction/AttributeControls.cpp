@@ -5,6 +5,7 @@
 
 #include "interaction/CommandRegistry.h"
 #include "interaction/Editor.h"
+#include "model/RecordKinds.h"
 
 #include <algorithm>
 
@@ -417,7 +418,7 @@ void AttributeControls::setFillPatternsVisible(bool visible)
         ObjectTable::BulkUpdate bulk(table);
         const QString state = visible ? QStringLiteral("Y") : QStringLiteral("N");
         for (int r = 1; r < table.rows(); ++r) {
-            if (table.inUse(r) && table.cell(kTypeColumn, r) == QStringLiteral("F"))
+            if (table.inUse(r) && RowKind(table, r) == RecordKind::Fill)
                 table.setCell(kStateColumn, r, state);
         }
     }

@@ -8,6 +8,7 @@
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 
 #include <array>
 
@@ -84,11 +85,12 @@ bool bezierBoxKey(Editor& editor, int box, int qtKey)
     const int row = state.slot[ConstructionState::kSize];
     ObjectTable& table = editor.doc.table;
     if (row < 1 || row >= table.rows() || !table.inUse(row) ||
-        table.cell(kTypeColumn, row) != QStringLiteral("B"))
+        RowKind(table, row) != RecordKind::Bezier)
         return true; // the key belongs to the box all the same
     editor.runEvent(
         [&] {
-            BezierRecordPoints points = ParseCurvePoints(table.cell(4, row), kListChars);
+            BezierRecordPoints points =
+                ParseCurvePoints(table.cell(col::list::Points, row), kListChars);
             QPoint& point = points[static_cast<std::size_t>(box)];
             using figmath::Wide;
             const int x = require(figmath::Narrow(Wide{point.x()} + step->x()));
@@ -97,7 +99,7 @@ bool bezierBoxKey(Editor& editor, int box, int qtKey)
             SetCurveSlots(state, points);
             editor.ui().setControlText(QStringLiteral("Label32"),
                                        QStringLiteral("x=%1 y=%2").arg(x).arg(y));
-            table.setCell(4, row, MakePointList({points.begin(), points.end()}));
+            table.setCell(col::list::Points, row, MakePointList({points.begin(), points.end()}));
             editor.RedrawAll();
         },
         true);

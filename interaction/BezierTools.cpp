@@ -2,6 +2,7 @@
 
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 #include "render/CurveDrawers.h"
 #include "render/ShapeDrawers.h"
@@ -71,8 +72,8 @@ public:
     {
         editor.ui().message(QStringLiteral("Mark unlimited number of points ob Bezier curve based "
                                            "on T, press Esc when done"));
-        SetCurveSlots(editor.tool.construction,
-                      ParseCurvePoints(editor.doc.table.cell(4, editor.tool.pickedRow)));
+        SetCurveSlots(editor.tool.construction, ParseCurvePoints(editor.doc.table.cell(
+                                                    col::list::Points, editor.tool.pickedRow)));
     }
 
     void move(Editor& editor, QPoint pos) override

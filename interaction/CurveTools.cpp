@@ -1,8 +1,10 @@
 #include "interaction/CreationTools.h"
 
+#include "figures/TableQueries.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/ToolRegistry.h"
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 
 namespace kel {
@@ -26,19 +28,18 @@ int AddBezierRow(Document& doc, const BezierRecordPoints& points)
     const int row = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
     doc.table.setCell(kStateColumn, row, QStringLiteral("Y"));
-    doc.table.setCell(kTypeColumn, row, QStringLiteral("B"));
-    doc.table.setCell(3, row, pen);
-    doc.table.setCell(4, row, list);
+    doc.table.setCell(kTypeColumn, row, KindText(RecordKind::Bezier));
+    doc.table.setCell(col::list::Pen, row, pen);
+    doc.table.setCell(col::list::Points, row, list);
     return row;
 }
 
 std::optional<LineEnds> LineRowEnds(const ObjectTable& table, int row)
 {
     if (row < 1 || row >= table.rows() || !table.inUse(row) ||
-        table.cell(kTypeColumn, row) != QStringLiteral("L"))
+        RowKind(table, row) != RecordKind::Line)
         return std::nullopt;
-    return LineEnds{{table.intCell(4, row, 100), table.intCell(5, row, 100)},
-                    {table.intCell(6, row, 100), table.intCell(7, row, 100)}};
+    return LineEnds{LineEndPoint(table, row, 0), LineEndPoint(table, row, 1)};
 }
 
 void DrawGuide(Canvas& canvas, QPoint from, QPoint to)

@@ -5,6 +5,7 @@
 #include "interaction/ActionFailed.h"
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -115,13 +116,13 @@ void addCircleRow(Editor& editor, QPoint centre, int radius)
     const int r = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
     doc.table.setCell(kStateColumn, r, kVisible);
-    doc.table.setCell(kTypeColumn, r, QStringLiteral("C"));
-    doc.table.setCell(3, r, pen);
-    doc.table.setCell(4, r, centre.x());
-    doc.table.setCell(5, r, centre.y());
-    doc.table.setCell(6, r, size);
+    doc.table.setCell(kTypeColumn, r, KindText(RecordKind::Circle));
+    doc.table.setCell(col::circle::Pen, r, pen);
+    doc.table.setCell(col::circle::CentreX, r, centre.x());
+    doc.table.setCell(col::circle::CentreY, r, centre.y());
+    doc.table.setCell(col::circle::Radius, r, size);
     if (filled)
-        doc.table.setCell(7, r, brush);
+        doc.table.setCell(col::circle::Brush, r, brush);
 }
 
 void addArcRow(Editor& editor, QPoint centre, int startAngle, int endAngle, int radius)
@@ -131,13 +132,13 @@ void addArcRow(Editor& editor, QPoint centre, int startAngle, int endAngle, int 
     const int r = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
     doc.table.setCell(kStateColumn, r, kVisible);
-    doc.table.setCell(kTypeColumn, r, QStringLiteral("A"));
-    doc.table.setCell(3, r, pen);
-    doc.table.setCell(4, r, centre.x());
-    doc.table.setCell(5, r, centre.y());
-    doc.table.setCell(6, r, startAngle);
-    doc.table.setCell(7, r, endAngle);
-    doc.table.setCell(8, r, radius);
+    doc.table.setCell(kTypeColumn, r, KindText(RecordKind::Arc));
+    doc.table.setCell(col::arc::Pen, r, pen);
+    doc.table.setCell(col::arc::CentreX, r, centre.x());
+    doc.table.setCell(col::arc::CentreY, r, centre.y());
+    doc.table.setCell(col::arc::Start, r, startAngle);
+    doc.table.setCell(col::arc::End, r, endAngle);
+    doc.table.setCell(col::arc::Radius, r, radius);
 }
 
 std::optional<ArcFit> FitArc3Points(QPoint p1, QPoint p2, QPoint p3)

@@ -82,7 +82,7 @@ public:
         // One point makes no graph: F10 waits for another.
         if (points.size() < 2)
             return true;
-        FinishPolyObject(editor.doc, QLatin1Char('K'), points, std::nullopt);
+        FinishPolyObject(editor.doc, RecordKind::Polynomial, points, std::nullopt);
         editor.CancelTool();
         return true;
     }

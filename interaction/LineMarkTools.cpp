@@ -81,7 +81,7 @@ public:
             return;
         if (++tool.construction.clicks() < 2)
             return;
-        FinishPolyObject(editor.doc, QLatin1Char('N'), tool.vertices, std::nullopt);
+        FinishPolyObject(editor.doc, RecordKind::Polygon, tool.vertices, std::nullopt);
         tool.construction.clicks() = 0;
         editor.RedrawAll();
     }

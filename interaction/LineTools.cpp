@@ -3,7 +3,6 @@
 #include "figures/FigureMath.h"
 #include "figures/Measures.h"
 #include "figures/Perpendiculars.h"
-#include "figures/TableCells.h"
 #include "figures/TableQueries.h"
 #include "interaction/ActionFailed.h"
 #include "interaction/Editor.h"
@@ -42,8 +41,7 @@ std::optional<std::pair<int, QPoint>> continuedLine(const ObjectTable& table, QP
     if (ends.empty())
         return std::nullopt;
     const LineEnd& end = ends.front();
-    const int farColumn = end.end == 0 ? 6 : 4;
-    return std::make_pair(end.row, cells::Point(table, farColumn, end.row, 100));
+    return std::make_pair(end.row, LineEndPoint(table, end.row, 1 - end.end));
 }
 
 struct FixedLine {

@@ -52,7 +52,7 @@ void moveTabDone(Editor& editor)
         for (int r = 1; r < scratch.rows(); ++r) {
             if (scratch.cell(kStateColumn, r).isEmpty())
                 continue;
-            const int target = scratch.intCell(0, r, 1);
+            const int target = scratch.intCell(kNumberColumn, r, 1);
             if (target < 1 || target >= table.rows())
                 continue;
             for (int c = 1; c < kTableColumns; ++c)

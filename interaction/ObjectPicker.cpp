@@ -1,6 +1,7 @@
 #include "interaction/ObjectPicker.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "render/CurveMath.h"
 #include "render/OffsetCanvas.h"
 #include "render/RasterCanvas.h"
@@ -55,15 +56,15 @@ bool ObjectPicker::candidate(int row, QChar letter) const
 
 void ObjectPicker::drawCandidate(Canvas& canvas, int row)
 {
-    if (table_.cell(kTypeColumn, row).front() != QLatin1Char('F')) {
+    if (RowKind(table_, row) != RecordKind::Fill) {
         renderer_.drawRow(canvas, row);
         return;
     }
     // A fill is found at its seed only: a small cross, not the filled area.
     CurrentAttributes pen;
-    ParsePenAttr(pen, table_.cell(3, row));
-    const int x = table_.intCell(4, row, 100);
-    const int y = table_.intCell(5, row, 100);
+    ParsePenAttr(pen, table_.cell(col::fill::Attributes, row));
+    const int x = table_.intCell(col::fill::X, row, fallback::Coordinate);
+    const int y = table_.intCell(col::fill::Y, row, fallback::Coordinate);
     canvas.setPen({pen.penColour, std::max(pen.penWidth, 1),
                    pen.penWidth == 0 ? PenStyle::Dotted : PenStyle::Solid});
     canvas.line({x - 3, y}, {x + 3, y});
@@ -73,13 +74,19 @@ void ObjectPicker::drawCandidate(Canvas& canvas, int row)
 ObjectPicker::Bounds ObjectPicker::computeBounds(int row) const
 {
     Bounds box;
-    const QChar letter = table_.cell(kTypeColumn, row).front();
+    const RecordKindInfo* info = RowKindInfo(table_, row);
+    if (!info) {
+        box.unbounded = true;
+        return box;
+    }
     CurrentAttributes pen;
-    ParsePenAttr(pen, table_.cell(3, row));
+    ParsePenAttr(pen, table_.cell(col::Pen, row));
     // Pen widths above the one digit a cell keeps cannot occur; points and
     // markers reach a few pixels beyond their centre.
     const qint64 margin = std::max(pen.penWidth, 1) + 4;
-    auto cell = [&](int column) { return qint64(table_.intCell(column, row, 100)); };
+    auto cell = [&](int column) {
+        return qint64(table_.intCell(column, row, fallback::Coordinate));
+    };
     auto around = [&](qint64 x, qint64 y, qint64 reach) {
         box = {x - reach, y - reach, x + reach, y + reach, false};
     };
@@ -87,52 +94,49 @@ ObjectPicker::Bounds ObjectPicker::computeBounds(int row) const
         box = {std::min(x1, x2) - margin, std::min(y1, y2) - margin, std::max(x1, x2) + margin,
                std::max(y1, y2) + margin, false};
     };
-    switch (letter.unicode()) {
-    case 'L':
-    case 'R':
-    case '1':
-    case '2':
-    case 'E':
-        spanning(cell(4), cell(5), cell(6), cell(7));
+    switch (info->family) {
+    case KindFamily::TwoCorners:
+        spanning(cell(col::box::X1), cell(col::box::Y1), cell(col::box::X2), cell(col::box::Y2));
         break;
-    case 'C':
-        around(cell(4), cell(5), std::llabs(cell(6)) + margin);
+    case KindFamily::Circle:
+        around(cell(col::circle::CentreX), cell(col::circle::CentreY),
+               std::llabs(cell(col::circle::Radius)) + margin);
         break;
-    case 'A':
-        around(cell(4), cell(5), std::llabs(table_.intCell(8, row, 100)) + margin);
+    case KindFamily::Arc:
+        around(cell(col::arc::CentreX), cell(col::arc::CentreY),
+               std::llabs(cell(col::arc::Radius)) + margin);
         break;
-    case 'D': {
-        const qint64 span = std::llabs(cell(6)) * std::llabs(cell(7));
-        spanning(cell(4), cell(5), cell(4) + span, cell(5) - span);
+    case KindFamily::Grid: {
+        using namespace col::grid;
+        const qint64 span = std::llabs(cell(Cells)) * std::llabs(cell(CellSize));
+        spanning(cell(Left), cell(Bottom), cell(Left) + span, cell(Bottom) - span);
         break;
     }
-    case 'P': {
+    case KindFamily::Point: {
         bool ok = false;
-        const int shape = table_.cell(3, row).toInt(&ok);
-        around(cell(4), cell(5), (ok ? std::llabs(shape) : 0) + 8);
+        const int shape = table_.cell(col::point::Shape, row).toInt(&ok);
+        around(cell(col::point::X), cell(col::point::Y), (ok ? std::llabs(shape) : 0) + 8);
         break;
     }
-    case 'F':
-        around(cell(4), cell(5), margin + 3);
+    case KindFamily::Fill:
+        around(cell(col::fill::X), cell(col::fill::Y), margin + 3);
         break;
-    case 'B': {
+    case KindFamily::Bezier: {
         // The curve passes through the stored points; its control points,
         // which bound it, may lie outside them.
-        const std::vector<int> numbers = ParseNumberList(table_.cell(4, row));
+        const std::vector<int> numbers = ParseNumberList(table_.cell(col::list::Points, row));
         if (numbers.size() != 8) {
             box.unbounded = true;
             break;
         }
-        const BezierRecordPoints stored{QPoint(numbers[0], numbers[1]),
-                                        QPoint(numbers[2], numbers[3]),
-                                        QPoint(numbers[4], numbers[5]),
-                                        QPoint(numbers[6], numbers[7])};
+        const BezierRecordPoints stored{
+            QPoint(numbers[0], numbers[1]), QPoint(numbers[2], numbers[3]),
+            QPoint(numbers[4], numbers[5]), QPoint(numbers[6], numbers[7])};
         const BezierControls controls = BezierControlPoints(stored);
-        const std::array<std::pair<qint64, qint64>, 4> hull = {
-            {{numbers[0], numbers[1]},
-             {controls.c1.x, controls.c1.y},
-             {controls.c2.x, controls.c2.y},
-             {numbers[6], numbers[7]}}};
+        const std::array<std::pair<qint64, qint64>, 4> hull = {{{numbers[0], numbers[1]},
+                                                                {controls.c1.x, controls.c1.y},
+                                                                {controls.c2.x, controls.c2.y},
+                                                                {numbers[6], numbers[7]}}};
         qint64 left = hull[0].first, right = left, top = hull[0].second, bottom = top;
         for (const auto& [x, y] : hull) {
             left = std::min(left, x);
@@ -143,9 +147,8 @@ ObjectPicker::Bounds ObjectPicker::computeBounds(int row) const
         spanning(left, top, right, bottom);
         break;
     }
-    case 'G':
-    case 'N': {
-        const std::vector<int> numbers = ParseNumberList(table_.cell(4, row));
+    case KindFamily::PointList: {
+        const std::vector<int> numbers = ParseNumberList(table_.cell(col::list::Points, row));
         if (numbers.size() < 2) {
             box.unbounded = true;
             break;

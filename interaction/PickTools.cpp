@@ -2,6 +2,7 @@
 
 #include "interaction/Editor.h"
 #include "interaction/ToolRegistry.h"
+#include "model/RecordKinds.h"
 
 #include <array>
 
@@ -88,7 +89,7 @@ public:
         const QString popup = kindPopup(type.front());
         if (popup.isEmpty())
             return;
-        if (type.front() == QLatin1Char('T'))
+        if (RecordKindOf(type.front()) == RecordKind::Text)
             editor.ui().showPage(kTextPage);
         if (const std::optional<QString> chosen = editor.ui().popupMenu(popup, at))
             editor.runMenuItem(*chosen);
@@ -111,39 +112,34 @@ public:
 
 QString kindPopup(QChar letter)
 {
-    switch (letter.unicode()) {
-    case '1':
-    case '2':
-    case 'E':
-    case 'R':
-        return QStringLiteral("popotheracts");
-    case 'A':
-        return QStringLiteral("popArcacts");
-    case 'B':
-        return QStringLiteral("popcurve");
-    case 'C':
-        return QStringLiteral("popcircleacts");
-    case 'D':
-        return QStringLiteral("popgridacts");
-    case 'F':
-        return QStringLiteral("popfillacts");
-    case 'G':
-        return QStringLiteral("PopPolygons");
-    case 'K':
-        return QStringLiteral("PopPolynomial");
-    case 'L':
-        return QStringLiteral("popLINEacts");
-    case 'N':
-        return QStringLiteral("popclosepoly");
-    case 'P':
-        return QStringLiteral("popPOINTacts");
-    case 'T':
-        return QStringLiteral("poptextacts");
-    case 'f':
-        return QStringLiteral("PopupEMF");
-    default:
-        return {};
+    struct KindPopup {
+        RecordKind kind;
+        const char* popup;
+    };
+    static constexpr std::array<KindPopup, 16> kPopups = {{
+        {RecordKind::RoundRect, "popotheracts"},
+        {RecordKind::FocusRect, "popotheracts"},
+        {RecordKind::Ellipse, "popotheracts"},
+        {RecordKind::Rectangle, "popotheracts"},
+        {RecordKind::Arc, "popArcacts"},
+        {RecordKind::Bezier, "popcurve"},
+        {RecordKind::Circle, "popcircleacts"},
+        {RecordKind::Grid, "popgridacts"},
+        {RecordKind::Fill, "popfillacts"},
+        {RecordKind::Polyline, "PopPolygons"},
+        {RecordKind::Polynomial, "PopPolynomial"},
+        {RecordKind::Line, "popLINEacts"},
+        {RecordKind::Polygon, "popclosepoly"},
+        {RecordKind::Point, "popPOINTacts"},
+        {RecordKind::Text, "poptextacts"},
+        {RecordKind::EmfPicture, "PopupEMF"},
+    }};
+    const std::optional<RecordKind> kind = RecordKindOf(letter);
+    for (const KindPopup& entry : kPopups) {
+        if (entry.kind == kind)
+            return QString::fromLatin1(entry.popup);
     }
+    return {};
 }
 
 void registerPickTools(ToolRegistry& tools)

@@ -80,7 +80,7 @@ bool PolylineTool::finish(Editor& editor)
     // The pointer is the last vertex.
     vertices.back() = editor.tool.mouse;
     DropRestingVertex(vertices);
-    FinishPolyObject(editor.doc, QLatin1Char('G'), vertices, std::nullopt);
+    FinishPolyObject(editor.doc, RecordKind::Polyline, vertices, std::nullopt);
     editor.CancelTool();
     return true;
 }
@@ -137,7 +137,7 @@ bool PolygonTool::finish(Editor& editor)
     vertices.resize(static_cast<size_t>(clicks) + 1);
     vertices.back() = editor.tool.mouse;
     DropRestingVertex(vertices);
-    FinishPolyObject(editor.doc, QLatin1Char('N'), vertices, std::nullopt);
+    FinishPolyObject(editor.doc, RecordKind::Polygon, vertices, std::nullopt);
     editor.CancelTool();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 
 #include <utility>
@@ -42,7 +43,7 @@ std::optional<QPoint> SemicircleTop(QPoint p1, QPoint p3, int d, bool flipped)
 }
 
 // The arc record through p1, p2, p3, running counter-clockwise from its
-// column 6 angle to its column 7 angle, as the three-point arc stores it.
+// start angle to its end angle, as the three-point arc stores it.
 bool AddArcRowThrough(Document& doc, QPoint p1, QPoint p2, QPoint p3)
 {
     const std::optional<CircleFit> circle = CircleThrough3Points(p1, p2, p3);
@@ -58,13 +59,13 @@ bool AddArcRowThrough(Document& doc, QPoint p1, QPoint p2, QPoint p3)
     const int row = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
     doc.table.setCell(kStateColumn, row, QStringLiteral("Y"));
-    doc.table.setCell(kTypeColumn, row, QStringLiteral("A"));
-    doc.table.setCell(3, row, pen);
-    doc.table.setCell(4, row, circle->centre.x());
-    doc.table.setCell(5, row, circle->centre.y());
-    doc.table.setCell(6, row, from);
-    doc.table.setCell(7, row, to);
-    doc.table.setCell(8, row, circle->radius);
+    doc.table.setCell(kTypeColumn, row, KindText(RecordKind::Arc));
+    doc.table.setCell(col::arc::Pen, row, pen);
+    doc.table.setCell(col::arc::CentreX, row, circle->centre.x());
+    doc.table.setCell(col::arc::CentreY, row, circle->centre.y());
+    doc.table.setCell(col::arc::Start, row, from);
+    doc.table.setCell(col::arc::End, row, to);
+    doc.table.setCell(col::arc::Radius, row, circle->radius);
     return true;
 }
 

@@ -87,7 +87,7 @@ public:
         // The outline shown is the one the move branch has just made.
         if (editor.tool.construction.clicks() < 2 || editor.tool.vertices.empty())
             return true;
-        FinishPolyObject(editor.doc, QLatin1Char('N'), editor.tool.vertices, std::nullopt);
+        FinishPolyObject(editor.doc, RecordKind::Polygon, editor.tool.vertices, std::nullopt);
         editor.CancelTool();
         return true;
     }
@@ -168,7 +168,7 @@ public:
             return true;
         state.setPoint(kPolygonCentrePoint, polygon->centre);
         state.clicks() = countParameter(editor);
-        FinishPolyObject(editor.doc, QLatin1Char('N'), polygon->vertices, polygon->centre);
+        FinishPolyObject(editor.doc, RecordKind::Polygon, polygon->vertices, polygon->centre);
         editor.CancelTool();
         return true;
     }

@@ -110,7 +110,7 @@ void ObjectTable::renumber()
     for (int c = 1; c < kTableColumns; ++c)
         setCell(c, 0, QString::number(c));
     for (int r = 1; r < rows(); ++r)
-        setCell(0, r, QString::number(r));
+        setCell(kNumberColumn, r, QString::number(r));
 }
 
 ObjectTable::Snapshot ObjectTable::snapshot() const
@@ -187,7 +187,7 @@ QVariant ObjectTable::headerData(int section, Qt::Orientation orientation, int r
 {
     if (role != Qt::DisplayRole)
         return {};
-    return orientation == Qt::Horizontal ? cell(section + 1, 0) : cell(0, section + 1);
+    return orientation == Qt::Horizontal ? cell(section + 1, 0) : cell(kNumberColumn, section + 1);
 }
 
 Qt::ItemFlags ObjectTable::flags(const QModelIndex& index) const

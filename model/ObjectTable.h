@@ -18,6 +18,7 @@ namespace kel {
 
 inline constexpr int kTableColumns = 12;
 inline constexpr int kInitialRows = 500;
+inline constexpr int kNumberColumn = 0;
 inline constexpr int kStateColumn = 1;
 inline constexpr int kTypeColumn = 2;
 inline constexpr int kTagColumn = 11;

@@ -1,6 +1,7 @@
 #include "model/RowRoutines.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/VectorMeasures.h"
 
 #include <QString>
@@ -60,13 +61,13 @@ bool AddLineRow(Document& doc, int x1, int y1, int x2, int y2)
     const QString pen = MakePenAttr(doc);
     const int r = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
-    doc.table.setCell(1, r, kVisible);
-    doc.table.setCell(2, r, QStringLiteral("L"));
-    doc.table.setCell(3, r, pen);
-    doc.table.setCell(4, r, x1);
-    doc.table.setCell(5, r, y1);
-    doc.table.setCell(6, r, x2);
-    doc.table.setCell(7, r, y2);
+    doc.table.setCell(col::State, r, kVisible);
+    doc.table.setCell(col::Type, r, KindText(RecordKind::Line));
+    doc.table.setCell(col::line::Pen, r, pen);
+    doc.table.setCell(col::line::X1, r, x1);
+    doc.table.setCell(col::line::Y1, r, y1);
+    doc.table.setCell(col::line::X2, r, x2);
+    doc.table.setCell(col::line::Y2, r, y2);
     return true;
 }
 
@@ -74,15 +75,15 @@ int AddPointRow(Document& doc, int x, int y)
 {
     const int r = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
-    doc.table.setCell(1, r, kVisible);
-    doc.table.setCell(2, r, QStringLiteral("P"));
-    doc.table.setCell(3, r, doc.current.defaultPointShape);
-    doc.table.setCell(4, r, x);
-    doc.table.setCell(5, r, y);
+    doc.table.setCell(col::State, r, kVisible);
+    doc.table.setCell(col::Type, r, KindText(RecordKind::Point));
+    doc.table.setCell(col::point::Shape, r, doc.current.defaultPointShape);
+    doc.table.setCell(col::point::X, r, x);
+    doc.table.setCell(col::point::Y, r, y);
     return r;
 }
 
-bool FinishPolyObject(Document& doc, QChar letter, std::vector<QPoint>& vertices,
+bool FinishPolyObject(Document& doc, RecordKind kind, std::vector<QPoint>& vertices,
                       std::optional<QPoint> extraPoint)
 {
     if (vertices.empty()) {
@@ -92,17 +93,17 @@ bool FinishPolyObject(Document& doc, QChar letter, std::vector<QPoint>& vertices
     // Every cell text is ready before the row is taken.
     const QString points = MakePointList(vertices);
     const QString pen = MakePenAttr(doc);
-    const bool filled = letter == QLatin1Char('N') && !doc.panel.transparentObjects;
+    const bool filled = kind == RecordKind::Polygon && !doc.panel.transparentObjects;
     const QString brush = filled ? MakeBrushAttr(doc.current) : QString();
 
     ObjectTable::BulkUpdate bulk(doc.table);
     const int r = FindFreeRow(doc);
-    doc.table.setCell(1, r, kVisible);
-    doc.table.setCell(2, r, QString(letter));
-    doc.table.setCell(3, r, pen);
-    doc.table.setCell(4, r, points);
+    doc.table.setCell(col::State, r, kVisible);
+    doc.table.setCell(col::Type, r, KindText(kind));
+    doc.table.setCell(col::list::Pen, r, pen);
+    doc.table.setCell(col::list::Points, r, points);
     if (filled)
-        doc.table.setCell(5, r, brush);
+        doc.table.setCell(col::polygon::Brush, r, brush);
     vertices.clear();
     if (extraPoint)
         AddPointRow(doc, extraPoint->x(), extraPoint->y());

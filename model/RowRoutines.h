@@ -4,8 +4,8 @@
 
 #include "model/Document.h"
 #include "model/ObjectTable.h"
+#include "model/RecordKinds.h"
 
-#include <QChar>
 #include <QPoint>
 
 #include <optional>
@@ -30,11 +30,11 @@ bool AddLineRow(Document& doc, int x1, int y1, int x2, int y2);
 // Appends a visible point record with the default point shape; gives its row.
 int AddPointRow(Document& doc, int x, int y);
 
-// Turns a multi-click tool's vertices into one record of the given type letter
-// (G, K or N), then appends a point record at extraPoint when the tool gives
-// one. Empties the vertex list; an empty list shows "error12" and gives false.
-// The caller redraws.
-bool FinishPolyObject(Document& doc, QChar letter, std::vector<QPoint>& vertices,
+// Turns a multi-click tool's vertices into one record of the given kind
+// (polyline, polynomial curve or polygon), then appends a point record at extraPoint when the tool
+// gives one. Empties the vertex list; an empty list shows "error12" and gives false. The caller
+// redraws.
+bool FinishPolyObject(Document& doc, RecordKind kind, std::vector<QPoint>& vertices,
                       std::optional<QPoint> extraPoint);
 
 } // namespace kel

@@ -1,6 +1,7 @@
 #include "render/CurveDrawers.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/Rounding.h"
 #include "render/FarGeometry.h"
 #include "render/RecordCells.h"
@@ -82,37 +83,60 @@ bool DrawPolynomialGraph(Canvas& canvas, const CurrentAttributes& current,
     return true;
 }
 
+namespace {
+
+// What a curve record needs of its point list, and how it is drawn.
+struct CurveRule {
+    size_t fewest;
+    size_t most;
+    const char* need;
+    void (*draw)(Canvas&, const CurrentAttributes&, const std::vector<QPoint>&);
+};
+
+std::optional<QString> DrawCurveRecord(Canvas& canvas, CurrentAttributes& current,
+                                       const ObjectTable& table, int row, QPoint offset,
+                                       bool highlight, const CurveRule& rule)
+{
+    ParsePenAttr(current, table.cell(col::list::Pen, row));
+    if (highlight)
+        UseHighlightPen(current);
+    const std::optional<std::vector<QPoint>> points =
+        ShiftedPointList(table.cell(col::list::Points, row), offset);
+    if (!points)
+        return OutOfRangeReason();
+    if (points->size() < rule.fewest || points->size() > rule.most)
+        return PointCountReason(rule.need, points->size());
+    rule.draw(canvas, current, *points);
+    return std::nullopt;
+}
+
+constexpr CurveRule kBezierRule{
+    4, 4, "a Bezier curve needs 4 points",
+    [](Canvas& canvas, const CurrentAttributes& current, const std::vector<QPoint>& points) {
+        DrawBezier(canvas, current, {points[0], points[1], points[2], points[3]});
+    }};
+
+// Points sharing an x have no polynomial: nothing to draw, nothing wrong.
+constexpr CurveRule kPolynomialRule{
+    2, static_cast<size_t>(kMaxPolynomialPoints), "a polynomial curve needs 2 to 26 points",
+    [](Canvas& canvas, const CurrentAttributes& current, const std::vector<QPoint>& points) {
+        DrawPolynomialGraph(canvas, current, points);
+    }};
+
+} // namespace
+
 std::optional<QString> DrawBezierRecord(Canvas& canvas, CurrentAttributes& current,
                                         const ObjectTable& table, int row, QPoint offset,
                                         bool highlight)
 {
-    ParsePenAttr(current, table.cell(3, row));
-    if (highlight)
-        UseHighlightPen(current);
-    const std::optional<std::vector<QPoint>> points = ShiftedPointList(table.cell(4, row), offset);
-    if (!points)
-        return OutOfRangeReason();
-    if (points->size() != 4)
-        return PointCountReason("a Bezier curve needs 4 points", points->size());
-    DrawBezier(canvas, current, {(*points)[0], (*points)[1], (*points)[2], (*points)[3]});
-    return std::nullopt;
+    return DrawCurveRecord(canvas, current, table, row, offset, highlight, kBezierRule);
 }
 
 std::optional<QString> DrawPolynomialRecord(Canvas& canvas, CurrentAttributes& current,
                                             const ObjectTable& table, int row, QPoint offset,
                                             bool highlight)
 {
-    ParsePenAttr(current, table.cell(3, row));
-    if (highlight)
-        UseHighlightPen(current);
-    const std::optional<std::vector<QPoint>> points = ShiftedPointList(table.cell(4, row), offset);
-    if (!points)
-        return OutOfRangeReason();
-    if (points->size() < 2 || points->size() > static_cast<size_t>(kMaxPolynomialPoints))
-        return PointCountReason("a polynomial curve needs 2 to 26 points", points->size());
-    // Points sharing an x have no polynomial: nothing to draw, nothing wrong.
-    DrawPolynomialGraph(canvas, current, *points);
-    return std::nullopt;
+    return DrawCurveRecord(canvas, current, table, row, offset, highlight, kPolynomialRule);
 }
 
 } // namespace kel

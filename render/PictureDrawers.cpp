@@ -151,15 +151,15 @@ std::optional<QSize> EmfPictureSize(QByteArrayView data, QString* error)
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-DecodedPicture PictureCache::decodeNew(QChar type, const QString& text)
+DecodedPicture PictureCache::decodeNew(RecordKind type, const QString& text)
 {
     DecodedPicture picture;
-    const std::optional<QByteArray> bytes = type == QLatin1Char('x')
+    const std::optional<QByteArray> bytes = type == RecordKind::BitmapPicture
                                                 ? DecodeSixBitPicture(text, &picture.error)
                                                 : DecodeHexPicture(text, &picture.error);
     if (!bytes)
         return picture;
-    if (type == QLatin1Char('f')) {
+    if (type == RecordKind::EmfPicture) {
         if (const std::optional<QSize> size = EmfPictureSize(*bytes, &picture.error))
             picture.size = *size;
         return picture;
@@ -173,7 +173,7 @@ DecodedPicture PictureCache::decodeNew(QChar type, const QString& text)
     return picture;
 }
 
-const DecodedPicture& PictureCache::decode(QChar type, const QString& text)
+const DecodedPicture& PictureCache::decode(RecordKind type, const QString& text)
 {
     ++clock_;
     for (Entry& entry : entries_) {

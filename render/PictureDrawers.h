@@ -8,6 +8,7 @@
 // pictures are limited to kMaxPictureSide pixels a side.
 
 #include "model/Canvas.h"
+#include "model/RecordKinds.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -54,18 +55,18 @@ struct DecodedPicture {
 // drawing is not decoded again on every redraw.
 class PictureCache {
 public:
-    // `type` is the record's letter: 'j', 'x' or 'f'.
-    const DecodedPicture& decode(QChar type, const QString& text);
+    // `type` is one of the picture kinds.
+    const DecodedPicture& decode(RecordKind type, const QString& text);
     void clear() { entries_.clear(); }
 
 private:
     struct Entry {
-        QChar type;
+        RecordKind type;
         QString text;
         DecodedPicture picture;
         std::uint64_t lastUse = 0;
     };
-    static DecodedPicture decodeNew(QChar type, const QString& text);
+    static DecodedPicture decodeNew(RecordKind type, const QString& text);
     void evictBeyondLimits();
 
     std::vector<Entry> entries_;

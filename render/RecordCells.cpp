@@ -1,6 +1,7 @@
 #include "render/RecordCells.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 
 #include <limits>
 
@@ -17,8 +18,10 @@ std::optional<int> ShiftedCoordinate(long long value, int shift)
 std::optional<QPoint> ShiftedCellPoint(const ObjectTable& table, int row, int xColumn, int yColumn,
                                        QPoint offset)
 {
-    const std::optional<int> x = ShiftedCoordinate(table.intCell(xColumn, row, 100), offset.x());
-    const std::optional<int> y = ShiftedCoordinate(table.intCell(yColumn, row, 100), offset.y());
+    const std::optional<int> x =
+        ShiftedCoordinate(table.intCell(xColumn, row, fallback::Coordinate), offset.x());
+    const std::optional<int> y =
+        ShiftedCoordinate(table.intCell(yColumn, row, fallback::Coordinate), offset.y());
     if (!x || !y)
         return std::nullopt;
     return QPoint(*x, *y);

@@ -1,6 +1,7 @@
 #include "render/RowPainter.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "render/CurveDrawers.h"
 #include "render/ShapeDrawers.h"
 #include "render/TextDrawers.h"
@@ -62,7 +63,18 @@ int RowPainter::coordinate(int column, int defaultValue, bool vertical) const
 
 QPoint RowPainter::point(int xColumn, int yColumn) const
 {
-    return {coordinate(xColumn, 100, false), coordinate(yColumn, 100, true)};
+    return {coordinate(xColumn, fallback::Coordinate, false),
+            coordinate(yColumn, fallback::Coordinate, true)};
+}
+
+QPoint RowPainter::firstCorner() const
+{
+    return point(col::box::X1, col::box::Y1);
+}
+
+QPoint RowPainter::secondCorner() const
+{
+    return point(col::box::X2, col::box::Y2);
 }
 
 std::vector<QPoint> RowPainter::pointList(int column) const
@@ -93,24 +105,25 @@ void RowPainter::parsePen(const QString& text)
 std::optional<QString> RowPainter::draw(Canvas& canvas, int row, RowMode mode)
 {
     row_ = row;
-    const QString& type = cell(kTypeColumn);
-    if (type.isEmpty())
+    if (cell(col::Type).isEmpty())
         return QStringLiteral("the row has no type letter");
-    const QChar letter = type.at(0);
+    // Unknown letters draw nothing, but their column 3 is read all the same.
+    const RecordKindInfo* info = RowKindInfo(table_, row);
     canvas.setBrush(kNoBrush);
     try {
         if (mode == RowMode::Highlight) {
-            parsePen(cell(3));
+            parsePen(cell(col::Pen));
             ownPenWidth_ = current_.penWidth;
             highlight_ = current_.penColour == kRed ? kBlack : kRed;
             current_.penColour = highlight_;
             current_.penWidth = current_.penWidth + 1;
-        } else if (letter != QLatin1Char('T')) {
-            parsePen(cell(3));
+        } else if (!info || info->column3 != Column3::Position) {
+            parsePen(cell(col::Pen));
             ownPenWidth_ = current_.penWidth;
         }
         canvas.setPen(StandardPen(current_));
-        drawLetter(canvas, letter, mode);
+        if (info)
+            drawKind(canvas, info->kind, mode);
     } catch (const Problem& problem) {
         canvas.setBrush(kNoBrush);
         return problem.text;
@@ -121,96 +134,101 @@ std::optional<QString> RowPainter::draw(Canvas& canvas, int row, RowMode mode)
     return std::nullopt;
 }
 
-void RowPainter::drawLetter(Canvas& canvas, QChar letter, RowMode mode)
+void RowPainter::drawKind(Canvas& canvas, RecordKind kind, RowMode mode)
 {
-    switch (letter.unicode()) {
-    case u'L':
-        DrawLine(canvas, current_, point(4, 5), point(6, 7));
+    const bool highlight = mode == RowMode::Highlight;
+    switch (kind) {
+    case RecordKind::Line:
+        DrawLine(canvas, current_, firstCorner(), secondCorner());
         break;
-    case u'R':
-        DrawRectangle(canvas, current_, point(4, 5), point(6, 7));
+    case RecordKind::Rectangle:
+        DrawRectangle(canvas, current_, firstCorner(), secondCorner());
         break;
-    case u'E':
-        DrawEllipse(canvas, current_, point(4, 5), point(6, 7));
+    case RecordKind::Ellipse:
+        DrawEllipse(canvas, current_, firstCorner(), secondCorner());
         break;
-    case u'1':
+    case RecordKind::RoundRect:
         drawRoundRect(canvas, mode);
         break;
-    case u'2':
-        DrawFocusRect(canvas, point(4, 5), point(6, 7));
+    case RecordKind::FocusRect:
+        DrawFocusRect(canvas, firstCorner(), secondCorner());
         break;
-    case u'A':
-        DrawArc(canvas, current_, point(4, 5), number(8, 100), number(6, 30), number(7, 90));
+    case RecordKind::Arc:
+        DrawArc(canvas, current_, point(col::arc::CentreX, col::arc::CentreY),
+                number(col::arc::Radius, fallback::Size),
+                number(col::arc::Start, fallback::ArcStart),
+                number(col::arc::End, fallback::ArcEnd));
         break;
-    case u'C':
+    case RecordKind::Circle:
         drawCircle(canvas, mode);
         break;
-    case u'D':
-        DrawGrid(canvas, current_, point(4, 5), number(6, 100), number(7, 100));
+    case RecordKind::Grid:
+        DrawGrid(canvas, current_, point(col::grid::Left, col::grid::Bottom),
+                 number(col::grid::Cells, fallback::Size),
+                 number(col::grid::CellSize, fallback::Size));
         break;
-    case u'F':
+    case RecordKind::Fill:
         drawFill(canvas, mode);
         break;
-    case u'P': {
-        const QPoint at = point(4, 5);
-        if (mode == RowMode::Draw) {
-            DrawPoint(canvas, current_, at, number(3, 0));
-            break;
-        }
-        // Whatever its shape, a red dot with a black rim.
-        canvas.setPen({kBlack, 2, PenStyle::Solid});
-        canvas.setBrush({kRed, BrushStyle::Solid});
-        const long long x = at.x(), y = at.y();
-        if (FitsInt(x - 4) && FitsInt(x + 4) && FitsInt(y - 4) && FitsInt(y + 3))
-            canvas.ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 3);
-        canvas.setBrush(kNoBrush);
+    case RecordKind::Point:
+        drawPoint(canvas, mode);
         break;
-    }
-    case u'G': {
+    case RecordKind::Polyline:
         canvas.setPen(StandardPen(current_));
-        canvas.polyline(pointList(4));
+        canvas.polyline(pointList(col::list::Points));
         break;
-    }
-    case u'N':
+    case RecordKind::Polygon:
         drawPolygon(canvas, mode);
         break;
-    case u'b':
+    case RecordKind::Block:
         drawBlock(canvas);
         break;
-    case u'f':
-    case u'j':
-    case u'x':
-        drawPicture(canvas, letter, mode);
+    case RecordKind::EmfPicture:
+    case RecordKind::JpgPicture:
+    case RecordKind::BitmapPicture:
+        drawPicture(canvas, kind, mode);
         break;
-    case u'T':
-        leaveOutIf(
-            DrawTextRecord(canvas, current_, table_, row_, offset_, mode == RowMode::Highlight));
+    case RecordKind::Text:
+        leaveOutIf(DrawTextRecord(canvas, current_, table_, row_, offset_, highlight));
         break;
-    case u'h':
-        if (mode == RowMode::Draw) // labels are not highlighted
+    case RecordKind::Label:
+        if (!highlight) // labels are not highlighted
             leaveOutIf(DrawLabelRecord(canvas, current_, table_, row_, offset_, false));
         break;
-    case u'B':
-        leaveOutIf(
-            DrawBezierRecord(canvas, current_, table_, row_, offset_, mode == RowMode::Highlight));
+    case RecordKind::Bezier:
+        leaveOutIf(DrawBezierRecord(canvas, current_, table_, row_, offset_, highlight));
         break;
-    case u'K':
-        leaveOutIf(DrawPolynomialRecord(canvas, current_, table_, row_, offset_,
-                                        mode == RowMode::Highlight));
-        break;
-    default: // an unknown letter draws nothing
+    case RecordKind::Polynomial:
+        leaveOutIf(DrawPolynomialRecord(canvas, current_, table_, row_, offset_, highlight));
         break;
     }
 }
 
+void RowPainter::drawPoint(Canvas& canvas, RowMode mode)
+{
+    const QPoint at = point(col::point::X, col::point::Y);
+    if (mode == RowMode::Draw) {
+        DrawPoint(canvas, current_, at, number(col::point::Shape, fallback::PointShape));
+        return;
+    }
+    // Whatever its shape, a red dot with a black rim.
+    canvas.setPen({kBlack, 2, PenStyle::Solid});
+    canvas.setBrush({kRed, BrushStyle::Solid});
+    const long long x = at.x(), y = at.y();
+    if (FitsInt(x - 4) && FitsInt(x + 4) && FitsInt(y - 4) && FitsInt(y + 3))
+        canvas.ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 3);
+    canvas.setBrush(kNoBrush);
+}
+
 void RowPainter::drawRoundRect(Canvas& canvas, RowMode mode)
 {
-    const QPoint a = point(4, 5), b = point(6, 7);
-    const int corner = number(8, 100);
+    using namespace col::roundRect;
+    const QPoint a = firstCorner(), b = secondCorner();
+    const int corner = number(Corner, fallback::Size);
     const int brushStyle = current_.brushStyle;
     const Colour brushColour = current_.brushColour;
     if (corner < 0 && mode == RowMode::Draw)
-        ParseBrushAttr(current_, cell(9));
+        ParseBrushAttr(current_, cell(Brush));
     DrawRoundRect(canvas, current_, a, b, corner);
     current_.brushStyle = brushStyle;
     current_.brushColour = brushColour;
@@ -218,8 +236,9 @@ void RowPainter::drawRoundRect(Canvas& canvas, RowMode mode)
 
 void RowPainter::drawCircle(Canvas& canvas, RowMode mode)
 {
-    const QPoint centre = point(4, 5);
-    const int stored = number(6, 100);
+    using namespace col::circle;
+    const QPoint centre = point(CentreX, CentreY);
+    const int stored = number(Radius, fallback::Size);
     if (stored > 0) {
         DrawCircle(canvas, current_, centre, stored);
         return;
@@ -235,7 +254,7 @@ void RowPainter::drawCircle(Canvas& canvas, RowMode mode)
     // The row's brush serves this circle only, like the round rectangle's.
     const int brushStyle = current_.brushStyle;
     const Colour brushColour = current_.brushColour;
-    ParseBrushAttr(current_, cell(7));
+    ParseBrushAttr(current_, cell(Brush));
     DrawFilledCircle(canvas, current_, centre, radius);
     current_.brushStyle = brushStyle;
     current_.brushColour = brushColour;
@@ -244,8 +263,9 @@ void RowPainter::drawCircle(Canvas& canvas, RowMode mode)
 void RowPainter::drawFill(Canvas& canvas, RowMode mode)
 {
     // Column 3 holds the fill colour and, in its width digit, the brush style.
-    const QPoint seed = point(4, 5);
-    const Colour border = cell(6).isEmpty() ? kBlack : HexToColour(cell(6));
+    using namespace col::fill;
+    const QPoint seed = point(X, Y);
+    const Colour border = cell(Border).isEmpty() ? kBlack : HexToColour(cell(Border));
     if (mode == RowMode::Highlight) {
         DrawFill(canvas, seed, ownPenWidth_, border, highlight_);
         return;
@@ -261,10 +281,10 @@ void RowPainter::drawFill(Canvas& canvas, RowMode mode)
 
 void RowPainter::drawPolygon(Canvas& canvas, RowMode mode)
 {
-    const std::vector<QPoint> points = pointList(4);
+    const std::vector<QPoint> points = pointList(col::polygon::Points);
     const int brushStyle = current_.brushStyle;
     const Colour brushColour = current_.brushColour;
-    const QString& brush = cell(5);
+    const QString& brush = cell(col::polygon::Brush);
     if (brush.isEmpty()) {
         current_.brushStyle = 0; // not filled
     } else {
@@ -284,25 +304,29 @@ void RowPainter::drawPolygon(Canvas& canvas, RowMode mode)
 
 void RowPainter::drawBlock(Canvas& canvas)
 {
-    const auto colour = static_cast<Colour>(number(3, 0)) & 0xFFFFFFu;
-    const QPoint a(shifted(strictNumber(4), false), shifted(strictNumber(5), true));
-    const QPoint b(shifted(strictNumber(6), false), shifted(strictNumber(7), true));
+    namespace block = col::block;
+    const auto colour =
+        static_cast<Colour>(number(block::Colour, fallback::BlockColour)) & 0xFFFFFFu;
+    const QPoint a(shifted(strictNumber(block::X1), false), shifted(strictNumber(block::Y1), true));
+    const QPoint b(shifted(strictNumber(block::X2), false), shifted(strictNumber(block::Y2), true));
     DrawBlock(canvas, a, b, colour);
 }
 
-void RowPainter::drawPicture(Canvas& canvas, QChar letter, RowMode mode)
+void RowPainter::drawPicture(Canvas& canvas, RecordKind kind, RowMode mode)
 {
-    if (mode == RowMode::Highlight && letter != QLatin1Char('f'))
+    using namespace col::picture;
+    const bool metafile = kind == RecordKind::EmfPicture;
+    if (mode == RowMode::Highlight && !metafile)
         return;
-    const QPoint at = point(4, 5);
-    const DecodedPicture& picture = pictures_.decode(letter, cell(6));
+    const QPoint at = point(X, Y);
+    const DecodedPicture& picture = pictures_.decode(kind, cell(Data));
     if (!picture.error.isEmpty())
         throw Problem{picture.error};
-    if (letter != QLatin1Char('f')) {
+    if (!metafile) {
         canvas.drawImage(at, picture.image);
         return;
     }
-    const int percent = number(3, 100);
+    const int percent = number(Zoom, fallback::Size);
     DrawEmfPlaceholder(canvas, at, picture.size, percent);
     if (mode == RowMode::Highlight) {
         const PictureBox box = EmfPictureBox(at, picture.size, percent);

@@ -11,6 +11,7 @@
 #include "model/Attributes.h"
 #include "model/Canvas.h"
 #include "model/ObjectTable.h"
+#include "model/RecordKinds.h"
 #include "render/PictureDrawers.h"
 
 #include <QPoint>
@@ -47,13 +48,14 @@ private:
         QString text;
     };
 
-    void drawLetter(Canvas& canvas, QChar letter, RowMode mode);
+    void drawKind(Canvas& canvas, RecordKind kind, RowMode mode);
+    void drawPoint(Canvas& canvas, RowMode mode);
     void drawRoundRect(Canvas& canvas, RowMode mode);
     void drawCircle(Canvas& canvas, RowMode mode);
     void drawFill(Canvas& canvas, RowMode mode);
     void drawPolygon(Canvas& canvas, RowMode mode);
     void drawBlock(Canvas& canvas);
-    void drawPicture(Canvas& canvas, QChar letter, RowMode mode);
+    void drawPicture(Canvas& canvas, RecordKind kind, RowMode mode);
 
     // The text and curve drawers read their rows themselves and say why
     // they left one out.
@@ -65,6 +67,9 @@ private:
     // A coordinate with the crop shift applied.
     int coordinate(int column, int defaultValue, bool vertical) const;
     QPoint point(int xColumn, int yColumn) const;
+    // Columns 4..7 of lines and boxed shapes.
+    QPoint firstCorner() const;
+    QPoint secondCorner() const;
     std::vector<QPoint> pointList(int column) const;
     int shifted(long long value, bool vertical) const;
 
@@ -73,7 +78,6 @@ private:
     PictureCache& pictures_;
     QPoint offset_;
     int row_ = 0;
-    QPoint at_; // columns 4 and 5 of most records
     Colour highlight_ = 0;
     int ownPenWidth_ = 0;
     // Most rows share a few pen attribute strings: the last ones read.

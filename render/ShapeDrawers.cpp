@@ -1,6 +1,7 @@
 #include "render/ShapeDrawers.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "model/Rounding.h"
 #include "model/RowRoutines.h"
 #include "render/FarGeometry.h"
@@ -127,6 +128,14 @@ void AxisLine(Canvas& canvas, bool horizontal, long long at, long long a, long l
         canvas.line({pos, from}, {pos, to});
 }
 
+// Styles 2..7 are the hatches, every other style the solid brush.
+CanvasBrush HatchOrSolid(int style, Colour colour)
+{
+    if (style >= 2 && style <= 7)
+        return {colour, static_cast<BrushStyle>(style)};
+    return {colour, BrushStyle::Solid};
+}
+
 } // namespace
 
 CanvasPen StandardPen(const CurrentAttributes& current)
@@ -138,20 +147,12 @@ CanvasPen StandardPen(const CurrentAttributes& current)
 
 CanvasBrush FillRuleBrush(int style, Colour colour)
 {
-    if (style == 0)
-        return kNoBrush;
-    if (style >= 2 && style <= 7)
-        return {colour, static_cast<BrushStyle>(style)};
-    return {colour, BrushStyle::Solid};
+    return style == 0 ? kNoBrush : HatchOrSolid(style, colour);
 }
 
 CanvasBrush PlatformRuleBrush(int style, Colour colour)
 {
-    if (style == 1)
-        return kNoBrush;
-    if (style >= 2 && style <= 7)
-        return {colour, static_cast<BrushStyle>(style)};
-    return {colour, BrushStyle::Solid};
+    return style == 1 ? kNoBrush : HatchOrSolid(style, colour);
 }
 
 void DrawLine(Canvas& canvas, const CurrentAttributes& current, QPoint from, QPoint to)
@@ -286,13 +287,13 @@ int AddGridRow(Document& doc, QPoint origin, int cells, int cellSize)
 {
     const int row = FindFreeRow(doc);
     ObjectTable& table = doc.table;
-    table.setCell(1, row, QStringLiteral("Y"));
-    table.setCell(2, row, QStringLiteral("D"));
-    table.setCell(3, row, MakePenAttr(doc));
-    table.setCell(4, row, origin.x());
-    table.setCell(5, row, origin.y());
-    table.setCell(6, row, cells);
-    table.setCell(7, row, cellSize);
+    table.setCell(col::State, row, QStringLiteral("Y"));
+    table.setCell(col::Type, row, KindText(RecordKind::Grid));
+    table.setCell(col::grid::Pen, row, MakePenAttr(doc));
+    table.setCell(col::grid::Left, row, origin.x());
+    table.setCell(col::grid::Bottom, row, origin.y());
+    table.setCell(col::grid::Cells, row, cells);
+    table.setCell(col::grid::CellSize, row, cellSize);
     return row;
 }
 

@@ -1,6 +1,7 @@
 #include "render/TextDrawers.h"
 
 #include "model/AttributeStrings.h"
+#include "model/RecordKinds.h"
 #include "render/RecordCells.h"
 #include "render/ShapeDrawers.h"
 
@@ -108,15 +109,16 @@ std::optional<QString> DrawTextRecord(Canvas& canvas, CurrentAttributes& /*curre
                                       const ObjectTable& table, int row, QPoint offset,
                                       bool highlight)
 {
-    const std::optional<QPoint> at = ShiftedCellPoint(table, row, 3, 4, offset);
+    namespace cells = col::text;
+    const std::optional<QPoint> at = ShiftedCellPoint(table, row, cells::X, cells::Y, offset);
     if (!at)
         return OutOfRangeReason();
-    const int size = table.intCell(5, row, 8);
-    const Colour colour = HexToColour(table.cell(6, row));
-    const int style = table.intCell(7, row, 0);
-    const QString& fontName = table.cell(8, row);
-    const QString& text = table.cell(9, row);
-    const int angle = table.intCell(10, row, 0);
+    const int size = table.intCell(cells::Size, row, fallback::TextSize);
+    const Colour colour = HexToColour(table.cell(cells::Colour, row));
+    const int style = table.intCell(cells::Style, row, fallback::TextStyle);
+    const QString& fontName = table.cell(cells::Font, row);
+    const QString& text = table.cell(cells::Text, row);
+    const int angle = table.intCell(cells::Angle, row, fallback::Angle);
 
     const FontKeeper keeper(canvas);
     canvas.setBrush(kNoBrush);
@@ -145,8 +147,9 @@ std::optional<QString> DrawLabelRecord(Canvas& canvas, CurrentAttributes& curren
                                        const ObjectTable& table, int row, QPoint offset,
                                        bool highlight)
 {
-    ParsePenAttr(current, table.cell(3, row));
-    const std::optional<QPoint> at = ShiftedCellPoint(table, row, 4, 5, offset);
+    using namespace col::label;
+    ParsePenAttr(current, table.cell(Pen, row));
+    const std::optional<QPoint> at = ShiftedCellPoint(table, row, X, Y, offset);
     if (!at)
         return OutOfRangeReason();
     if (highlight)
@@ -159,13 +162,14 @@ std::optional<QString> DrawLabelRecord(Canvas& canvas, CurrentAttributes& curren
     // whatever brush an earlier row left behind.
     CurrentAttributes brush;
     brush.brushStyle = 0;
-    ParseBrushAttr(brush, table.cell(6, row));
+    ParseBrushAttr(brush, table.cell(Brush, row));
     look.brushColour = brush.brushColour;
     look.brushStyle = brush.brushStyle;
 
     const FontKeeper keeper(canvas);
-    DrawOutlinedText(canvas, table.intCell(10, row, 0), *at, look, table.intCell(8, row, 12),
-                     table.cell(9, row), table.cell(7, row));
+    DrawOutlinedText(canvas, table.intCell(Angle, row, fallback::Angle), *at, look,
+                     table.intCell(Size, row, fallback::LabelSize), table.cell(Text, row),
+                     table.cell(Font, row));
     return std::nullopt;
 }
 

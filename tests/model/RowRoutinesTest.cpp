@@ -97,7 +97,7 @@ TEST_F(RowRoutines, AddLineRowRefusesShortAndUnmeasurableLinesWithoutTakingARow)
 TEST_F(RowRoutines, FinishPolyObjectNeedsVertices)
 {
     std::vector<QPoint> vertices;
-    EXPECT_FALSE(FinishPolyObject(doc, 'G', vertices, QPoint(1, 1)));
+    EXPECT_FALSE(FinishPolyObject(doc, RecordKind::Polyline, vertices, QPoint(1, 1)));
     EXPECT_EQ(ui.messages, QStringList{"error12"});
     EXPECT_FALSE(doc.table.inUse(1));
 }
@@ -107,16 +107,16 @@ TEST_F(RowRoutines, FinishPolyObjectBrushesOnlyOpaquePolygons)
     doc.current.brushColour = 0x0000FF;
     doc.current.brushStyle = 1;
     std::vector<QPoint> vertices{{1, 2}, {30, 40}, {-5, 6}};
-    ASSERT_TRUE(FinishPolyObject(doc, 'N', vertices, std::nullopt));
+    ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polygon, vertices, std::nullopt));
     EXPECT_TRUE(vertices.empty());
     EXPECT_EQ(RowText(doc.table, 1), "Y|N|00000001|1 2 30 40 -5 6|||||||");
 
     doc.panel.transparentObjects = false;
     vertices = {{0, 0}, {10, 0}};
-    ASSERT_TRUE(FinishPolyObject(doc, 'N', vertices, std::nullopt));
+    ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polygon, vertices, std::nullopt));
     EXPECT_EQ(doc.table.cell(5, 2), "0000FF01");
     vertices = {{0, 0}, {10, 0}};
-    ASSERT_TRUE(FinishPolyObject(doc, 'K', vertices, std::nullopt));
+    ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polynomial, vertices, std::nullopt));
     EXPECT_EQ(RowText(doc.table, 3), "Y|K|00000001|0 0 10 0|||||||");
     EXPECT_EQ(doc.table.lastRowInUse(), 3); // no extra point unless asked for
 }
@@ -125,7 +125,7 @@ TEST_F(RowRoutines, FinishPolyObjectAppendsTheExtraPointWithTheDefaultShape)
 {
     doc.current.defaultPointShape = "2";
     std::vector<QPoint> vertices{{0, 0}, {40, 0}, {20, 30}};
-    ASSERT_TRUE(FinishPolyObject(doc, 'G', vertices, QPoint(20, -10)));
+    ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polyline, vertices, QPoint(20, -10)));
     EXPECT_EQ(doc.table.cell(2, 1), "G");
     EXPECT_EQ(RowText(doc.table, 2), "Y|P|2|20|-10||||||");
     EXPECT_EQ(AddPointRow(doc, 7, 8), 3);

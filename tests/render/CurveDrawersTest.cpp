@@ -1,6 +1,5 @@
 #include "render/CurveDrawers.h"
-#include "PixelChecks.h"
-#include "render/RasterCanvas.h"
+#include "DrawerFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 #include <chrono>
 #include <cmath>
 #include <initializer_list>
-#include <limits>
 
 namespace kel {
 namespace {
@@ -20,27 +18,12 @@ using test::Count;
 using test::InkBounds;
 using test::kRed;
 
-constexpr int kMin = std::numeric_limits<int>::min();
-constexpr int kMax = std::numeric_limits<int>::max();
-
 // Bezier and polynomial curve records drawn from rows of a table.
-class CurveRecords : public ::testing::Test {
+class CurveRecords : public test::DrawerTest {
 protected:
-    RasterCanvas canvas{QSize(400, 300)};
-    ObjectTable table{10};
-    CurrentAttributes current;
-
     void row(int r, const QString& letter, const QString& pen, const QString& points)
     {
-        table.setCell(1, r, QStringLiteral("Y"));
-        table.setCell(2, r, letter);
-        table.setCell(3, r, pen);
-        table.setCell(4, r, points);
-    }
-    const QImage& image()
-    {
-        canvas.finish();
-        return canvas.image();
+        DrawerTest::row(r, {letter, pen, points});
     }
     std::optional<QString> bezier(int r, QPoint offset = {}, bool highlight = false)
     {

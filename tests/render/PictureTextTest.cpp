@@ -101,14 +101,15 @@ TEST(PictureCacheTest, DecodesEachKindAndKeepsFailures)
 {
     PictureCache cache;
     const QString emf = EncodeHexPicture(EmfHeader(2540, 1270));
-    EXPECT_EQ(cache.decode('f', emf).size, QSize(96, 48));
-    EXPECT_TRUE(cache.decode('f', emf).error.isEmpty());
+    EXPECT_EQ(cache.decode(RecordKind::EmfPicture, emf).size, QSize(96, 48));
+    EXPECT_TRUE(cache.decode(RecordKind::EmfPicture, emf).error.isEmpty());
     // The same text as another kind is decoded for that kind.
-    EXPECT_FALSE(cache.decode('j', emf).error.isEmpty());
-    EXPECT_FALSE(cache.decode('x', QStringLiteral("abc")).error.isEmpty());
+    EXPECT_FALSE(cache.decode(RecordKind::JpgPicture, emf).error.isEmpty());
+    EXPECT_FALSE(cache.decode(RecordKind::BitmapPicture, QStringLiteral("abc")).error.isEmpty());
     for (int i = 0; i < 20; ++i) // more than it keeps
-        EXPECT_FALSE(cache.decode('j', QString(2 * i + 2, QLatin1Char('0'))).error.isEmpty());
-    EXPECT_EQ(cache.decode('f', emf).size, QSize(96, 48));
+        EXPECT_FALSE(cache.decode(RecordKind::JpgPicture, QString(2 * i + 2, QLatin1Char('0')))
+                         .error.isEmpty());
+    EXPECT_EQ(cache.decode(RecordKind::EmfPicture, emf).size, QSize(96, 48));
 }
 
 } // namespace

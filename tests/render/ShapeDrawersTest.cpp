@@ -1,11 +1,8 @@
 #include "render/ShapeDrawers.h"
-#include "PixelChecks.h"
+#include "DrawerFixture.h"
 #include "render/Hatch.h"
-#include "render/RasterCanvas.h"
 
 #include <gtest/gtest.h>
-
-#include <limits>
 
 namespace kel {
 namespace {
@@ -17,19 +14,8 @@ using test::kBlue;
 using test::kRed;
 using test::kYellow;
 
-constexpr int kMax = std::numeric_limits<int>::max();
-constexpr int kMin = std::numeric_limits<int>::min();
-
-class ShapeDrawers : public ::testing::Test {
+class ShapeDrawers : public test::DrawerTest {
 protected:
-    RasterCanvas canvas{QSize(400, 300)};
-    CurrentAttributes current; // width 2, black, grey brush, style 0
-
-    const QImage& image()
-    {
-        canvas.finish();
-        return canvas.image();
-    }
     void pen(int width, Colour colour = kBlack)
     {
         current.penWidth = width;

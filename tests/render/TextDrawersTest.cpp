@@ -1,13 +1,11 @@
 #include "render/TextDrawers.h"
-#include "PixelChecks.h"
-#include "render/RasterCanvas.h"
+#include "DrawerFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
 #include <initializer_list>
-#include <limits>
 #include <tuple>
 
 namespace kel {
@@ -19,29 +17,9 @@ using test::InkBounds;
 using test::kBlue;
 using test::kRed;
 
-constexpr int kMin = std::numeric_limits<int>::min();
-constexpr int kMax = std::numeric_limits<int>::max();
-
 // Text records and bordered labels drawn from rows of a table.
-class TextRecords : public ::testing::Test {
+class TextRecords : public test::DrawerTest {
 protected:
-    RasterCanvas canvas{QSize(400, 300)};
-    ObjectTable table{10};
-    CurrentAttributes current;
-
-    // Columns 2.. of a visible row.
-    void row(int r, std::initializer_list<QString> cells)
-    {
-        table.setCell(1, r, QStringLiteral("Y"));
-        int column = 2;
-        for (const QString& text : cells)
-            table.setCell(column++, r, text);
-    }
-    const QImage& image()
-    {
-        canvas.finish();
-        return canvas.image();
-    }
     std::optional<QString> drawText(int r, QPoint offset = {}, bool highlight = false)
     {
         return DrawTextRecord(canvas, current, table, r, offset, highlight);
