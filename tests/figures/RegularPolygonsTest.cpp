@@ -68,16 +68,12 @@ TEST(RegularPolygonVertices, CircumradiusOfHexagonAndSquare)
 {
     const auto hexagon = RegularPolygonVertices({0, 0}, {100, 0}, 6, {50, -100});
     ASSERT_TRUE(hexagon);
-    EXPECT_EQ(hexagon->radius, 100);
-    EXPECT_EQ(hexagon->centre, QPoint(50, -87));
+    EXPECT_EQ(test::Show(CircleFit{hexagon->centre, hexagon->radius}), "(50,-87) r=100");
     ASSERT_EQ(hexagon->vertices.size(), 6u);
-    EXPECT_EQ(hexagon->vertices[0], QPoint(0, 0));
     EXPECT_EQ(hexagon->vertices[1], QPoint(100, 0));
-
     const auto square = RegularPolygonVertices({0, 0}, {100, 0}, 4, {50, 80});
     ASSERT_TRUE(square);
-    EXPECT_EQ(square->radius, 71);
-    EXPECT_EQ(square->centre, QPoint(50, 50));
+    EXPECT_EQ(test::Show(CircleFit{square->centre, square->radius}), "(50,50) r=71");
     ASSERT_EQ(square->vertices.size(), 4u);
     EXPECT_EQ(square->vertices[3], QPoint(100, 0));
 }
@@ -200,11 +196,10 @@ TEST_F(RegularPolygonOnSideTest, PreviewMarksTheCentreAndDrawsTheFilledPolygon)
     ASSERT_EQ(canvas.polygons.size(), 1u);
     const test::DrawnShape& shape = canvas.polygons[0];
     EXPECT_EQ(shape.points, vertices);
-    EXPECT_EQ(shape.pen.colour, 0x0000CCu);
-    EXPECT_EQ(shape.pen.width, 3);
+    EXPECT_EQ(test::Show(shape.pen), "cc 3 solid");
     EXPECT_EQ(shape.brush.colour, 0x00AA00u);
     EXPECT_EQ(shape.brush.style, BrushStyle::ForwardDiagonal);
-    EXPECT_EQ(canvas.pen().style, pen.style);
+    EXPECT_EQ(test::Show(canvas.pen()), test::Show(pen));
     EXPECT_EQ(canvas.brush().style, BrushStyle::Cross);
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
 }
