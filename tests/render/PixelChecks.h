@@ -2,9 +2,15 @@
 // Reading the pixels of a raster canvas in drawing colours, for the pixel
 // tests of the canvas, the drawers and the renderer.
 
+#include "model/Attributes.h"
 #include "model/Colour.h"
+#include "model/ObjectTable.h"
 #include "render/RasterCanvas.h"
+#include "support/KelTestFiles.h"
 
+#include <gtest/gtest.h>
+
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -72,6 +78,49 @@ inline std::set<Colour> Colours(const QImage& image)
             colours.insert(At(image, x, y));
     return colours;
 }
+
+// An EMR_HEADER of 88 bytes with the given frame in 0.01 mm and bounds in
+// pixels.
+inline QByteArray EmfHeader(qint32 frameRight, qint32 frameBottom, qint32 boundsRight = 0,
+                            qint32 boundsBottom = 0)
+{
+    QByteArray header(88, '\0');
+    const auto put = [&](int offset, qint32 value) {
+        for (int i = 0; i < 4; ++i)
+            header[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 1);
+    put(4, 88);
+    put(16, boundsRight);
+    put(20, boundsBottom);
+    put(32, frameRight);
+    put(36, frameBottom);
+    put(40, 0x464D4520);
+    return header;
+}
+
+// A 400 x 300 canvas, the current attributes and a table whose rows the
+// drawer tests draw on it.
+class CanvasTest : public ::testing::Test {
+protected:
+    RasterCanvas canvas{QSize(400, 300)};
+    ObjectTable table{10};
+    CurrentAttributes current; // width 2, black, grey brush, style 0
+
+    const QImage& image()
+    {
+        canvas.finish();
+        return canvas.image();
+    }
+    // A visible row with the "|"-separated cells from column 2 on.
+    void row(int r, const QString& cells) { putRow(table, r, "Y|" + cells); }
+    // Whether some pixel within `reach` of p has the colour.
+    bool inkNear(QPoint p, Colour colour = kBlack, int reach = 1)
+    {
+        return Count(image(), QRect(p.x() - reach, p.y() - reach, 2 * reach + 1, 2 * reach + 1),
+                     colour) > 0;
+    }
+};
 
 } // namespace test
 } // namespace kel

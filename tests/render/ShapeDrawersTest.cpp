@@ -20,16 +20,8 @@ using test::kYellow;
 constexpr int kMax = std::numeric_limits<int>::max();
 constexpr int kMin = std::numeric_limits<int>::min();
 
-class ShapeDrawers : public ::testing::Test {
+class ShapeDrawers : public test::CanvasTest {
 protected:
-    RasterCanvas canvas{QSize(400, 300)};
-    CurrentAttributes current; // width 2, black, grey brush, style 0
-
-    const QImage& image()
-    {
-        canvas.finish();
-        return canvas.image();
-    }
     void pen(int width, Colour colour = kBlack)
     {
         current.penWidth = width;
