@@ -36,10 +36,8 @@ TEST(DistributeOnCircle, SpreadsThePointsCounterClockwiseFromTheStart)
         EXPECT_NEAR((*wrapped)[i].x(), 1000 * std::cos(t), 1) << i;
         EXPECT_NEAR((*wrapped)[i].y(), -1000 * std::sin(t), 1) << i;
     }
-}
 
-TEST(DistributeOnCircle, RefusesMorePointsThanDegreesOfSweep)
-{
+    // More points than degrees of sweep, and what leaves the plane, are refused.
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 10, 13, 4, {}, {}));
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 0, 360, 0, {}, {}));
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, NAN, 360, 3, {}, {}));
@@ -100,10 +98,8 @@ TEST(RegularPolygonVertices, ShortSteepAndLargePolygonsCloseOnTheirSide)
         EXPECT_EQ(polygon->vertices[0], c.a);
         EXPECT_TRUE(NeighbourOfFirst(polygon->vertices, c.b));
     }
-}
 
-TEST(RegularPolygonVertices, RefusesTooFewOrTooManySidesAndAPointSide)
-{
+    // Too few or too many sides and a side of no length are refused.
     EXPECT_FALSE(RegularPolygonVertices({0, 0}, {100, 0}, 2, {0, 50}));
     EXPECT_FALSE(RegularPolygonVertices({0, 0}, {100, 0}, 361, {0, 50}));
     EXPECT_FALSE(RegularPolygonVertices({7, 7}, {7, 7}, 5, {0, 50}));

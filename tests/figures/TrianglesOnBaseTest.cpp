@@ -67,10 +67,7 @@ TEST_F(TriangleOnBaseTest, SideSideSideNeedsFivePixelsToSpare)
     EXPECT_TRUE(TriangleOnBaseSSS(state, canvas, current, {50, -50}, 55, 50));
     EXPECT_EQ(verdict(), 1);
     EXPECT_LT(apex().y(), 0);
-}
 
-TEST_F(TriangleOnBaseTest, APointerOnTheBaseTakesTheSecondMeetingPoint)
-{
     // Side by side centres: the lower point comes first, so a tie gives the
     // upper one.
     setBase({0, 0}, {100, 0});
