@@ -5,7 +5,6 @@
 #include <QSet>
 #include <QStringList>
 
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -45,23 +44,19 @@ TEST(MenuTable, SevenTopMenusInOrder)
               QStringList({"mnuFileactions", "mnuEdtAll", "Crop1", "mnuKel", "mnuadvanced"}));
 }
 
-TEST(MenuTable, PopupMenusAndTheirItemCounts)
+TEST(MenuTable, FifteenPopupMenusWithoutCaptionOrParent)
 {
-    const std::map<QString, size_t> expected = {
-        {"popPOINTacts", 11}, {"popLINEacts", 34},  {"popcircleacts", 16}, {"popArcacts", 15},
-        {"poptextacts", 9},   {"popgridacts", 8},   {"popfillacts", 4},    {"PopPolygons", 7},
-        {"popclosepoly", 8},  {"popcurve", 8},      {"PopPolynomial", 8},  {"PopupEMF", 6},
-        {"popotheracts", 8},  {"popEraseblock", 2}, {"PopupGD", 8}};
-    std::map<QString, size_t> popups;
+    int popups = 0;
     for (const MenuDef& menu : table().menus()) {
         if (!menu.popup)
             continue;
-        popups[menu.component] = table().itemsOf(menu.component).size();
+        ++popups;
+        EXPECT_FALSE(table().itemsOf(menu.component).empty()) << menu.component.toStdString();
         EXPECT_TRUE(menu.caption.isEmpty());
         EXPECT_TRUE(menu.parent.isEmpty());
         EXPECT_FALSE(menu.cancelsTool);
     }
-    EXPECT_EQ(popups, expected);
+    EXPECT_EQ(popups, 15);
     EXPECT_EQ(table().items().size(), 293u);
 }
 
