@@ -47,7 +47,8 @@ inline std::string Show(const MeasuredPoint& m)
 }
 inline std::string Show(const RowHit& h)
 {
-    return "row " + std::to_string(h.row) + ' ' + Show(h.point) + " d=" + std::to_string(h.distance);
+    return "row " + std::to_string(h.row) + ' ' + Show(h.point) +
+           " d=" + std::to_string(h.distance);
 }
 inline std::string Show(const CircleFit& c)
 {

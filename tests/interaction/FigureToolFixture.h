@@ -46,11 +46,8 @@ protected:
     // A line record written into the first free row, and drawn.
     int addLine(QPoint a, QPoint b)
     {
-        const int r = addRow(QStringLiteral("Y|L|00000001|%1|%2|%3|%4")
-                                 .arg(a.x())
-                                 .arg(a.y())
-                                 .arg(b.x())
-                                 .arg(b.y()));
+        const int r = addRow(
+            QStringLiteral("Y|L|00000001|%1|%2|%3|%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y()));
         editor.RedrawAll();
         return r;
     }
