@@ -58,15 +58,11 @@ TEST_F(MenuBarFixture, EachMenuHoldsItsItemsInTableOrder)
 TEST_F(MenuBarFixture, TopMenusInOrderReportTheirOpening)
 {
     window.show();
-    QStringList titles;
     for (QAction* top : window.menuBar()->actions()) {
         ASSERT_NE(top->menu(), nullptr);
-        titles << top->text();
         top->menu()->popup(QPoint(10, 10));
         top->menu()->hide();
     }
-    EXPECT_EQ(titles,
-              QStringList({"File", "Actions", "EditObj", "CropAnd", "NewObj", "Advanced", "Help"}));
     EXPECT_EQ(opened, QStringList({"mnuFileactions", "mnuEdtAll", "mnuEditObj", "Crop1", "mnuKel",
                                    "mnuadvanced", "Help1"}));
     EXPECT_TRUE(chosen.isEmpty());

@@ -1,5 +1,5 @@
 #include "figures/BisectorPreview.h"
-#include "FakeCanvas.h"
+#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 #include "model/FakeUi.h"
 
@@ -26,17 +26,14 @@ protected:
     test::FakeCanvas canvas;
 };
 
-TEST_F(BisectorPreviewTest, ParallelLinesAnswerNoAndDrawNothing)
+TEST_F(BisectorPreviewTest, ParallelLinesAndFarCrossingsAnswerNoAndDrawNothing)
 {
     setLines({0, 0}, {100, 0}, {0, 50}, {100, 50});
     state.slot[8] = 123;
     EXPECT_FALSE(BisectorPreview(doc, state, canvas, {50, 20}));
     EXPECT_TRUE(canvas.lines.empty());
     EXPECT_EQ(state.slot[8], 123);
-}
-
-TEST_F(BisectorPreviewTest, FarCrossingsAnswerNoOnlyWhenBothCoordinatesAreFar)
-{
+    // Far crossings answer no only when both coordinates are far.
     setLines({0, 0}, {1, 1}, {0, 10}, {1000, 1009}); // they cross at (10000, 10000)
     EXPECT_FALSE(BisectorPreview(doc, state, canvas, {0, 0}));
     EXPECT_TRUE(canvas.lines.empty());
@@ -60,15 +57,11 @@ TEST_F(BisectorPreviewTest, DrawsToTheFootOnTheNearerBisector)
     // The pointer is nearer the falling diagonal y - 100 = x - 100.
     EXPECT_LE(std::abs((foot.y() - 100) - (foot.x() - 100)), 2);
     EXPECT_NEAR(foot.x(), 180, 2);
-    ASSERT_EQ(canvas.lines.size(), 2u);
-    EXPECT_EQ(canvas.lines[0].from, QPoint(100, 100));
-    EXPECT_EQ(canvas.lines[0].to, foot);
-    EXPECT_EQ(canvas.lines[0].pen.width, 1);
-    EXPECT_EQ(canvas.lines[0].pen.colour, 0x00FF00u);
-    EXPECT_EQ(canvas.lines[1].from, pointer);
-    EXPECT_EQ(canvas.lines[1].to, foot);
+    const std::vector<test::LineRecord> drawn{{{100, 100}, foot}, {pointer, foot}};
+    EXPECT_EQ(test::DrawnLines(canvas), drawn);
+    EXPECT_EQ(test::Show(canvas.lines[0].pen), "ff00 1 solid");
     EXPECT_EQ(canvas.lines[1].pen.style, PenStyle::Dotted);
-    EXPECT_EQ(canvas.pen().colour, 0x111111u);
+    EXPECT_EQ(test::Show(canvas.pen()), "111111 5 solid");
     EXPECT_EQ(bisector->length, std::lround(test::Distance({100, 100}, foot)));
 
     // On the other side the rising diagonal is nearer.

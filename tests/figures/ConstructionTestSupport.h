@@ -6,9 +6,11 @@
 #include "model/ObjectTable.h"
 
 #include <QPoint>
+#include <QString>
 
 #include <cmath>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace kel::test {
@@ -68,6 +70,22 @@ inline std::vector<LineRecord> LineRows(const ObjectTable& table)
                          {table.intCell(6, r, 0), table.intCell(7, r, 0)}});
     }
     return lines;
+}
+
+// The lines drawn on the canvas, in order.
+inline std::vector<LineRecord> DrawnLines(const FakeCanvas& canvas)
+{
+    std::vector<LineRecord> lines;
+    for (const DrawnLine& line : canvas.lines)
+        lines.push_back({line.from, line.to});
+    return lines;
+}
+
+// "colour width style" of a pen, to compare whole pens.
+inline std::string Show(const CanvasPen& pen)
+{
+    return QString::number(pen.colour, 16).toStdString() + ' ' + std::to_string(pen.width) +
+           (pen.style == PenStyle::Dotted ? " dotted" : " solid");
 }
 
 inline int RowsInUse(const ObjectTable& table)

@@ -5,28 +5,20 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace kel {
 namespace {
 
-TEST(SolveQuadratic, GivesBothRootsLargerFirstForPositiveA)
+TEST(SolveQuadratic, GivesBothRootsLargerFirstForPositiveAAndNoOtherwise)
 {
-    const std::optional<QuadraticRoots> roots = SolveQuadratic(1, -3, 2);
-    ASSERT_TRUE(roots);
-    EXPECT_DOUBLE_EQ(roots->r1, 2);
-    EXPECT_DOUBLE_EQ(roots->r2, 1);
-    const std::optional<QuadraticRoots> twice = SolveQuadratic(2, -8, 8);
-    ASSERT_TRUE(twice);
-    EXPECT_DOUBLE_EQ(twice->r1, 2);
-    EXPECT_DOUBLE_EQ(twice->r2, 2);
-    const std::optional<QuadraticRoots> negativeA = SolveQuadratic(-1, 0, 4);
-    ASSERT_TRUE(negativeA);
-    EXPECT_DOUBLE_EQ(negativeA->r1, -2); // (-b + root) / 2a
-    EXPECT_DOUBLE_EQ(negativeA->r2, 2);
-}
-
-TEST(SolveQuadratic, AnswersNoWithoutRealFiniteRoots)
-{
+    const auto roots = [](double a, double b, double c) {
+        const std::optional<QuadraticRoots> r = SolveQuadratic(a, b, c);
+        return r ? std::pair(r->r1, r->r2) : std::pair(std::nan(""), std::nan(""));
+    };
+    EXPECT_EQ(roots(1, -3, 2), std::pair(2.0, 1.0));
+    EXPECT_EQ(roots(2, -8, 8), std::pair(2.0, 2.0));
+    EXPECT_EQ(roots(-1, 0, 4), std::pair(-2.0, 2.0)); // (-b + root) / 2a
     EXPECT_FALSE(SolveQuadratic(1, 0, 1));
     EXPECT_FALSE(SolveQuadratic(std::nan(""), 1, 1));
     EXPECT_FALSE(SolveQuadratic(0, 2, 1)); // not a quadratic: roots would be infinite

@@ -18,10 +18,7 @@ TEST(PointDistance, RoundsTheDistanceBetweenTwoPoints)
     EXPECT_EQ(PointDistance({5, 5}, {5, 5}), 0);
     EXPECT_EQ(PointDistance({0, 0}, {2, 1}), 2);   // 2.236
     EXPECT_EQ(PointDistance({0, 0}, {-2, -2}), 3); // 2.828
-}
-
-TEST(PointDistance, FarApartPointsFailInsteadOfOverflowing)
-{
+    // Far apart points fail instead of overflowing.
     EXPECT_EQ(PointDistance({0, 0}, {kMax, 0}), kMax);
     EXPECT_EQ(PointDistance({-1, 5}, {kMax - 1, 5}), kMax);
     EXPECT_FALSE(PointDistance({-1, 0}, {kMax, 0}));
@@ -38,34 +35,24 @@ TEST(AngleAtVertex, MeasuresTheUnsignedAngleInWholeDegrees)
     EXPECT_EQ(AngleAtVertex({0, 0}, {200, 0}, {-100, 173}), 120);
     // Rounded sides first: 30 by 30 at the vertex, 42 apart, gives 89 not 90.
     EXPECT_EQ(AngleAtVertex({0, 0}, {30, 0}, {0, 30}), 89);
-}
-
-TEST(AngleAtVertex, GivesZeroWhenTheAngleIsUndefined)
-{
-    EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {100, 2}), 0); // A and B less than 3 apart
-    EXPECT_EQ(AngleAtVertex({0, 0}, {0, 0}, {100, 0}), 0);   // a ray of length 0
+    // Zero where the angle is undefined: A and B less than 3 apart, a ray of length 0.
+    EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {100, 2}), 0);
+    EXPECT_EQ(AngleAtVertex({0, 0}, {0, 0}, {100, 0}), 0);
     EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {0, 0}), 0);
     EXPECT_EQ(AngleAtVertex({1, 1}, {0, 0}, {100, 100}), 180);
-}
-
-TEST(AngleAtVertex, WorksAtTheEdgesOfTheCoordinateRange)
-{
+    // The edges of the coordinate range.
     EXPECT_EQ(AngleAtVertex({kMin, kMin}, {kMax, kMin}, {kMin, kMax}), 90);
     EXPECT_EQ(AngleAtVertex({kMax, kMax}, {kMin, kMax}, {kMax, kMin}), 90);
     EXPECT_EQ(AngleAtVertex({kMin, 0}, {kMax, 0}, {kMax, 1}), 0);
 }
 
-TEST(PointDistanceF, RoundsTheDoubleDistance)
+TEST(PointDistanceF, RoundsTheDoubleDistanceAndIntAbsCoversTheIntRange)
 {
     EXPECT_EQ(PointDistanceF({10, 10}, {110, 10}), 100);
     EXPECT_EQ(PointDistanceF({0, 0}, {2, 1}), 2);
     EXPECT_EQ(PointDistanceF({0, 0}, {-2, -2}), 3);
     EXPECT_EQ(PointDistanceF({0, 0}, {kMax, 0}), kMax);
     EXPECT_FALSE(PointDistanceF({kMin, kMin}, {kMax, kMax}));
-}
-
-TEST(IntAbs, CoversTheWholeIntRange)
-{
     EXPECT_EQ(IntAbs(-5), 5);
     EXPECT_EQ(IntAbs(7), 7);
     EXPECT_EQ(IntAbs(kMin), 2147483648LL);
@@ -118,10 +105,6 @@ TEST(TriangleArea, HalvesTheTrapezoidSum)
     state.setPoint(1, {300, 100});
     state.setPoint(2, {100, 400});
     EXPECT_EQ(TriangleArea(state), 30000);
-}
-
-TEST(TriangleArea, LargeTrianglesDoNotWrap)
-{
     // 60000 x 60000 / 2: the products pass 2^31 long before the area does.
     EXPECT_EQ(TriangleArea({0, 0}, {60000, 0}, {0, 60000}), 1800000000);
     EXPECT_EQ(TriangleArea({kMin, kMin}, {kMax, kMin}, {kMin, kMax}),

@@ -14,7 +14,7 @@
 namespace kel {
 namespace {
 
-using test::PutRow;
+using test::putRow;
 
 // The search as the rows describe it: every candidate of every visible row
 // in order, every grid node visited, the strictly nearer one kept.
@@ -86,85 +86,73 @@ void ExpectSame(const std::optional<KeyPoint>& fast, const std::optional<KeyPoin
     }
 }
 
+// The key point found as "(x,y) kind row".
+std::string Hit(const ObjectTable& table, QPoint pointer, bool ignoreZero = false)
+{
+    const auto k = NearestKeyPoint(table, pointer, ignoreZero);
+    return k ? test::Show(k->point) + ' ' + k->kind + std::to_string(k->row) : "none";
+}
+
 TEST(NearestKeyPoint, OffersTheKeyPointsOfEachKind)
 {
     ObjectTable table;
-    PutRow(table, 1, "Y|A|00000001|100|100|0|90|50");
-    PutRow(table, 2, "Y|G|00000001|300 300 310 320 330 300");
-    PutRow(table, 3, "Y|K|00000001|500 500 510 520 530 500");
-    PutRow(table, 4, "Y|D|00000001|700|700|3|20");
-    PutRow(table, 5, "Y|F|000000|900|900|000000");
-    PutRow(table, 6, "Y|R|00000001|0|0|2000|2000"); // no key points
-    struct Case {
-        QPoint pointer;
-        QPoint point;
-        char kind;
-        int row;
-    };
-    for (const Case& c :
-         {Case{{101, 45}, {100, 50}, 'L', 1}, Case{{311, 322}, {310, 320}, 'G', 2},
-          Case{{532, 499}, {530, 500}, 'B', 3}, Case{{723, 659}, {720, 660}, 'D', 4},
-          Case{{899, 903}, {900, 900}, 'P', 5}}) {
-        const auto hit = NearestKeyPoint(table, c.pointer, false);
-        ASSERT_TRUE(hit);
-        EXPECT_EQ(hit->point, c.point);
-        EXPECT_EQ(hit->kind, c.kind);
-        EXPECT_EQ(hit->row, c.row);
-    }
-    // The inner point of a curve is no key point.
-    EXPECT_EQ(NearestKeyPoint(table, {510, 520}, false)->point, QPoint(500, 500));
+    putRow(table, 1, "Y|A|00000001|100|100|0|90|50");
+    putRow(table, 2, "Y|G|00000001|300 300 310 320 330 300");
+    putRow(table, 3, "Y|K|00000001|500 500 510 520 530 500");
+    putRow(table, 4, "Y|D|00000001|700|700|3|20");
+    putRow(table, 5, "Y|F|000000|900|900|000000");
+    putRow(table, 6, "Y|R|00000001|0|0|2000|2000"); // no key points
+    EXPECT_EQ(Hit(table, {101, 45}), "(100,50) L1");
+    EXPECT_EQ(Hit(table, {311, 322}), "(310,320) G2");
+    EXPECT_EQ(Hit(table, {532, 499}), "(530,500) B3");
+    EXPECT_EQ(Hit(table, {723, 659}), "(720,660) D4");
+    EXPECT_EQ(Hit(table, {899, 903}), "(900,900) P5");
+    EXPECT_EQ(Hit(table, {510, 520}), "(500,500) B3"); // a curve's inner point is no key point
 }
 
-TEST(NearestKeyPoint, EarliestRowAndFirstCandidateWinTies)
+TEST(NearestKeyPoint, EarliestRowAndFirstCandidateWinTiesAndLineEndsCanBePassedOver)
 {
     ObjectTable table;
-    PutRow(table, 1, "Y|P|0|10|0");
-    PutRow(table, 2, "Y|L|00000001|-10|0|0|10");
-    EXPECT_EQ(NearestKeyPoint(table, {0, 0}, false)->row, 1);
+    putRow(table, 1, "Y|P|0|10|0");
+    putRow(table, 2, "Y|L|00000001|-10|0|0|10");
+    EXPECT_EQ(Hit(table, {0, 0}), "(10,0) P1");
     // Rounded distances tie too: 2.24 and 2.0 both round to 2.
-    ObjectTable rounded;
-    PutRow(rounded, 1, "Y|P|0|1|2");
-    PutRow(rounded, 2, "Y|P|0|2|0");
-    EXPECT_EQ(NearestKeyPoint(rounded, {0, 0}, false)->point, QPoint(1, 2));
-}
+    putRow(table, 1, "Y|P|0|1|2");
+    putRow(table, 2, "Y|P|0|2|0");
+    EXPECT_EQ(Hit(table, {0, 0}), "(1,2) P1");
 
-TEST(NearestKeyPoint, CanPassOverLineEndsUnderThePointer)
-{
-    ObjectTable table;
-    PutRow(table, 1, "Y|L|00000001|50|50|90|50");
-    PutRow(table, 2, "Y|P|0|60|60");
-    EXPECT_EQ(NearestKeyPoint(table, {50, 50}, false)->point, QPoint(50, 50));
-    EXPECT_EQ(NearestKeyPoint(table, {50, 50}, true)->point, QPoint(60, 60));
-    // Points of other kinds under the pointer still count.
-    PutRow(table, 3, "Y|P|0|50|50");
-    EXPECT_EQ(NearestKeyPoint(table, {50, 50}, true)->row, 3);
-}
+    putRow(table, 1, "Y|L|00000001|50|50|90|50");
+    putRow(table, 2, "Y|P|0|60|60");
+    EXPECT_EQ(Hit(table, {50, 50}), "(50,50) L1");
+    EXPECT_EQ(Hit(table, {50, 50}, true), "(60,60) P2");
+    putRow(table, 3, "Y|P|0|50|50"); // points of other kinds under the pointer still count
+    EXPECT_EQ(Hit(table, {50, 50}, true), "(50,50) P3");
 
-TEST(NearestKeyPoint, AnswersNothingWithoutCandidates)
-{
-    ObjectTable table;
-    PutRow(table, 1, "N|P|0|1|1");
-    PutRow(table, 2, "Y|E|00000001|0|0|10|10");
-    PutRow(table, 3, "Y|G|00000001|");
-    PutRow(table, 4, "Y|D|00000001|0|0|-1|10"); // a negative cell count has no nodes
-    EXPECT_FALSE(NearestKeyPoint(table, {0, 0}, false));
+    // Hidden rows, rows without key points, empty lists and grids with a
+    // negative cell count offer nothing.
+    ObjectTable none;
+    putRow(none, 1, "N|P|0|1|1");
+    putRow(none, 2, "Y|E|00000001|0|0|10|10");
+    putRow(none, 3, "Y|G|00000001|");
+    putRow(none, 4, "Y|D|00000001|0|0|-1|10");
+    EXPECT_EQ(Hit(none, {0, 0}), "none");
 }
 
 TEST(NearestKeyPoint, HugeGridsAnswerAtOnce)
 {
     ObjectTable table;
-    PutRow(table, 1, "Y|D|00000001|0|0|1000000000|1");
+    putRow(table, 1, "Y|D|00000001|0|0|1000000000|1");
     const auto hit = NearestKeyPoint(table, {123456, -654321}, false);
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->point, QPoint(123456, -654321));
     EXPECT_EQ(hit->gridJ, 654321);
     // Nodes beyond the 32-bit plane are not offered.
-    PutRow(table, 1, "Y|D|00000001|2147483000|0|1000000000|100");
+    putRow(table, 1, "Y|D|00000001|2147483000|0|1000000000|100");
     const auto edge = NearestKeyPoint(table, {2147483647, 0}, false);
     ASSERT_TRUE(edge);
     EXPECT_EQ(edge->point, QPoint(2147483600, 0));
     // Every node in one place: the first one wins.
-    PutRow(table, 1, "Y|D|00000001|5|5|1000000000|0");
+    putRow(table, 1, "Y|D|00000001|5|5|1000000000|0");
     const auto still = NearestKeyPoint(table, {9, 8}, false);
     ASSERT_TRUE(still);
     EXPECT_EQ(std::make_pair(still->gridI, still->gridJ), std::make_pair(0, 0));
@@ -184,14 +172,14 @@ TEST(NearestKeyPoint, EqualsTheBruteForceSearchOnRandomDrawings)
             const QString p1 = QString("%1|%2").arg(uniform(-300, 300)).arg(uniform(-300, 300));
             switch (uniform(0, 6)) {
             case 0:
-                PutRow(table, r,
+                putRow(table, r,
                        state + "|L|00000001|" + p1 + QString("|%1|-7").arg(uniform(-300, 300)));
                 break;
             case 1:
-                PutRow(table, r, state + "|P|0|" + p1);
+                putRow(table, r, state + "|P|0|" + p1);
                 break;
             case 2:
-                PutRow(table, r,
+                putRow(table, r,
                        state + "|A|00000001|" + p1 +
                            QString("|%1|%2|%3")
                                .arg(uniform(-400, 400))
@@ -202,7 +190,7 @@ TEST(NearestKeyPoint, EqualsTheBruteForceSearchOnRandomDrawings)
                 QStringList list;
                 for (int k = uniform(0, 9); k > 0; --k)
                     list << QString::number(uniform(-300, 300));
-                PutRow(table, r,
+                putRow(table, r,
                        state + (uniform(0, 1) ? "|G|00000001|" : "|B|00000001|") + list.join(' '));
                 break;
             }
@@ -210,7 +198,7 @@ TEST(NearestKeyPoint, EqualsTheBruteForceSearchOnRandomDrawings)
                 // Grids with small or negative cells, so that many nodes tie.
                 const int size = uniform(-12, 12);
                 const int count = uniform(-1, 40);
-                PutRow(table, r,
+                putRow(table, r,
                        state + "|D|00000001|" + p1 + QString("|%1|%2").arg(count).arg(size));
                 break;
             }
@@ -232,11 +220,11 @@ TEST(NearestKeyPoint, GridTiesFollowTheNodeOrder)
     // A pointer midway between grid lines: four nodes at the same distance,
     // and rings of nodes whose rounded distances tie.
     ObjectTable table;
-    PutRow(table, 1, "Y|D|00000001|0|0|50|2");
+    putRow(table, 1, "Y|D|00000001|0|0|50|2");
     for (QPoint pointer : {QPoint(51, -51), QPoint(-30, -45), QPoint(37, -200)})
         ExpectSame(NearestKeyPoint(table, pointer, false), BruteForce(table, pointer, false),
                    "grid");
-    PutRow(table, 1, "Y|D|00000001|0|0|50|-3");
+    putRow(table, 1, "Y|D|00000001|0|0|50|-3");
     for (QPoint pointer : {QPoint(-31, 31), QPoint(-200, 300)})
         ExpectSame(NearestKeyPoint(table, pointer, false), BruteForce(table, pointer, false),
                    "negative cells");

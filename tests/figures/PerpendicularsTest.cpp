@@ -11,48 +11,25 @@ namespace kel {
 namespace {
 
 constexpr int kMax = std::numeric_limits<int>::max();
+using test::Show;
 
-TEST(PerpendicularFoot, DropsOntoTheInfiniteLine)
+TEST(PerpendicularFoot, DropsOntoTheInfiniteLineAndTruncates)
 {
-    const auto f = PerpendicularFoot({3, 4}, {0, 0}, {10, 0});
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->point, QPoint(3, 0));
-    EXPECT_EQ(f->distance, 4);
-    const auto beyond = PerpendicularFoot({50, 10}, {0, 0}, {10, 10});
-    ASSERT_TRUE(beyond);
-    EXPECT_EQ(beyond->point, QPoint(30, 30)); // past the segment's end
-    EXPECT_EQ(beyond->distance, 28);
-}
-
-TEST(PerpendicularFoot, TruncatesLikeTheIntegerFormula)
-{
-    // Foot of (0, 1) on y = x is (0.5, 0.5): both coordinates truncate to 0.
-    const auto f = PerpendicularFoot({0, 1}, {0, 0}, {2, 2});
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->point, QPoint(0, 0));
-    // (0, -1): (-0.5, -0.5) truncates towards zero as well.
+    EXPECT_EQ(Show(PerpendicularFoot({3, 4}, {0, 0}, {10, 0})), "(3,0) d=4");
+    EXPECT_EQ(Show(PerpendicularFoot({50, 10}, {0, 0}, {10, 10})), "(30,30) d=28"); // past the end
+    // Feet (0.5, 0.5) and (-0.5, -0.5) truncate towards zero.
+    EXPECT_EQ(Show(PerpendicularFoot({0, 1}, {0, 0}, {2, 2})), "(0,0) d=1");
     EXPECT_EQ(PerpendicularFoot({0, -1}, {0, 0}, {2, 2})->point, QPoint(0, 0));
-}
-
-TEST(PerpendicularFoot, EqualEndsGiveTheEndAndItsDistance)
-{
-    const auto f = PerpendicularFoot({13, 14}, {10, 10}, {10, 10});
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->point, QPoint(10, 10));
-    EXPECT_EQ(f->distance, 5);
+    // Equal ends give the end and its distance.
+    EXPECT_EQ(Show(PerpendicularFoot({13, 14}, {10, 10}, {10, 10})), "(10,10) d=5");
 }
 
 TEST(PerpendicularFoot, LongLinesDoNotWrap)
 {
     // Three-coordinate products pass 2^31 on a 1700-pixel line; the 32-bit
     // form put this foot at (-177, 500).
-    const auto f = PerpendicularFoot({1500, 300}, {100, 500}, {1700, 500});
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->point, QPoint(1500, 500));
-    EXPECT_EQ(f->distance, 200);
-    const auto g = PerpendicularFoot({1200, 100}, {100, 100}, {1900, 1900});
-    ASSERT_TRUE(g);
-    EXPECT_EQ(g->point, QPoint(650, 650));
+    EXPECT_EQ(Show(PerpendicularFoot({1500, 300}, {100, 500}, {1700, 500})), "(1500,500) d=200");
+    EXPECT_EQ(PerpendicularFoot({1200, 100}, {100, 100}, {1900, 1900})->point, QPoint(650, 650));
     // A foot outside the plane is no answer.
     EXPECT_FALSE(PerpendicularFoot({kMax, 100}, {kMax - 10, 0}, {kMax, 10}));
 }
@@ -94,14 +71,8 @@ TEST(MirrorPoint, ReflectsInTheLineOfTheFirstFourSlots)
 
 TEST(PerpendicularPoints, StandsLengthAwayFromTheSecondEnd)
 {
-    const auto q = PerpendicularPoints({0, 0}, {10, 0}, 5);
-    ASSERT_TRUE(q);
-    EXPECT_EQ(q->left, QPoint(10, -5));
-    EXPECT_EQ(q->right, QPoint(10, 5));
-    const auto up = PerpendicularPoints({0, 100}, {0, 0}, 20); // going up the screen
-    ASSERT_TRUE(up);
-    EXPECT_EQ(up->left, QPoint(-20, 0));
-    EXPECT_EQ(up->right, QPoint(20, 0));
+    EXPECT_EQ(Show(PerpendicularPoints({0, 0}, {10, 0}, 5)), "(10,-5) (10,5)");
+    EXPECT_EQ(Show(PerpendicularPoints({0, 100}, {0, 0}, 20)), "(-20,0) (20,0)"); // going up
     EXPECT_FALSE(PerpendicularPoints({4, 4}, {4, 4}, 10));
     EXPECT_EQ(PerpendicularPoints({0, 0}, {kMax, 0}, 10)->left, QPoint(kMax, -10));
     EXPECT_FALSE(PerpendicularPoints({0, kMax}, {10, kMax}, 10)); // Q2 below the plane

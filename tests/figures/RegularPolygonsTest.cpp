@@ -36,10 +36,8 @@ TEST(DistributeOnCircle, SpreadsThePointsCounterClockwiseFromTheStart)
         EXPECT_NEAR((*wrapped)[i].x(), 1000 * std::cos(t), 1) << i;
         EXPECT_NEAR((*wrapped)[i].y(), -1000 * std::sin(t), 1) << i;
     }
-}
 
-TEST(DistributeOnCircle, RefusesMorePointsThanDegreesOfSweep)
-{
+    // More points than degrees of sweep, and what leaves the plane, are refused.
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 10, 13, 4, {}, {}));
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 0, 360, 0, {}, {}));
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, NAN, 360, 3, {}, {}));
@@ -68,16 +66,12 @@ TEST(RegularPolygonVertices, CircumradiusOfHexagonAndSquare)
 {
     const auto hexagon = RegularPolygonVertices({0, 0}, {100, 0}, 6, {50, -100});
     ASSERT_TRUE(hexagon);
-    EXPECT_EQ(hexagon->radius, 100);
-    EXPECT_EQ(hexagon->centre, QPoint(50, -87));
+    EXPECT_EQ(test::Show(CircleFit{hexagon->centre, hexagon->radius}), "(50,-87) r=100");
     ASSERT_EQ(hexagon->vertices.size(), 6u);
-    EXPECT_EQ(hexagon->vertices[0], QPoint(0, 0));
     EXPECT_EQ(hexagon->vertices[1], QPoint(100, 0));
-
     const auto square = RegularPolygonVertices({0, 0}, {100, 0}, 4, {50, 80});
     ASSERT_TRUE(square);
-    EXPECT_EQ(square->radius, 71);
-    EXPECT_EQ(square->centre, QPoint(50, 50));
+    EXPECT_EQ(test::Show(CircleFit{square->centre, square->radius}), "(50,50) r=71");
     ASSERT_EQ(square->vertices.size(), 4u);
     EXPECT_EQ(square->vertices[3], QPoint(100, 0));
 }
@@ -104,10 +98,8 @@ TEST(RegularPolygonVertices, ShortSteepAndLargePolygonsCloseOnTheirSide)
         EXPECT_EQ(polygon->vertices[0], c.a);
         EXPECT_TRUE(NeighbourOfFirst(polygon->vertices, c.b));
     }
-}
 
-TEST(RegularPolygonVertices, RefusesTooFewOrTooManySidesAndAPointSide)
-{
+    // Too few or too many sides and a side of no length are refused.
     EXPECT_FALSE(RegularPolygonVertices({0, 0}, {100, 0}, 2, {0, 50}));
     EXPECT_FALSE(RegularPolygonVertices({0, 0}, {100, 0}, 361, {0, 50}));
     EXPECT_FALSE(RegularPolygonVertices({7, 7}, {7, 7}, 5, {0, 50}));
@@ -200,11 +192,10 @@ TEST_F(RegularPolygonOnSideTest, PreviewMarksTheCentreAndDrawsTheFilledPolygon)
     ASSERT_EQ(canvas.polygons.size(), 1u);
     const test::DrawnShape& shape = canvas.polygons[0];
     EXPECT_EQ(shape.points, vertices);
-    EXPECT_EQ(shape.pen.colour, 0x0000CCu);
-    EXPECT_EQ(shape.pen.width, 3);
+    EXPECT_EQ(test::Show(shape.pen), "cc 3 solid");
     EXPECT_EQ(shape.brush.colour, 0x00AA00u);
     EXPECT_EQ(shape.brush.style, BrushStyle::ForwardDiagonal);
-    EXPECT_EQ(canvas.pen().style, pen.style);
+    EXPECT_EQ(test::Show(canvas.pen()), test::Show(pen));
     EXPECT_EQ(canvas.brush().style, BrushStyle::Cross);
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
 }

@@ -34,10 +34,8 @@ TEST(StarOutline, FivePointedStarHasElevenPointsTakingTurns)
             EXPECT_NEAR(Direction(centre, p[i]), 36.0 * i, 1.5) << i;
         }
     }
-}
 
-TEST(StarOutline, StopsAfterTheInnerCornerOfTheLastRay)
-{
+    // Fewer rays stop after the inner corner of the last one.
     const auto outline = StarOutline({0, 0}, 30, 90, 6, 2);
     ASSERT_TRUE(outline);
     // Inner, outer, inner, outer, inner, then the first again.

@@ -20,10 +20,8 @@ TEST(RotatePoint, TurnsClockwiseOnTheScreenForPositiveAngles)
     EXPECT_EQ(RotatePoint({110, 50}, {100, 50}, -90), QPoint(100, 40));
     EXPECT_EQ(RotatePoint({100, 0}, {0, 0}, 45), QPoint(71, 71));
     EXPECT_EQ(RotatePoint({7, 8}, {7, 8}, 33), QPoint(7, 8));
-}
 
-TEST(RotatePoint, FailsInsteadOfLeavingThePlane)
-{
+    // Fails instead of leaving the plane.
     EXPECT_FALSE(RotatePoint({kMax, 0}, {-kMax, 0}, 90));
     EXPECT_EQ(RotatePoint({kMax, 0}, {kMax - 10, 0}, 180), QPoint(kMax - 20, 0));
 }
@@ -56,10 +54,7 @@ TEST(ScaleAbout, TruncatesTheScaledOffsetTowardsZero)
     EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {100, 200}, 100), QPoint(120, 230));
     EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {10, 10}, 0), QPoint(10, 10));
     EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {10, 10}, -50), QPoint(0, -5));
-}
 
-TEST(ScaleAbout, WideProductsNeitherWrapNorOverflow)
-{
     // 2000 * 2000000 passes 2^31; the 32-bit product would wrap negative.
     EXPECT_EQ(ScaleAbout({2000, 0}, {0, 0}, {0, 0}, 2000000), QPoint(40000000, 0));
     EXPECT_EQ(ScaleAbout({-2000, 0}, {0, 0}, {0, 0}, 2000000), QPoint(-40000000, 0));

@@ -45,15 +45,10 @@ TEST_F(TriangleOnBaseTest, SideSideSidePutsTheApexOnThePointersSide)
     EXPECT_LT(apex().y(), 300);
     EXPECT_NEAR(test::Distance(apex(), {100, 300}), 150, 1.5);
     EXPECT_NEAR(test::Distance(apex(), {300, 300}), 120, 1.5);
-    ASSERT_EQ(canvas.lines.size(), 2u);
-    EXPECT_EQ(canvas.lines[0].from, QPoint(100, 300));
-    EXPECT_EQ(canvas.lines[0].to, apex());
-    EXPECT_EQ(canvas.lines[1].from, QPoint(300, 300));
-    EXPECT_EQ(canvas.lines[1].to, apex());
-    for (const auto& line : canvas.lines) {
-        EXPECT_EQ(line.pen.colour, 0x0000AAu);
-        EXPECT_EQ(line.pen.width, 4);
-    }
+    const std::vector<test::LineRecord> sides{{{100, 300}, apex()}, {{300, 300}, apex()}};
+    EXPECT_EQ(test::DrawnLines(canvas), sides);
+    for (const auto& line : canvas.lines)
+        EXPECT_EQ(test::Show(line.pen), test::Show(CanvasPen{0x0000AA, 4, PenStyle::Solid}));
     const QPoint above = apex();
 
     ASSERT_TRUE(TriangleOnBaseSSS(state, canvas, current, {150, 500}, 150, 120));
@@ -72,10 +67,7 @@ TEST_F(TriangleOnBaseTest, SideSideSideNeedsFivePixelsToSpare)
     EXPECT_TRUE(TriangleOnBaseSSS(state, canvas, current, {50, -50}, 55, 50));
     EXPECT_EQ(verdict(), 1);
     EXPECT_LT(apex().y(), 0);
-}
 
-TEST_F(TriangleOnBaseTest, APointerOnTheBaseTakesTheSecondMeetingPoint)
-{
     // Side by side centres: the lower point comes first, so a tie gives the
     // upper one.
     setBase({0, 0}, {100, 0});

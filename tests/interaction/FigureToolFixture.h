@@ -6,6 +6,7 @@
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
 #include "model/FakeUi.h"
+#include "support/KelTestFiles.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -32,32 +33,23 @@ protected:
     int clicks() const { return editor.tool.construction.clicks(); }
     int mode() const { return editor.tool.mode; }
 
-    // Columns 1 .. last of a row.
-    QStringList row(int r, int last = 8) const
+    // Columns 1..11 of a row joined by "|".
+    QString row(int r) const { return rowText(editor.doc.table, r); }
+    // Writes the "|"-separated cells into the first free row and returns it.
+    int addRow(const QString& cells)
     {
-        QStringList cells;
-        for (int c = 1; c <= last; ++c)
-            cells << editor.doc.table.cell(c, r);
-        return cells;
+        const int r = editor.doc.table.lastRowInUse() + 1;
+        putRow(editor.doc.table, r, cells);
+        return r;
     }
-    int rowsInUse() const
+    int rowsInUse() const { return editor.doc.table.lastRowInUse(); }
+    // A line record written into the first free row, and drawn.
+    int addLine(QPoint a, QPoint b)
     {
-        int n = 0;
-        while (editor.doc.table.inUse(n + 1))
-            ++n;
-        return n;
-    }
-    // A line record written straight into the table.
-    void putLine(int r, QPoint a, QPoint b)
-    {
-        ObjectTable& t = editor.doc.table;
-        t.setCell(kStateColumn, r, QStringLiteral("Y"));
-        t.setCell(kTypeColumn, r, QStringLiteral("L"));
-        t.setCell(3, r, QStringLiteral("00000001"));
-        t.setCell(4, r, a.x());
-        t.setCell(5, r, a.y());
-        t.setCell(6, r, b.x());
-        t.setCell(7, r, b.y());
+        const int r = addRow(
+            QStringLiteral("Y|L|00000001|%1|%2|%3|%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y()));
+        editor.RedrawAll();
+        return r;
     }
     // Brush pattern 1 (solid) turns "Trans. Objects" off; 0 turns it on.
     void setPattern(int pattern)

@@ -1,8 +1,8 @@
 // Picking objects under the pointer: the fast picker must agree with the
 // literal one (every candidate drawn on a full-size image) everywhere.
 
-#include "interaction/Editor.h"
 #include "interaction/ObjectPicker.h"
+#include "interaction/Editor.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -42,9 +42,12 @@ protected:
 TEST_F(Picking, FindsWithinFivePixelsChebyshev)
 {
     addRow({"Y", "L", "00000001", "100", "100", "300", "100"});
-    for (auto [at, row] : std::vector<std::pair<QPoint, int>>{
-             {{200, 95}, 1}, {{200, 105}, 1}, {{200, 94}, -1}, {{200, 106}, -1}, {{305, 105}, 1},
-             {{306, 100}, -1}}) {
+    for (auto [at, row] : std::vector<std::pair<QPoint, int>>{{{200, 95}, 1},
+                                                              {{200, 105}, 1},
+                                                              {{200, 94}, -1},
+                                                              {{200, 106}, -1},
+                                                              {{305, 105}, 1},
+                                                              {{306, 100}, -1}}) {
         EXPECT_EQ(pick(at, QLatin1Char('L')), row) << at.x() << "," << at.y();
         EXPECT_EQ(literal(at, QLatin1Char('L')), row) << at.x() << "," << at.y();
     }
@@ -78,17 +81,6 @@ TEST_F(Picking, FillsAreFoundAtTheirSeedOnly)
     EXPECT_EQ(pick({180, 180}, QLatin1Char('F')), -1);
 }
 
-TEST_F(Picking, ARedObjectIsHighlightedInBlack)
-{
-    addRow({"Y", "L", "0000FF01", "100", "100", "300", "100"});
-    addRow({"Y", "L", "00000001", "100", "200", "300", "200"});
-    editor.renderer.HighlightRow(editor.surfaceCanvas(), 1);
-    editor.renderer.HighlightRow(editor.surfaceCanvas(), 2);
-    EXPECT_EQ(editor.surfaceCanvas().pixel({200, 100}), kBlack);
-    EXPECT_EQ(editor.surfaceCanvas().pixel({201, 200}), Colour(0x0000FF));
-    EXPECT_EQ(editor.renderer.GetBitmapPixel(201, 200), kWhite) << "the bitmap stays as it was";
-}
-
 // Random drawings of every pickable kind; the fast picker must give the
 // literal picker's answer at random places, including near the edges.
 TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
@@ -106,8 +98,8 @@ TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
             QStringList row = {random.bounded(8) == 0 ? "N" : "Y", QString(letter), pen};
             switch (letter.unicode()) {
             case 'C':
-                row << coordinate(800) << coordinate(600) << QString::number(random.bounded(-60, 80))
-                    << "0000FF03";
+                row << coordinate(800) << coordinate(600)
+                    << QString::number(random.bounded(-60, 80)) << "0000FF03";
                 break;
             case 'A':
                 row << coordinate(800) << coordinate(600) << QString::number(random.bounded(360))
@@ -125,9 +117,15 @@ TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
                 row << coordinate(800) << coordinate(600) << "000000";
                 break;
             case 'T':
-                row = QStringList{"Y", "T", coordinate(800), coordinate(600),
-                                  QString::number(random.bounded(6, 30)), "0000FF",
-                                  QString::number(random.bounded(4)), "Arial", "Kelvane",
+                row = QStringList{"Y",
+                                  "T",
+                                  coordinate(800),
+                                  coordinate(600),
+                                  QString::number(random.bounded(6, 30)),
+                                  "0000FF",
+                                  QString::number(random.bounded(4)),
+                                  "Arial",
+                                  "Kelvane",
                                   QString::number(random.bounded(0, 360))};
                 break;
             case 'K':

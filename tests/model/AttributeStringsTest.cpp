@@ -5,35 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace kel {
 namespace {
 
 TEST(ParsePenAttr, PadsOnTheLeftAndReadsOnlyTheLastDigitAsWidth)
 {
-    CurrentAttributes current;
-    ParsePenAttr(current, "1");
-    EXPECT_EQ(current.penColour, 0u);
-    EXPECT_EQ(current.penWidth, 1);
-
-    ParsePenAttr(current, "0000FF03");
-    EXPECT_EQ(current.penColour, 0x0000FFu); // red
-    EXPECT_EQ(current.penWidth, 3);
-
-    ParsePenAttr(current, "000000FF");
-    EXPECT_EQ(current.penColour, 0u);
-    EXPECT_EQ(current.penWidth, 1); // F is not a decimal digit
-
-    current.penWidth = 5;
-    current.penColour = 0x123456;
-    ParsePenAttr(current, "");
-    EXPECT_EQ(current.penColour, 0u);
-    EXPECT_EQ(current.penWidth, 0); // dotted
-
-    ParsePenAttr(current, "FF000007EXTRA"); // only the first 8 characters count
-    EXPECT_EQ(current.penColour, 0xFF0000u);
-    EXPECT_EQ(current.penWidth, 7);
-    EXPECT_EQ(current.brushColour, 0x808080u); // the brush is not touched
+    const auto parse = [](const char* text) {
+        CurrentAttributes current;
+        current.penColour = 0x123456;
+        ParsePenAttr(current, text);
+        EXPECT_EQ(current.brushColour, 0x808080u) << "the brush is not touched";
+        return std::pair{current.penColour, current.penWidth};
+    };
+    EXPECT_EQ(parse("1"), std::pair(0u, 1));
+    EXPECT_EQ(parse("0000FF03"), std::pair(0x0000FFu, 3));
+    EXPECT_EQ(parse("000000FF"), std::pair(0u, 1));             // F is not a decimal digit
+    EXPECT_EQ(parse(""), std::pair(0u, 0));                     // dotted
+    EXPECT_EQ(parse("FF000007EXTRA"), std::pair(0xFF0000u, 7)); // the first 8 characters count
 }
 
 TEST(ParseBrushAttr, EmptyTextChangesNothing)
@@ -42,12 +32,9 @@ TEST(ParseBrushAttr, EmptyTextChangesNothing)
     current.brushColour = 0x123456;
     current.brushStyle = 4;
     EXPECT_FALSE(ParseBrushAttr(current, ""));
-    EXPECT_EQ(current.brushColour, 0x123456u);
-    EXPECT_EQ(current.brushStyle, 4);
-
+    EXPECT_EQ(std::pair(current.brushColour, current.brushStyle), std::pair(0x123456u, 4));
     EXPECT_TRUE(ParseBrushAttr(current, "00FF0006"));
-    EXPECT_EQ(current.brushColour, 0x00FF00u);
-    EXPECT_EQ(current.brushStyle, 6);
+    EXPECT_EQ(std::pair(current.brushColour, current.brushStyle), std::pair(0x00FF00u, 6));
     EXPECT_EQ(current.penWidth, 2); // the pen is not touched
 }
 
@@ -56,29 +43,23 @@ TEST(MakeAttr, SixColourDigitsTwoNumberDigitsCutToEight)
     test::FakeUi ui;
     Document doc(ui);
     doc.panel.penSwatch = 0x0000FF;
-    doc.panel.penWidth.text = "3";
-    EXPECT_EQ(MakePenAttr(doc), "0000FF03");
-    EXPECT_EQ(doc.current.penWidth, 3);
-    EXPECT_EQ(doc.current.penColour, 0x0000FFu);
+    const auto pen = [&doc](const char* width) {
+        doc.panel.penWidth.text = width;
+        return MakePenAttr(doc);
+    };
+    EXPECT_EQ(pen("3"), "0000FF03");
+    EXPECT_EQ(std::pair(doc.current.penColour, doc.current.penWidth), std::pair(0x0000FFu, 3));
+    EXPECT_EQ(pen("x"), "0000FF01"); // not a number: width 1
+    EXPECT_EQ(pen(""), "0000FF01");
+    EXPECT_EQ(pen("26"), "0000FF1A");
+    EXPECT_EQ(pen("300"), "0000FF12"); // three digits: the last one is cut
 
-    doc.panel.penWidth.text = "x"; // not a number: width 1
-    EXPECT_EQ(MakePenAttr(doc), "0000FF01");
-    doc.panel.penWidth.text = "";
-    EXPECT_EQ(MakePenAttr(doc), "0000FF01");
-    doc.panel.penWidth.text = "26";
-    EXPECT_EQ(MakePenAttr(doc), "0000FF1A");
-    doc.panel.penWidth.text = "300"; // three digits: the last one is cut
-    EXPECT_EQ(MakePenAttr(doc), "0000FF12");
-
-    CurrentAttributes current;
-    current.brushColour = 0xABCDEF;
-    current.brushStyle = 7;
-    EXPECT_EQ(MakeBrushAttr(current), "ABCDEF07");
-    current.brushColour = 0x1ABCDEF; // seven colour digits push the style out
-    EXPECT_EQ(MakeBrushAttr(current), "1ABCDEF0");
-    current.brushColour = 0;
-    current.brushStyle = -1; // two's complement, cut
-    EXPECT_EQ(MakeBrushAttr(current), "000000FF");
+    const auto brush = [](Colour colour, int style) {
+        return MakeBrushAttr(CurrentAttributes{2, kBlack, colour, style, "0"});
+    };
+    EXPECT_EQ(brush(0xABCDEF, 7), "ABCDEF07");
+    EXPECT_EQ(brush(0x1ABCDEF, 7), "1ABCDEF0"); // seven colour digits push the style out
+    EXPECT_EQ(brush(0, -1), "000000FF");        // two's complement, cut
 }
 
 TEST(HexToColour, ReadsUpToSixDigitsAndNeverFails)

@@ -83,12 +83,12 @@ public:
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override
     {
         openRequests.push_back(request);
-        return nextAnswer(openAnswers);
+        return nextOf(openAnswers);
     }
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override
     {
         saveRequests.push_back(request);
-        return nextAnswer(saveAnswers);
+        return nextOf(saveAnswers);
     }
     std::optional<Colour> colourDialog(Colour initial) override
     {
@@ -157,17 +157,6 @@ private:
         const std::optional<T> answer = answers.front();
         answers.pop_front();
         return answer;
-    }
-    static std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers)
-    {
-        if (answers.empty())
-            return std::nullopt;
-        const bool given = answers.front().has_value();
-        const QString name = given ? *answers.front() : QString();
-        answers.pop_front();
-        if (!given)
-            return std::nullopt;
-        return name;
     }
 
     int currentRow_ = 1;

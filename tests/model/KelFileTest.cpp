@@ -13,12 +13,6 @@ namespace {
 
 using namespace test;
 
-void setRow(ObjectTable& table, int row, const QStringList& cells)
-{
-    for (int c = 1; c <= cells.size(); ++c)
-        table.setCell(c, row, cells[c - 1]);
-}
-
 std::vector<KelFields> parseText(const QString& text)
 {
     std::vector<KelFields> rows;
@@ -70,10 +64,10 @@ TEST(KelText, SplitsAtEveryKindOfLineEnd)
 TEST(KelLine, HasTenFieldsWithLineBreaksAndTabsBlanked)
 {
     ObjectTable table(5);
-    setRow(table, 1, {"Y", "C", "00000001", "100", "80", "40"});
+    putRow(table, 1, "Y|C|00000001|100|80|40");
     table.setCell(kTagColumn, 1, kTagMark);
     EXPECT_EQ(kelLine(table, 1), "Y\tC\t00000001\t100\t80\t40\t\t\t\t");
-    setRow(table, 2, {"Y", "T", "10", "20", "8", "000000", "0", "Arial", "a\tb\r\nc\rd"});
+    putRow(table, 2, "Y|T|10|20|8|000000|0|Arial|a\tb\r\nc\rd");
     const QString line = kelLine(table, 2);
     EXPECT_EQ(line.count(u'\t'), 9);
     EXPECT_TRUE(line.contains("a b  c d"));
@@ -102,10 +96,9 @@ protected:
 TEST_F(KelFileOnDisk, SavedRowsReadBackEqualWithTheirCharactersByteForByte)
 {
     ObjectTable table;
-    setRow(table, 1, {"Y", "C", "00000001", "100", "80", "40"});
-    setRow(table, 2,
-           {"N", "T", "5", "6", "8", "000000", "0", "Arial", "caf\u00E9 90\u00B0 \u20AC", ""});
-    setRow(table, 4, {"Y", "T", "1", "2", "8", "FF0000", "1", "Arial", "", "45"}); // behind a gap
+    putRow(table, 1, "Y|C|00000001|100|80|40");
+    putRow(table, 2, "N|T|5|6|8|000000|0|Arial|caf\u00E9 90\u00B0 \u20AC|");
+    putRow(table, 4, "Y|T|1|2|8|FF0000|1|Arial||45"); // behind a gap
     table.setCell(kTagColumn, 1, kTagMark);
     const QString file = path("d.kel");
     ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
@@ -126,7 +119,7 @@ TEST_F(KelFileOnDisk, SavedRowsReadBackEqualWithTheirCharactersByteForByte)
 TEST_F(KelFileOnDisk, CharacterOutsideWindows1252SavesAsUtf8AndReadsBack)
 {
     ObjectTable table;
-    setRow(table, 1, {"Y", "T", "5", "6", "8", "000000", "0", "Arial", "\u221A2 \u00E9"});
+    putRow(table, 1, "Y|T|5|6|8|000000|0|Arial|\u221A2 \u00E9");
     const QString file = path("u.kel");
     ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
     EXPECT_TRUE(readBytes(file).startsWith("\xEF\xBB\xBF"));

@@ -1,5 +1,6 @@
 #include "model/RowRoutines.h"
 #include "FakeUi.h"
+#include "support/KelTestFiles.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -7,23 +8,8 @@
 namespace kel {
 namespace {
 
-// Rows 1..count in use, each with its index in column 4 to tell them apart.
-void FillRows(ObjectTable& table, int count)
-{
-    for (int r = 1; r <= count; ++r) {
-        table.setCell(1, r, "Y");
-        table.setCell(4, r, r);
-    }
-}
-
-// Columns 1..11 of a row joined by "|", to compare a whole row at once.
-QString RowText(const ObjectTable& table, int row)
-{
-    QStringList cells;
-    for (int c = 1; c < kTableColumns; ++c)
-        cells << table.cell(c, row);
-    return cells.join('|');
-}
+using test::fillPoints;
+using test::rowText;
 
 class RowRoutines : public ::testing::Test {
 protected:
@@ -33,18 +19,18 @@ protected:
 
 TEST_F(RowRoutines, FindFreeRowHandsOutTheFirstFreeRowEmptiedAndCurrent)
 {
-    FillRows(doc.table, 2);
+    fillPoints(doc.table, 2);
     doc.table.setCell(5, 3, "00FF0001"); // left over from an edit by hand
     doc.table.setCell(kTagColumn, 3, kTagMark);
     EXPECT_EQ(FindFreeRow(doc), 3);
-    EXPECT_EQ(RowText(doc.table, 3), "||||||||||");
+    EXPECT_EQ(rowText(doc.table, 3), "||||||||||");
     EXPECT_EQ(ui.currentRowCalls, std::vector<int>{3});
     EXPECT_EQ(doc.table.rows(), 500);
 }
 
 TEST_F(RowRoutines, FindFreeRowGrowsAFullTableOneNumberedRowAtATime)
 {
-    FillRows(doc.table, 499);
+    fillPoints(doc.table, 499);
     EXPECT_EQ(FindFreeRow(doc), 500);
     EXPECT_EQ(doc.table.cell(0, 500), "500");
     doc.table.setCell(1, 500, "Y");
@@ -57,13 +43,13 @@ TEST_F(RowRoutines, FindFreeRowGrowsAFullTableOneNumberedRowAtATime)
 TEST_F(RowRoutines, DeleteRowShiftsUpClearsTheLastRowAndKeepsNumbers)
 {
     ObjectTable table(5);
-    FillRows(table, 3);
+    fillPoints(table, 3);
     table.setCell(kTagColumn, 3, kTagMark);
     DeleteRow(table, 1);
     EXPECT_EQ(table.rows(), 5);
-    EXPECT_EQ(RowText(table, 1), "Y|||2|||||||");
-    EXPECT_EQ(RowText(table, 2), "Y|||3|||||||" + kTagMark);
-    EXPECT_EQ(RowText(table, 3), "||||||||||");
+    EXPECT_EQ(rowText(table, 1), "Y|P||2|||||||");
+    EXPECT_EQ(rowText(table, 2), "Y|P||3|||||||" + kTagMark);
+    EXPECT_EQ(rowText(table, 3), "||||||||||");
     for (int r = 1; r < 5; ++r)
         EXPECT_EQ(table.cell(0, r), QString::number(r));
 
@@ -75,31 +61,22 @@ TEST_F(RowRoutines, DeleteRowShiftsUpClearsTheLastRowAndKeepsNumbers)
     EXPECT_EQ(table.cell(4, 1), "2");
 }
 
-TEST_F(RowRoutines, AddLineRowWritesALineWithTheCurrentPen)
-{
-    doc.panel.penSwatch = 0x00FF00;
-    doc.panel.penWidth.text = "4";
-    ASSERT_TRUE(AddLineRow(doc, 10, 20, 13, 20));
-    EXPECT_EQ(RowText(doc.table, 1), "Y|L|00FF0004|10|20|13|20||||");
-    EXPECT_TRUE(ui.messages.isEmpty());
-}
-
 TEST_F(RowRoutines, AddLineRowRefusesShortAndUnmeasurableLinesWithoutTakingARow)
 {
     EXPECT_FALSE(AddLineRow(doc, 10, 10, 12, 11)); // 2.24 rounds to 2
     EXPECT_EQ(ui.messages, QStringList{"Line too short, line not created"});
     EXPECT_FALSE(AddLineRow(doc, -2000000000, 0, 2000000000, 0));
     EXPECT_EQ(ui.messages.size(), 2);
+    std::vector<QPoint> none;
+    EXPECT_FALSE(FinishPolyObject(doc, RecordKind::Polyline, none, QPoint(1, 1)));
+    EXPECT_EQ(ui.messages.back(), "error12");
     EXPECT_FALSE(doc.table.inUse(1));
     EXPECT_TRUE(ui.currentRowCalls.empty());
-}
 
-TEST_F(RowRoutines, FinishPolyObjectNeedsVertices)
-{
-    std::vector<QPoint> vertices;
-    EXPECT_FALSE(FinishPolyObject(doc, RecordKind::Polyline, vertices, QPoint(1, 1)));
-    EXPECT_EQ(ui.messages, QStringList{"error12"});
-    EXPECT_FALSE(doc.table.inUse(1));
+    doc.panel.penSwatch = 0x00FF00;
+    doc.panel.penWidth.text = "4";
+    ASSERT_TRUE(AddLineRow(doc, 10, 20, 13, 20));
+    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00FF0004|10|20|13|20||||");
 }
 
 TEST_F(RowRoutines, FinishPolyObjectBrushesOnlyOpaquePolygons)
@@ -109,7 +86,7 @@ TEST_F(RowRoutines, FinishPolyObjectBrushesOnlyOpaquePolygons)
     std::vector<QPoint> vertices{{1, 2}, {30, 40}, {-5, 6}};
     ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polygon, vertices, std::nullopt));
     EXPECT_TRUE(vertices.empty());
-    EXPECT_EQ(RowText(doc.table, 1), "Y|N|00000001|1 2 30 40 -5 6|||||||");
+    EXPECT_EQ(rowText(doc.table, 1), "Y|N|00000001|1 2 30 40 -5 6|||||||");
 
     doc.panel.transparentObjects = false;
     vertices = {{0, 0}, {10, 0}};
@@ -117,7 +94,7 @@ TEST_F(RowRoutines, FinishPolyObjectBrushesOnlyOpaquePolygons)
     EXPECT_EQ(doc.table.cell(5, 2), "0000FF01");
     vertices = {{0, 0}, {10, 0}};
     ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polynomial, vertices, std::nullopt));
-    EXPECT_EQ(RowText(doc.table, 3), "Y|K|00000001|0 0 10 0|||||||");
+    EXPECT_EQ(rowText(doc.table, 3), "Y|K|00000001|0 0 10 0|||||||");
     EXPECT_EQ(doc.table.lastRowInUse(), 3); // no extra point unless asked for
 }
 
@@ -127,7 +104,7 @@ TEST_F(RowRoutines, FinishPolyObjectAppendsTheExtraPointWithTheDefaultShape)
     std::vector<QPoint> vertices{{0, 0}, {40, 0}, {20, 30}};
     ASSERT_TRUE(FinishPolyObject(doc, RecordKind::Polyline, vertices, QPoint(20, -10)));
     EXPECT_EQ(doc.table.cell(2, 1), "G");
-    EXPECT_EQ(RowText(doc.table, 2), "Y|P|2|20|-10||||||");
+    EXPECT_EQ(rowText(doc.table, 2), "Y|P|2|20|-10||||||");
     EXPECT_EQ(AddPointRow(doc, 7, 8), 3);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // What the drawer tests share: a white 400 x 300 raster canvas, the current
-// attributes, a small object table to hold records, and the int extremes the
-// far-coordinate cases use.
+// attributes, a small object table to hold records, the record drawers bound
+// to them, and the int extremes the far-coordinate cases use.
 
 #include "PixelChecks.h"
 #include "model/Attributes.h"
+#include "model/Canvas.h"
 #include "model/ObjectTable.h"
 #include "model/RecordKinds.h"
 #include "render/RasterCanvas.h"
@@ -12,10 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 
-#include <initializer_list>
 #include <limits>
+#include <optional>
 
 namespace kel::test {
 
@@ -28,18 +32,39 @@ protected:
     ObjectTable table{10};
     CurrentAttributes current; // width 2, black, grey brush, style 0
 
-    // A visible row whose cells from the type column on are `cells`.
-    void row(int r, std::initializer_list<QString> cells)
+    // The drawers of records that read their own row and give why they left
+    // it out.
+    using RecordDrawer = std::optional<QString> (*)(Canvas&, CurrentAttributes&, const ObjectTable&,
+                                                    int, QPoint, bool);
+    // A record drawer on this fixture's canvas, attributes and table.
+    struct BoundDrawer {
+        DrawerTest& test;
+        RecordDrawer drawer;
+        std::optional<QString> operator()(int r, QPoint offset = {}, bool highlight = false) const
+        {
+            return drawer(test.canvas, test.current, test.table, r, offset, highlight);
+        }
+    };
+
+    // A visible row whose cells from the type column on are the
+    // "|"-separated `cells`.
+    void row(int r, const QString& cells)
     {
         table.setCell(col::State, r, QStringLiteral("Y"));
         int column = col::Type;
-        for (const QString& text : cells)
+        for (const QString& text : cells.split(u'|'))
             table.setCell(column++, r, text);
     }
     const QImage& image()
     {
         canvas.finish();
         return canvas.image();
+    }
+    // Whether some pixel within `reach` of p has the colour.
+    bool inkNear(QPoint p, Colour colour = kBlack, int reach = 1)
+    {
+        return Count(image(), QRect(p.x() - reach, p.y() - reach, 2 * reach + 1, 2 * reach + 1),
+                     colour) > 0;
     }
 };
 

@@ -63,16 +63,13 @@ TEST(ResizeBitmapPercent, EnlargingNeverDividesByZero)
     for (int y = 0; y < 36; ++y)
         for (int x = 0; x < 36; ++x)
             ASSERT_EQ(result.pixel(x, y), source.pixel(x / 3, y / 3)) << x << "," << y;
-}
 
-TEST(ResizeBitmapPercent, RefusesEmptyAndOversizedResults)
-{
-    const QImage source = Blocks(12, 10);
+    // Empty and oversized results are refused.
     EXPECT_TRUE(ResizeBitmapPercent(0, source).isNull());
     EXPECT_TRUE(ResizeBitmapPercent(-50, source).isNull());
     EXPECT_TRUE(ResizeBitmapPercent(2000000000, source).isNull());
-    EXPECT_EQ(ResizeBitmapPercent(200, source, 100).size(), QSize(96, 80));
-    EXPECT_TRUE(ResizeBitmapPercent(300, source, 100).isNull()); // 144 > 100
+    EXPECT_EQ(ResizeBitmapPercent(200, source, 30).size(), QSize(24, 24));
+    EXPECT_TRUE(ResizeBitmapPercent(300, source, 30).isNull()); // 36 > 30
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "PixelChecks.h"
 #include "render/PictureDrawers.h"
 #include "support/QtPrinters.h"
 
@@ -21,10 +22,8 @@ TEST(HexPicture, LowHalfOfEachByteComesFirst)
     EXPECT_EQ(DecodeHexPicture(QStringLiteral("f10a")), QByteArray("\x1F\xA0", 2));
     EXPECT_EQ(DecodeHexPicture(EncodeHexPicture(AllBytes())), AllBytes());
     EXPECT_EQ(DecodeHexPicture(QString()), QByteArray());
-}
 
-TEST(HexPicture, DamagedTextIsRefusedWithAReason)
-{
+    // Damaged text is refused with a reason.
     QString error;
     EXPECT_EQ(DecodeHexPicture(QStringLiteral("F10"), &error), std::nullopt);
     EXPECT_TRUE(error.contains(QLatin1String("odd")));
@@ -41,17 +40,13 @@ TEST(SixBitPicture, FourCharactersCarryThreeBytesLowestBitsFirst)
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18`0")), QByteArray("\x01\x02\x03", 3));
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("oooo")), QByteArray("\xFF\xFF\xFF", 3));
     EXPECT_EQ(DecodeSixBitPicture(EncodeSixBitPicture(AllBytes().left(255))), AllBytes().left(255));
-}
 
-TEST(SixBitPicture, ALastShortGroupIsCompletedWithZeroBytes)
-{
+    // A last short group is completed with zero bytes.
     const QString text = EncodeSixBitPicture(QByteArray("\x07\x08\x09\x0A", 4));
     EXPECT_EQ(text.size(), 8);
     EXPECT_EQ(DecodeSixBitPicture(text), QByteArray("\x07\x08\x09\x0A\x00\x00", 6));
-}
 
-TEST(SixBitPicture, DamagedTextIsRefusedWithAReason)
-{
+    // Damaged text is refused with a reason.
     QString error;
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18030"), &error), std::nullopt);
     EXPECT_TRUE(error.contains(QLatin1String("multiple of 4")));
@@ -61,34 +56,14 @@ TEST(SixBitPicture, DamagedTextIsRefusedWithAReason)
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18/3")), std::nullopt); // '/' = -1
 }
 
-// An EMR_HEADER of 88 bytes with the given frame in 0.01 mm and bounds in
-// pixels.
-QByteArray EmfHeader(qint32 frameRight, qint32 frameBottom, qint32 boundsRight = 0,
-                     qint32 boundsBottom = 0)
-{
-    QByteArray header(88, '\0');
-    auto put = [&](int offset, qint32 value) {
-        for (int i = 0; i < 4; ++i)
-            header[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    put(0, 1);
-    put(4, 88);
-    put(16, boundsRight);
-    put(20, boundsBottom);
-    put(32, frameRight);
-    put(36, frameBottom);
-    put(40, 0x464D4520);
-    return header;
-}
+using test::EmfHeader;
 
 TEST(EmfPicture, SizeComesFromTheFrameAt96DotsPerInch)
 {
     EXPECT_EQ(EmfPictureSize(EmfHeader(2540, 1270)), QSize(96, 48));
     EXPECT_EQ(EmfPictureSize(EmfHeader(0, 0, 199, 99)), QSize(200, 100)); // no frame: bounds
-}
 
-TEST(EmfPicture, OtherDataOrHugeSizesAreRefused)
-{
+    // Other data and huge sizes are refused.
     QString error;
     EXPECT_EQ(EmfPictureSize(QByteArray(88, '\0'), &error), std::nullopt);
     EXPECT_EQ(error, QStringLiteral("Metafile is not valid"));

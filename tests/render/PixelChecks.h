@@ -5,6 +5,7 @@
 #include "model/Colour.h"
 #include "render/RasterCanvas.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -71,6 +72,26 @@ inline std::set<Colour> Colours(const QImage& image)
         for (int x = 0; x < image.width(); ++x)
             colours.insert(At(image, x, y));
     return colours;
+}
+
+// An EMR_HEADER of 88 bytes with the given frame in 0.01 mm and bounds in
+// pixels.
+inline QByteArray EmfHeader(qint32 frameRight, qint32 frameBottom, qint32 boundsRight = 0,
+                            qint32 boundsBottom = 0)
+{
+    QByteArray header(88, '\0');
+    const auto put = [&](int offset, qint32 value) {
+        for (int i = 0; i < 4; ++i)
+            header[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 1);
+    put(4, 88);
+    put(16, boundsRight);
+    put(20, boundsBottom);
+    put(32, frameRight);
+    put(36, frameBottom);
+    put(40, 0x464D4520);
+    return header;
 }
 
 } // namespace test

@@ -43,10 +43,8 @@ TEST_F(RasterCanvasTest, RectangleCoversLeftTopButNotRightBottomAndFillMeetsOutl
     EXPECT_EQ(At(image(), 48, 58), kRed);
     EXPECT_EQ(Count(canvas, kRed), 38 * 38); // no gap between fill and outline
     EXPECT_EQ(Count(canvas, kBlack), 2 * 40 + 2 * 38);
-}
 
-TEST_F(RasterCanvasTest, FillRectAndEllipseKeepInsideTheirBox)
-{
+    // fillRect keeps inside its box.
     canvas.setBrush({kBlue, BrushStyle::Solid});
     canvas.fillRect(10, 20, 50, 60);
     EXPECT_EQ(Count(canvas, kBlue), 40 * 40);
@@ -92,27 +90,6 @@ TEST_F(RasterCanvasTest, ArcAnglesAreMeasuredOnTheBoxNotAsPlainPolarAngles)
     EXPECT_GE(ink.left(), 198);
 }
 
-// --- Pens ------------------------------------------------------------------
-
-TEST_F(RasterCanvasTest, DottedPenLeavesEveryOtherPixel)
-{
-    canvas.setPen({kBlack, 1, PenStyle::Dotted});
-    canvas.line({10, 10}, {60, 10});
-    const int dots = Count(image(), QRect(0, 0, 400, 20), kBlack);
-    EXPECT_GE(dots, 24);
-    EXPECT_LE(dots, 27);
-}
-
-TEST_F(RasterCanvasTest, WidePenIsCentredOnTheLine)
-{
-    canvas.setPen({kBlack, 5, PenStyle::Solid});
-    canvas.line({50, 100}, {150, 100});
-    EXPECT_EQ(At(image(), 100, 98), kBlack);
-    EXPECT_EQ(At(image(), 100, 102), kBlack);
-    EXPECT_EQ(At(image(), 100, 95), kWhite);
-    EXPECT_EQ(At(image(), 100, 105), kWhite);
-}
-
 // --- Focus rectangle -------------------------------------------------------
 
 TEST_F(RasterCanvasTest, FocusRectangleDrawnTwiceRestoresTheCanvas)
@@ -135,10 +112,9 @@ TEST_F(RasterCanvasTest, FocusRectangleDrawnTwiceRestoresTheCanvas)
     EXPECT_NEAR(changed, (2 * 51 + 2 * 29) / 2, 2); // a dotted outline
     canvas.focusRect(10, 10, 61, 41);
     EXPECT_EQ(image(), before);
-}
 
-TEST_F(RasterCanvasTest, FocusRectangleInvertsCornersAndThinBoxesOnce)
-{
+    // Corners and thin boxes are inverted once.
+    canvas.clear();
     canvas.focusRect(10, 10, 11, 30); // one pixel wide: every pixel is a corner
     EXPECT_EQ(At(image(), 10, 10), kBlack);
     EXPECT_EQ(At(image(), 10, 12), kBlack);
@@ -169,12 +145,11 @@ TEST_F(RasterCanvasTest, FloodFillStopsOnlyAtTheExactBorderColour)
     canvas.floodFill({75, 75}, kBlack);
     // The outline is not the border colour: the whole canvas is one region.
     EXPECT_EQ(Count(canvas, kRed), 400 * 300);
-}
 
-TEST_F(RasterCanvasTest, FloodFillIgnoresSeedsOutsideOrOnTheBorder)
-{
+    // Seeds outside or on the border are ignored.
+    canvas.clear();
+    canvas.setPen(kThinBlack);
     canvas.rectangle(50, 50, 100, 100);
-    canvas.setBrush({kRed, BrushStyle::Solid});
     const QImage before = image().copy();
     canvas.floodFill({50, 60}, kBlack);
     canvas.floodFill({-1, 60}, kBlack);
@@ -271,22 +246,11 @@ TEST(RasterCanvasLayer, DrawsOverItsBackdropWithoutTouchingIt)
     EXPECT_EQ(qAlpha(layer.image().pixel(70, 70)), 0); // the untouched area stays clear
 }
 
-TEST(RasterCanvasScale, EveryUnitCoversScaleTimesScalePixels)
+TEST(RasterCanvasScale, SizeIsInUnitsAndAPixelCoversScaleTimesScale)
 {
     RasterCanvas big(QSize(50, 40), 4);
     EXPECT_EQ(big.size(), QSize(50, 40));
     EXPECT_EQ(big.image().size(), QSize(200, 160));
-    big.setBrush({kRed, BrushStyle::Solid});
-    big.fillRect(2, 3, 5, 6);
-    big.finish();
-    EXPECT_EQ(InkBounds(big.image()), QRect(8, 12, 12, 12));
-    big.clear();
-    big.setPen({kBlack, 1, PenStyle::Solid});
-    big.line({10, 5}, {20, 5}); // one unit wide: four pixels
-    big.finish();
-    const QRect ink = InkBounds(big.image());
-    EXPECT_EQ(ink.top(), 20);
-    EXPECT_EQ(ink.height(), 4);
     big.setPixel({1, 1}, kBlue);
     EXPECT_EQ(Count(big.image(), big.image().rect(), kBlue), 16);
 }

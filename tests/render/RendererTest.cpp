@@ -33,20 +33,9 @@ QRect LayerInk(const QImage& layer, const QRect& area)
     return bounds;
 }
 
-// Counts what the renderer writes into status panel 3.
-class StatusUi : public test::FakeUi {
-public:
-    int panel3Writes = 0;
-    void setStatus(int panel, const QString& text) override
-    {
-        panel3Writes += panel == 3;
-        FakeUi::setStatus(panel, text);
-    }
-};
-
 class RendererTest : public ::testing::Test {
 protected:
-    StatusUi ui;
+    test::FakeUi ui;
     ObjectTable table;
     CurrentAttributes current;
     Renderer renderer{table, current, ui};
@@ -208,7 +197,6 @@ TEST_F(RendererTest, FillRowFloodsThenMarksItsSeed)
     renderer.RedrawAll();
     EXPECT_EQ(at(30, 30), kRed);
     EXPECT_EQ(at(210, 30), kWhite);
-    // The plus marker, in the fill colour: red on red, then red on white.
 }
 
 TEST_F(RendererTest, TextAndCurveRowsGoToTheirOwnDrawers)
@@ -275,7 +263,7 @@ TEST_F(RendererTest, HighlightMarksPointsCirclesPolygonsAndFillsTheirOwnWay)
     EXPECT_EQ(LayerInk(marks, QRect(100, 20, 100, 80)), QRect(QPoint(120, 30), QPoint(179, 89)));
     // The polygon: inverted brush colour (magenta), style 1 + 1 = horizontal.
     EXPECT_EQ(At(marks, 260, 56), 0xFF00FFu);
-    // The hidden row: nothing.
+    EXPECT_EQ(LayerInk(marks, QRect(195, 195, 110, 10)), QRect()) << "the hidden row: nothing";
 }
 
 TEST_F(RendererTest, DrawRowDrawsOneRowOnAnyCanvas)
@@ -336,17 +324,8 @@ TEST_F(RendererTest, JpegAndBitmapPictureRowsAreDrawnUnscaled)
 
 TEST_F(RendererTest, EmfPictureRowIsAFramedPlaceholderOfItsScaledSize)
 {
-    QByteArray header(88, '\0');
-    auto put = [&](int offset, qint32 value) {
-        for (int i = 0; i < 4; ++i)
-            header[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    put(0, 1);
-    put(4, 88);
-    put(32, 2540); // frame 25.4 mm x 12.7 mm: 96 x 48 pixels
-    put(36, 1270);
-    put(40, 0x464D4520);
-    add({"f", "50", "30", "40", EncodeHexPicture(header)});
+    // A frame of 25.4 mm x 12.7 mm: 96 x 48 pixels, drawn at half size.
+    add({"f", "50", "30", "40", EncodeHexPicture(test::EmfHeader(2540, 1270))});
     renderer.RedrawAll();
     EXPECT_EQ(renderer.lastProblem(), QString());
     EXPECT_EQ(InkBounds(renderer.bitmap()), QRect(30, 40, 48, 24));

@@ -5,7 +5,6 @@
 
 #include <QFontMetrics>
 
-#include <initializer_list>
 #include <tuple>
 
 namespace kel {
@@ -20,14 +19,8 @@ using test::kRed;
 // Text records and bordered labels drawn from rows of a table.
 class TextRecords : public test::DrawerTest {
 protected:
-    std::optional<QString> drawText(int r, QPoint offset = {}, bool highlight = false)
-    {
-        return DrawTextRecord(canvas, current, table, r, offset, highlight);
-    }
-    std::optional<QString> drawLabel(int r, QPoint offset = {}, bool highlight = false)
-    {
-        return DrawLabelRecord(canvas, current, table, r, offset, highlight);
-    }
+    const BoundDrawer drawText{*this, DrawTextRecord};
+    const BoundDrawer drawLabel{*this, DrawLabelRecord};
     // The height of "W" in a font, as the canvas measures it.
     int heightOfW(const QString& name, int size)
     {
@@ -41,7 +34,7 @@ TEST_F(TextRecords, AngleZeroStandsOnItsPositionOthersHangFromIt)
 {
     const int h = heightOfW(QStringLiteral("Arial"), 20);
     ASSERT_GT(h, 10);
-    row(1, {"T", "100", "150", "20", "000000", "0", "Arial", "W", "0"});
+    row(1, "T|100|150|20|000000|0|Arial|W|0");
     ASSERT_FALSE(drawText(1));
     const QRect standing = InkBounds(image());
 
@@ -56,7 +49,7 @@ TEST_F(TextRecords, AngleZeroStandsOnItsPositionOthersHangFromIt)
 
     // Angle 1 hangs from the same position: one text height lower.
     canvas.clear();
-    row(1, {"T", "100", "150", "20", "000000", "0", "Arial", "W", "1"});
+    row(1, "T|100|150|20|000000|0|Arial|W|1");
     ASSERT_FALSE(drawText(1));
     const QRect hanging = InkBounds(image());
     EXPECT_NEAR(hanging.top() - standing.top(), h, 2);
@@ -65,17 +58,17 @@ TEST_F(TextRecords, AngleZeroStandsOnItsPositionOthersHangFromIt)
 
 TEST_F(TextRecords, EmptyCellsTakeTheirDefaults)
 {
-    row(1, {"T", "60", "80", "8", "0000FF", "0", "Arial", "Kelvane", "0"});
+    row(1, "T|60|80|8|0000FF|0|Arial|Kelvane|0");
     ASSERT_FALSE(drawText(1));
     const QImage explicitSize = image().copy();
 
     canvas.clear();
-    row(1, {"T", "60", "80", "", "0000FF", "", "Arial", "Kelvane", ""});
+    row(1, "T|60|80||0000FF||Arial|Kelvane|");
     ASSERT_FALSE(drawText(1));
     EXPECT_EQ(image(), explicitSize);
 
     canvas.clear();
-    row(1, {"T", "", "", "", "0000FF", "", "Arial", "Kelvane", ""});
+    row(1, "T||||0000FF||Arial|Kelvane|");
     ASSERT_FALSE(drawText(1));
     const QRect ink = InkBounds(image());
     EXPECT_GE(ink.left(), 100);
@@ -85,7 +78,7 @@ TEST_F(TextRecords, EmptyCellsTakeTheirDefaults)
 
 TEST_F(TextRecords, NinetyDegreesReadsUpwardsFromTheTopLeftCorner)
 {
-    row(1, {"T", "200", "250", "16", "FF0000", "0", "Arial", "Kelvane", "90"});
+    row(1, "T|200|250|16|FF0000|0|Arial|Kelvane|90");
     ASSERT_FALSE(drawText(1));
     const QRect ink = InkBounds(image());
     EXPECT_GT(ink.height(), 2 * ink.width());
@@ -97,8 +90,8 @@ TEST_F(TextRecords, NinetyDegreesReadsUpwardsFromTheTopLeftCorner)
 TEST_F(TextRecords, TurnedTextTakesItsOwnStyleNotTheLastOne)
 {
     // Row 1 lies off the canvas: only its font could reach row 2.
-    row(1, {"T", "-5000", "100", "16", "000000", "3", "Arial", "Kelvane", "30"});
-    row(2, {"T", "100", "200", "16", "000000", "0", "Arial", "Kelvane", "30"});
+    row(1, "T|-5000|100|16|000000|3|Arial|Kelvane|30");
+    row(2, "T|100|200|16|000000|0|Arial|Kelvane|30");
     ASSERT_FALSE(drawText(2));
     const QImage alone = image().copy();
 
@@ -109,7 +102,7 @@ TEST_F(TextRecords, TurnedTextTakesItsOwnStyleNotTheLastOne)
 
     // Bold and italic do change a turned text, so the check above can fail.
     canvas.clear();
-    row(2, {"T", "100", "200", "16", "000000", "3", "Arial", "Kelvane", "30"});
+    row(2, "T|100|200|16|000000|3|Arial|Kelvane|30");
     ASSERT_FALSE(drawText(2));
     EXPECT_NE(image(), alone);
 }
@@ -118,9 +111,9 @@ TEST_F(TextRecords, CanvasFontAndBrushAreTheSameAfterwards)
 {
     const CanvasFont before{QStringLiteral("Times New Roman"), 11, kBlue, true, false, 450};
     canvas.setFont(before);
-    row(1, {"T", "50", "50", "20", "0000FF", "2", "Arial", "Abc", "0"});
-    row(2, {"T", "50", "50", "20", "0000FF", "1", "Arial", "Abc", "45"});
-    row(3, {"h", "0000FF02", "50", "50", "00FF0001", "Arial", "30", "Abc", "10"});
+    row(1, "T|50|50|20|0000FF|2|Arial|Abc|0");
+    row(2, "T|50|50|20|0000FF|1|Arial|Abc|45");
+    row(3, "h|0000FF02|50|50|00FF0001|Arial|30|Abc|10");
     for (int r = 1; r <= 3; ++r) {
         ASSERT_FALSE(r == 3 ? drawLabel(r) : drawText(r));
         const CanvasFont after = canvas.font();
@@ -133,7 +126,7 @@ TEST_F(TextRecords, CanvasFontAndBrushAreTheSameAfterwards)
 
 TEST_F(TextRecords, HighlightIsLargerPlainAndRedOrBlackForRedText)
 {
-    row(1, {"T", "50", "150", "16", "00FF00", "0", "Arial", "Kelvane", "0"});
+    row(1, "T|50|150|16|00FF00|0|Arial|Kelvane|0");
     ASSERT_FALSE(drawText(1));
     const QRect normal = InkBounds(image());
 
@@ -145,7 +138,7 @@ TEST_F(TextRecords, HighlightIsLargerPlainAndRedOrBlackForRedText)
 
     // A red text is highlighted in black; a turned one is shown unturned.
     canvas.clear();
-    row(1, {"T", "50", "150", "16", "0000FF", "0", "Arial", "Kelvane", "90"});
+    row(1, "T|50|150|16|0000FF|0|Arial|Kelvane|90");
     ASSERT_FALSE(drawText(1, {}, true));
     EXPECT_EQ(Colours(image()), (std::set<Colour>{kBlack, kWhite}));
     EXPECT_EQ(InkBounds(image()), larger);
@@ -154,33 +147,32 @@ TEST_F(TextRecords, HighlightIsLargerPlainAndRedOrBlackForRedText)
 TEST_F(TextRecords, FarAndHugeValuesAreSafe)
 {
     // Shifted out of the 32-bit range: left out with a reason.
-    row(1, {"T", QString::number(kMin + 2), "100", "12", "000000", "0", "Arial", "A", "0"});
+    row(1, "T|" + QString::number(kMin + 2) + "|100|12|000000|0|Arial|A|0");
     const std::optional<QString> why = drawText(1, {5, 0});
     ASSERT_TRUE(why);
     EXPECT_FALSE(why->isEmpty());
 
     // Standing so high that its top leaves the range: nothing to see.
-    row(2, {"T", "100", QString::number(kMin + 3), "12", "000000", "0", "Arial", "A", "0"});
+    row(2, "T|100|" + QString::number(kMin + 3) + "|12|000000|0|Arial|A|0");
     EXPECT_FALSE(drawText(2));
     // Huge sizes and angles.
-    row(3, {"T", "10", "10", QString::number(kMax), "000000", "0", "Arial", "A",
-            QString::number(kMax)});
+    row(3, "T|10|10|" + QString::number(kMax) + "|000000|0|Arial|A|" + QString::number(kMax));
     EXPECT_FALSE(drawText(3, {}, true));
 
     // Whole turns make no difference.
     canvas.clear();
-    row(4, {"T", "200", "150", "14", "000000", "0", "Arial", "Turn", QString::number(kMax)});
+    row(4, "T|200|150|14|000000|0|Arial|Turn|" + QString::number(kMax));
     ASSERT_FALSE(drawText(4));
     const QImage turned = image().copy();
     canvas.clear();
-    row(4, {"T", "200", "150", "14", "000000", "0", "Arial", "Turn", QString::number(kMax % 360)});
+    row(4, "T|200|150|14|000000|0|Arial|Turn|" + QString::number(kMax % 360));
     ASSERT_FALSE(drawText(4));
     EXPECT_EQ(image(), turned);
 }
 
 TEST_F(TextRecords, OffsetMovesTheText)
 {
-    row(1, {"T", "150", "130", "14", "000000", "1", "Arial", "Shift", "0"});
+    row(1, "T|150|130|14|000000|1|Arial|Shift|0");
     ASSERT_FALSE(drawText(1));
     const QRect at = InkBounds(image());
     canvas.clear();
@@ -192,7 +184,7 @@ TEST_F(TextRecords, OffsetMovesTheText)
 
 TEST_F(TextRecords, LabelWithoutFillShowsOnlyTheOutline)
 {
-    row(1, {"h", "0000FF01", "50", "60", "FF000000", "Arial", "40", "OK", "0"});
+    row(1, "h|0000FF01|50|60|FF000000|Arial|40|OK|0");
     ASSERT_FALSE(drawLabel(1));
     EXPECT_EQ(Colours(image()), (std::set<Colour>{kRed, kWhite}));
     // The pen of column 3 is now the current pen.
@@ -205,7 +197,7 @@ TEST_F(TextRecords, LabelWithoutFillShowsOnlyTheOutline)
 
 TEST_F(TextRecords, LabelWithSolidBrushIsFilledAndOutlined)
 {
-    row(1, {"h", "0000FF01", "50", "60", "FF000001", "Arial", "40", "OK", "0"});
+    row(1, "h|0000FF01|50|60|FF000001|Arial|40|OK|0");
     ASSERT_FALSE(drawLabel(1));
     const int solid = Count(canvas, kBlue);
     EXPECT_GT(solid, 100);
@@ -213,7 +205,7 @@ TEST_F(TextRecords, LabelWithSolidBrushIsFilledAndOutlined)
 
     // A hatch fills only some of the inside.
     canvas.clear();
-    row(1, {"h", "0000FF01", "50", "60", "FF000002", "Arial", "40", "OK", "0"});
+    row(1, "h|0000FF01|50|60|FF000002|Arial|40|OK|0");
     ASSERT_FALSE(drawLabel(1));
     EXPECT_GT(Count(canvas, kBlue), 0);
     EXPECT_LT(Count(canvas, kBlue), solid);
@@ -223,7 +215,7 @@ TEST_F(TextRecords, LabelWithEmptyBrushIsNotFilledByAnEarlierBrush)
 {
     current.brushColour = kBlue;
     current.brushStyle = 1;
-    row(1, {"h", "0000FF01", "50", "60", "", "Arial", "", "OK", ""});
+    row(1, "h|0000FF01|50|60||Arial||OK|");
     ASSERT_FALSE(drawLabel(1));
     EXPECT_EQ(Count(canvas, kBlue), 0);
     EXPECT_GT(Count(canvas, kRed), 0);
@@ -233,7 +225,7 @@ TEST_F(TextRecords, LabelWithEmptyBrushIsNotFilledByAnEarlierBrush)
 
 TEST_F(TextRecords, TurnedLabelAndHighlight)
 {
-    row(1, {"h", "00000002", "200", "250", "FF000001", "Arial", "30", "Up", "90"});
+    row(1, "h|00000002|200|250|FF000001|Arial|30|Up|90");
     ASSERT_FALSE(drawLabel(1));
     const QRect upright = InkBounds(image());
     EXPECT_GT(upright.height(), upright.width());
@@ -248,7 +240,7 @@ TEST_F(TextRecords, TurnedLabelAndHighlight)
 
 TEST_F(TextRecords, LabelOutOfRangeIsLeftOut)
 {
-    row(1, {"h", "00000001", "100", QString::number(kMax), "FF000001", "Arial", "20", "X", "0"});
+    row(1, "h|00000001|100|" + QString::number(kMax) + "|FF000001|Arial|20|X|0");
     EXPECT_TRUE(drawLabel(1, {0, -1}));
     EXPECT_FALSE(drawLabel(1));
     EXPECT_EQ(Colours(image()), (std::set<Colour>{kWhite}));

@@ -1,5 +1,5 @@
 #pragma once
-// Small file and table helpers shared by the tests of KEL files.
+// Small file and table helpers shared by the tests that read and write rows.
 
 #include "model/ObjectTable.h"
 
@@ -31,6 +31,14 @@ inline QString rowText(const ObjectTable& table, int row)
     for (int c = 1; c < kTableColumns; ++c)
         cells << table.cell(c, row);
     return cells.join('|');
+}
+
+// Writes an object row: columns 1.. from the "|"-separated cells.
+inline void putRow(ObjectTable& table, int row, const QString& cells)
+{
+    const QStringList parts = cells.split(u'|');
+    for (int c = 0; c < parts.size(); ++c)
+        table.setCell(c + 1, row, parts[c]);
 }
 
 inline QStringList tableText(const ObjectTable& table)
