@@ -1,7 +1,5 @@
-#include "interaction/CreationTools.h"
-
 #include "interaction/CurveToolParts.h"
-#include "interaction/ToolRegistry.h"
+
 #include "model/AttributeStrings.h"
 #include "model/RowRoutines.h"
 
@@ -50,19 +48,5 @@ void DrawGuide(Canvas& canvas, QPoint from, QPoint to)
 }
 
 } // namespace curvetools
-
-void registerCurveTools(ToolRegistry& tools)
-{
-    tools.add(makeFourPointBezierTool(), {109});
-    tools.add(makeGraphTool(), {87});
-    tools.add(makeSineWaveTool(), {22});
-    tools.add(makeStarTool(), {12});
-    tools.add(makeSidePolygonTool(), {92});
-    tools.add(makeSemicircleTool(), {125});
-    tools.add(makeArrowheadTool(), {106});
-    tools.add(makeTickTool(), {107});
-    tools.add(makeBezierEditTool(), {111});
-    tools.add(makeMarkOnCurveTool(), {112});
-}
 
 } // namespace kel

@@ -1,9 +1,11 @@
 // Glyphs built from lines and texts: the fraction and the radical sign.
 
-#include "interaction/ShapeTools.h"
-
 #include "figures/SplitPair.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
+#include "interaction/ShapeToolKit.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 #include "render/TextDrawers.h"
@@ -96,18 +98,43 @@ QStringList FractionText(const FractionLayout& layout, const AttributePanel& pan
             QStringLiteral("0")};
 }
 
+// The fraction: "numerator;denominator" from the text box, one click.
+class FractionTool : public ClickSequenceTool {
+public:
+    FractionTool()
+        : ClickSequenceTool(
+              1, AfterLast::Ends,
+              QStringLiteral("1 click is needed to set the fraction num and denom will be "
+                             "centered\r\nIn the edit box enter numerator and denominator "
+                             "separated by ;"))
+    {
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
+// The radical sign: three clicks for the V, the fourth for the bar.
+class RadicalTool : public ClickSequenceTool {
+public:
+    RadicalTool()
+        : ClickSequenceTool(4, AfterLast::Ends,
+                            QStringLiteral("4 clicks are needed, first 3 for the V part of "
+                                           "Radical and 4th to set length"))
+    {
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
 } // namespace
 
 // Fraction ------------------------------------------------------------------
 
-void FractionTool::start(Editor& editor)
-{
-    editor.ui().message(
-        QStringLiteral("1 click is needed to set the fraction num and denom will be centered\r\n"
-                       "In the edit box enter numerator and denominator separated by ;"));
-}
-
-void FractionTool::move(Editor& editor, QPoint pos)
+void FractionTool::preview(Editor& editor, QPoint pos)
 {
     const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
     if (!layout)
@@ -121,11 +148,11 @@ void FractionTool::move(Editor& editor, QPoint pos)
                   layout->style, panel.fontColour);
 }
 
-void FractionTool::click(Editor& editor, QPoint pos)
+bool FractionTool::complete(Editor& editor, QPoint pos)
 {
     const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
     if (!layout)
-        return;
+        return false;
     Document& doc = editor.doc;
     const QStringList numerator =
         FractionText(*layout, doc.panel, layout->numerator, layout->texts.left);
@@ -134,19 +161,12 @@ void FractionTool::click(Editor& editor, QPoint pos)
     AddLineRow(doc, layout->barFrom.x(), layout->barFrom.y(), layout->barTo.x(), layout->barTo.y());
     AppendRow(doc, numerator);
     AppendRow(doc, denominator);
-    editor.CancelTool();
+    return true;
 }
 
 // Radical sign --------------------------------------------------------------
 
-void RadicalTool::start(Editor& editor)
-{
-    editor.ui().message(QStringLiteral(
-        "4 clicks are needed, first 3 for the V part of Radical and 4th to set length"));
-    editor.tool.construction.clicks() = 0;
-}
-
-void RadicalTool::move(Editor& editor, QPoint pos)
+void RadicalTool::preview(Editor& editor, QPoint pos)
 {
     ConstructionState& state = editor.tool.construction;
     const int clicks = state.clicks();
@@ -164,11 +184,9 @@ void RadicalTool::move(Editor& editor, QPoint pos)
         DrawLine(canvas, editor.doc.current, state.point(i), state.point(i + 1));
 }
 
-void RadicalTool::click(Editor& editor, QPoint pos)
+bool RadicalTool::complete(Editor& editor, QPoint pos)
 {
-    ConstructionState& state = editor.tool.construction;
-    if (++state.clicks() < 4)
-        return;
+    const ConstructionState& state = editor.tool.construction;
     const QPoint p1 = state.point(0);
     const QPoint p2 = state.point(1);
     const QPoint p3 = state.point(2);
@@ -178,7 +196,13 @@ void RadicalTool::click(Editor& editor, QPoint pos)
     AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
     AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
     AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
-    editor.CancelTool();
+    return true;
+}
+
+void registerGlyphTools(ToolRegistry& tools)
+{
+    tools.add(std::make_shared<FractionTool>(), {ToolMode::Fraction});
+    tools.add(std::make_shared<RadicalTool>(), {ToolMode::RadicalSign});
 }
 
 } // namespace kel

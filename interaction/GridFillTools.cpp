@@ -1,8 +1,11 @@
 // The square grid and the flood fill.
 
-#include "interaction/ShapeTools.h"
-
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
+#include "interaction/ShapeToolKit.h"
+#include "interaction/ToolRegistry.h"
+#include "interaction/WheelRules.h"
 #include "model/AttributeStrings.h"
 #include "render/ShapeDrawers.h"
 
@@ -16,6 +19,7 @@ constexpr int kStartCellSize = 20;
 constexpr int kDefaultCellSize = 30;
 // The smallest cell the wheel gives; a smaller typed size is taken as it.
 constexpr int kMinCellSize = 3;
+constexpr int kMaxCellSize = 400;
 constexpr int kMinCells = 2;
 constexpr int kMaxCells = 100;
 constexpr int kCellsDigits = 3;
@@ -32,17 +36,44 @@ QString CellSizeStatus(int size)
     return QStringLiteral("Cell W H =%1").arg(size);
 }
 
+// The square grid: cells asked for at the start, one click; the wheel sets
+// the cell size.
+class GridTool : public ClickSequenceTool {
+public:
+    GridTool()
+        : ClickSequenceTool(1, AfterLast::Ends,
+                            QStringLiteral("you can control grid cells size by mouse whell 2nd "
+                                           "mouse click complete action"))
+    {
+    }
+
+    void wheel(Editor& editor, int notches) override;
+
+private:
+    void begin(Editor& editor) override;
+    void preview(Editor& editor, QPoint pos) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
+// The flood fill: one fill per click.
+class FillTool : public ClickSequenceTool {
+public:
+    FillTool() : ClickSequenceTool(1, AfterLast::Repeats) {}
+
+private:
+    void begin(Editor& editor) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
 } // namespace
 
 // Grid ----------------------------------------------------------------------
 
-void GridTool::start(Editor& editor)
+void GridTool::begin(Editor& editor)
 {
     UiPort& ui = editor.ui();
     ConstructionState& state = editor.tool.construction;
     state.slot[ConstructionState::kSize] = kStartCellSize;
-    ui.message(QStringLiteral(
-        "you can control grid cells size by mouse whell 2nd mouse click complete action"));
     const QString answer =
         ui.inputBox(QStringLiteral("Enter Number of cells in each row and column(Max=100"),
                     QStringLiteral("Number of cells"), QStringLiteral("10"));
@@ -60,7 +91,7 @@ void GridTool::start(Editor& editor)
     ui.focusSurface();
 }
 
-void GridTool::move(Editor& editor, QPoint pos)
+void GridTool::preview(Editor& editor, QPoint pos)
 {
     ConstructionState& state = editor.tool.construction;
     if (state.clicks() != 0)
@@ -73,7 +104,7 @@ void GridTool::move(Editor& editor, QPoint pos)
              size);
 }
 
-void GridTool::click(Editor& editor, QPoint)
+bool GridTool::complete(Editor& editor, QPoint)
 {
     ConstructionState& state = editor.tool.construction;
     const int size = CellSize(editor.ui());
@@ -84,21 +115,33 @@ void GridTool::click(Editor& editor, QPoint)
     AppendRow(doc, {QStringLiteral("D"), MakePenAttr(doc), QString::number(origin.x()),
                     QString::number(origin.y()),
                     QString::number(state.slot[ConstructionState::kCount]), QString::number(size)});
-    editor.CancelTool();
+    return true;
+}
+
+// The wheel sets the cell size between 3 and 400, shown in the size box and
+// the status bar.
+void GridTool::wheel(Editor& editor, int notches)
+{
+    std::int32_t& size = editor.tool.construction.slot[ConstructionState::kSize];
+    forEachNotch(notches, [&](int step) {
+        size = std::clamp(size + step, kMinCellSize, kMaxCellSize);
+        showControlValue(editor.ui(), QStringLiteral("edtvar1"), size);
+        editor.ui().setStatus(3, CellSizeStatus(size));
+    });
 }
 
 // Fill ----------------------------------------------------------------------
 
-void FillTool::start(Editor& editor)
+void FillTool::begin(Editor& editor)
 {
     if (!editor.doc.panel.transparentObjects)
         return;
     editor.ui().message(QStringLiteral("Action is canceled, must select Brush Pat >0"));
     // Without a pattern there is nothing to fill with: the tool never starts.
-    editor.tool.mode = 0;
+    editor.tool.mode = ToolMode::Idle;
 }
 
-void FillTool::click(Editor& editor, QPoint pos)
+bool FillTool::complete(Editor& editor, QPoint pos)
 {
     // The seed is where the button went down.
     const AttributePanel& panel = editor.doc.panel;
@@ -112,7 +155,13 @@ void FillTool::click(Editor& editor, QPoint pos)
                                             .rightJustified(2, QLatin1Char('0')));
     AppendRow(editor.doc, {QStringLiteral("F"), fill, QString::number(pos.x()),
                            QString::number(pos.y()), colourHex(panel.boundarySwatch)});
-    editor.RedrawAll();
+    return true;
+}
+
+void registerGridFillTools(ToolRegistry& tools)
+{
+    tools.add(std::make_shared<GridTool>(), {ToolMode::DrawGrid});
+    tools.add(std::make_shared<FillTool>(), {ToolMode::FillRegion});
 }
 
 } // namespace kel

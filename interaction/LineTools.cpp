@@ -1,4 +1,4 @@
-#include "interaction/LineTools.h"
+// New lines: free, horizontal, vertical, and of typed length and angle.
 
 #include "figures/FigureMath.h"
 #include "figures/Measures.h"
@@ -6,8 +6,11 @@
 #include "figures/TableCells.h"
 #include "figures/TableQueries.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
 #include "interaction/FigureToolSupport.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 
 #include <cmath>
@@ -69,23 +72,68 @@ std::optional<FixedLine> fixedLine(Editor& editor, QPoint pos)
     return FixedLine{pos, {*x, *y}};
 }
 
+// "New Arbit. Line": two clicks, then the next line. A line started exactly
+// on the end of an existing line reports the angle between the two as Adj.
+class ArbitraryLineTool : public ClickSequenceTool {
+public:
+    ArbitraryLineTool() : ClickSequenceTool(2, AfterLast::Repeats) {}
+
+private:
+    void begin(Editor& editor) override { editor.ui().showPage(0); }
+    void track(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override;
+    bool takeClick(Editor& editor, int clicks) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
+// "New Hor. Line" and "New Ver. Line": the second end slides along the
+// horizontal (vertical) through the first click; the tool ends with its line.
+class AxisLineTool : public ClickSequenceTool {
+public:
+    explicit AxisLineTool(bool vertical)
+        : ClickSequenceTool(2, AfterLast::Ends,
+                            vertical ? QStringLiteral("2 clicks needed to draw the Ver. Line")
+                                     : QStringLiteral("2 clicks needed to draw the Hor. Line")),
+          vertical_(vertical)
+    {
+    }
+
+private:
+    void track(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override;
+    bool complete(Editor& editor, QPoint pos) override;
+
+    bool vertical_;
+};
+
+// "New Fixed Line": length and angle typed on page T7, one click places the
+// first end; the tool ends with its line.
+class FixedLineTool : public ClickSequenceTool {
+public:
+    FixedLineTool()
+        : ClickSequenceTool(1, AfterLast::Ends,
+                            QStringLiteral("After you set the length and angle of line in edit "
+                                           "boxes just 1 click"))
+    {
+    }
+
+private:
+    void begin(Editor& editor) override;
+    void preview(Editor& editor, QPoint pos) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
 } // namespace
 
 // Arbitrary line -----------------------------------------------------------
-
-void ArbitraryLineTool::start(Editor& editor)
-{
-    editor.ui().showPage(0);
-}
 
 void ArbitraryLineTool::track(Editor& editor, QPoint pos)
 {
     setClickPoint(editor, clickCount(editor) == 0 ? kP1 : kP2, pos);
 }
 
-void ArbitraryLineTool::move(Editor& editor, QPoint pos)
+void ArbitraryLineTool::preview(Editor& editor, QPoint pos)
 {
-    track(editor, pos);
     if (clickCount(editor) != 1)
         return;
     const QPoint p1 = clickPoint(editor, kP1);
@@ -100,39 +148,29 @@ void ArbitraryLineTool::move(Editor& editor, QPoint pos)
                                  .arg(adjacent));
 }
 
-void ArbitraryLineTool::click(Editor& editor, QPoint pos)
+bool ArbitraryLineTool::takeClick(Editor& editor, int)
 {
-    track(editor, pos);
-    const int clicks = ++clickCount(editor);
-    if (clicks == 1) {
-        // Started on the end of a line: the angle to it is reported as Adj.
-        const auto continued = continuedLine(editor.doc.table, clickPoint(editor, kP1));
-        toolSlot(editor, ConstructionState::kSize) = continued ? continued->first : kNoValue;
-        if (continued)
-            setClickPoint(editor, kFarEnd, continued->second);
-        else
-            toolSlot(editor, 2 * kFarEnd) = kNoValue;
-        return;
-    }
+    // Started on the end of a line: the angle to it is reported as Adj.
+    const auto continued = continuedLine(editor.doc.table, clickPoint(editor, kP1));
+    toolSlot(editor, ConstructionState::kSize) = continued ? continued->first : kNoValue;
+    if (continued)
+        setClickPoint(editor, kFarEnd, continued->second);
+    else
+        toolSlot(editor, 2 * kFarEnd) = kNoValue;
+    return true;
+}
+
+bool ArbitraryLineTool::complete(Editor& editor, QPoint)
+{
+    // A line too short is refused: the first end stays.
     const QPoint p1 = clickPoint(editor, kP1);
     const QPoint p2 = clickPoint(editor, kP2);
-    if (!AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y())) {
-        clickCount(editor) = 1; // the first end stays
-        return;
-    }
-    clickCount(editor) = 0;
-    editor.RedrawAll();
+    return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
 }
 
 // Horizontal and vertical lines --------------------------------------------
 
-void AxisLineTool::start(Editor& editor)
-{
-    editor.ui().message(vertical_ ? QStringLiteral("2 clicks needed to draw the Ver. Line")
-                                  : QStringLiteral("2 clicks needed to draw the Hor. Line"));
-}
-
-void AxisLineTool::track(Editor& editor, QPoint pos) const
+void AxisLineTool::track(Editor& editor, QPoint pos)
 {
     if (clickCount(editor) == 0) {
         setClickPoint(editor, kP1, pos);
@@ -142,12 +180,11 @@ void AxisLineTool::track(Editor& editor, QPoint pos) const
     const QPoint along =
         vertical_ ? offsetPoint(p1, 0, kAxisOffset) : offsetPoint(p1, kAxisOffset, 0);
     const std::optional<MeasuredPoint> foot = PerpendicularFoot(pos, p1, along);
-    setClickPoint(editor, kP2, pointOrFail(foot ? std::optional(foot->point) : std::nullopt));
+    setClickPoint(editor, kP2, requirePoint(foot ? std::optional(foot->point) : std::nullopt));
 }
 
-void AxisLineTool::move(Editor& editor, QPoint pos)
+void AxisLineTool::preview(Editor& editor, QPoint pos)
 {
-    track(editor, pos);
     if (clickCount(editor) == 0) {
         if (vertical_)
             previewGuide(editor, offsetPoint(pos, 0, -kGuideHalfLength),
@@ -167,31 +204,22 @@ void AxisLineTool::move(Editor& editor, QPoint pos)
     editor.ui().setStatus(3, QStringLiteral("Length=%1").arg(IntAbs(length)));
 }
 
-void AxisLineTool::click(Editor& editor, QPoint pos)
+bool AxisLineTool::complete(Editor& editor, QPoint)
 {
-    track(editor, pos);
-    if (++clickCount(editor) < 2)
-        return;
+    // Too short: the first end stays for another try.
     const QPoint p1 = clickPoint(editor, kP1);
     const QPoint p2 = clickPoint(editor, kP2);
-    if (!AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y())) {
-        // Too short: the first end stays for another try.
-        clickCount(editor) = 1;
-        return;
-    }
-    editor.CancelTool();
+    return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
 }
 
 // Fixed line ---------------------------------------------------------------
 
-void FixedLineTool::start(Editor& editor)
+void FixedLineTool::begin(Editor& editor)
 {
-    editor.ui().message(
-        QStringLiteral("After you set the length and angle of line in edit boxes just 1 click"));
     editor.ShowValuePage(QStringLiteral("Length"), QStringLiteral("Angle"), QStringLiteral("NA"));
 }
 
-void FixedLineTool::move(Editor& editor, QPoint pos)
+void FixedLineTool::preview(Editor& editor, QPoint pos)
 {
     const std::optional<FixedLine> line = fixedLine(editor, pos);
     showValueVerdict(editor, line.has_value());
@@ -203,15 +231,22 @@ void FixedLineTool::move(Editor& editor, QPoint pos)
     previewLine(editor, line->from, line->to);
 }
 
-void FixedLineTool::click(Editor& editor, QPoint pos)
+bool FixedLineTool::complete(Editor& editor, QPoint pos)
 {
     const std::optional<FixedLine> line = fixedLine(editor, pos);
     if (!line) {
         editor.ui().message(QStringLiteral("Invalid length or angle"));
-        return;
+        return false;
     }
-    if (AddLineRow(editor.doc, line->from.x(), line->from.y(), line->to.x(), line->to.y()))
-        editor.CancelTool();
+    return AddLineRow(editor.doc, line->from.x(), line->from.y(), line->to.x(), line->to.y());
+}
+
+void registerLineTools(ToolRegistry& tools)
+{
+    tools.add(std::make_shared<ArbitraryLineTool>(), {ToolMode::ArbitraryLine});
+    tools.add(std::make_shared<AxisLineTool>(false), {ToolMode::HorizontalLine});
+    tools.add(std::make_shared<AxisLineTool>(true), {ToolMode::VerticalLine});
+    tools.add(std::make_shared<FixedLineTool>(), {ToolMode::FixedLine});
 }
 
 } // namespace kel

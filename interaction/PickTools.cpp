@@ -10,7 +10,7 @@ namespace kel {
 namespace {
 
 struct PickKind {
-    int mode;
+    ToolMode mode;
     char letter;
     const char* instruction;
     const char* notFound;
@@ -19,30 +19,41 @@ struct PickKind {
 constexpr const char* kTryCloser = "No object was found, try click closer";
 
 constexpr std::array<PickKind, 15> kKinds = {{
-    {60, 'P', "Move mouse over the desired POINT to become red, then left click", kTryCloser},
-    {61, 'L', "Move mouse over the desired LINE to become red, then left click", kTryCloser},
-    {62, 'C', "Move mouse over the desired CIRCLE to become red, then left click", kTryCloser},
-    {63, 'A', "Move mouse over the desired ARC to become red, then left click", kTryCloser},
-    {64, 'T', "Move mouse over the desired TEXT to become red, then left click", kTryCloser},
-    {65, 'F',
+    {ToolMode::EditPoint, 'P', "Move mouse over the desired POINT to become red, then left click",
+     kTryCloser},
+    {ToolMode::EditLine, 'L', "Move mouse over the desired LINE to become red, then left click",
+     kTryCloser},
+    {ToolMode::EditCircle, 'C', "Move mouse over the desired CIRCLE to become red, then left click",
+     kTryCloser},
+    {ToolMode::EditArc, 'A', "Move mouse over the desired ARC to become red, then left click",
+     kTryCloser},
+    {ToolMode::EditText, 'T', "Move mouse over the desired TEXT to become red, then left click",
+     kTryCloser},
+    {ToolMode::EditFillRegion, 'F',
      "Move mouse over the desired Fill Region to become red, use F4 to find it, then left click",
      kTryCloser},
-    {66, 'E', "Move mouse over the desired Ellipse to become red, then left click",
+    {ToolMode::EditEllipse, 'E',
+     "Move mouse over the desired Ellipse to become red, then left click",
      "No Ellipse object was found, try click closer"},
-    {67, '1', "Move mouse over the desired Round Rectangle, then left click",
+    {ToolMode::EditRoundRectangle, '1',
+     "Move mouse over the desired Round Rectangle, then left click",
      "No Round Rectangle object was detected, try click closer"},
-    {68, '2', "Move mouse over the desired Focus Rectangle Ellipse, then left click",
+    {ToolMode::EditFocusRectangle, '2',
+     "Move mouse over the desired Focus Rectangle Ellipse, then left click",
      "No Focus Rectangle object was detected, try click closer"},
-    {69, 'D', "Move mouse over the desired Grid, then left click",
+    {ToolMode::EditGrid, 'D', "Move mouse over the desired Grid, then left click",
      "No Grid object was found, try click closer"},
-    {70, 'G', "Move mouse over the desired PolyLine, then left click",
+    {ToolMode::EditPolyline, 'G', "Move mouse over the desired PolyLine, then left click",
      "No PolyLine object was detected, try click closer"},
-    {71, 'B', "Move mouse over the desired curve to become red, then left click",
+    {ToolMode::EditBezierCurve, 'B',
+     "Move mouse over the desired curve to become red, then left click",
      "No Bezier Curve object was detected, try click closer"},
-    {75, 'N', "Move mouse over the desired Polygon, then left click",
+    {ToolMode::EditPolygon, 'N', "Move mouse over the desired Polygon, then left click",
      "No PolyGon object was detected, try click closer"},
-    {88, 'f', "Move mouse over the desired EMF Obj to become red, then left click", kTryCloser},
-    {129, 'K', "Move mouse over the desired curve to become red, then left click",
+    {ToolMode::EditPicture, 'f',
+     "Move mouse over the desired EMF Obj to become red, then left click", kTryCloser},
+    {ToolMode::EditPolynomial, 'K',
+     "Move mouse over the desired curve to become red, then left click",
      "No Polynomial object was found, try click closer"},
 }};
 
@@ -150,7 +161,7 @@ void registerPickTools(ToolRegistry& tools)
 {
     for (const PickKind& kind : kKinds)
         tools.add(std::make_shared<PickTool>(kind), {kind.mode});
-    tools.add(std::make_shared<EditBlockTool>(), {131});
+    tools.add(std::make_shared<EditBlockTool>(), {ToolMode::EditBlock});
 }
 
 } // namespace kel

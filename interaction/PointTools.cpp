@@ -1,7 +1,10 @@
-#include "interaction/PointTools.h"
+// New points: at the pointer, or at coordinates typed on page T7.
 
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
 #include "interaction/FigureToolSupport.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 
 namespace kel {
@@ -13,6 +16,7 @@ using namespace clickpoint;
 const QString kXBox = QStringLiteral("edtvar1");
 const QString kYBox = QStringLiteral("edtvar2");
 const QString kShapeBox = QStringLiteral("edtvar3");
+constexpr char kEnterKey = 13;
 
 struct TypedPoint {
     QPoint at;
@@ -31,14 +35,36 @@ std::optional<TypedPoint> typedPoint(Editor& editor)
     return TypedPoint{{*x, *y}, *shape};
 }
 
-} // namespace
+// "New Point" > "Use Mouse": one point per click, at the pointer.
+class PointByMouseTool : public ClickSequenceTool {
+public:
+    PointByMouseTool() : ClickSequenceTool(1, AfterLast::Repeats) {}
 
-void PointByMouseTool::click(Editor& editor, QPoint)
-{
-    // The move pipeline has just stored the click position as the mouse.
-    AddPointRow(editor.doc, editor.tool.mouse.x(), editor.tool.mouse.y());
-    editor.RedrawAll();
-}
+private:
+    bool complete(Editor& editor, QPoint) override
+    {
+        // The move pipeline has just stored the click position as the mouse.
+        AddPointRow(editor.doc, editor.tool.mouse.x(), editor.tool.mouse.y());
+        return true;
+    }
+};
+
+// "New Point" > "Enter Coordinate": x, y and the point shape typed into the
+// value boxes; every click (or Enter, or "Done") appends the point the
+// preview shows, wherever the pointer is. Esc ends it.
+class PointByCoordinatesTool : public ClickSequenceTool {
+public:
+    PointByCoordinatesTool() : ClickSequenceTool(1, AfterLast::Repeats) {}
+
+    void start(Editor& editor) override;
+    bool key(Editor& editor, const KeyPress& press) override;
+
+private:
+    void preview(Editor& editor, QPoint pos) override;
+    bool complete(Editor& editor, QPoint pos) override;
+};
+
+} // namespace
 
 void PointByCoordinatesTool::start(Editor& editor)
 {
@@ -51,7 +77,14 @@ void PointByCoordinatesTool::start(Editor& editor)
                                        "coordinates, press Esc when done"));
 }
 
-void PointByCoordinatesTool::move(Editor& editor, QPoint)
+bool PointByCoordinatesTool::key(Editor& editor, const KeyPress& press)
+{
+    // Enter right after Enter is swallowed: one Enter, one point, however
+    // often it is pressed until another key comes between.
+    return isEnterKey(press.key) && editor.tool.previousKey == kEnterKey;
+}
+
+void PointByCoordinatesTool::preview(Editor& editor, QPoint)
 {
     const std::optional<TypedPoint> typed = typedPoint(editor);
     showValueVerdict(editor, typed.has_value());
@@ -63,13 +96,13 @@ void PointByCoordinatesTool::move(Editor& editor, QPoint)
     previewMark(editor, typed->at, typed->shape);
 }
 
-void PointByCoordinatesTool::click(Editor& editor, QPoint)
+bool PointByCoordinatesTool::complete(Editor& editor, QPoint)
 {
     // Read again: the click stores what the boxes hold now.
     const std::optional<TypedPoint> typed = typedPoint(editor);
     if (!typed) {
         editor.ui().message(QStringLiteral("Invalid numerical format"));
-        return;
+        return false;
     }
     // A point record holds one shape character: the first of the number.
     QString& shape = editor.doc.current.defaultPointShape;
@@ -77,7 +110,13 @@ void PointByCoordinatesTool::click(Editor& editor, QPoint)
     shape = QString::number(typed->shape).left(1);
     AddPointRow(editor.doc, typed->at.x(), typed->at.y());
     shape = saved;
-    editor.RedrawAll();
+    return true;
+}
+
+void registerPointTools(ToolRegistry& tools)
+{
+    tools.add(std::make_shared<PointByMouseTool>(), {ToolMode::PointByMouse});
+    tools.add(std::make_shared<PointByCoordinatesTool>(), {ToolMode::PointByCoordinates});
 }
 
 } // namespace kel

@@ -1,10 +1,10 @@
 // Polylines and polygons, collected vertex by vertex and finished with F10.
 
-#include "interaction/ShapeTools.h"
-
 #include "figures/Measures.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -25,6 +25,26 @@ void DropRestingVertex(std::vector<QPoint>& vertices)
     if (n >= 2 && vertices[n - 1] == vertices[n - 2])
         vertices.pop_back();
 }
+
+// The polyline: one vertex per click, F10 finishes.
+class PolylineTool : public Tool {
+public:
+    void start(Editor& editor) override;
+    void move(Editor& editor, QPoint pos) override;
+    void click(Editor& editor, QPoint pos) override;
+    void finish(Editor& editor) override;
+    void backspace(Editor& editor) override;
+};
+
+// The closed polygon: one vertex per click, F10 adds the pointer as the last
+// vertex and finishes.
+class PolygonTool : public Tool {
+public:
+    void start(Editor& editor) override;
+    void move(Editor& editor, QPoint pos) override;
+    void click(Editor& editor, QPoint pos) override;
+    void finish(Editor& editor) override;
+};
 
 } // namespace
 
@@ -72,20 +92,19 @@ void PolylineTool::click(Editor& editor, QPoint pos)
     editor.tool.construction.clicks() = static_cast<int>(vertices.size()) - 1;
 }
 
-bool PolylineTool::finish(Editor& editor)
+void PolylineTool::finish(Editor& editor)
 {
     std::vector<QPoint>& vertices = editor.tool.vertices;
     if (editor.tool.construction.clicks() < kMinClicks)
-        return true;
+        return;
     // The pointer is the last vertex.
     vertices.back() = editor.tool.mouse;
     DropRestingVertex(vertices);
     FinishPolyObject(editor.doc, QLatin1Char('G'), vertices, std::nullopt);
     editor.CancelTool();
-    return true;
 }
 
-bool PolylineTool::backspace(Editor& editor)
+void PolylineTool::backspace(Editor& editor)
 {
     // The last entry goes: the vertex clicked before it floats again.
     std::vector<QPoint>& vertices = editor.tool.vertices;
@@ -93,7 +112,6 @@ bool PolylineTool::backspace(Editor& editor)
         vertices.pop_back();
     editor.tool.construction.clicks() =
         vertices.empty() ? 0 : static_cast<int>(vertices.size()) - 1;
-    return true;
 }
 
 // Polygon -------------------------------------------------------------------
@@ -128,18 +146,23 @@ void PolygonTool::click(Editor& editor, QPoint pos)
     ++clicks;
 }
 
-bool PolygonTool::finish(Editor& editor)
+void PolygonTool::finish(Editor& editor)
 {
     const int clicks = editor.tool.construction.clicks();
     if (clicks < kMinClicks)
-        return true;
+        return;
     std::vector<QPoint>& vertices = editor.tool.vertices;
     vertices.resize(static_cast<size_t>(clicks) + 1);
     vertices.back() = editor.tool.mouse;
     DropRestingVertex(vertices);
     FinishPolyObject(editor.doc, QLatin1Char('N'), vertices, std::nullopt);
     editor.CancelTool();
-    return true;
+}
+
+void registerPolyTools(ToolRegistry& tools)
+{
+    tools.add(std::make_shared<PolylineTool>(), {ToolMode::Polyline});
+    tools.add(std::make_shared<PolygonTool>(), {ToolMode::Polygon});
 }
 
 } // namespace kel

@@ -1,10 +1,5 @@
 #include "interaction/ShapeToolKit.h"
 
-#include "figures/FigureMath.h"
-#include "interaction/ActionFailed.h"
-#include "interaction/AttributeControls.h"
-#include "interaction/Editor.h"
-#include "interaction/WheelRules.h"
 #include "model/RowRoutines.h"
 
 #include <cstdlib>
@@ -13,23 +8,9 @@ namespace kel {
 
 namespace {
 
-constexpr int kTextMode = 6;
-constexpr int kRoundRectMode = 31;
 constexpr char16_t kGlyph21 = 0x15;
 
 } // namespace
-
-QPoint requirePoint(std::optional<QPoint> point)
-{
-    if (!point)
-        throw ActionFailed(QStringLiteral("Range check error"));
-    return *point;
-}
-
-QPoint requirePoint(std::int64_t x, std::int64_t y)
-{
-    return requirePoint(figmath::MakePoint(x, y));
-}
 
 QString CellText(const QString& text)
 {
@@ -64,30 +45,6 @@ QString SizeStatus(QPoint from, QPoint to)
     const long long w = std::llabs(static_cast<long long>(from.x()) - to.x());
     const long long h = std::llabs(static_cast<long long>(from.y()) - to.y());
     return QStringLiteral("W=%1 H=%2").arg(w).arg(h);
-}
-
-void ShapeTool::wheel(Editor& editor, int notches)
-{
-    applyWheelRule(editor, notches);
-    // The table writes some boxes straight through the port; the panel takes
-    // their new values as it takes the user's typing.
-    switch (editor.tool.mode) {
-    case kTextMode:
-        editor.attributes.setBoxText(controls::kFontSize,
-                                     editor.ui().controlText(controls::kFontSize));
-        break;
-    case kRoundRectMode:
-        // The corner the tool draws is the radius box's: the wheel sets it.
-        {
-            std::int32_t& radius = editor.tool.construction.slot[ConstructionState::kRadius];
-            editor.attributes.setBoxText(controls::kRadius, QString::number(radius));
-            // The box holds three digits; the tool goes on from what it shows.
-            radius = editor.doc.panel.radius.value;
-            break;
-        }
-    default:
-        break;
-    }
 }
 
 } // namespace kel
