@@ -144,8 +144,52 @@ public:
     }
 
 private:
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override
+    {
+        const AxisFrame frame = frame_;
+        ConstructionState& state = editor.tool.construction;
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        const QPoint p1 = state.point(0);
+        switch (state.clicks()) {
+        case 0:
+            state.setPoint(0, pos);
+            break;
+        case 1: {
+            const QPoint p2 = frame.point(frame.u(pos), frame.v(p1));
+            state.setPoint(1, p2);
+            DrawLine(canvas, current, p1, p2);
+            editor.ui().setStatus(
+                3, QStringLiteral("W=%1").arg(std::llabs(frame.u(p1) - frame.u(p2))));
+            break;
+        }
+        case 2: {
+            const EllipseBox box = PlaceEllipseBox(editor, frame, pos);
+            DrawLine(canvas, current, p1, state.point(1));
+            CurrentAttributes dotted = current;
+            dotted.penWidth = 0;
+            DrawLine(canvas, dotted, box.guideFrom, box.guideTo);
+            canvas.setBrush(kNoBrush);
+            DrawEllipse(canvas, current, state.point(2), state.point(3));
+            editor.ui().setStatus(3, QStringLiteral("H=%1").arg(box.across));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        PlaceEllipseBox(editor, frame_, pos);
+        const QPoint p3 = state.point(2);
+        const QPoint p4 = state.point(3);
+        AppendRow(editor.doc,
+                  {QStringLiteral("E"), MakePenAttr(editor.doc), QString::number(p3.x()),
+                   QString::number(p3.y()), QString::number(p4.x()), QString::number(p4.y())});
+        return true;
+    }
 
     AxisFrame frame_;
 };
@@ -162,103 +206,50 @@ public:
     }
 
 private:
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        switch (state.clicks()) {
+        case 0:
+            state.setPoint(0, pos);
+            break;
+        case 1:
+            // The first axis follows the pointer.
+            state.setPoint(1, pos);
+            DrawLine(canvas, current, state.point(0), pos);
+            break;
+        case 2: {
+            const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
+            DrawBezier(canvas, current, halves.first);
+            DrawBezier(canvas, current, halves.second);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        if (require(PointDistance(state.point(0), state.point(1))) < kMinEllipsoidAxis) {
+            editor.ui().message(QStringLiteral("Ellipsoid axis too short"));
+            return false;
+        }
+        const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
+        Document& doc = editor.doc;
+        const QString pen = MakePenAttr(doc);
+        const QString second = PointListOf(halves.second);
+        const QString first = PointListOf(halves.first);
+        AppendRow(doc, {QStringLiteral("B"), pen, second});
+        AppendRow(doc, {QStringLiteral("B"), pen, first});
+        return true;
+    }
 };
 
 } // namespace
-
-// Ellipses along an axis ------------------------------------------------------
-
-void AxisEllipseTool::preview(Editor& editor, QPoint pos)
-{
-    const AxisFrame frame = frame_;
-    ConstructionState& state = editor.tool.construction;
-    Canvas& canvas = editor.surfaceCanvas();
-    const CurrentAttributes& current = editor.doc.current;
-    const QPoint p1 = state.point(0);
-    switch (state.clicks()) {
-    case 0:
-        state.setPoint(0, pos);
-        break;
-    case 1: {
-        const QPoint p2 = frame.point(frame.u(pos), frame.v(p1));
-        state.setPoint(1, p2);
-        DrawLine(canvas, current, p1, p2);
-        editor.ui().setStatus(3, QStringLiteral("W=%1").arg(std::llabs(frame.u(p1) - frame.u(p2))));
-        break;
-    }
-    case 2: {
-        const EllipseBox box = PlaceEllipseBox(editor, frame, pos);
-        DrawLine(canvas, current, p1, state.point(1));
-        CurrentAttributes dotted = current;
-        dotted.penWidth = 0;
-        DrawLine(canvas, dotted, box.guideFrom, box.guideTo);
-        canvas.setBrush(kNoBrush);
-        DrawEllipse(canvas, current, state.point(2), state.point(3));
-        editor.ui().setStatus(3, QStringLiteral("H=%1").arg(box.across));
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-bool AxisEllipseTool::complete(Editor& editor, QPoint pos)
-{
-    const ConstructionState& state = editor.tool.construction;
-    PlaceEllipseBox(editor, frame_, pos);
-    const QPoint p3 = state.point(2);
-    const QPoint p4 = state.point(3);
-    AppendRow(editor.doc,
-              {QStringLiteral("E"), MakePenAttr(editor.doc), QString::number(p3.x()),
-               QString::number(p3.y()), QString::number(p4.x()), QString::number(p4.y())});
-    return true;
-}
-
-// Ellipsoid -------------------------------------------------------------------
-
-void EllipsoidTool::preview(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    Canvas& canvas = editor.surfaceCanvas();
-    const CurrentAttributes& current = editor.doc.current;
-    switch (state.clicks()) {
-    case 0:
-        state.setPoint(0, pos);
-        break;
-    case 1:
-        // The first axis follows the pointer.
-        state.setPoint(1, pos);
-        DrawLine(canvas, current, state.point(0), pos);
-        break;
-    case 2: {
-        const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
-        DrawBezier(canvas, current, halves.first);
-        DrawBezier(canvas, current, halves.second);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-bool EllipsoidTool::complete(Editor& editor, QPoint pos)
-{
-    const ConstructionState& state = editor.tool.construction;
-    if (require(PointDistance(state.point(0), state.point(1))) < kMinEllipsoidAxis) {
-        editor.ui().message(QStringLiteral("Ellipsoid axis too short"));
-        return false;
-    }
-    const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
-    Document& doc = editor.doc;
-    const QString pen = MakePenAttr(doc);
-    const QString second = PointListOf(halves.second);
-    const QString first = PointListOf(halves.first);
-    AppendRow(doc, {QStringLiteral("B"), pen, second});
-    AppendRow(doc, {QStringLiteral("B"), pen, first});
-    return true;
-}
 
 void registerEllipseTools(ToolRegistry& tools)
 {

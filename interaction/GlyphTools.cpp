@@ -111,8 +111,36 @@ public:
     }
 
 private:
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
+        if (!layout)
+            return;
+        const AttributePanel& panel = editor.doc.panel;
+        Canvas& canvas = editor.surfaceCanvas();
+        DrawLine(canvas, editor.doc.current, layout->barFrom, layout->barTo);
+        DrawPlainText(canvas, layout->numerator, layout->size, layout->texts.left, panel.fontName,
+                      layout->style, panel.fontColour);
+        DrawPlainText(canvas, layout->denominator, layout->size, layout->texts.right,
+                      panel.fontName, layout->style, panel.fontColour);
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
+        if (!layout)
+            return false;
+        Document& doc = editor.doc;
+        const QStringList numerator =
+            FractionText(*layout, doc.panel, layout->numerator, layout->texts.left);
+        const QStringList denominator =
+            FractionText(*layout, doc.panel, layout->denominator, layout->texts.right);
+        AddLineRow(doc, layout->barFrom.x(), layout->barFrom.y(), layout->barTo.x(),
+                   layout->barTo.y());
+        AppendRow(doc, numerator);
+        AppendRow(doc, denominator);
+        return true;
+    }
 };
 
 // The radical sign: three clicks for the V, the fourth for the bar.
@@ -126,78 +154,41 @@ public:
     }
 
 private:
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        const int clicks = state.clicks();
+        if (clicks == 0) {
+            state.setPoint(0, pos);
+            return;
+        }
+        if (clicks > 3)
+            return;
+        // The point the next click freezes; the top bar stays level.
+        const QPoint next = clicks == 3 ? QPoint(pos.x(), state.point(2).y()) : pos;
+        state.setPoint(clicks, next);
+        Canvas& canvas = editor.surfaceCanvas();
+        for (int i = 0; i < clicks; ++i)
+            DrawLine(canvas, editor.doc.current, state.point(i), state.point(i + 1));
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        const QPoint p1 = state.point(0);
+        const QPoint p2 = state.point(1);
+        const QPoint p3 = state.point(2);
+        const QPoint p4(pos.x(), p3.y());
+        // Each stroke on its own: one too short leaves the others.
+        Document& doc = editor.doc;
+        AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
+        AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
+        AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
+        return true;
+    }
 };
 
 } // namespace
-
-// Fraction ------------------------------------------------------------------
-
-void FractionTool::preview(Editor& editor, QPoint pos)
-{
-    const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
-    if (!layout)
-        return;
-    const AttributePanel& panel = editor.doc.panel;
-    Canvas& canvas = editor.surfaceCanvas();
-    DrawLine(canvas, editor.doc.current, layout->barFrom, layout->barTo);
-    DrawPlainText(canvas, layout->numerator, layout->size, layout->texts.left, panel.fontName,
-                  layout->style, panel.fontColour);
-    DrawPlainText(canvas, layout->denominator, layout->size, layout->texts.right, panel.fontName,
-                  layout->style, panel.fontColour);
-}
-
-bool FractionTool::complete(Editor& editor, QPoint pos)
-{
-    const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
-    if (!layout)
-        return false;
-    Document& doc = editor.doc;
-    const QStringList numerator =
-        FractionText(*layout, doc.panel, layout->numerator, layout->texts.left);
-    const QStringList denominator =
-        FractionText(*layout, doc.panel, layout->denominator, layout->texts.right);
-    AddLineRow(doc, layout->barFrom.x(), layout->barFrom.y(), layout->barTo.x(), layout->barTo.y());
-    AppendRow(doc, numerator);
-    AppendRow(doc, denominator);
-    return true;
-}
-
-// Radical sign --------------------------------------------------------------
-
-void RadicalTool::preview(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    const int clicks = state.clicks();
-    if (clicks == 0) {
-        state.setPoint(0, pos);
-        return;
-    }
-    if (clicks > 3)
-        return;
-    // The point the next click freezes; the top bar stays level.
-    const QPoint next = clicks == 3 ? QPoint(pos.x(), state.point(2).y()) : pos;
-    state.setPoint(clicks, next);
-    Canvas& canvas = editor.surfaceCanvas();
-    for (int i = 0; i < clicks; ++i)
-        DrawLine(canvas, editor.doc.current, state.point(i), state.point(i + 1));
-}
-
-bool RadicalTool::complete(Editor& editor, QPoint pos)
-{
-    const ConstructionState& state = editor.tool.construction;
-    const QPoint p1 = state.point(0);
-    const QPoint p2 = state.point(1);
-    const QPoint p3 = state.point(2);
-    const QPoint p4(pos.x(), p3.y());
-    // Each stroke on its own: one too short leaves the others.
-    Document& doc = editor.doc;
-    AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
-    AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
-    AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
-    return true;
-}
 
 void registerGlyphTools(ToolRegistry& tools)
 {

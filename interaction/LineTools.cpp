@@ -11,6 +11,7 @@
 #include "interaction/Editor.h"
 #include "interaction/FigureToolSupport.h"
 #include "interaction/ToolRegistry.h"
+#include "interaction/ValuePageTool.h"
 #include "model/RowRoutines.h"
 
 #include <cmath>
@@ -80,10 +81,47 @@ public:
 
 private:
     void begin(Editor& editor) override { editor.ui().showPage(0); }
-    void track(Editor& editor, QPoint pos) override;
-    void preview(Editor& editor, QPoint pos) override;
-    bool takeClick(Editor& editor, int clicks) override;
-    bool complete(Editor& editor, QPoint pos) override;
+
+    void track(Editor& editor, QPoint pos) override
+    {
+        setClickPoint(editor, clickCount(editor) == 0 ? kP1 : kP2, pos);
+    }
+
+    void preview(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) != 1)
+            return;
+        const QPoint p1 = clickPoint(editor, kP1);
+        previewLine(editor, pos, p1);
+        const int length = require(PointDistance(p1, pos));
+        const int adjacent = toolSlot(editor, ConstructionState::kSize) != kNoValue
+                                 ? AngleAtVertex(p1, pos, clickPoint(editor, kFarEnd))
+                                 : 0;
+        editor.ui().setStatus(3, QStringLiteral("L=%1  H. Ang=%2 Adj=%3")
+                                     .arg(length)
+                                     .arg(horizontalAngle(p1, pos))
+                                     .arg(adjacent));
+    }
+
+    bool takeClick(Editor& editor, int) override
+    {
+        // Started on the end of a line: the angle to it is reported as Adj.
+        const auto continued = continuedLine(editor.doc.table, clickPoint(editor, kP1));
+        toolSlot(editor, ConstructionState::kSize) = continued ? continued->first : kNoValue;
+        if (continued)
+            setClickPoint(editor, kFarEnd, continued->second);
+        else
+            toolSlot(editor, 2 * kFarEnd) = kNoValue;
+        return true;
+    }
+
+    bool complete(Editor& editor, QPoint) override
+    {
+        // A line too short is refused: the first end stays.
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint p2 = clickPoint(editor, kP2);
+        return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
+    }
 };
 
 // "New Hor. Line" and "New Ver. Line": the second end slides along the
@@ -99,147 +137,88 @@ public:
     }
 
 private:
-    void track(Editor& editor, QPoint pos) override;
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void track(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) == 0) {
+            setClickPoint(editor, kP1, pos);
+            return;
+        }
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint along =
+            vertical_ ? offsetPoint(p1, 0, kAxisOffset) : offsetPoint(p1, kAxisOffset, 0);
+        const std::optional<MeasuredPoint> foot = PerpendicularFoot(pos, p1, along);
+        setClickPoint(editor, kP2, requirePoint(foot ? std::optional(foot->point) : std::nullopt));
+    }
+
+    void preview(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) == 0) {
+            if (vertical_)
+                previewGuide(editor, offsetPoint(pos, 0, -kGuideHalfLength),
+                             offsetPoint(pos, 0, kGuideHalfLength));
+            else
+                previewGuide(editor, offsetPoint(pos, -kGuideHalfLength, 0),
+                             offsetPoint(pos, kGuideHalfLength, 0));
+            previewMark(editor, pos, 0);
+            return;
+        }
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint p2 = clickPoint(editor, kP2);
+        previewLine(editor, p2, p1);
+        previewGuide(editor, pos, p2);
+        const std::int64_t length =
+            vertical_ ? std::int64_t{p2.y()} - p1.y() : std::int64_t{p2.x()} - p1.x();
+        editor.ui().setStatus(3, QStringLiteral("Length=%1").arg(IntAbs(length)));
+    }
+
+    bool complete(Editor& editor, QPoint) override
+    {
+        // Too short: the first end stays for another try.
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint p2 = clickPoint(editor, kP2);
+        return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
+    }
 
     bool vertical_;
 };
 
 // "New Fixed Line": length and angle typed on page T7, one click places the
 // first end; the tool ends with its line.
-class FixedLineTool : public ClickSequenceTool {
+class FixedLineTool : public ValuePageTool {
 public:
     FixedLineTool()
-        : ClickSequenceTool(1, AfterLast::Ends,
-                            QStringLiteral("After you set the length and angle of line in edit "
-                                           "boxes just 1 click"))
+        : ValuePageTool(1, AfterLast::Ends,
+                        QStringLiteral("After you set the length and angle of line in edit boxes "
+                                       "just 1 click"),
+                        {QStringLiteral("Length"), QStringLiteral("Angle"), QStringLiteral("NA")})
     {
     }
 
 private:
-    void begin(Editor& editor) override;
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FixedLine> line = fixedLine(editor, pos);
+        showValueVerdict(editor, line.has_value());
+        toolSlot(editor, ConstructionState::kSize) = line ? 0 : -1;
+        if (!line)
+            return;
+        setClickPoint(editor, kP1, line->from);
+        setClickPoint(editor, kP2, line->to);
+        previewLine(editor, line->from, line->to);
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FixedLine> line = fixedLine(editor, pos);
+        if (!line) {
+            editor.ui().message(QStringLiteral("Invalid length or angle"));
+            return false;
+        }
+        return AddLineRow(editor.doc, line->from.x(), line->from.y(), line->to.x(), line->to.y());
+    }
 };
 
 } // namespace
-
-// Arbitrary line -----------------------------------------------------------
-
-void ArbitraryLineTool::track(Editor& editor, QPoint pos)
-{
-    setClickPoint(editor, clickCount(editor) == 0 ? kP1 : kP2, pos);
-}
-
-void ArbitraryLineTool::preview(Editor& editor, QPoint pos)
-{
-    if (clickCount(editor) != 1)
-        return;
-    const QPoint p1 = clickPoint(editor, kP1);
-    previewLine(editor, pos, p1);
-    const int length = require(PointDistance(p1, pos));
-    const int adjacent = toolSlot(editor, ConstructionState::kSize) != kNoValue
-                             ? AngleAtVertex(p1, pos, clickPoint(editor, kFarEnd))
-                             : 0;
-    editor.ui().setStatus(3, QStringLiteral("L=%1  H. Ang=%2 Adj=%3")
-                                 .arg(length)
-                                 .arg(horizontalAngle(p1, pos))
-                                 .arg(adjacent));
-}
-
-bool ArbitraryLineTool::takeClick(Editor& editor, int)
-{
-    // Started on the end of a line: the angle to it is reported as Adj.
-    const auto continued = continuedLine(editor.doc.table, clickPoint(editor, kP1));
-    toolSlot(editor, ConstructionState::kSize) = continued ? continued->first : kNoValue;
-    if (continued)
-        setClickPoint(editor, kFarEnd, continued->second);
-    else
-        toolSlot(editor, 2 * kFarEnd) = kNoValue;
-    return true;
-}
-
-bool ArbitraryLineTool::complete(Editor& editor, QPoint)
-{
-    // A line too short is refused: the first end stays.
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint p2 = clickPoint(editor, kP2);
-    return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
-}
-
-// Horizontal and vertical lines --------------------------------------------
-
-void AxisLineTool::track(Editor& editor, QPoint pos)
-{
-    if (clickCount(editor) == 0) {
-        setClickPoint(editor, kP1, pos);
-        return;
-    }
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint along =
-        vertical_ ? offsetPoint(p1, 0, kAxisOffset) : offsetPoint(p1, kAxisOffset, 0);
-    const std::optional<MeasuredPoint> foot = PerpendicularFoot(pos, p1, along);
-    setClickPoint(editor, kP2, requirePoint(foot ? std::optional(foot->point) : std::nullopt));
-}
-
-void AxisLineTool::preview(Editor& editor, QPoint pos)
-{
-    if (clickCount(editor) == 0) {
-        if (vertical_)
-            previewGuide(editor, offsetPoint(pos, 0, -kGuideHalfLength),
-                         offsetPoint(pos, 0, kGuideHalfLength));
-        else
-            previewGuide(editor, offsetPoint(pos, -kGuideHalfLength, 0),
-                         offsetPoint(pos, kGuideHalfLength, 0));
-        previewMark(editor, pos, 0);
-        return;
-    }
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint p2 = clickPoint(editor, kP2);
-    previewLine(editor, p2, p1);
-    previewGuide(editor, pos, p2);
-    const std::int64_t length =
-        vertical_ ? std::int64_t{p2.y()} - p1.y() : std::int64_t{p2.x()} - p1.x();
-    editor.ui().setStatus(3, QStringLiteral("Length=%1").arg(IntAbs(length)));
-}
-
-bool AxisLineTool::complete(Editor& editor, QPoint)
-{
-    // Too short: the first end stays for another try.
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint p2 = clickPoint(editor, kP2);
-    return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
-}
-
-// Fixed line ---------------------------------------------------------------
-
-void FixedLineTool::begin(Editor& editor)
-{
-    editor.ShowValuePage(QStringLiteral("Length"), QStringLiteral("Angle"), QStringLiteral("NA"));
-}
-
-void FixedLineTool::preview(Editor& editor, QPoint pos)
-{
-    const std::optional<FixedLine> line = fixedLine(editor, pos);
-    showValueVerdict(editor, line.has_value());
-    toolSlot(editor, ConstructionState::kSize) = line ? 0 : -1;
-    if (!line)
-        return;
-    setClickPoint(editor, kP1, line->from);
-    setClickPoint(editor, kP2, line->to);
-    previewLine(editor, line->from, line->to);
-}
-
-bool FixedLineTool::complete(Editor& editor, QPoint pos)
-{
-    const std::optional<FixedLine> line = fixedLine(editor, pos);
-    if (!line) {
-        editor.ui().message(QStringLiteral("Invalid length or angle"));
-        return false;
-    }
-    return AddLineRow(editor.doc, line->from.x(), line->from.y(), line->to.x(), line->to.y());
-}
 
 void registerLineTools(ToolRegistry& tools)
 {

@@ -8,6 +8,7 @@
 #include "interaction/Editor.h"
 #include "interaction/ShapeToolKit.h"
 #include "interaction/ToolRegistry.h"
+#include "interaction/ValuePageTool.h"
 #include "interaction/WheelRules.h"
 #include "model/AttributeStrings.h"
 #include "model/RowRoutines.h"
@@ -21,8 +22,6 @@ namespace kel {
 
 namespace {
 
-constexpr Colour kErrorRed = 0x0000FF;
-const QString kResultLabel = QStringLiteral("Label29");
 // What a T7 box holds when its text is not a number.
 constexpr int kNotANumber = -1000;
 constexpr int kMinSide = 2;
@@ -52,8 +51,7 @@ bool PlaceFixedRect(Editor& editor, QPoint pos)
     const int height = valueBox(ui, 2, kNotANumber);
     const int angle = valueBox(ui, 3, kNotANumber);
     if (width < kMinSide || height < kMinSide || angle == kNotANumber) {
-        ui.setControlText(kResultLabel, QStringLiteral("Error"));
-        ui.setControlColour(kResultLabel, ControlColour::Text, kErrorRed);
+        showValueVerdict(editor, false);
         valid = kInvalid;
         return false;
     }
@@ -65,8 +63,7 @@ bool PlaceFixedRect(Editor& editor, QPoint pos)
     state.setPoint(0, pos);
     for (size_t i = 0; i < upright.size(); ++i)
         state.setPoint(static_cast<int>(i) + 1, requirePoint(RotatePoint(upright[i], pos, -angle)));
-    ui.setControlText(kResultLabel, QStringLiteral("OK"));
-    ui.setControlColour(kResultLabel, ControlColour::Text, kBlack);
+    showValueVerdict(editor, true);
     valid = 0;
     return true;
 }
@@ -97,160 +94,142 @@ public:
     {
     }
 
-    void wheel(Editor& editor, int notches) override;
+    // The corner the round rectangle draws is the radius box's: the wheel sets
+    // it, never below 0, and the box takes it as it takes the user's typing.
+    // The box holds three digits; the tool goes on from what it shows.
+    void wheel(Editor& editor, int notches) override
+    {
+        if (kind_ != RectKind::Round)
+            return;
+        std::int32_t& radius = editor.tool.construction.slot[ConstructionState::kRadius];
+        forEachNotch(notches, [&](int step) { radius = std::max(radius + step, 0); });
+        editor.attributes.setBoxText(controls::kRadius, QString::number(radius));
+        radius = editor.doc.panel.radius.value;
+    }
 
 private:
-    void begin(Editor& editor) override;
-    void track(Editor& editor, QPoint pos) override;
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void begin(Editor& editor) override
+    {
+        // The wheel changes the corner from what the radius box holds.
+        if (kind_ == RectKind::Round)
+            editor.tool.construction.slot[ConstructionState::kRadius] =
+                editor.doc.panel.radius.value;
+    }
+
+    void track(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        if (state.clicks() == 0)
+            state.setPoint(0, pos);
+        else if (state.clicks() == 1)
+            state.setPoint(1, pos);
+    }
+
+    void preview(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        if (state.clicks() != 1)
+            return;
+        const QPoint p1 = state.point(0);
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        QString status = SizeStatus(p1, pos);
+        switch (kind_) {
+        case RectKind::Round:
+            DrawRoundRect(canvas, current, p1, pos, RoundRectCorner(editor.doc.panel));
+            status += QStringLiteral(" R=%1").arg(state.slot[ConstructionState::kRadius]);
+            break;
+        case RectKind::Focus:
+            DrawFocusRect(canvas, p1, pos);
+            break;
+        case RectKind::Plain:
+            DrawRectangle(canvas, current, p1, pos);
+            break;
+        }
+        editor.ui().setStatus(3, status);
+    }
+
+    bool complete(Editor& editor, QPoint) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        Document& doc = editor.doc;
+        // The two corners in click order: x1 may exceed x2.
+        const QPoint p1 = state.point(0);
+        const QPoint p2 = state.point(1);
+        if (kind_ == RectKind::Plain) {
+            // Four independent sides; a side too short is refused on its own.
+            AddLineRow(doc, p1.x(), p1.y(), p2.x(), p1.y());
+            AddLineRow(doc, p1.x(), p1.y(), p1.x(), p2.y());
+            AddLineRow(doc, p1.x(), p2.y(), p2.x(), p2.y());
+            AddLineRow(doc, p2.x(), p1.y(), p2.x(), p2.y());
+        } else {
+            QStringList cells{kind_ == RectKind::Round ? QStringLiteral("1") : QStringLiteral("2"),
+                              MakePenAttr(doc),
+                              QString::number(p1.x()),
+                              QString::number(p1.y()),
+                              QString::number(p2.x()),
+                              QString::number(p2.y())};
+            if (kind_ == RectKind::Round) {
+                const int corner = RoundRectCorner(doc.panel);
+                cells << QString::number(corner);
+                if (!doc.panel.transparentObjects)
+                    cells << MakeBrushAttr(doc.current);
+            }
+            AppendRow(doc, cells);
+        }
+        return true;
+    }
 
     RectKind kind_;
 };
 
 // Fixed Rect: width, height and angle typed on page T7, one click.
-class FixedRectTool : public ClickSequenceTool {
+class FixedRectTool : public ValuePageTool {
 public:
     FixedRectTool()
-        : ClickSequenceTool(1, AfterLast::Ends,
-                            QStringLiteral("After you set the Width and Height and Rotation "
-                                           "Angle 1 click to set it"))
+        : ValuePageTool(
+              1, AfterLast::Ends,
+              QStringLiteral("After you set the Width and Height and Rotation Angle 1 "
+                             "click to set it"),
+              {QStringLiteral("Width"), QStringLiteral("height"), QStringLiteral("Angle")})
     {
     }
 
 private:
-    void begin(Editor& editor) override;
-    void preview(Editor& editor, QPoint pos) override;
-    bool complete(Editor& editor, QPoint pos) override;
+    void preview(Editor& editor, QPoint pos) override
+    {
+        if (!PlaceFixedRect(editor, pos))
+            return;
+        const ConstructionState& state = editor.tool.construction;
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        for (int i = 0; i < 4; ++i)
+            DrawLine(canvas, current, state.point(i), state.point((i + 1) % 4));
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        // Placed again here: the click must never take corners a failed move
+        // left behind.
+        const ConstructionState& state = editor.tool.construction;
+        if (!PlaceFixedRect(editor, pos)) {
+            editor.ui().message(QStringLiteral("Invalid reactangle parameters"));
+            return false;
+        }
+        Document& doc = editor.doc;
+        const QPoint p1 = state.point(0);
+        const QPoint p2 = state.point(1);
+        const QPoint p3 = state.point(2);
+        const QPoint p4 = state.point(3);
+        AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
+        AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
+        AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
+        AddLineRow(doc, p1.x(), p1.y(), p4.x(), p4.y());
+        return true;
+    }
 };
 
 } // namespace
-
-// Reg Rect, Round Rect, Focus Rect -------------------------------------------
-
-void RectangleTool::begin(Editor& editor)
-{
-    // The wheel changes the corner from what the radius box holds.
-    if (kind_ == RectKind::Round)
-        editor.tool.construction.slot[ConstructionState::kRadius] = editor.doc.panel.radius.value;
-}
-
-void RectangleTool::track(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    if (state.clicks() == 0)
-        state.setPoint(0, pos);
-    else if (state.clicks() == 1)
-        state.setPoint(1, pos);
-}
-
-void RectangleTool::preview(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    if (state.clicks() != 1)
-        return;
-    const QPoint p1 = state.point(0);
-    Canvas& canvas = editor.surfaceCanvas();
-    const CurrentAttributes& current = editor.doc.current;
-    QString status = SizeStatus(p1, pos);
-    switch (kind_) {
-    case RectKind::Round:
-        DrawRoundRect(canvas, current, p1, pos, RoundRectCorner(editor.doc.panel));
-        status += QStringLiteral(" R=%1").arg(state.slot[ConstructionState::kRadius]);
-        break;
-    case RectKind::Focus:
-        DrawFocusRect(canvas, p1, pos);
-        break;
-    case RectKind::Plain:
-        DrawRectangle(canvas, current, p1, pos);
-        break;
-    }
-    editor.ui().setStatus(3, status);
-}
-
-bool RectangleTool::complete(Editor& editor, QPoint)
-{
-    const ConstructionState& state = editor.tool.construction;
-    Document& doc = editor.doc;
-    // The two corners in click order: x1 may exceed x2.
-    const QPoint p1 = state.point(0);
-    const QPoint p2 = state.point(1);
-    if (kind_ == RectKind::Plain) {
-        // Four independent sides; a side too short is refused on its own.
-        AddLineRow(doc, p1.x(), p1.y(), p2.x(), p1.y());
-        AddLineRow(doc, p1.x(), p1.y(), p1.x(), p2.y());
-        AddLineRow(doc, p1.x(), p2.y(), p2.x(), p2.y());
-        AddLineRow(doc, p2.x(), p1.y(), p2.x(), p2.y());
-    } else {
-        QStringList cells{kind_ == RectKind::Round ? QStringLiteral("1") : QStringLiteral("2"),
-                          MakePenAttr(doc),
-                          QString::number(p1.x()),
-                          QString::number(p1.y()),
-                          QString::number(p2.x()),
-                          QString::number(p2.y())};
-        if (kind_ == RectKind::Round) {
-            const int corner = RoundRectCorner(doc.panel);
-            cells << QString::number(corner);
-            if (!doc.panel.transparentObjects)
-                cells << MakeBrushAttr(doc.current);
-        }
-        AppendRow(doc, cells);
-    }
-    return true;
-}
-
-// The corner the round rectangle draws is the radius box's: the wheel sets
-// it, never below 0, and the box takes it as it takes the user's typing.
-// The box holds three digits; the tool goes on from what it shows.
-void RectangleTool::wheel(Editor& editor, int notches)
-{
-    if (kind_ != RectKind::Round)
-        return;
-    std::int32_t& radius = editor.tool.construction.slot[ConstructionState::kRadius];
-    forEachNotch(notches, [&](int step) { radius = std::max(radius + step, 0); });
-    editor.attributes.setBoxText(controls::kRadius, QString::number(radius));
-    radius = editor.doc.panel.radius.value;
-}
-
-// Fixed Rect ---------------------------------------------------------------
-
-void FixedRectTool::begin(Editor& editor)
-{
-    editor.ShowValuePage(QStringLiteral("Width"), QStringLiteral("height"),
-                         QStringLiteral("Angle"));
-}
-
-void FixedRectTool::preview(Editor& editor, QPoint pos)
-{
-    if (!PlaceFixedRect(editor, pos))
-        return;
-    const ConstructionState& state = editor.tool.construction;
-    Canvas& canvas = editor.surfaceCanvas();
-    const CurrentAttributes& current = editor.doc.current;
-    for (int i = 0; i < 4; ++i)
-        DrawLine(canvas, current, state.point(i), state.point((i + 1) % 4));
-}
-
-bool FixedRectTool::complete(Editor& editor, QPoint pos)
-{
-    // Placed again here: the click must never take corners a failed move
-    // left behind.
-    const ConstructionState& state = editor.tool.construction;
-    if (!PlaceFixedRect(editor, pos)) {
-        editor.ui().message(QStringLiteral("Invalid reactangle parameters"));
-        return false;
-    }
-    Document& doc = editor.doc;
-    const QPoint p1 = state.point(0);
-    const QPoint p2 = state.point(1);
-    const QPoint p3 = state.point(2);
-    const QPoint p4 = state.point(3);
-    AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
-    AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
-    AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
-    AddLineRow(doc, p1.x(), p1.y(), p4.x(), p4.y());
-    return true;
-}
 
 void registerRectangleTools(ToolRegistry& tools)
 {

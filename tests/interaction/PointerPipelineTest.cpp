@@ -67,6 +67,22 @@ public:
     }
 };
 
+// A tool that uses the hooks the shared pipelines leave to tools: it keeps
+// its marks on the surface, stays on a grid click, takes Esc for itself,
+// counts wheel notches and notes what the table held when it was cancelled.
+class HookTool : public Tool {
+public:
+    void move(Editor& editor, QPoint pos) override { editor.surfaceCanvas().line(pos, pos); }
+    bool key(Editor&, const KeyPress& press) override { return press.key == Qt::Key_Escape; }
+    void wheel(Editor&, int n) override { notches += n; }
+    void cancel(Editor& editor) override { taggedWhenCancelled = editor.doc.table.tagged(1); }
+    bool keepsPreviewOnMove() const override { return true; }
+    bool keepsRunningOnGridClick() const override { return true; }
+
+    int notches = 0;
+    std::optional<bool> taggedWhenCancelled;
+};
+
 class Pipeline : public ::testing::Test {
 protected:
     Pipeline()
@@ -260,6 +276,41 @@ TEST_F(Pipeline, WheelLimits)
     EXPECT_EQ(ui.panels[3], QStringLiteral("Cell W H =400"));
     editor.wheel(-1000);
     EXPECT_EQ(state.slot[ConstructionState::kSize], 3);
+}
+
+TEST_F(Pipeline, ToolsDecideThroughTheirHooks)
+{
+    auto hooks = std::make_shared<HookTool>();
+    editor.tools.add(hooks, {ToolMode::GapInMiddle});
+    editor.startTool(ToolMode::GapInMiddle);
+    editor.pointerMoved({10, 10});
+    editor.pointerMoved({20, 10});
+    EXPECT_EQ(editor.surfaceCanvas().pixel({10, 10}), kBlack) << "earlier marks stay";
+    EXPECT_EQ(editor.surfaceCanvas().pixel({20, 10}), kBlack);
+
+    editor.wheel(3);
+    editor.wheel(-1);
+    EXPECT_EQ(hooks->notches, 2);
+    EXPECT_TRUE(key(Qt::Key_Escape));
+    EXPECT_EQ(editor.tool.mode, ToolMode::GapInMiddle) << "the tool took Esc for itself";
+
+    editor.doc.table.setCell(kStateColumn, 1, QStringLiteral("Y"));
+    editor.doc.table.setCell(kTypeColumn, 1, QStringLiteral("P"));
+    editor.doc.table.setCell(kTagColumn, 1, kTagMark);
+    ui.setGridCurrentRow(1);
+    editor.gdClick();
+    EXPECT_EQ(editor.tool.mode, ToolMode::GapInMiddle) << "a grid click leaves it running";
+
+    editor.CancelTool();
+    EXPECT_EQ(hooks->taggedWhenCancelled, std::optional<bool>(true))
+        << "the tool's own undo runs before the shared clean-up";
+    EXPECT_FALSE(editor.doc.table.tagged(1));
+    EXPECT_TRUE(editor.tool.idle());
+
+    // Without those hooks a grid click on a row in use ends the tool.
+    editor.startTool(ToolMode::ArbitraryLine);
+    editor.gdClick();
+    EXPECT_TRUE(editor.tool.idle());
 }
 
 TEST_F(Pipeline, TextToolTypesPrintableCharactersOnly)
