@@ -16,8 +16,7 @@ struct ModeRow {
 using enum ToolMode;
 using enum ToolHome;
 
-// Modes 8, 25 to 28, 48, 72, 73, 77, 78, 81, 85, 86, 99, 104 and 122 are set
-// by no command.
+// The values ToolMode skips are set by no command.
 constexpr ModeRow kRows[] = {
     {PointByMouse, R"m("NewObj" > "New Point" > "Use Mouse")m", "1 per point, repeats",
      Interaction},
