@@ -30,17 +30,6 @@ struct FractionLayout {
     int style = 0;
 };
 
-CanvasFont TextPageFont(const AttributePanel& panel)
-{
-    CanvasFont font;
-    font.name = panel.fontName;
-    font.size = panel.fontSize.value;
-    font.colour = panel.fontColour;
-    font.bold = panel.bold;
-    font.italic = panel.italic;
-    return font;
-}
-
 // The fraction of the text box's "numerator;denominator" with its bar at
 // the pointer: the bar as long as the wider text plus the overhang, the
 // narrower text centred over or under it. Measured in the text page's font.
@@ -74,7 +63,7 @@ std::optional<FractionLayout> LayoutFraction(Editor& editor, QPoint pos)
         layout.denominator = requirePoint(x + 1, y + hK);
     }
     layout.size = panel.fontSize.value;
-    layout.style = (panel.bold ? 1 : 0) + (panel.italic ? 2 : 0);
+    layout.style = StyleBits(panel);
 
     ConstructionState& state = editor.tool.construction;
     state.setPoint(0, pos);

@@ -47,4 +47,20 @@ QString SizeStatus(QPoint from, QPoint to)
     return QStringLiteral("W=%1 H=%2").arg(w).arg(h);
 }
 
+int StyleBits(const AttributePanel& panel)
+{
+    return (panel.bold ? 1 : 0) + (panel.italic ? 2 : 0);
+}
+
+CanvasFont TextPageFont(const AttributePanel& panel)
+{
+    CanvasFont font;
+    font.name = panel.fontName;
+    font.size = panel.fontSize.value;
+    font.colour = panel.fontColour;
+    font.bold = panel.bold;
+    font.italic = panel.italic;
+    return font;
+}
+
 } // namespace kel

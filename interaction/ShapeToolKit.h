@@ -1,9 +1,11 @@
 #pragma once
 // Small pieces the shape tools share: checked points, the text a cell may
-// hold, appending a whole row at once and the values of page T7.
+// hold, appending a whole row at once, the values of page T7 and the font of
+// the text page.
 
 #include "interaction/ActionFailed.h"
 #include "interaction/FigureToolSupport.h"
+#include "model/Canvas.h"
 #include "model/Document.h"
 
 #include <QPoint>
@@ -31,5 +33,10 @@ int valueBox(const UiPort& ui, int index, int fallback);
 
 // "W=" w " H=" h, the live size of a dragged box.
 QString SizeStatus(QPoint from, QPoint to);
+
+// The style bits of a text record: 1 bold, 2 italic.
+int StyleBits(const AttributePanel& panel);
+// The font the text page sets.
+CanvasFont TextPageFont(const AttributePanel& panel);
 
 } // namespace kel

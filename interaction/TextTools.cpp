@@ -19,12 +19,6 @@ constexpr int kDefaultFontSize = 10;
 constexpr int kMaxFontSize = 999;
 constexpr int kMinFontSize = 6;
 
-// The style bits of a text record: 1 bold, 2 italic.
-int StyleBits(const AttributePanel& panel)
-{
-    return (panel.bold ? 1 : 0) + (panel.italic ? 2 : 0);
-}
-
 // New Text: the text of the text page, one click, repeats. While it runs,
 // printable characters typed on the surface go into the text box and the
 // wheel sets the font size.
@@ -95,13 +89,7 @@ private:
                           panel.fontColour);
             return;
         }
-        CanvasFont font;
-        font.name = panel.fontName;
-        font.size = panel.fontSize.value;
-        font.colour = panel.fontColour;
-        font.bold = panel.bold;
-        font.italic = panel.italic;
-        canvas.setFont(font);
+        canvas.setFont(TextPageFont(panel));
         RotatedTextOut(canvas, pos, angle, text);
     }
 
