@@ -2,6 +2,7 @@
 
 #include "app/AttributeBinding.h"
 #include "app/DrawingSurface.h"
+#include "app/FolderRegistrations.h"
 #include "app/GridRowHeader.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
@@ -16,8 +17,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -48,7 +49,8 @@ MainWindow::MainWindow(const PortFactory& makePort)
     about_ = new AboutWindow(this);
 
     port_ = makePort ? makePort(*this) : std::make_unique<WidgetUiPort>(*this);
-    editor_ = std::make_unique<Editor>(*port_);
+    editor_ = std::make_unique<Editor>(
+        *port_, std::initializer_list<RegistrationEntry>{registerAllFolders});
     grid_->setModel(&editor_->doc.table);
     for (int column : kNarrowColumns)
         grid_->setColumnWidth(column - 1, kNarrowColumnWidth);
@@ -199,8 +201,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
 {
-    if (key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                                key->key() == Qt::Key_F10))
+    if (key->isAutoRepeat() &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F10))
         return true;
     KeyPress press;
     press.key = key->key();

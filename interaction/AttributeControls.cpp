@@ -16,8 +16,6 @@ namespace {
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kYellow = 0x00FFFF;
 
-constexpr int kCircleMode = 3;
-constexpr int kPrecisionArcMode = 4;
 constexpr int kMaxPattern = 7;
 constexpr int kMaxPenWidth = 9;
 // A value that reaches this many steps up starts again low.
@@ -203,13 +201,13 @@ void AttributeControls::radiusChanged()
 {
     panel_.radius.value = readInt(panel_.radius.text, 20);
     switch (editor_.tool.mode) {
-    case kCircleMode:
+    case ToolMode::Circle:
         // The circle tool takes its radius from here, so that the click
         // places the circle the preview shows.
         editor_.tool.construction.slot[ConstructionState::kRadius] = panel_.radius.value;
         previewTool();
         break;
-    case kPrecisionArcMode:
+    case ToolMode::PrecisionArc:
         anglesChanged();
         break;
     default:
@@ -221,7 +219,7 @@ void AttributeControls::anglesChanged()
 {
     panel_.angle1.value = readInt(panel_.angle1.text, 30);
     panel_.angle2.value = readInt(panel_.angle2.text, 40);
-    if (editor_.tool.mode == kPrecisionArcMode)
+    if (editor_.tool.mode == ToolMode::PrecisionArc)
         previewTool();
 }
 
@@ -277,7 +275,7 @@ std::optional<QChar> AttributeControls::boxKeyPress(const QString& name, QChar c
     case BoxKeys::Digits:
         if (code == kEnter) {
             // Places the precision arc where the pointer was last seen.
-            if (editor_.tool.mode == kPrecisionArcMode)
+            if (editor_.tool.mode == ToolMode::PrecisionArc)
                 editor_.clickAtPointer();
             return std::nullopt;
         }

@@ -5,8 +5,10 @@
 
 #include "figures/FigureMath.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
 
@@ -18,7 +20,6 @@ namespace {
 
 using namespace curvetools;
 
-constexpr int kEditMode = 111;
 constexpr int kBezierPage = 5;
 constexpr int kAttributesPage = 0;
 // Only the start of a point-list cell is read; four points never need more.
@@ -68,7 +69,7 @@ int bezierBoxIndex(const QString& controlName)
 
 void bezierBoxEntered(Editor& editor, int box)
 {
-    if (box < 0 || editor.tool.mode == kEditMode)
+    if (box < 0 || editor.tool.mode == ToolMode::EditBezierCurvature)
         return;
     editor.ui().message(
         QStringLiteral("No Bezier curve has been selected yet to modify its curvature"));
@@ -79,7 +80,7 @@ void bezierBoxEntered(Editor& editor, int box)
 bool bezierBoxKey(Editor& editor, int box, int qtKey)
 {
     const std::optional<QPoint> step = nudge(qtKey);
-    if (!step || box < 0 || box > 3 || editor.tool.mode != kEditMode)
+    if (!step || box < 0 || box > 3 || editor.tool.mode != ToolMode::EditBezierCurvature)
         return false;
     ConstructionState& state = editor.tool.construction;
     const int row = state.slot[ConstructionState::kSize];
@@ -106,9 +107,9 @@ bool bezierBoxKey(Editor& editor, int box, int qtKey)
     return true;
 }
 
-std::shared_ptr<Tool> makeBezierEditTool()
+void registerCurvatureTool(ToolRegistry& tools)
 {
-    return std::make_shared<BezierEditTool>();
+    tools.add(std::make_shared<BezierEditTool>(), {ToolMode::EditBezierCurvature});
 }
 
 } // namespace kel

@@ -1,18 +1,11 @@
 #include "interaction/Editor.h"
 
-#include "interaction/AttributeControls.h"
-#include "interaction/FileCommands.h"
-#include "interaction/FrameCommands.h"
-#include "interaction/CreationTools.h"
 #include "interaction/MenuTable.h"
-#include "interaction/PickTools.h"
 #include "model/RowDescription.h"
 
 namespace kel {
 
 namespace {
-constexpr int kGapInMiddleMode = 93;
-constexpr int kTagSingleObjectMode = 54;
 constexpr int kValuePage = 6;
 constexpr int kValueCaptionLength = 10;
 } // namespace
@@ -22,26 +15,25 @@ QString colourHex(Colour colour)
     return QStringLiteral("%1").arg(colour & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper();
 }
 
-Editor::Editor(UiPort& ui) : doc(ui), renderer(doc.table, doc.current, ui)
+Editor::Editor(UiPort& ui, std::initializer_list<RegistrationEntry> entries)
+    : doc(ui), renderer(doc.table, doc.current, ui)
 {
     for (const MenuItem& item : MenuTable::instance().items()) {
         if (item.flags & kMenuCheckable)
             checked_.insert(item.component, (item.flags & kMenuChecked) != 0);
     }
     renderer.setGridDots(menuChecked(QStringLiteral("mnuGridDots1")));
-    registerFrameCommands(commands);
-    registerFileCommands(commands);
-    registerAttributeCommands(commands);
-    registerPickTools(tools);
-    registerCreationTools(tools);
-    registerToolStarts();
+    Registrations registrations{tools, commands};
+    for (const RegistrationEntry entry : entries)
+        entry(registrations);
+    wireMenus();
 }
 
-void Editor::registerToolStarts()
+void Editor::wireMenus()
 {
     for (const MenuItem& item : MenuTable::instance().items()) {
-        if (item.mode > 0 && tools.find(item.mode) && !commands.has(item.component)) {
-            const int mode = item.mode;
+        if (tools.find(item.mode) && !commands.has(item.component)) {
+            const ToolMode mode = item.mode;
             commands.add(item.component, [mode](Editor& editor) { editor.startTool(mode); });
         }
     }
@@ -51,7 +43,8 @@ int Editor::PickObject(QPoint pos, QChar letter)
 {
     const int row = picker.pick(pos, letter, renderer.bitmap().size());
     if (row > 0)
-        ui().setStatus(4, QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
+        ui().setStatus(4,
+                       QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
     return row;
 }
 
@@ -103,10 +96,9 @@ void Editor::setMenuChecked(const QString& component, bool checked)
 
 void Editor::CancelTool()
 {
+    if (Tool* running = runningTool())
+        running->cancel(*this);
     ObjectTable& table = doc.table;
-    if (tool.mode == kGapInMiddleMode)
-        table.setCell(kStateColumn, tool.construction.slot[ConstructionState::kSize],
-                      QStringLiteral("Y"));
     {
         ObjectTable::BulkUpdate bulk(table);
         for (int r = 1; r < table.rows(); ++r) {
@@ -121,7 +113,7 @@ void Editor::CancelTool()
     tool.vertices.clear();
     ui().setGridEnabled(true);
     tool.previousKey = 0;
-    tool.mode = 0;
+    tool.mode = ToolMode::Idle;
     doc.current.penColour = doc.panel.penSwatch;
     RedrawAll();
     ui().setControlVisible(QStringLiteral("btnmodcircle"), false);
@@ -176,7 +168,8 @@ void Editor::gdClick()
 {
     const int row = ui().gridCurrentRow();
     if (doc.table.inUse(row)) {
-        if (tool.mode != 0 && tool.mode != kTagSingleObjectMode)
+        const Tool* running = runningTool();
+        if (!tool.idle() && !(running && running->keepsRunningOnGridClick()))
             CancelTool();
     } else {
         ui().setGridCurrentRow(1);

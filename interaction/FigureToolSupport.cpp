@@ -40,17 +40,15 @@ std::int32_t& clickCount(Editor& editor)
     return editor.tool.construction.clicks();
 }
 
-QPoint pointOrFail(std::optional<QPoint> p)
+QPoint requirePoint(std::int64_t x, std::int64_t y)
 {
-    if (!p)
-        throw ActionFailed(QStringLiteral("Range check error"));
-    return *p;
+    return requirePoint(figmath::MakePoint(x, y));
 }
 
 QPoint offsetPoint(QPoint p, std::int64_t dx, std::int64_t dy)
 {
     using figmath::Wide;
-    return pointOrFail(figmath::MakePoint(Wide{p.x()} + dx, Wide{p.y()} + dy));
+    return requirePoint(Wide{p.x()} + dx, Wide{p.y()} + dy);
 }
 
 QPoint midPoint(QPoint a, QPoint b)

@@ -43,8 +43,8 @@ void setClickPoint(Editor& editor, int index, QPoint p);
 std::int32_t& toolSlot(Editor& editor, int slot);
 std::int32_t& clickCount(Editor& editor);
 
-// A point from a figure routine, or the event fails.
-QPoint pointOrFail(std::optional<QPoint> p);
+// (x, y) when it lies in the 32-bit plane, or the event fails.
+QPoint requirePoint(std::int64_t x, std::int64_t y);
 // p + (dx, dy), or the event fails when it leaves the 32-bit plane.
 QPoint offsetPoint(QPoint p, std::int64_t dx, std::int64_t dy);
 // The midpoint with each sum halved towards zero.

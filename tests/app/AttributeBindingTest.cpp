@@ -139,9 +139,9 @@ TEST_F(AttributeBindingTest, SpinRefusedAndEndingKeysInTheBoxes)
     EXPECT_EQ(panel().fontSize.value, 145);
 
     // Esc ends the tool and hands the focus to the surface.
-    editor().tool.mode = 2;
+    editor().tool.mode = ToolMode::ArbitraryLine;
     key(kAngle2, Qt::Key_Escape, QStringLiteral("\x1b"));
-    EXPECT_EQ(editor().tool.mode, 0);
+    EXPECT_EQ(editor().tool.mode, ToolMode::Idle);
     EXPECT_TRUE(window.surface()->hasFocus());
     key(kTextAngle, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(window.surface()->hasFocus());

@@ -1,8 +1,8 @@
 // The main window as it starts: menus from the table, the status bar, the
 // grid over the object table, and the frame commands driven through it.
 
-#include "app/DrawingSurface.h"
 #include "app/MainWindow.h"
+#include "app/DrawingSurface.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
@@ -129,14 +129,14 @@ TEST_F(MainWindowTest, OpeningSomeTopMenusEndsTheTool)
 {
     table().setCell(kStateColumn, 1, QStringLiteral("Y"));
     table().setCell(kTagColumn, 1, kTagMark);
-    editor().tool.mode = 5;
+    editor().tool.mode = ToolMode::Rectangle;
     editor().tool.construction.clicks() = 1;
     emit window.menus().menus.value("mnuEditObj")->aboutToShow();
-    EXPECT_EQ(editor().tool.mode, 5) << "EditObj leaves the tool running";
+    EXPECT_EQ(editor().tool.mode, ToolMode::Rectangle) << "EditObj leaves the tool running";
     emit window.menus().menus.value("Help1")->aboutToShow();
-    EXPECT_EQ(editor().tool.mode, 5) << "Help leaves the tool running";
+    EXPECT_EQ(editor().tool.mode, ToolMode::Rectangle) << "Help leaves the tool running";
     emit window.menus().menus.value("mnuKel")->aboutToShow();
-    EXPECT_EQ(editor().tool.mode, 0);
+    EXPECT_EQ(editor().tool.mode, ToolMode::Idle);
     EXPECT_EQ(editor().tool.construction.clicks(), 0);
     EXPECT_FALSE(table().tagged(1));
 }

@@ -39,14 +39,14 @@ QStringList pointRow(int x, int y)
 TEST_F(FigureTools, NewCircleAppendsTheCircleAndItsCentre)
 {
     editor.runMenuItem(QStringLiteral("NewCircle2"));
-    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(mode(), ToolMode::Circle);
     move(200, 200);
     EXPECT_EQ(shown(200, 150), kBlack) << "the preview circle of the panel's radius 50";
     EXPECT_EQ(shown(200, 153), kWhite) << "drawn as an outline";
     click(200, 200);
     EXPECT_EQ(row(1), circleRow(200, 200, 50));
     EXPECT_EQ(row(2), pointRow(200, 200));
-    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(mode(), ToolMode::Circle);
 
     // Filled: the negated radius and the brush; the wheel changes the radius.
     setPattern(1);
@@ -70,7 +70,7 @@ TEST_F(FigureTools, ThreePointCircleRefusesPointsOnOneLineAndStartsOver)
     click(200, 300);
     EXPECT_EQ(row(1), circleRow(200, 200, 100));
     EXPECT_EQ(clicks(), 0) << "ready for the next circle";
-    EXPECT_EQ(mode(), 14);
+    EXPECT_EQ(mode(), ToolMode::ThreePointCircle);
 
     click(100, 100);
     click(200, 200);
@@ -107,7 +107,7 @@ TEST_F(FigureTools, CircleByDiameterNeedsARadiusAboveTwo)
     EXPECT_EQ(row(1), circleRow(200, 100, 100));
     EXPECT_EQ(clicks(), 0);
 
-    EXPECT_EQ(mode(), 15);
+    EXPECT_EQ(mode(), ToolMode::CircleByDiameter);
 }
 
 TEST_F(FigureTools, PrecisionArcTakesThePanelValuesAndEnds)
@@ -122,7 +122,7 @@ TEST_F(FigureTools, PrecisionArcTakesThePanelValuesAndEnds)
     editor.attributes.setBoxText(QStringLiteral("edtang1"), QStringLiteral("10"));
     click(300, 300);
     EXPECT_EQ(row(1), arcRow(300, 300, 10, 100, 60));
-    EXPECT_EQ(mode(), 0);
+    EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
 TEST_F(FigureTools, ThreePointArcAlwaysRunsCounterClockwise)
@@ -136,7 +136,7 @@ TEST_F(FigureTools, ThreePointArcAlwaysRunsCounterClockwise)
     EXPECT_EQ(ui.panels[4], "R=100 Ang1=0 Ang2=180");
     click(100, 200);
     EXPECT_EQ(row(1), arcRow(200, 200, 0, 180, 100));
-    EXPECT_EQ(mode(), 24);
+    EXPECT_EQ(mode(), ToolMode::ThreePointArc);
     EXPECT_EQ(clicks(), 0);
 
     // Top, right, bottom: clockwise, so the ends are stored swapped.
@@ -148,7 +148,7 @@ TEST_F(FigureTools, ThreePointArcAlwaysRunsCounterClockwise)
 
 TEST_F(FigureTools, ThreePointArcRefusesPointsOnOneLine)
 {
-    editor.startTool(24);
+    editor.startTool(ToolMode::ThreePointArc);
     click(100, 100);
     click(150, 150);
     click(200, 200);
@@ -171,7 +171,7 @@ TEST_F(FigureTools, EndPointsArcTakesItsHeightOnTheBisector)
     click(250, 100);
     // From (100, 200) over the top (200, 100) to (300, 200) runs clockwise.
     EXPECT_EQ(row(1), arcRow(200, 200, 0, 180, 100));
-    EXPECT_EQ(mode(), 23);
+    EXPECT_EQ(mode(), ToolMode::EndPointsArc);
 
     // No height, or ends at one place: no arc.
     click(100, 200);
@@ -179,7 +179,7 @@ TEST_F(FigureTools, EndPointsArcTakesItsHeightOnTheBisector)
     click(200, 200);
     EXPECT_EQ(ui.messages.back(), kNoArc);
     EXPECT_EQ(clicks(), 2);
-    editor.startTool(23);
+    editor.startTool(ToolMode::EndPointsArc);
     click(100, 100);
     click(100, 100);
     click(150, 50);
@@ -204,12 +204,12 @@ TEST_F(FigureTools, SweepArcGoesAroundTheClickedCentre)
     EXPECT_EQ(ui.panels[3], "R=100  Degree=180");
     click(50, 200);
     EXPECT_EQ(row(1), arcRow(200, 200, 0, 180, 100));
-    EXPECT_EQ(mode(), 0);
+    EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
 TEST_F(FigureTools, SweepArcRefusesATinyRadiusAndCoincidingPoints)
 {
-    editor.startTool(44);
+    editor.startTool(ToolMode::SweepArc);
     click(200, 200);
     click(201, 201);
     EXPECT_EQ(ui.messages.back(), "Radius too small");
@@ -221,7 +221,7 @@ TEST_F(FigureTools, SweepArcRefusesATinyRadiusAndCoincidingPoints)
     EXPECT_EQ(ui.messages.back(), kNoArc);
     EXPECT_EQ(clicks(), 4);
     EXPECT_EQ(rowsInUse(), 0);
-    EXPECT_EQ(mode(), 44);
+    EXPECT_EQ(mode(), ToolMode::SweepArc);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST_F(ShapeCurveTools, StarOfFivePointsHasElevenAlternatingVertices)
     editor.doc.panel.transparentObjects = false;
     editor.doc.panel.brushPattern = {QStringLiteral("3"), 3};
     editor.runMenuItem(QStringLiteral("mnustar"));
-    ASSERT_EQ(editor.tool.mode, 12);
+    ASSERT_EQ(editor.tool.mode, ToolMode::Star);
     const QPoint centre(200, 200);
     click(200, 200);
     click(220, 200);
@@ -73,11 +73,11 @@ TEST_F(ShapeCurveTools, StarOfFivePointsHasElevenAlternatingVertices)
 
 TEST_F(ShapeCurveTools, StarWithTooFewClicksWritesNothing)
 {
-    editor.startTool(12);
+    editor.startTool(ToolMode::Star);
     key(Qt::Key_F10);
     click(100, 100);
     key(Qt::Key_F10);
-    EXPECT_EQ(editor.tool.mode, 12);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Star);
     EXPECT_FALSE(editor.doc.table.inUse(1));
     // Equal radii make no star: that click is not taken.
     click(130, 100);
@@ -122,11 +122,11 @@ TEST_F(ShapeCurveTools, HexagonOnAHundredPixelSideHasCircumradiusHundred)
 
 TEST_F(ShapeCurveTools, PolygonWithNoLineWritesNothing)
 {
-    editor.startTool(92);
+    editor.startTool(ToolMode::RegularPolygon);
     click(100, 100);
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
     key(Qt::Key_F10);
-    EXPECT_EQ(editor.tool.mode, 92);
+    EXPECT_EQ(editor.tool.mode, ToolMode::RegularPolygon);
     EXPECT_FALSE(editor.doc.table.inUse(1));
     EXPECT_EQ(ui.messages.size(), 1) << "only the instruction";
 }
@@ -134,7 +134,7 @@ TEST_F(ShapeCurveTools, PolygonWithNoLineWritesNothing)
 TEST_F(ShapeCurveTools, SemicircleNeedsMoreThanSevenPixelsAndTheWheelFlipsIt)
 {
     editor.runMenuItem(QStringLiteral("mnuconstSemiCircle"));
-    ASSERT_EQ(editor.tool.mode, 125);
+    ASSERT_EQ(editor.tool.mode, ToolMode::Semicircle);
     click(100, 100);
     editor.pointerMoved({107, 100});
     EXPECT_EQ(editor.previewImage(), nullptr) << "no preview at 7 pixels";
@@ -159,7 +159,7 @@ TEST_F(ShapeCurveTools, SemicircleNeedsMoreThanSevenPixelsAndTheWheelFlipsIt)
     EXPECT_EQ(cell(7, 2), cell(6, 1));
     EXPECT_EQ(blackNear(150, 350), !firstBelow) << "turned over";
     EXPECT_EQ(blackNear(150, 250), firstBelow);
-    EXPECT_EQ(editor.tool.mode, 125);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Semicircle);
 }
 
 TEST_F(ShapeCurveTools, ArrowheadPointsAwayFromThePointer)
@@ -167,7 +167,7 @@ TEST_F(ShapeCurveTools, ArrowheadPointsAwayFromThePointer)
     editor.doc.panel.transparentObjects = true;
     editor.tool.pickedRow = addLine({100, 300}, {300, 300});
     editor.runMenuItem(QStringLiteral("popLineAddArrow"));
-    ASSERT_EQ(editor.tool.mode, 106);
+    ASSERT_EQ(editor.tool.mode, ToolMode::Arrowhead);
     for (const int side : {1, -1}) {
         const int row = editor.doc.table.lastRowInUse() + 1;
         click(200, 290);
@@ -192,7 +192,7 @@ TEST_F(ShapeCurveTools, TicksAreSquareToTheLine)
     const QPoint a(0, 0), b(101, 51);
     editor.tool.pickedRow = addLine(a, b);
     editor.runMenuItem(QStringLiteral("popLineTick"));
-    ASSERT_EQ(editor.tool.mode, 107);
+    ASSERT_EQ(editor.tool.mode, ToolMode::TickLine);
     // At the midpoint, and one pixel off it, where the truncated midpoint
     // gives a poor direction.
     for (const QPoint pointer : {QPoint(45, 35), QPoint(60, 10), QPoint(52, 24)}) {
@@ -208,17 +208,17 @@ TEST_F(ShapeCurveTools, TicksAreSquareToTheLine)
         EXPECT_LT(std::abs(cosine), 0.1) << pointer.x();
         EXPECT_NEAR(std::hypot(tick.x(), tick.y()), 12, 1.5);
     }
-    EXPECT_EQ(editor.tool.mode, 107);
+    EXPECT_EQ(editor.tool.mode, ToolMode::TickLine);
 }
 
 TEST_F(ShapeCurveTools, TickOnALineOfOnePointIsRefused)
 {
     editor.tool.pickedRow = addLine({100, 300}, {300, 300});
-    editor.startTool(107);
+    editor.startTool(ToolMode::TickLine);
     // A line of one point has no direction: the tick is too short.
     editor.CancelTool();
     editor.tool.pickedRow = addLine({50, 50}, {50, 50});
-    editor.startTool(107);
+    editor.startTool(ToolMode::TickLine);
     click(60, 60);
     EXPECT_EQ(ui.messages.back(), QStringLiteral("Line too short, line not created"));
     EXPECT_FALSE(editor.doc.table.inUse(3));

@@ -31,7 +31,7 @@ protected:
 TEST_F(CurveTools, FourPointCurveStoresFirstThirdFourthSecondClick)
 {
     editor.runMenuItem(QStringLiteral("mnuPointsBeizer"));
-    ASSERT_EQ(editor.tool.mode, 109);
+    ASSERT_EQ(editor.tool.mode, ToolMode::FourPointBezier);
     click(0, 0);
     click(300, 0);
     // The previews grow with the clicks: the line first-last, then the curve.
@@ -49,11 +49,11 @@ TEST_F(CurveTools, FourPointCurveStoresFirstThirdFourthSecondClick)
 TEST_F(CurveTools, SineWaveFollowsTheWheelAndRepeats)
 {
     editor.runMenuItem(QStringLiteral("mnuhorsinwav"));
-    ASSERT_EQ(editor.tool.mode, 22);
+    ASSERT_EQ(editor.tool.mode, ToolMode::SineWave);
     click(0, 100);
     click(300, 100);
     EXPECT_EQ(cell(4, 1), QStringLiteral("0 100 100 150 200 50 300 100"));
-    EXPECT_EQ(editor.tool.mode, 22);
+    EXPECT_EQ(editor.tool.mode, ToolMode::SineWave);
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
 
     click(30, 200);
@@ -69,7 +69,7 @@ TEST_F(CurveTools, SineWaveFollowsTheWheelAndRepeats)
 TEST_F(CurveTools, GraphThroughThreePointsIsTheParabola)
 {
     editor.runMenuItem(QStringLiteral("mnuNewGraph"));
-    ASSERT_EQ(editor.tool.mode, 87);
+    ASSERT_EQ(editor.tool.mode, ToolMode::InterpolationGraph);
     click(0, 0);
     click(10, 10);
     click(20, 0);
@@ -88,7 +88,7 @@ TEST_F(CurveTools, GraphThroughThreePointsIsTheParabola)
 
 TEST_F(CurveTools, GraphRefusesAUsedXAndA27thPoint)
 {
-    editor.startTool(87);
+    editor.startTool(ToolMode::InterpolationGraph);
     click(50, 50);
     click(50, 80);
     EXPECT_EQ(editor.tool.construction.clicks(), 1) << "the same x is refused";
@@ -107,9 +107,9 @@ TEST_F(CurveTools, GraphRefusesAUsedXAndA27thPoint)
 
 TEST_F(CurveTools, GraphFinishesAtThePointerAndTakesBackClicks)
 {
-    editor.startTool(87);
+    editor.startTool(ToolMode::InterpolationGraph);
     key(Qt::Key_F10);
-    EXPECT_EQ(editor.tool.mode, 87) << "one point makes no graph";
+    EXPECT_EQ(editor.tool.mode, ToolMode::InterpolationGraph) << "one point makes no graph";
     EXPECT_FALSE(editor.doc.table.inUse(1));
     click(0, 0);
     click(10, 10);
@@ -126,7 +126,7 @@ TEST_F(CurveTools, MarkPointOnCurveTakesTheNearestSample)
     addRow({"Y", "B", "00000001", "0 0 30 0 60 0 90 0"});
     editor.tool.pickedRow = 1;
     editor.runMenuItem(QStringLiteral("popCurveMarkPoint"));
-    ASSERT_EQ(editor.tool.mode, 112);
+    ASSERT_EQ(editor.tool.mode, ToolMode::MarkPointOnCurve);
     EXPECT_EQ(editor.tool.construction.point(16), QPoint(90, 0));
     editor.pointerMoved({100, 0});
     EXPECT_EQ(ui.panels[3], QStringLiteral("1")) << "the last sample is t = 1 exactly";
@@ -139,7 +139,7 @@ TEST_F(CurveTools, MarkPointOnCurveTakesTheNearestSample)
     EXPECT_EQ(cell(4, 2), QStringLiteral("45"));
     EXPECT_EQ(cell(5, 2), QStringLiteral("0"));
     EXPECT_EQ(cell(4, 3), QStringLiteral("31"));
-    EXPECT_EQ(editor.tool.mode, 112) << "until Esc";
+    EXPECT_EQ(editor.tool.mode, ToolMode::MarkPointOnCurve) << "until Esc";
 }
 
 TEST_F(CurveTools, ArrowKeysInTheBezierBoxesNudgeThePoints)
@@ -147,7 +147,7 @@ TEST_F(CurveTools, ArrowKeysInTheBezierBoxesNudgeThePoints)
     addRow({"Y", "B", "00000001", "100 100 130 60 160 60 190 100"});
     editor.tool.pickedRow = 1;
     editor.runMenuItem(QStringLiteral("popCurveEditCurvature"));
-    ASSERT_EQ(editor.tool.mode, 111);
+    ASSERT_EQ(editor.tool.mode, ToolMode::EditBezierCurvature);
     EXPECT_EQ(ui.currentPage(), 5);
     EXPECT_EQ(ui.focusedControl, QStringLiteral("edtpoint1"));
     const int box1 = bezierBoxIndex(QStringLiteral("edtpoint1"));
@@ -178,7 +178,7 @@ TEST_F(CurveTools, BezierBoxesOutsideTheToolSendTheFocusBack)
 
     addRow({"Y", "B", "00000001", "1 2 3 4 5 6 7 8"});
     editor.tool.pickedRow = 1;
-    editor.startTool(111);
+    editor.startTool(ToolMode::EditBezierCurvature);
     ui.messages.clear();
     bezierBoxEntered(editor, 0);
     EXPECT_TRUE(ui.messages.isEmpty());
@@ -189,7 +189,7 @@ TEST_F(CurveTools, NudgingPastThe32BitPlaneChangesNothing)
 {
     addRow({"Y", "B", "00000001", "2147483647 0 1 1 2 2 3 3"});
     editor.tool.pickedRow = 1;
-    editor.startTool(111);
+    editor.startTool(ToolMode::EditBezierCurvature);
     EXPECT_TRUE(bezierBoxKey(editor, 0, Qt::Key_Right));
     EXPECT_EQ(cell(4, 1), QStringLiteral("2147483647 0 1 1 2 2 3 3"));
     EXPECT_EQ(ui.messages.back(), QStringLiteral("Range check error"));

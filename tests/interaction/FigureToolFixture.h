@@ -30,7 +30,7 @@ protected:
         return points;
     }
     int clicks() const { return editor.tool.construction.clicks(); }
-    int mode() const { return editor.tool.mode; }
+    ToolMode mode() const { return editor.tool.mode; }
 
     // Columns 1 .. last of a row.
     QStringList row(int r, int last = 8) const
@@ -68,7 +68,7 @@ protected:
     std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
 
     FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
 };
 
 } // namespace kel::test

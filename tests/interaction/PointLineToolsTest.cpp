@@ -34,7 +34,7 @@ QStringList pointRow(const QString& shape, int x, int y)
 TEST_F(FigureTools, MousePointsGoWhereTheClicksAreWithTheDefaultShape)
 {
     editor.runMenuItem(QStringLiteral("mnynewPtByMouse"));
-    EXPECT_EQ(mode(), 1);
+    EXPECT_EQ(mode(), ToolMode::PointByMouse);
     EXPECT_TRUE(ui.messages.isEmpty());
     click(10, 20);
     editor.doc.current.defaultPointShape = QStringLiteral("2");
@@ -42,7 +42,7 @@ TEST_F(FigureTools, MousePointsGoWhereTheClicksAreWithTheDefaultShape)
     EXPECT_EQ(rowsInUse(), 2);
     EXPECT_EQ(row(1), pointRow("0", 10, 20));
     EXPECT_EQ(row(2), pointRow("2", 30, 40));
-    EXPECT_EQ(mode(), 1) << "the tool repeats";
+    EXPECT_EQ(mode(), ToolMode::PointByMouse) << "the tool repeats";
     EXPECT_EQ(clicks(), 0);
 }
 
@@ -65,7 +65,7 @@ TEST_F(FigureTools, TypedPointsIgnoreTheClickPositionAndKeepOneShapeDigit)
     click(300, 300);
     EXPECT_EQ(row(2), pointRow("1", 5, 6)) << "only the first character of the shape";
     EXPECT_EQ(editor.doc.current.defaultPointShape, "0") << "the default shape is restored";
-    EXPECT_EQ(mode(), 119);
+    EXPECT_EQ(mode(), ToolMode::PointByCoordinates);
 
     ui.setControlText("edtvar2", "1x");
     move(10, 10);
@@ -74,6 +74,31 @@ TEST_F(FigureTools, TypedPointsIgnoreTheClickPositionAndKeepOneShapeDigit)
     click(10, 10);
     EXPECT_EQ(ui.messages.back(), "Invalid numerical format");
     EXPECT_EQ(rowsInUse(), 2);
+}
+
+// Enter is a click at the pointer; in the typed-point tool a second Enter in
+// a row must not write the same point again, until another key comes between.
+TEST_F(FigureTools, TypedPointsTakeOneEnterInARow)
+{
+    editor.runMenuItem(QStringLiteral("mnyptBykeyboard"));
+    move(50, 50);
+    EXPECT_TRUE(key(Qt::Key_Return));
+    EXPECT_TRUE(key(Qt::Key_Enter)) << "the second Enter is swallowed";
+    EXPECT_EQ(rowsInUse(), 1);
+    EXPECT_EQ(row(1), pointRow("0", 100, 120));
+
+    // Typing new coordinates arms Enter again.
+    ui.setControlText("edtvar1", "7");
+    EXPECT_FALSE(handleKeyPress(editor, KeyPress{Qt::Key_7, QLatin1Char('7'), KeyTarget::Other}));
+    EXPECT_TRUE(key(Qt::Key_Return));
+    EXPECT_EQ(rowsInUse(), 2);
+    EXPECT_EQ(row(2), pointRow("0", 7, 120));
+
+    // Other tools click on every Enter.
+    editor.runMenuItem(QStringLiteral("mnynewPtByMouse"));
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_EQ(rowsInUse(), 4);
 }
 
 TEST_F(FigureTools, ArbitraryLineReportsLengthAngleAndTheAngleToALineItContinues)
@@ -92,7 +117,7 @@ TEST_F(FigureTools, ArbitraryLineReportsLengthAngleAndTheAngleToALineItContinues
     EXPECT_EQ(ui.panels[3], "L=141  H. Ang=45 Adj=45");
     click(100, 0);
     EXPECT_EQ(row(2), lineRow(200, 100, 100, 0));
-    EXPECT_EQ(mode(), 2);
+    EXPECT_EQ(mode(), ToolMode::ArbitraryLine);
     EXPECT_EQ(clicks(), 0);
 
     // One pixel beside the end there is no line to continue.
@@ -106,7 +131,7 @@ TEST_F(FigureTools, ArbitraryLineFindsTheEndEvenWhenAnotherLineRunsThroughIt)
     // Row 1 only points at (200, 100) when extended; row 2 ends there.
     putLine(1, {0, 100}, {50, 100});
     putLine(2, {200, 100}, {200, 200});
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     click(200, 100);
     move(300, 100);
     EXPECT_EQ(ui.panels[3], "L=100  H. Ang=0 Adj=90");
@@ -114,7 +139,7 @@ TEST_F(FigureTools, ArbitraryLineFindsTheEndEvenWhenAnotherLineRunsThroughIt)
 
 TEST_F(FigureTools, ArbitraryLineTooShortKeepsItsFirstEnd)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     click(10, 10);
     click(11, 11);
     EXPECT_EQ(ui.messages, QStringList{"Line too short, line not created"});
@@ -135,7 +160,7 @@ TEST_F(FigureTools, HorizontalAndVerticalLinesFollowOneAxisAndEnd)
     EXPECT_EQ(shown(360, 200), kBlack) << "the line so far";
     click(420, 260);
     EXPECT_EQ(row(1), lineRow(300, 200, 420, 200));
-    EXPECT_EQ(mode(), 0);
+    EXPECT_EQ(mode(), ToolMode::Idle);
 
     editor.runMenuItem(QStringLiteral("NewVerLine1"));
     EXPECT_EQ(ui.messages.back(), "2 clicks needed to draw the Ver. Line");
@@ -144,7 +169,7 @@ TEST_F(FigureTools, HorizontalAndVerticalLinesFollowOneAxisAndEnd)
     EXPECT_EQ(ui.panels[3], "Length=80");
     click(340, 120);
     EXPECT_EQ(row(2), lineRow(300, 200, 300, 120));
-    EXPECT_EQ(mode(), 0);
+    EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
 TEST_F(FigureTools, FixedLineChecksItsValuesBeforeAnyRow)
@@ -162,7 +187,7 @@ TEST_F(FigureTools, FixedLineChecksItsValuesBeforeAnyRow)
     click(100, 100);
     EXPECT_EQ(ui.messages.back(), "Invalid length or angle");
     EXPECT_EQ(rowsInUse(), 0);
-    EXPECT_EQ(mode(), 113);
+    EXPECT_EQ(mode(), ToolMode::FixedLine);
 
     // An angle that is no number, and a length that leaves the plane.
     ui.setControlText("edtvar1", "2147483647");
@@ -178,7 +203,7 @@ TEST_F(FigureTools, FixedLineChecksItsValuesBeforeAnyRow)
     click(200, 300);
     // 100 cos 30 = 86.6, 100 sin 30 = 50; y grows downwards.
     EXPECT_EQ(row(1), lineRow(200, 300, 287, 250));
-    EXPECT_EQ(mode(), 0);
+    EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ protected:
     }
 
     test::FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
 };
 
 TEST_F(ShapeTools, RegRectIsFourIndependentLinesAndRepeats)
@@ -64,7 +64,7 @@ TEST_F(ShapeTools, RegRectIsFourIndependentLinesAndRepeats)
     EXPECT_EQ(row(2), line(100, 200, 100, 350));
     EXPECT_EQ(row(3), line(100, 350, 300, 350));
     EXPECT_EQ(row(4), line(300, 200, 300, 350));
-    EXPECT_EQ(editor.tool.mode, 5);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Rectangle);
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
 
     // A flat rectangle: the two short sides are refused, the long ones stay.
@@ -110,7 +110,7 @@ TEST_F(ShapeTools, FixedRectangleFollowsTheTypedValues)
     EXPECT_EQ(ui.controlText("Label29"), "Error");
     EXPECT_EQ(ui.messages.back(), "Invalid reactangle parameters");
     EXPECT_EQ(rowsInUse(), 0);
-    EXPECT_EQ(editor.tool.mode, 114) << "the tool waits for better values";
+    EXPECT_EQ(editor.tool.mode, ToolMode::FixedRectangle) << "the tool waits for better values";
 
     ui.setControlText("edtvar1", "100");
     ui.setControlText("edtvar3", "x");
@@ -136,7 +136,7 @@ TEST_F(ShapeTools, AFixedRectangleLeavingThePlaneWritesNothing)
     click(INT_MAX - 100, 300);
     EXPECT_EQ(rowsInUse(), 0);
     EXPECT_EQ(ui.messages.back(), "Range check error");
-    EXPECT_EQ(editor.tool.mode, 114);
+    EXPECT_EQ(editor.tool.mode, ToolMode::FixedRectangle);
 }
 
 TEST_F(ShapeTools, AxisEllipsesTakeTheirBoxFromTheAxisAndThePointer)
@@ -150,7 +150,7 @@ TEST_F(ShapeTools, AxisEllipsesTakeTheirBoxFromTheAxisAndThePointer)
     EXPECT_EQ(ui.panels[3], "H=60");
     click(240, 140);
     EXPECT_EQ(row(1), QStringList({"E", "00000001", "100", "260", "300", "140"}));
-    EXPECT_EQ(editor.tool.mode, 134);
+    EXPECT_EQ(editor.tool.mode, ToolMode::HorizontalEllipse);
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
 
     menu("mnuVerEllipse");
@@ -191,7 +191,7 @@ TEST_F(ShapeTools, PolylineFinishesWithThePointerAndNoStrayPoint)
     EXPECT_EQ(editor.tool.vertices, (std::vector<QPoint>{{100, 100}, {100, 100}}))
         << "the floating vertex starts at the click";
     key(Qt::Key_F10);
-    EXPECT_EQ(editor.tool.mode, 11) << "one click is not enough to finish";
+    EXPECT_EQ(editor.tool.mode, ToolMode::Polyline) << "one click is not enough to finish";
     EXPECT_EQ(rowsInUse(), 0);
     click(200, 100);
     move(200, 200);

@@ -37,7 +37,7 @@ protected:
     int rowsInUse() const { return editor.doc.table.lastRowInUse(); }
 
     test::FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
 };
 
 TEST(CellText, DropsControlCharactersButKeepsThePanelsGlyph)
@@ -104,12 +104,12 @@ TEST_F(TextGlyphTools, FillNeedsAPatternAndUsesTheClickPosition)
 
     box("Edit2", "1");
     menu("NewFillPattern1");
-    EXPECT_EQ(editor.tool.mode, 17);
+    EXPECT_EQ(editor.tool.mode, ToolMode::FillRegion);
     click(50, 60);
     click(70, 80);
     EXPECT_EQ(row(1), QStringList({"F", "80808001", "50", "60", "000000"}));
     EXPECT_EQ(row(2), QStringList({"F", "80808001", "70", "80", "000000"}));
-    EXPECT_EQ(editor.tool.mode, 17) << "one fill per click, the tool stays";
+    EXPECT_EQ(editor.tool.mode, ToolMode::FillRegion) << "one fill per click, the tool stays";
 }
 
 TEST_F(TextGlyphTools, TextStoresThePageSettingsWithoutControlCharacters)
@@ -129,7 +129,7 @@ TEST_F(TextGlyphTools, TextStoresThePageSettingsWithoutControlCharacters)
     EXPECT_EQ(row(1),
               QStringList({"T", "120", "140", "16", "000000", "3", "Times New Roman", "ABC"}))
         << "an empty angle box writes an empty cell";
-    EXPECT_EQ(editor.tool.mode, 6);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Text);
 }
 
 TEST_F(TextGlyphTools, BorderedLabelHangsFromTheClick)
@@ -175,7 +175,7 @@ TEST_F(TextGlyphTools, FractionWithoutSemicolonDoesNothing)
     menu("mnufraction");
     click(100, 200);
     EXPECT_EQ(rowsInUse(), 0);
-    EXPECT_EQ(editor.tool.mode, 137);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Fraction);
 
     // Near the edge of the plane nothing is half written either.
     editor.doc.panel.text = QStringLiteral("1;2");
