@@ -1,11 +1,12 @@
 #include "interaction/Editor.h"
 
 #include "interaction/AttributeControls.h"
+#include "interaction/CreationTools.h"
 #include "interaction/FileCommands.h"
 #include "interaction/FrameCommands.h"
-#include "interaction/CreationTools.h"
 #include "interaction/MenuTable.h"
 #include "interaction/PickTools.h"
+#include "model/Controls.h"
 #include "model/RowDescription.h"
 
 namespace kel {
@@ -51,7 +52,8 @@ int Editor::PickObject(QPoint pos, QChar letter)
 {
     const int row = picker.pick(pos, letter, renderer.bitmap().size());
     if (row > 0)
-        ui().setStatus(4, QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
+        ui().setStatus(4,
+                       QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
     return row;
 }
 
@@ -124,9 +126,9 @@ void Editor::CancelTool()
     tool.mode = 0;
     doc.current.penColour = doc.panel.penSwatch;
     RedrawAll();
-    ui().setControlVisible(QStringLiteral("btnmodcircle"), false);
+    ui().setControlVisible(Control::btnmodcircle, false);
     ui().showPage(0);
-    ui().setControlEnabled(QStringLiteral("lbDone"), false);
+    ui().setControlEnabled(Control::lbDone, false);
     tool.ignoreZeroDistanceEnds = 0;
     ui().setStatus(3, QString());
     ui().setStatus(4, QString());
@@ -134,11 +136,11 @@ void Editor::CancelTool()
 
 void Editor::ShowValuePage(const QString& label1, const QString& label2, const QString& label3)
 {
-    ui().setControlText(QStringLiteral("Label26"), label1.left(kValueCaptionLength));
-    ui().setControlText(QStringLiteral("Label27"), label2.left(kValueCaptionLength));
-    ui().setControlText(QStringLiteral("Label28"), label3.left(kValueCaptionLength));
+    ui().setControlText(Control::Label26, label1.left(kValueCaptionLength));
+    ui().setControlText(Control::Label27, label2.left(kValueCaptionLength));
+    ui().setControlText(Control::Label28, label3.left(kValueCaptionLength));
     ui().showPage(kValuePage);
-    ui().setControlEnabled(QStringLiteral("lbDone"), true);
+    ui().setControlEnabled(Control::lbDone, true);
 }
 
 Canvas& Editor::surfaceCanvas()

@@ -4,6 +4,7 @@
 
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "render/ShapeDrawers.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ void GridTool::start(Editor& editor)
     }
     state.slot[ConstructionState::kCount] = cells;
     editor.ShowValuePage(QStringLiteral("Width"), QStringLiteral("NA"), QStringLiteral("NA"));
-    ui.setControlText(QStringLiteral("edtvar1"), QString::number(kStartCellSize));
+    ui.setControlText(Control::edtvar1, QString::number(kStartCellSize));
     ui.focusSurface();
 }
 

@@ -3,13 +3,14 @@
 #include "figures/NearestKeyPoint.h"
 #include "interaction/Editor.h"
 #include "interaction/Tool.h"
+#include "model/Controls.h"
 
 namespace kel {
 
 namespace {
 
 constexpr int kTextMode = 6;
-const QString kTextBox = QStringLiteral("Edit3");
+constexpr Control kTextBox = Control::Edit3;
 
 // F4, Backspace, the arrows and F10 on the drawing surface or the grid.
 bool keyDown(Editor& editor, int key)

@@ -2,6 +2,7 @@
 
 #include "interaction/Editor.h"
 #include "interaction/FigureToolSupport.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 
 namespace kel {
@@ -10,9 +11,9 @@ namespace {
 
 using namespace clickpoint;
 
-const QString kXBox = QStringLiteral("edtvar1");
-const QString kYBox = QStringLiteral("edtvar2");
-const QString kShapeBox = QStringLiteral("edtvar3");
+constexpr Control kXBox = Control::edtvar1;
+constexpr Control kYBox = Control::edtvar2;
+constexpr Control kShapeBox = Control::edtvar3;
 
 struct TypedPoint {
     QPoint at;

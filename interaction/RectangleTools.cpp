@@ -7,6 +7,7 @@
 #include "interaction/ActionFailed.h"
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -22,7 +23,7 @@ constexpr int kRoundRectMode = 31;
 constexpr int kFocusRectMode = 36;
 
 constexpr Colour kErrorRed = 0x0000FF;
-const QString kResultLabel = QStringLiteral("Label29");
+constexpr Control kResultLabel = Control::Label29;
 // What a T7 box holds when its text is not a number.
 constexpr int kNotANumber = -1000;
 constexpr int kMinSide = 2;

@@ -1,6 +1,7 @@
 #include "interaction/WheelRules.h"
 
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,14 +12,14 @@ namespace {
 
 constexpr int kMaxNotches = 1000;
 
-int boxValue(UiPort& ui, const QString& name, int fallback)
+int boxValue(UiPort& ui, Control name, int fallback)
 {
     bool ok = false;
     const int value = ui.controlText(name).toInt(&ok);
     return ok ? value : fallback;
 }
 
-void show(UiPort& ui, const QString& name, int value)
+void show(UiPort& ui, Control name, int value)
 {
     ui.setControlText(name, QString::number(value));
 }
@@ -31,7 +32,7 @@ void notch(Editor& editor, int step)
     std::int32_t& count = state.slot[ConstructionState::kCount];
     std::int32_t& size = state.slot[ConstructionState::kSize];
     std::int32_t& radius = state.slot[ConstructionState::kRadius];
-    const QString var1 = QStringLiteral("edtvar1");
+    constexpr Control var1 = Control::edtvar1;
     switch (editor.tool.mode) {
     case 3:
         radius += step;
@@ -39,7 +40,7 @@ void notch(Editor& editor, int step)
             radius = 100;
         if (radius < 4)
             radius = 4;
-        show(ui, QStringLiteral("edtrad"), radius);
+        show(ui, Control::edtrad, radius);
         break;
     case 4: {
         std::int32_t& angle1 = state.slot[ConstructionState::kAngle1];
@@ -50,21 +51,21 @@ void notch(Editor& editor, int step)
             else
                 angle = std::max(angle + step, 0);
         };
-        if (ui.controlChecked(QStringLiteral("rbRsel")))
+        if (ui.controlChecked(Control::rbRsel))
             radius += step;
-        else if (ui.controlChecked(QStringLiteral("rbang1")))
+        else if (ui.controlChecked(Control::rbang1))
             turn(angle1);
-        else if (ui.controlChecked(QStringLiteral("rbang2")))
+        else if (ui.controlChecked(Control::rbang2))
             turn(angle2);
-        show(ui, QStringLiteral("edtrad"), radius);
-        show(ui, QStringLiteral("edtang1"), angle1);
-        show(ui, QStringLiteral("edtang2"), angle2);
+        show(ui, Control::edtrad, radius);
+        show(ui, Control::edtang1, angle1);
+        show(ui, Control::edtang2, angle2);
         break;
     }
     case 6: {
-        const int sizeNow = boxValue(ui, QStringLiteral("edtfntsize"), 10);
+        const int sizeNow = boxValue(ui, Control::edtfntsize, 10);
         if ((step > 0 && sizeNow < 999) || (step < 0 && sizeNow > 6))
-            show(ui, QStringLiteral("edtfntsize"), sizeNow + step);
+            show(ui, Control::edtfntsize, sizeNow + step);
         break;
     }
     case 12:
@@ -103,9 +104,9 @@ void notch(Editor& editor, int step)
         show(ui, var1, count);
         break;
     case 47: {
-        const QString box = ui.controlChecked(QStringLiteral("RBT1"))   ? QStringLiteral("edtTrng1")
-                            : ui.controlChecked(QStringLiteral("RBT2")) ? QStringLiteral("edtTrng2")
-                                                                        : QStringLiteral("edtTrng3");
+        const Control box = ui.controlChecked(Control::RBT1)   ? Control::edtTrng1
+                            : ui.controlChecked(Control::RBT2) ? Control::edtTrng2
+                                                               : Control::edtTrng3;
         int value = boxValue(ui, box, 10) + step;
         if (value < 0 || value > 998)
             value = 0;

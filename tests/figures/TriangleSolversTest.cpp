@@ -1,6 +1,7 @@
 #include "figures/TriangleSolvers.h"
 #include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +26,11 @@ protected:
 
     void resetStatus()
     {
-        ui.setControlText("lbstatus", "Status");
-        ui.setControlColour("lbstatus", ControlColour::Text, kUnset);
+        ui.setControlText(Control::lbstatus, "Status");
+        ui.setControlColour(Control::lbstatus, ControlColour::Text, kUnset);
     }
-    QString status() const { return ui.controlText("lbstatus"); }
-    Colour statusColour() const { return ui.textColours.value("lbstatus"); }
+    QString status() const { return ui.controlText(Control::lbstatus); }
+    Colour statusColour() const { return ui.textColours.value(Control::lbstatus); }
 
     void expectInvalid(const TriangleResult& result, const char* text)
     {
