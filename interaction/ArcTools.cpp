@@ -10,6 +10,7 @@
 #include "interaction/FigureToolSupport.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "render/ShapeDrawers.h"
 
 #include <algorithm>
@@ -60,15 +61,15 @@ public:
                 else
                     angle = std::max(angle + step, 0);
             };
-            if (ui.controlChecked(QStringLiteral("rbRsel")))
+            if (ui.controlChecked(Control::rbRsel))
                 radius += step;
-            else if (ui.controlChecked(QStringLiteral("rbang1")))
+            else if (ui.controlChecked(Control::rbang1))
                 turn(angle1);
-            else if (ui.controlChecked(QStringLiteral("rbang2")))
+            else if (ui.controlChecked(Control::rbang2))
                 turn(angle2);
-            showControlValue(ui, QStringLiteral("edtrad"), radius);
-            showControlValue(ui, QStringLiteral("edtang1"), angle1);
-            showControlValue(ui, QStringLiteral("edtang2"), angle2);
+            showControlValue(ui, Control::edtrad, radius);
+            showControlValue(ui, Control::edtang1, angle1);
+            showControlValue(ui, Control::edtang2, angle2);
         });
     }
 

@@ -6,6 +6,7 @@
 #include "interaction/CommandRegistry.h"
 #include "interaction/Editor.h"
 #include "model/RecordKinds.h"
+#include "model/Controls.h"
 
 #include <algorithm>
 
@@ -59,7 +60,7 @@ enum class BoxKeys {
 };
 
 struct AttributeControls::Box {
-    const char* name;
+    Control name;
     int maxLength;
     NumberBox AttributePanel::*number;    // null for the text box and Edit5
     void (AttributeControls::*changed)(); // null: the text is not kept here
@@ -67,28 +68,28 @@ struct AttributeControls::Box {
     int spinLimit; // the largest value the spin keys give; 0: no spinning
 };
 
-const AttributeControls::Box* AttributeControls::findBox(const QString& name)
+const AttributeControls::Box* AttributeControls::findBox(Control name)
 {
     static const Box kBoxes[] = {
-        {"Edit1", 1, &AttributePanel::penWidth, &AttributeControls::penWidthChanged, BoxKeys::Plain,
-         kMaxPenWidth},
-        {"Edit2", 1, &AttributePanel::brushPattern, &AttributeControls::brushPatternChanged,
+        {Control::Edit1, 1, &AttributePanel::penWidth, &AttributeControls::penWidthChanged,
+         BoxKeys::Plain, kMaxPenWidth},
+        {Control::Edit2, 1, &AttributePanel::brushPattern, &AttributeControls::brushPatternChanged,
          BoxKeys::Pattern, kMaxPattern},
-        {"edtrad", 3, &AttributePanel::radius, &AttributeControls::radiusChanged, BoxKeys::Digits,
-         999},
-        {"edtang1", 3, &AttributePanel::angle1, &AttributeControls::anglesChanged, BoxKeys::Digits,
-         999},
-        {"edtang2", 3, &AttributePanel::angle2, &AttributeControls::anglesChanged, BoxKeys::Digits,
-         999},
-        {"edtfntsize", 3, &AttributePanel::fontSize, &AttributeControls::fontSizeChanged,
+        {Control::edtrad, 3, &AttributePanel::radius, &AttributeControls::radiusChanged,
+         BoxKeys::Digits, 999},
+        {Control::edtang1, 3, &AttributePanel::angle1, &AttributeControls::anglesChanged,
+         BoxKeys::Digits, 999},
+        {Control::edtang2, 3, &AttributePanel::angle2, &AttributeControls::anglesChanged,
+         BoxKeys::Digits, 999},
+        {Control::edtfntsize, 3, &AttributePanel::fontSize, &AttributeControls::fontSizeChanged,
          BoxKeys::FontSize, 0},
-        {"edtrotangle", 3, &AttributePanel::textAngle, &AttributeControls::textAngleChanged,
+        {Control::edtrotangle, 3, &AttributePanel::textAngle, &AttributeControls::textAngleChanged,
          BoxKeys::Plain, 999},
-        {"Edit3", 32767, nullptr, &AttributeControls::textChanged, BoxKeys::Text, 0},
-        {"Edit5", 32767, nullptr, nullptr, BoxKeys::Plain, 0},
+        {Control::Edit3, 32767, nullptr, &AttributeControls::textChanged, BoxKeys::Text, 0},
+        {Control::Edit5, 32767, nullptr, nullptr, BoxKeys::Plain, 0},
     };
     for (const Box& box : kBoxes) {
-        if (name == QLatin1String(box.name))
+        if (name == box.name)
             return &box;
     }
     return nullptr;
@@ -126,7 +127,7 @@ void AttributeControls::writeBox(const Box& box, const QString& text)
     else
         panel_.text = text;
     ++writing_;
-    editor_.ui().setControlText(QLatin1String(box.name), text);
+    editor_.ui().setControlText(box.name, text);
     --writing_;
 }
 
@@ -136,7 +137,7 @@ void AttributeControls::runChange(const Box& box)
         (this->*box.changed)();
 }
 
-void AttributeControls::boxChanged(const QString& name, const QString& text)
+void AttributeControls::boxChanged(Control name, const QString& text)
 {
     // Our own writes run their change handling themselves.
     if (writing_ > 0)
@@ -151,7 +152,7 @@ void AttributeControls::boxChanged(const QString& name, const QString& text)
     runChange(*box);
 }
 
-void AttributeControls::setBoxText(const QString& name, const QString& text)
+void AttributeControls::setBoxText(Control name, const QString& text)
 {
     const Box* box = findBox(name);
     if (!box || !box->changed)
@@ -160,7 +161,7 @@ void AttributeControls::setBoxText(const QString& name, const QString& text)
     runChange(*box);
 }
 
-void AttributeControls::boxExited(const QString& name)
+void AttributeControls::boxExited(Control name)
 {
     if (name == controls::kBrushPattern && readInt(panel_.brushPattern.text, 0) > kMaxPattern)
         setBoxText(name, QStringLiteral("0"));
@@ -261,7 +262,7 @@ void AttributeControls::endToolAndFocusSurface()
     editor_.ui().focusSurface();
 }
 
-std::optional<QChar> AttributeControls::boxKeyPress(const QString& name, QChar c)
+std::optional<QChar> AttributeControls::boxKeyPress(Control name, QChar c)
 {
     const Box* box = findBox(name);
     if (!box)
@@ -303,7 +304,7 @@ std::optional<QChar> AttributeControls::boxKeyPress(const QString& name, QChar c
     return c;
 }
 
-KeyDownResult AttributeControls::boxKeyDown(const QString& name, SpinKey key)
+KeyDownResult AttributeControls::boxKeyDown(Control name, SpinKey key)
 {
     const Box* box = findBox(name);
     if (!box || box->spinLimit == 0 || !box->number || key == SpinKey::Other)
@@ -339,15 +340,15 @@ KeyDownResult AttributeControls::boxKeyDown(const QString& name, SpinKey key)
     return KeyDownResult::Handled;
 }
 
-void AttributeControls::pointerOverBox(const QString& name)
+void AttributeControls::pointerOverBox(Control name)
 {
-    static const QStringList kFocusOnHover = {controls::kText, QStringLiteral("edtvar1"),
-                                              QStringLiteral("edtvar2"), QStringLiteral("edtvar3")};
+    static const QList<Control> kFocusOnHover = {controls::kText, Control::edtvar1,
+                                                 Control::edtvar2, Control::edtvar3};
     if (kFocusOnHover.contains(name))
         editor_.ui().focusControl(name);
 }
 
-void AttributeControls::checkChanged(const QString& name, bool checked)
+void AttributeControls::checkChanged(Control name, bool checked)
 {
     if (name == controls::kBold)
         panel_.bold = checked;
@@ -379,7 +380,7 @@ void AttributeControls::appendToText(QChar character)
 void AttributeControls::showAll()
 {
     UiPort& ui = editor_.ui();
-    for (const QString& name :
+    for (const Control name :
          {controls::kPenWidth, controls::kBrushPattern, controls::kRadius, controls::kAngle1,
           controls::kAngle2, controls::kFontSize, controls::kTextAngle}) {
         const Box* box = findBox(name);
@@ -395,7 +396,7 @@ void AttributeControls::showAll()
     setFontColour(panel_.fontColour);
     ui.setControlChecked(controls::kBold, panel_.bold);
     ui.setControlChecked(controls::kItalic, panel_.italic);
-    const QString wheel = panel_.wheelTarget == WheelTarget::Radius   ? controls::kWheelRadius
+    const Control wheel = panel_.wheelTarget == WheelTarget::Radius   ? controls::kWheelRadius
                           : panel_.wheelTarget == WheelTarget::Angle1 ? controls::kWheelAngle1
                                                                       : controls::kWheelAngle2;
     ui.setControlChecked(wheel, true);

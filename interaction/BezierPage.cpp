@@ -10,6 +10,7 @@
 #include "interaction/Editor.h"
 #include "interaction/ToolRegistry.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/RecordKinds.h"
 
 #include <array>
@@ -25,8 +26,8 @@ constexpr int kAttributesPage = 0;
 // Only the start of a point-list cell is read; four points never need more.
 constexpr int kListChars = 100;
 
-const std::array<QString, 4> kBoxes = {QStringLiteral("edtPoint0"), QStringLiteral("edtpoint1"),
-                                       QStringLiteral("edtpoint2"), QStringLiteral("edtpoint3")};
+constexpr std::array<Control, 4> kBoxes = {Control::edtPoint0, Control::edtpoint1,
+                                           Control::edtpoint2, Control::edtpoint3};
 
 // No pointer work at all: the keys of the Bezier page do the editing.
 class BezierEditTool : public Tool {
@@ -58,10 +59,10 @@ std::optional<QPoint> nudge(int qtKey)
 
 } // namespace
 
-int bezierBoxIndex(const QString& controlName)
+int bezierBoxIndex(Control control)
 {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        if (kBoxes[i] == controlName)
+        if (kBoxes[i] == control)
             return static_cast<int>(i);
     }
     return -1;
@@ -98,8 +99,7 @@ bool bezierBoxKey(Editor& editor, int box, int qtKey)
             const int y = require(figmath::Narrow(Wide{point.y()} + step->y()));
             point = QPoint(x, y);
             SetCurveSlots(state, points);
-            editor.ui().setControlText(QStringLiteral("Label32"),
-                                       QStringLiteral("x=%1 y=%2").arg(x).arg(y));
+            editor.ui().setControlText(Control::Label32, QStringLiteral("x=%1 y=%2").arg(x).arg(y));
             table.setCell(col::list::Points, row, MakePointList({points.begin(), points.end()}));
             editor.RedrawAll();
         },

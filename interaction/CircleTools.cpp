@@ -9,6 +9,7 @@
 #include "interaction/FigureToolSupport.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -53,7 +54,7 @@ public:
                 radius = 100;
             if (radius < 4)
                 radius = 4;
-            showControlValue(editor.ui(), QStringLiteral("edtrad"), radius);
+            showControlValue(editor.ui(), Control::edtrad, radius);
         });
     }
 

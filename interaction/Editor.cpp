@@ -1,6 +1,12 @@
 #include "interaction/Editor.h"
 
 #include "interaction/MenuTable.h"
+#include "interaction/AttributeControls.h"
+#include "interaction/CreationTools.h"
+#include "interaction/FileCommands.h"
+#include "interaction/FrameCommands.h"
+#include "interaction/PickTools.h"
+#include "model/Controls.h"
 #include "model/RowDescription.h"
 
 namespace kel {
@@ -116,9 +122,9 @@ void Editor::CancelTool()
     tool.mode = ToolMode::Idle;
     doc.current.penColour = doc.panel.penSwatch;
     RedrawAll();
-    ui().setControlVisible(QStringLiteral("btnmodcircle"), false);
+    ui().setControlVisible(Control::btnmodcircle, false);
     ui().showPage(0);
-    ui().setControlEnabled(QStringLiteral("lbDone"), false);
+    ui().setControlEnabled(Control::lbDone, false);
     tool.ignoreZeroDistanceEnds = 0;
     ui().setStatus(3, QString());
     ui().setStatus(4, QString());
@@ -126,11 +132,11 @@ void Editor::CancelTool()
 
 void Editor::ShowValuePage(const QString& label1, const QString& label2, const QString& label3)
 {
-    ui().setControlText(QStringLiteral("Label26"), label1.left(kValueCaptionLength));
-    ui().setControlText(QStringLiteral("Label27"), label2.left(kValueCaptionLength));
-    ui().setControlText(QStringLiteral("Label28"), label3.left(kValueCaptionLength));
+    ui().setControlText(Control::Label26, label1.left(kValueCaptionLength));
+    ui().setControlText(Control::Label27, label2.left(kValueCaptionLength));
+    ui().setControlText(Control::Label28, label3.left(kValueCaptionLength));
     ui().showPage(kValuePage);
-    ui().setControlEnabled(QStringLiteral("lbDone"), true);
+    ui().setControlEnabled(Control::lbDone, true);
 }
 
 Canvas& Editor::surfaceCanvas()

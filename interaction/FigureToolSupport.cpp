@@ -6,6 +6,7 @@
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -14,7 +15,7 @@ namespace kel {
 namespace {
 
 constexpr Colour kErrorColour = 0x0000FF; // red
-const QString kResultLabel = QStringLiteral("Label29");
+constexpr Control kResultLabel = Control::Label29;
 
 const QString kVisible = QStringLiteral("Y");
 
@@ -58,7 +59,7 @@ QPoint midPoint(QPoint a, QPoint b)
             static_cast<int>((std::int64_t{a.y()} + b.y()) / 2)};
 }
 
-std::optional<int> controlNumber(Editor& editor, const QString& name)
+std::optional<int> controlNumber(Editor& editor, Control name)
 {
     bool ok = false;
     const int value = editor.ui().controlText(name).trimmed().toInt(&ok);

@@ -9,6 +9,7 @@
 
 #include "figures/ConstructionState.h"
 #include "model/Colour.h"
+#include "model/Controls.h"
 
 #include <QPoint>
 #include <QString>
@@ -51,7 +52,7 @@ QPoint offsetPoint(QPoint p, std::int64_t dx, std::int64_t dy);
 QPoint midPoint(QPoint a, QPoint b);
 
 // The integer typed into a page control; nothing when its text is not one.
-std::optional<int> controlNumber(Editor& editor, const QString& name);
+std::optional<int> controlNumber(Editor& editor, Control name);
 // The result label of page T7: "OK" in black or "Error" in red.
 void showValueVerdict(Editor& editor, bool ok);
 

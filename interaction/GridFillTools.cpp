@@ -7,6 +7,7 @@
 #include "interaction/ToolRegistry.h"
 #include "interaction/WheelRules.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "render/ShapeDrawers.h"
 
 #include <algorithm>
@@ -55,7 +56,7 @@ public:
         std::int32_t& size = editor.tool.construction.slot[ConstructionState::kSize];
         forEachNotch(notches, [&](int step) {
             size = std::clamp(size + step, kMinCellSize, kMaxCellSize);
-            showControlValue(editor.ui(), QStringLiteral("edtvar1"), size);
+            showControlValue(editor.ui(), Control::edtvar1, size);
             editor.ui().setStatus(3, CellSizeStatus(size));
         });
     }
@@ -79,7 +80,7 @@ private:
         }
         state.slot[ConstructionState::kCount] = cells;
         editor.ShowValuePage(QStringLiteral("Width"), QStringLiteral("NA"), QStringLiteral("NA"));
-        ui.setControlText(QStringLiteral("edtvar1"), QString::number(kStartCellSize));
+        ui.setControlText(Control::edtvar1, QString::number(kStartCellSize));
         ui.focusSurface();
     }
 

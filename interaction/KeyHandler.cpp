@@ -3,6 +3,7 @@
 #include "figures/NearestKeyPoint.h"
 #include "interaction/Editor.h"
 #include "interaction/Tool.h"
+#include "model/Controls.h"
 
 namespace kel {
 

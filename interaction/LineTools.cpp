@@ -11,6 +11,7 @@
 #include "interaction/FigureToolSupport.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/ValuePageTool.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 
 #include <cmath>
@@ -57,8 +58,8 @@ struct FixedLine {
 // boxes hold no valid values (or the line would leave the plane).
 std::optional<FixedLine> fixedLine(Editor& editor, QPoint pos)
 {
-    const std::optional<int> length = controlNumber(editor, QStringLiteral("edtvar1"));
-    const std::optional<int> angle = controlNumber(editor, QStringLiteral("edtvar2"));
+    const std::optional<int> length = controlNumber(editor, Control::edtvar1);
+    const std::optional<int> angle = controlNumber(editor, Control::edtvar2);
     if (!length || *length < kMinFixedLength || !angle)
         return std::nullopt;
     const auto radians = static_cast<float>(*angle * std::numbers::pi / 180);

@@ -5,6 +5,7 @@
 #include "interaction/FigureToolSupport.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/ValuePageTool.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 
 namespace kel {
@@ -13,9 +14,9 @@ namespace {
 
 using namespace clickpoint;
 
-const QString kXBox = QStringLiteral("edtvar1");
-const QString kYBox = QStringLiteral("edtvar2");
-const QString kShapeBox = QStringLiteral("edtvar3");
+constexpr Control kXBox = Control::edtvar1;
+constexpr Control kYBox = Control::edtvar2;
+constexpr Control kShapeBox = Control::edtvar3;
 constexpr char kEnterKey = 13;
 
 struct TypedPoint {

@@ -11,6 +11,7 @@
 #include "interaction/ValuePageTool.h"
 #include "interaction/WheelRules.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 

@@ -1,5 +1,11 @@
 #include "interaction/ShapeToolKit.h"
 
+#include "figures/FigureMath.h"
+#include "interaction/ActionFailed.h"
+#include "interaction/AttributeControls.h"
+#include "interaction/Editor.h"
+#include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 
 #include <cstdlib>
@@ -35,8 +41,11 @@ int AppendRow(Document& doc, const QStringList& cells)
 
 int valueBox(const UiPort& ui, int index, int fallback)
 {
+    constexpr Control kBoxes[] = {Control::edtvar1, Control::edtvar2, Control::edtvar3};
+    if (index < 1 || index > 3)
+        return fallback;
     bool ok = false;
-    const int value = ui.controlText(QStringLiteral("edtvar%1").arg(index)).toInt(&ok, 10);
+    const int value = ui.controlText(kBoxes[index - 1]).toInt(&ok, 10);
     return ok ? value : fallback;
 }
 

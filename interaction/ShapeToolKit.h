@@ -27,8 +27,8 @@ QString CellText(const QString& text);
 // leave half a row behind. Gives the row.
 int AppendRow(Document& doc, const QStringList& cells);
 
-// The integer in a box of page T7 ("edtvar1".."edtvar3"), or `fallback` when
-// its text is not one.
+// The integer in value box 1, 2 or 3 of page T7 (edtvar1..edtvar3), or
+// `fallback` when its text is not one or there is no such box.
 int valueBox(const UiPort& ui, int index, int fallback);
 
 // "W=" w " H=" h, the live size of a dragged box.

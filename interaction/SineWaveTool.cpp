@@ -9,6 +9,7 @@
 #include "interaction/Editor.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "render/CurveDrawers.h"
 
 namespace kel {
@@ -59,7 +60,7 @@ public:
                 amplitude = kMinAmplitude;
             if (amplitude > kMaxAmplitude)
                 amplitude = kRestartAmplitude;
-            showControlValue(editor.ui(), QStringLiteral("edtvar1"), amplitude);
+            showControlValue(editor.ui(), Control::edtvar1, amplitude);
         });
     }
 

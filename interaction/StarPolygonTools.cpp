@@ -13,6 +13,7 @@
 #include "interaction/Editor.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -40,7 +41,7 @@ void wheelCount(Editor& editor, int notches)
             count = 3;
         if (count > 120)
             count = 12;
-        showControlValue(editor.ui(), QStringLiteral("edtvar1"), count);
+        showControlValue(editor.ui(), Control::edtvar1, count);
     });
 }
 

@@ -8,6 +8,7 @@
 #include "interaction/ToolRegistry.h"
 #include "interaction/WheelRules.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "render/TextDrawers.h"
 
 namespace kel {
@@ -40,7 +41,7 @@ public:
         if (press.target != KeyTarget::Surface)
             return false;
         UiPort& ui = editor.ui();
-        const QString box = QStringLiteral("Edit3");
+        constexpr Control box = Control::Edit3;
         QString text = ui.controlText(box);
         const bool backspace = press.key == Qt::Key_Backspace;
         if (backspace)

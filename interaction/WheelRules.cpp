@@ -1,6 +1,7 @@
 #include "interaction/WheelRules.h"
 
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -25,14 +26,14 @@ void forEachNotch(int notches, const std::function<void(int)>& step)
         step(notches > 0 ? 1 : -1);
 }
 
-int controlValue(const UiPort& ui, const QString& name, int fallback)
+int controlValue(const UiPort& ui, Control name, int fallback)
 {
     bool ok = false;
     const int value = ui.controlText(name).toInt(&ok);
     return ok ? value : fallback;
 }
 
-void showControlValue(UiPort& ui, const QString& name, int value)
+void showControlValue(UiPort& ui, Control name, int value)
 {
     ui.setControlText(name, QString::number(value));
 }
@@ -44,7 +45,7 @@ void wheelCropRotation(Editor& editor, int notches)
         angle += step;
         if (angle < -359 || angle > 359)
             angle = 0;
-        showControlValue(editor.ui(), QStringLiteral("edtvar1"), angle);
+        showControlValue(editor.ui(), Control::edtvar1, angle);
     });
 }
 
@@ -53,7 +54,7 @@ void wheelCropZoom(Editor& editor, int notches)
     std::int32_t& factor = slot(editor, ConstructionState::kCount);
     forEachNotch(notches, [&](int step) {
         factor = std::max(factor + step, 3);
-        showControlValue(editor.ui(), QStringLiteral("edtvar1"), factor);
+        showControlValue(editor.ui(), Control::edtvar1, factor);
     });
 }
 
@@ -61,10 +62,9 @@ void wheelTriangleValue(Editor& editor, int notches)
 {
     UiPort& ui = editor.ui();
     forEachNotch(notches, [&](int step) {
-        const QString box = ui.controlChecked(QStringLiteral("RBT1")) ? QStringLiteral("edtTrng1")
-                            : ui.controlChecked(QStringLiteral("RBT2"))
-                                ? QStringLiteral("edtTrng2")
-                                : QStringLiteral("edtTrng3");
+        const Control box = ui.controlChecked(Control::RBT1)   ? Control::edtTrng1
+                            : ui.controlChecked(Control::RBT2) ? Control::edtTrng2
+                                                               : Control::edtTrng3;
         int value = controlValue(ui, box, 10) + step;
         if (value < 0 || value > 998)
             value = 0;

@@ -4,6 +4,8 @@
 // to come (the crop-area rotation and zoom, the triangle values, the placed
 // picture's size), kept here for those tools' wheel hooks to call.
 
+#include "model/Controls.h"
+
 #include <QString>
 
 #include <functional>
@@ -18,8 +20,8 @@ class UiPort;
 void forEachNotch(int notches, const std::function<void(int)>& step);
 
 // The integer in a page control, or `fallback` when its text is not one.
-int controlValue(const UiPort& ui, const QString& name, int fallback);
-void showControlValue(UiPort& ui, const QString& name, int value);
+int controlValue(const UiPort& ui, Control name, int fallback);
+void showControlValue(UiPort& ui, Control name, int value);
 
 // The crop area's rotation angle (count parameter): past -359 or 359 it
 // starts again at 0; shown in edtvar1.

@@ -4,6 +4,7 @@
 #include "app/WidgetUiPort.h"
 #include "interaction/AttributeControls.h"
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -63,14 +64,14 @@ protected:
         QApplication::processEvents();
     }
 
-    template <class T = QWidget> T* widget(const QString& name)
+    template <class T = QWidget> T* widget(Control name)
     {
         T* found = window.pages()->control<T>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+        EXPECT_NE(found, nullptr) << controlName(name).toStdString();
         return found;
     }
     // A key as the user presses it in a box that has the focus.
-    void key(const QString& box, int code, const QString& text = {})
+    void key(Control box, int code, const QString& text = {})
     {
         QLineEdit* edit = widget<QLineEdit>(box);
         for (int page = 0; page < kPageCount; ++page) {
@@ -81,7 +82,7 @@ protected:
         QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
         QApplication::sendEvent(edit, &press);
     }
-    void typeOver(const QString& box, const QString& text)
+    void typeOver(Control box, const QString& text)
     {
         widget<QLineEdit>(box)->selectAll();
         widget<QLineEdit>(box)->insert(text);
@@ -104,7 +105,7 @@ protected:
 TEST_F(AttributeBindingTest, PatternBoxDrivesTransparencyAndPreview)
 {
     auto* trans = widget<QCheckBox>(kTransparent);
-    auto* preview = widget<BrushPreview>(QStringLiteral("shpbrush"));
+    auto* preview = widget<BrushPreview>(Control::shpbrush);
     typeOver(kBrushPattern, "5");
     EXPECT_FALSE(trans->isChecked());
     EXPECT_EQ(editor().doc.current.brushStyle, 5);
@@ -151,7 +152,7 @@ TEST_F(AttributeBindingTest, SwatchesButtonsAndLabels)
 {
     auto* boundary = widget<ColourSwatch>(kBoundarySwatch);
     port->colours.push_back(0xFFFFFF);
-    widget<QPushButton>(QStringLiteral("btnpencol"))->click();
+    widget<QPushButton>(Control::btnpencol)->click();
     EXPECT_EQ(widget<ColourSwatch>(kPenSwatch)->modelColour(), 0xFFFFFEu);
     EXPECT_EQ(boundary->modelColour(), 0xFFFFFEu);
 
@@ -163,16 +164,16 @@ TEST_F(AttributeBindingTest, SwatchesButtonsAndLabels)
     EXPECT_EQ(port->messages, QStringList{"Invalid digit pos 3"});
     EXPECT_EQ(boundary->modelColour(), 0xFFFFFEu);
 
-    click(widget(QStringLiteral("lbtext"))); // clears the text box
-    click(widget(QStringLiteral("lbdegree")));
-    click(widget(QStringLiteral("lbchar21")));
+    click(widget(Control::lbtext)); // clears the text box
+    click(widget(Control::lbdegree));
+    click(widget(Control::lbchar21));
     EXPECT_EQ(panel().text, QString(QChar(0xB0)) + QChar(0x15));
 }
 
 TEST_F(AttributeBindingTest, FontDialogChecksAndRadioButtons)
 {
     port->font = FontChoice{"Arial", 18, false, true, 0x818181};
-    widget<QPushButton>(QStringLiteral("btnfont"))->click();
+    widget<QPushButton>(Control::btnfont)->click();
     auto* name = widget<QLabel>(kFontName);
     EXPECT_EQ(name->text(), "Arial");
     EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));

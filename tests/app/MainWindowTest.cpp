@@ -7,6 +7,7 @@
 #include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
 #include "interaction/MenuTable.h"
+#include "model/Controls.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -181,7 +182,7 @@ TEST_F(MainWindowTest, ResizingTheWindowResizesTheBitmap)
 
 TEST_F(MainWindowTest, PenWidthBoxFeedsTheCore)
 {
-    auto* penWidth = window.pages()->control<QLineEdit>(QStringLiteral("Edit1"));
+    auto* penWidth = window.pages()->control<QLineEdit>(Control::Edit1);
     ASSERT_NE(penWidth, nullptr);
     penWidth->setText(QStringLiteral("4"));
     EXPECT_EQ(editor().doc.panel.penWidth.value, 4);

@@ -1,6 +1,7 @@
 // The page control: its pages, its hidden tabs and its named controls.
 
 #include "app/PageControl.h"
+#include "model/Controls.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(PageControlTest, HiddenPagesStayReachableByIndex)
     pgc.show();
     pgc.showPage(kPageMove);
     EXPECT_EQ(pgc.currentWidget(), pgc.page(kPageMove));
-    EXPECT_TRUE(pgc.control<QLineEdit>(QStringLiteral("edtmove"))->isVisible());
+    EXPECT_TRUE(pgc.control<QLineEdit>(Control::edtmove)->isVisible());
     EXPECT_FALSE(pgc.tabShown(kPageMove));
 
     // With a hidden page current no tab is selected, so the top rows of the
@@ -134,23 +135,23 @@ TEST(PageControlTest, EveryNamedControlExistsWithItsKind)
             EXPECT_TRUE(pgc.page(spec.page)->isAncestorOf(w));
         }
     }
-    EXPECT_NE(pgc.control<QLineEdit>(QStringLiteral("Edit1")), nullptr);
-    EXPECT_EQ(pgc.control<QPushButton>(QStringLiteral("Edit1")), nullptr);
+    EXPECT_NE(pgc.control<QLineEdit>(Control::Edit1), nullptr);
+    EXPECT_EQ(pgc.control<QPushButton>(Control::Edit1), nullptr);
     EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("noSuchControl")), nullptr);
 }
 
 TEST(PageControlTest, RepresentativeStartStates)
 {
     PageControl pgc;
-    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("edtTrng3"))->text(), "100");
-    EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("Edit2"))->maxLength(), 1);
-    EXPECT_TRUE(pgc.control<QLineEdit>(QStringLiteral("edtPoint0"))->isReadOnly());
-    EXPECT_FALSE(pgc.control<QLineEdit>(QStringLiteral("Edit5"))->isReadOnly());
-    EXPECT_FALSE(pgc.control<QWidget>(QStringLiteral("cbtransObj"))->isEnabled());
-    EXPECT_FALSE(pgc.control<QWidget>(QStringLiteral("btndone"))->isEnabled());
-    EXPECT_TRUE(pgc.control<QWidget>(QStringLiteral("btnmodcircle"))->isHidden());
-    EXPECT_TRUE(pgc.control<QRadioButton>(QStringLiteral("RBT2"))->isChecked());
-    EXPECT_EQ(pgc.control<ColourSwatch>(QStringLiteral("Label5"))->modelColour(), 0x808080u);
+    EXPECT_EQ(pgc.control<QLineEdit>(Control::edtTrng3)->text(), "100");
+    EXPECT_EQ(pgc.control<QLineEdit>(Control::Edit2)->maxLength(), 1);
+    EXPECT_TRUE(pgc.control<QLineEdit>(Control::edtPoint0)->isReadOnly());
+    EXPECT_FALSE(pgc.control<QLineEdit>(Control::Edit5)->isReadOnly());
+    EXPECT_FALSE(pgc.control<QWidget>(Control::cbtransObj)->isEnabled());
+    EXPECT_FALSE(pgc.control<QWidget>(Control::btndone)->isEnabled());
+    EXPECT_TRUE(pgc.control<QWidget>(Control::btnmodcircle)->isHidden());
+    EXPECT_TRUE(pgc.control<QRadioButton>(Control::RBT2)->isChecked());
+    EXPECT_EQ(pgc.control<ColourSwatch>(Control::Label5)->modelColour(), 0x808080u);
 }
 
 // The controls of a page: its widgets and those of its group frames, without
@@ -188,6 +189,25 @@ TEST(PageControlTest, ControlsAreUniquelyNamedAndFitThePanel)
     }
 }
 
+TEST(PageControlTest, EveryControlButTheFramesIsInTheVocabulary)
+{
+    // The frames and groups only hold controls; everything else on a page is
+    // a control the program and the scripts can name.
+    PageControl pgc;
+    int controls = 0;
+    for (int i = 0; i < kPageCount; ++i) {
+        for (QWidget* w : controlsOf(pgc.page(i))) {
+            const bool frame =
+                qobject_cast<QGroupBox*>(w) || !qstrcmp(w->metaObject()->className(), "QFrame");
+            EXPECT_NE(controlFromName(w->objectName()).has_value(), frame)
+                << w->objectName().toStdString();
+            controls += frame ? 0 : 1;
+        }
+    }
+    // Every control but the drawing surface is on a page.
+    EXPECT_EQ(controls, kControlCount - 1);
+}
+
 TEST(PageControlTest, SwatchConvertsDrawingColours)
 {
     ColourSwatch swatch(qRgb(0, 0, 0));
@@ -201,7 +221,7 @@ TEST(PageControlTest, SwatchConvertsDrawingColours)
 TEST(PageControlTest, ClickLabelReportsLeftClicks)
 {
     PageControl pgc;
-    auto* degree = pgc.control<ClickLabel>(QStringLiteral("lbdegree"));
+    auto* degree = pgc.control<ClickLabel>(Control::lbdegree);
     ASSERT_NE(degree, nullptr);
     int clicks = 0;
     QObject::connect(degree, &ClickLabel::clicked, [&] { ++clicks; });
@@ -217,13 +237,13 @@ TEST(PageControlTest, ClickLabelReportsLeftClicks)
 TEST(PageControlTest, RadioButtonSetsAreIndependent)
 {
     PageControl pgc;
-    auto* rbt1 = pgc.control<QRadioButton>(QStringLiteral("RBT1"));
+    auto* rbt1 = pgc.control<QRadioButton>(Control::RBT1);
     rbt1->setChecked(true);
-    EXPECT_FALSE(pgc.control<QRadioButton>(QStringLiteral("RBT2"))->isChecked());
-    EXPECT_TRUE(pgc.control<QRadioButton>(QStringLiteral("rbSSS"))->isChecked());
+    EXPECT_FALSE(pgc.control<QRadioButton>(Control::RBT2)->isChecked());
+    EXPECT_TRUE(pgc.control<QRadioButton>(Control::rbSSS)->isChecked());
 
-    pgc.control<QRadioButton>(QStringLiteral("rbang2"))->setChecked(true);
-    EXPECT_FALSE(pgc.control<QRadioButton>(QStringLiteral("rbRsel"))->isChecked());
+    pgc.control<QRadioButton>(Control::rbang2)->setChecked(true);
+    EXPECT_FALSE(pgc.control<QRadioButton>(Control::rbRsel)->isChecked());
     EXPECT_TRUE(rbt1->isChecked());
 }
 
@@ -238,8 +258,8 @@ TEST(PageControlTest, TriangleTypeGroupSelectsByIndex)
     group->setItemIndex(3);
     EXPECT_EQ(group->itemIndex(), 3);
     EXPECT_EQ(reported, 3);
-    EXPECT_TRUE(pgc.control<QRadioButton>(QStringLiteral("rbSASR"))->isChecked());
-    EXPECT_FALSE(pgc.control<QRadioButton>(QStringLiteral("rbSSS"))->isChecked());
+    EXPECT_TRUE(pgc.control<QRadioButton>(Control::rbSASR)->isChecked());
+    EXPECT_FALSE(pgc.control<QRadioButton>(Control::rbSSS)->isChecked());
     group->setItemIndex(-1);
     EXPECT_EQ(group->itemIndex(), -1);
 }
@@ -269,7 +289,7 @@ TEST(PageControlTest, BrushPreviewFillsOnlyForHatchPatterns)
 TEST(PageControlTest, CellEditorTakesLongCells)
 {
     PageControl pgc;
-    auto* data = pgc.control<QLineEdit>(QStringLiteral("Edit5"));
+    auto* data = pgc.control<QLineEdit>(Control::Edit5);
     const QString cell(100000, QLatin1Char('A'));
     data->setText(cell);
     EXPECT_EQ(data->text().size(), cell.size());

@@ -4,6 +4,7 @@
 
 #include "interaction/AttributeControls.h"
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -32,12 +33,12 @@ protected:
     }
 
     // Sets a box's text as the user's typing would.
-    void type(const QString& box, const QString& text)
+    void type(Control box, const QString& text)
     {
         ui.setControlText(box, text);
         attrs.boxChanged(box, text);
     }
-    QString box(const QString& name) const { return ui.controlText(name); }
+    QString box(Control name) const { return ui.controlText(name); }
     void runTool(ToolMode mode, QPoint at)
     {
         editor.tool.mode = mode;
@@ -259,7 +260,7 @@ TEST_F(PanelControls, SpinKeysLeaveOtherBoxesAndTextsAlone)
 
 TEST_F(PanelControls, TypedCharactersOfTheBoxes)
 {
-    for (const QString& name : {kRadius, kAngle1, kAngle2}) {
+    for (const Control name : {kRadius, kAngle1, kAngle2}) {
         EXPECT_EQ(attrs.boxKeyPress(name, '7'), QChar('7'));
         EXPECT_FALSE(attrs.boxKeyPress(name, 'x'));
         EXPECT_FALSE(attrs.boxKeyPress(name, '-'));
@@ -272,18 +273,18 @@ TEST_F(PanelControls, TypedCharactersOfTheBoxes)
 
 TEST_F(PanelControls, EscAndEnterInTheBoxes)
 {
-    for (const QString& name : {kRadius, kPenWidth, kBrushPattern, kTextAngle, kText, kValueBox}) {
+    for (const Control name : {kRadius, kPenWidth, kBrushPattern, kTextAngle, kText, kValueBox}) {
         runTool(ToolMode::ArbitraryLine, {5, 5});
         ui.surfaceFocused = false;
-        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(27))) << name.toStdString();
-        EXPECT_EQ(editor.tool.mode, ToolMode::Idle) << name.toStdString();
-        EXPECT_TRUE(ui.surfaceFocused) << name.toStdString();
+        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(27))) << controlName(name).toStdString();
+        EXPECT_EQ(editor.tool.mode, ToolMode::Idle) << controlName(name).toStdString();
+        EXPECT_TRUE(ui.surfaceFocused) << controlName(name).toStdString();
     }
     // Enter sends the focus to the surface from the plain boxes.
-    for (const QString& name : {kPenWidth, kBrushPattern, kTextAngle, kValueBox}) {
+    for (const Control name : {kPenWidth, kBrushPattern, kTextAngle, kValueBox}) {
         ui.surfaceFocused = false;
-        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(13))) << name.toStdString();
-        EXPECT_TRUE(ui.surfaceFocused) << name.toStdString();
+        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(13))) << controlName(name).toStdString();
+        EXPECT_TRUE(ui.surfaceFocused) << controlName(name).toStdString();
     }
     // In the precision arc Enter in R, Ang1 or Ang2 places the arc where the
     runTool(ToolMode::PrecisionArc, {40, 60});

@@ -4,6 +4,8 @@
 
 #include "FigureToolFixture.h"
 
+#include "model/Controls.h"
+
 namespace kel {
 namespace {
 
@@ -117,9 +119,9 @@ TEST_F(FigureTools, PrecisionArcTakesThePanelValuesAndEnds)
               "Initialize the arc parameters R, ang1, ang2 first, then 1 click to draw the arc");
     move(300, 300);
     EXPECT_EQ(ui.panels[3], "R=50");
-    editor.attributes.setBoxText(QStringLiteral("edtrad"), QStringLiteral("60"));
+    editor.attributes.setBoxText(Control::edtrad, QStringLiteral("60"));
     EXPECT_EQ(ui.panels[3], "R=60") << "a new radius shows at once";
-    editor.attributes.setBoxText(QStringLiteral("edtang1"), QStringLiteral("10"));
+    editor.attributes.setBoxText(Control::edtang1, QStringLiteral("10"));
     click(300, 300);
     EXPECT_EQ(row(1), arcRow(300, 300, 10, 100, 60));
     EXPECT_EQ(mode(), ToolMode::Idle);

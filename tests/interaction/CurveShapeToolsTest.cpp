@@ -6,6 +6,7 @@
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +106,7 @@ TEST_F(ShapeCurveTools, HexagonOnAHundredPixelSideHasCircumradiusHundred)
     click(150, 310);
     editor.pointerMoved({150, 200});
     editor.wheel(3);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtvar1")), QStringLiteral("6"));
+    EXPECT_EQ(ui.controlText(Control::edtvar1), QStringLiteral("6"));
     key(Qt::Key_F10);
 
     const std::vector<QPoint> hexagon = pointList(2);

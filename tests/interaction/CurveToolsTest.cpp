@@ -7,6 +7,7 @@
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "render/CurveMath.h"
 #include "support/QtPrinters.h"
 
@@ -59,7 +60,7 @@ TEST_F(CurveTools, SineWaveFollowsTheWheelAndRepeats)
     click(30, 200);
     editor.pointerMoved({91, 200});
     editor.wheel(-5);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtvar1")), QStringLiteral("45"));
+    EXPECT_EQ(ui.controlText(Control::edtvar1), QStringLiteral("45"));
     EXPECT_EQ(editor.tool.construction.point(14), QPoint(50, 245)) << "the preview's Q1";
     click(91, 200);
     EXPECT_EQ(cell(4, 2), QStringLiteral("30 200 50 245 70 155 91 200"));
@@ -149,8 +150,8 @@ TEST_F(CurveTools, ArrowKeysInTheBezierBoxesNudgeThePoints)
     editor.runMenuItem(QStringLiteral("popCurveEditCurvature"));
     ASSERT_EQ(editor.tool.mode, ToolMode::EditBezierCurvature);
     EXPECT_EQ(ui.currentPage(), 5);
-    EXPECT_EQ(ui.focusedControl, QStringLiteral("edtpoint1"));
-    const int box1 = bezierBoxIndex(QStringLiteral("edtpoint1"));
+    EXPECT_EQ(ui.focusedControl, Control::edtpoint1);
+    const int box1 = bezierBoxIndex(Control::edtpoint1);
 
     EXPECT_TRUE(bezierBoxKey(editor, box1, Qt::Key_Right));
     EXPECT_EQ(cell(4, 1), QStringLiteral("100 100 131 60 160 60 190 100"));
@@ -169,7 +170,7 @@ TEST_F(CurveTools, ArrowKeysInTheBezierBoxesNudgeThePoints)
 TEST_F(CurveTools, BezierBoxesOutsideTheToolSendTheFocusBack)
 {
     ui.showPage(5);
-    ui.focusControl(QStringLiteral("edtpoint2"));
+    ui.focusControl(Control::edtpoint2);
     bezierBoxEntered(editor, 2);
     EXPECT_EQ(ui.messages,
               QStringList{"No Bezier curve has been selected yet to modify its curvature"});

@@ -5,6 +5,7 @@
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -62,7 +63,7 @@ protected:
     // Brush pattern 1 (solid) turns "Trans. Objects" off; 0 turns it on.
     void setPattern(int pattern)
     {
-        editor.attributes.setBoxText(QStringLiteral("Edit2"), QString::number(pattern));
+        editor.attributes.setBoxText(Control::Edit2, QString::number(pattern));
     }
     // What the surface shows: the preview where it drew, else the bitmap.
     std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }

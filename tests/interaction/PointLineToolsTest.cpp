@@ -4,6 +4,8 @@
 
 #include "FigureToolFixture.h"
 
+#include "model/Controls.h"
+
 namespace kel {
 namespace {
 
@@ -54,23 +56,23 @@ TEST_F(FigureTools, TypedPointsIgnoreTheClickPositionAndKeepOneShapeDigit)
                                        "coordinates, press Esc when done"});
 
     move(500, 500);
-    EXPECT_EQ(ui.controlText("Label29"), "OK");
+    EXPECT_EQ(ui.controlText(Control::Label29), "OK");
     EXPECT_EQ(shown(100, 120), kYellow) << "the preview point of shape 0 at the typed place";
     click(700, 10);
     EXPECT_EQ(row(1), pointRow("0", 100, 120));
 
-    ui.setControlText("edtvar1", "5");
-    ui.setControlText("edtvar2", "6");
-    ui.setControlText("edtvar3", "12");
+    ui.setControlText(Control::edtvar1, "5");
+    ui.setControlText(Control::edtvar2, "6");
+    ui.setControlText(Control::edtvar3, "12");
     click(300, 300);
     EXPECT_EQ(row(2), pointRow("1", 5, 6)) << "only the first character of the shape";
     EXPECT_EQ(editor.doc.current.defaultPointShape, "0") << "the default shape is restored";
     EXPECT_EQ(mode(), ToolMode::PointByCoordinates);
 
-    ui.setControlText("edtvar2", "1x");
+    ui.setControlText(Control::edtvar2, "1x");
     move(10, 10);
-    EXPECT_EQ(ui.controlText("Label29"), "Error");
-    EXPECT_EQ(ui.textColours.value("Label29"), kRed);
+    EXPECT_EQ(ui.controlText(Control::Label29), "Error");
+    EXPECT_EQ(ui.textColours.value(Control::Label29), kRed);
     click(10, 10);
     EXPECT_EQ(ui.messages.back(), "Invalid numerical format");
     EXPECT_EQ(rowsInUse(), 2);
@@ -88,7 +90,7 @@ TEST_F(FigureTools, TypedPointsTakeOneEnterInARow)
     EXPECT_EQ(row(1), pointRow("0", 100, 120));
 
     // Typing new coordinates arms Enter again.
-    ui.setControlText("edtvar1", "7");
+    ui.setControlText(Control::edtvar1, "7");
     EXPECT_FALSE(handleKeyPress(editor, KeyPress{Qt::Key_7, QLatin1Char('7'), KeyTarget::Other}));
     EXPECT_TRUE(key(Qt::Key_Return));
     EXPECT_EQ(rowsInUse(), 2);
@@ -179,27 +181,27 @@ TEST_F(FigureTools, FixedLineChecksItsValuesBeforeAnyRow)
               "After you set the length and angle of line in edit boxes just 1 click");
     EXPECT_EQ(ui.currentPage(), 6);
 
-    ui.setControlText("edtvar1", "1");
-    ui.setControlText("edtvar2", "30");
+    ui.setControlText(Control::edtvar1, "1");
+    ui.setControlText(Control::edtvar2, "30");
     move(100, 100);
-    EXPECT_EQ(ui.controlText("Label29"), "Error");
-    EXPECT_EQ(ui.textColours.value("Label29"), kRed);
+    EXPECT_EQ(ui.controlText(Control::Label29), "Error");
+    EXPECT_EQ(ui.textColours.value(Control::Label29), kRed);
     click(100, 100);
     EXPECT_EQ(ui.messages.back(), "Invalid length or angle");
     EXPECT_EQ(rowsInUse(), 0);
     EXPECT_EQ(mode(), ToolMode::FixedLine);
 
     // An angle that is no number, and a length that leaves the plane.
-    ui.setControlText("edtvar1", "2147483647");
-    ui.setControlText("edtvar2", "0");
+    ui.setControlText(Control::edtvar1, "2147483647");
+    ui.setControlText(Control::edtvar2, "0");
     move(500, 100);
-    EXPECT_EQ(ui.controlText("Label29"), "Error");
+    EXPECT_EQ(ui.controlText(Control::Label29), "Error");
 
-    ui.setControlText("edtvar1", "100");
-    ui.setControlText("edtvar2", "30");
+    ui.setControlText(Control::edtvar1, "100");
+    ui.setControlText(Control::edtvar2, "30");
     move(200, 300);
-    EXPECT_EQ(ui.controlText("Label29"), "OK");
-    EXPECT_EQ(ui.textColours.value("Label29"), kBlack);
+    EXPECT_EQ(ui.controlText(Control::Label29), "OK");
+    EXPECT_EQ(ui.textColours.value(Control::Label29), kBlack);
     click(200, 300);
     // 100 cos 30 = 86.6, 100 sin 30 = 50; y grows downwards.
     EXPECT_EQ(row(1), lineRow(200, 300, 287, 250));

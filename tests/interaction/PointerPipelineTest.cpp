@@ -4,6 +4,7 @@
 #include "interaction/ActionFailed.h"
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -258,7 +259,7 @@ TEST_F(Pipeline, WheelLimits)
     EXPECT_EQ(state.slot[ConstructionState::kRadius], 100) << "past 1000 drops to 100";
     editor.wheel(-200);
     EXPECT_EQ(state.slot[ConstructionState::kRadius], 4);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtrad")), QStringLiteral("4"));
+    EXPECT_EQ(ui.controlText(Control::edtrad), QStringLiteral("4"));
 
     for (ToolMode mode : {ToolMode::Star, ToolMode::RegularPolygon}) {
         editor.startTool(mode);
@@ -316,15 +317,15 @@ TEST_F(Pipeline, ToolsDecideThroughTheirHooks)
 TEST_F(Pipeline, TextToolTypesPrintableCharactersOnly)
 {
     editor.startTool(ToolMode::Text);
-    ui.setControlText(QStringLiteral("Edit3"), QStringLiteral("AB"));
+    ui.setControlText(Control::Edit3, QStringLiteral("AB"));
     EXPECT_TRUE(key(Qt::Key_C, KeyTarget::Surface, QLatin1Char('C')));
     EXPECT_TRUE(key(Qt::Key_Backspace, KeyTarget::Surface, QChar(8)));
     EXPECT_TRUE(key(Qt::Key_D, KeyTarget::Surface, QLatin1Char('d')));
     EXPECT_FALSE(key(Qt::Key_Tab, KeyTarget::Surface, QLatin1Char('\t')));
-    EXPECT_EQ(ui.controlText(QStringLiteral("Edit3")), QStringLiteral("ABd"));
+    EXPECT_EQ(ui.controlText(Control::Edit3), QStringLiteral("ABd"));
     // Enter clicks; it never lands in the text.
     key(Qt::Key_Return, KeyTarget::Surface, QLatin1Char('\r'));
-    EXPECT_EQ(ui.controlText(QStringLiteral("Edit3")), QStringLiteral("ABd"));
+    EXPECT_EQ(ui.controlText(Control::Edit3), QStringLiteral("ABd"));
     // In an edit box the characters are the box's own.
     EXPECT_FALSE(key(Qt::Key_E, KeyTarget::Other, QLatin1Char('e')));
 }

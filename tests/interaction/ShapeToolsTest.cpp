@@ -4,6 +4,7 @@
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -44,7 +45,7 @@ protected:
     }
     void fillPattern(const char* pattern)
     {
-        editor.attributes.setBoxText(QStringLiteral("Edit2"), QString::fromLatin1(pattern));
+        editor.attributes.setBoxText(Control::Edit2, QString::fromLatin1(pattern));
     }
 
     test::FakeUi ui;
@@ -103,22 +104,22 @@ TEST_F(ShapeTools, RoundAndFocusRectanglesKeepClickOrder)
 TEST_F(ShapeTools, FixedRectangleFollowsTheTypedValues)
 {
     menu("mnufixedrect");
-    ui.setControlText("edtvar1", "1");
-    ui.setControlText("edtvar2", "50");
-    ui.setControlText("edtvar3", "0");
+    ui.setControlText(Control::edtvar1, "1");
+    ui.setControlText(Control::edtvar2, "50");
+    ui.setControlText(Control::edtvar3, "0");
     click(100, 300);
-    EXPECT_EQ(ui.controlText("Label29"), "Error");
+    EXPECT_EQ(ui.controlText(Control::Label29), "Error");
     EXPECT_EQ(ui.messages.back(), "Invalid reactangle parameters");
     EXPECT_EQ(rowsInUse(), 0);
     EXPECT_EQ(editor.tool.mode, ToolMode::FixedRectangle) << "the tool waits for better values";
 
-    ui.setControlText("edtvar1", "100");
-    ui.setControlText("edtvar3", "x");
+    ui.setControlText(Control::edtvar1, "100");
+    ui.setControlText(Control::edtvar3, "x");
 
     // Turned a quarter counter-clockwise: the width points up the screen.
-    ui.setControlText("edtvar3", "90");
+    ui.setControlText(Control::edtvar3, "90");
     click(100, 300);
-    EXPECT_EQ(ui.controlText("Label29"), "OK");
+    EXPECT_EQ(ui.controlText(Control::Label29), "OK");
     ASSERT_EQ(rowsInUse(), 4);
     EXPECT_EQ(row(1), line(100, 300, 100, 200));
     EXPECT_EQ(row(2), line(100, 200, 50, 200));
@@ -130,9 +131,9 @@ TEST_F(ShapeTools, FixedRectangleFollowsTheTypedValues)
 TEST_F(ShapeTools, AFixedRectangleLeavingThePlaneWritesNothing)
 {
     menu("mnufixedrect");
-    ui.setControlText("edtvar1", "9999");
-    ui.setControlText("edtvar2", "10");
-    ui.setControlText("edtvar3", "0");
+    ui.setControlText(Control::edtvar1, "9999");
+    ui.setControlText(Control::edtvar2, "10");
+    ui.setControlText(Control::edtvar3, "0");
     click(INT_MAX - 100, 300);
     EXPECT_EQ(rowsInUse(), 0);
     EXPECT_EQ(ui.messages.back(), "Range check error");

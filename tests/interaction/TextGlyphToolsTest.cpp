@@ -3,6 +3,7 @@
 
 #include "interaction/Editor.h"
 #include "interaction/ShapeToolKit.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "render/RasterCanvas.h"
 #include "support/QtPrinters.h"
@@ -21,10 +22,7 @@ protected:
     void menu(const char* component) { editor.runMenuItem(QString::fromLatin1(component)); }
     void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
     void move(int x, int y) { editor.pointerMoved({x, y}); }
-    void box(const char* name, const QString& text)
-    {
-        editor.attributes.setBoxText(QString::fromLatin1(name), text);
-    }
+    void box(Control name, const QString& text) { editor.attributes.setBoxText(name, text); }
     QStringList row(int r) const
     {
         QStringList cells;
@@ -53,7 +51,7 @@ TEST_F(TextGlyphTools, GridAsksForItsCellsAndGrowsUpAndRight)
     menu("mnuDrawGrid");
     ASSERT_EQ(ui.inputRequests.size(), 1u);
     EXPECT_EQ(ui.currentPage(), 6);
-    EXPECT_EQ(ui.controlText("edtvar1"), "20");
+    EXPECT_EQ(ui.controlText(Control::edtvar1), "20");
     move(100, 300);
     EXPECT_EQ(ui.panels[3], "Cell W H =20");
     click(100, 300);
@@ -75,7 +73,7 @@ TEST_F(TextGlyphTools, GridCellSizeFromTheWheelOrTheBox)
     menu("mnuDrawGrid");
     move(50, 200);
     editor.wheel(5);
-    EXPECT_EQ(ui.controlText("edtvar1"), "25");
+    EXPECT_EQ(ui.controlText(Control::edtvar1), "25");
     EXPECT_EQ(ui.panels[3], "Cell W H =25");
     click(50, 200);
     EXPECT_EQ(row(1).mid(4), QStringList({"5", "25"}));
@@ -102,7 +100,7 @@ TEST_F(TextGlyphTools, FillNeedsAPatternAndUsesTheClickPosition)
     EXPECT_EQ(ui.messages.back(), "Action is canceled, must select Brush Pat >0");
     EXPECT_TRUE(editor.tool.idle());
 
-    box("Edit2", "1");
+    box(Control::Edit2, "1");
     menu("NewFillPattern1");
     EXPECT_EQ(editor.tool.mode, ToolMode::FillRegion);
     click(50, 60);
@@ -120,8 +118,8 @@ TEST_F(TextGlyphTools, TextStoresThePageSettingsWithoutControlCharacters)
     editor.doc.panel.text = QString("AB") + QChar(0x07) + "C";
     editor.doc.panel.bold = true;
     editor.doc.panel.italic = true;
-    box("edtrotangle", "");
-    box("edtfntsize", "14");
+    box(Control::edtrotangle, "");
+    box(Control::edtfntsize, "14");
     move(120, 140);
     editor.wheel(2);
     EXPECT_EQ(editor.doc.panel.fontSize.value, 16);
@@ -134,7 +132,7 @@ TEST_F(TextGlyphTools, TextStoresThePageSettingsWithoutControlCharacters)
 
 TEST_F(TextGlyphTools, BorderedLabelHangsFromTheClick)
 {
-    box("Edit2", "1");
+    box(Control::Edit2, "1");
     menu("mnuBordLabel");
     EXPECT_TRUE(ui.messages.isEmpty());
     click(200, 220);

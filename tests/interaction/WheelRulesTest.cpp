@@ -3,6 +3,7 @@
 
 #include "interaction/WheelRules.h"
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ TEST(WheelRules, SlotRulesKeepTheirLimits)
         editor.tool.construction.slot[static_cast<size_t>(c.slot)] = c.start;
         c.rule(editor, c.notches);
         EXPECT_EQ(editor.tool.construction.slot[static_cast<size_t>(c.slot)], c.expected) << c.name;
-        EXPECT_EQ(ui.controlText(QStringLiteral("edtvar1")),
+        EXPECT_EQ(ui.controlText(Control::edtvar1),
                   c.shown ? QString::fromLatin1(c.shown) : QString())
             << c.name;
     }
@@ -49,18 +50,17 @@ TEST(WheelRules, TriangleValueStepsTheCheckedBox)
 {
     test::FakeUi ui;
     Editor editor{ui};
-    ui.setControlChecked(QStringLiteral("RBT2"), true);
-    ui.setControlText(QStringLiteral("edtTrng2"), QStringLiteral("997"));
+    ui.setControlChecked(Control::RBT2, true);
+    ui.setControlText(Control::edtTrng2, QStringLiteral("997"));
     wheelTriangleValue(editor, 3);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtTrng2")), QStringLiteral("1"))
+    EXPECT_EQ(ui.controlText(Control::edtTrng2), QStringLiteral("1"))
         << "past 998 the value starts again at 0";
-    ui.setControlChecked(QStringLiteral("RBT2"), false);
-    ui.setControlText(QStringLiteral("edtTrng3"), QStringLiteral("x"));
+    ui.setControlChecked(Control::RBT2, false);
+    ui.setControlText(Control::edtTrng3, QStringLiteral("x"));
     wheelTriangleValue(editor, -1);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtTrng3")), QStringLiteral("9"))
-        << "no number counts as 10";
+    EXPECT_EQ(ui.controlText(Control::edtTrng3), QStringLiteral("9")) << "no number counts as 10";
     wheelTriangleValue(editor, -10);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtTrng3")), QStringLiteral("0"));
+    EXPECT_EQ(ui.controlText(Control::edtTrng3), QStringLiteral("0"));
 }
 
 TEST(WheelRules, AtMostAThousandNotchesCount)
