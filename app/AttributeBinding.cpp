@@ -3,6 +3,7 @@
 #include "app/PageControl.h"
 #include "interaction/AttributeControls.h"
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -66,61 +67,61 @@ bool AttributeBinding::handlesKeysOf(const QObject* widget) const
 
 void AttributeBinding::connectButtons(PageControl& pages)
 {
-    auto onButton = [&](const char* name, auto action) {
-        if (auto* button = pages.control<QPushButton>(QLatin1String(name)))
+    auto onButton = [&](Control name, auto action) {
+        if (auto* button = pages.control<QPushButton>(name))
             connect(button, &QPushButton::clicked, this, action);
     };
-    onButton("btnpencol", [this] { core().choosePenColour(); });
-    onButton("btnbrushcol", [this] { core().chooseBrushColour(); });
-    onButton("btnboundrycol", [this] { core().chooseBoundaryColour(); });
-    onButton("btnfont", [this] { core().chooseFont(); });
+    onButton(Control::btnpencol, [this] { core().choosePenColour(); });
+    onButton(Control::btnbrushcol, [this] { core().chooseBrushColour(); });
+    onButton(Control::btnboundrycol, [this] { core().chooseBoundaryColour(); });
+    onButton(Control::btnfont, [this] { core().chooseFont(); });
 
-    auto onLabel = [&](const QString& name, auto action) {
+    auto onLabel = [&](Control name, auto action) {
         if (auto* label = pages.control<ClickLabel>(name))
             connect(label, &ClickLabel::clicked, this, action);
     };
     onLabel(controls::kPenSwatch, [this] { core().typeSwatchColour(Swatch::Pen); });
     onLabel(controls::kBrushSwatch, [this] { core().typeSwatchColour(Swatch::Brush); });
     onLabel(controls::kBoundarySwatch, [this] { core().typeSwatchColour(Swatch::Boundary); });
-    onLabel(QStringLiteral("lbtext"), [this] { core().clearText(); });
-    onLabel(QStringLiteral("lbdegree"), [this] { core().appendToText(QChar(0xB0)); });
-    onLabel(QStringLiteral("lbchar21"), [this] { core().appendToText(QChar(0x15)); });
+    onLabel(Control::lbtext, [this] { core().clearText(); });
+    onLabel(Control::lbdegree, [this] { core().appendToText(QChar(0xB0)); });
+    onLabel(Control::lbchar21, [this] { core().appendToText(QChar(0x15)); });
 }
 
 void AttributeBinding::connectBoxes(PageControl& pages)
 {
-    const QString kept[] = {controls::kPenWidth,  controls::kBrushPattern, controls::kRadius,
-                            controls::kAngle1,    controls::kAngle2,       controls::kFontSize,
-                            controls::kTextAngle, controls::kText};
-    for (const QString& name : kept) {
+    constexpr Control kept[] = {controls::kPenWidth,  controls::kBrushPattern, controls::kRadius,
+                                controls::kAngle1,    controls::kAngle2,       controls::kFontSize,
+                                controls::kTextAngle, controls::kText};
+    for (const Control name : kept) {
         QLineEdit* box = pages.control<QLineEdit>(name);
         if (!box)
             continue;
         connect(box, &QLineEdit::textChanged, this,
                 [this, name](const QString& text) { core().boxChanged(name, text); });
         box->installEventFilter(this);
-        keyBoxes_.insert(box);
+        keyBoxes_.insert(box, name);
     }
     // The value box of page Edit shares the Esc and Enter keys of the boxes.
     if (QLineEdit* value = pages.control<QLineEdit>(controls::kValueBox)) {
         value->installEventFilter(this);
-        keyBoxes_.insert(value);
+        keyBoxes_.insert(value, controls::kValueBox);
     }
     // Boxes that take the focus when the pointer moves over them.
-    for (const QString& name : {controls::kText, QStringLiteral("edtvar1"),
-                                QStringLiteral("edtvar2"), QStringLiteral("edtvar3")}) {
+    for (const Control name :
+         {controls::kText, Control::edtvar1, Control::edtvar2, Control::edtvar3}) {
         if (QLineEdit* box = pages.control<QLineEdit>(name)) {
             box->setMouseTracking(true);
             box->installEventFilter(this);
-            hoverBoxes_.insert(box);
+            hoverBoxes_.insert(box, name);
         }
     }
 }
 
 void AttributeBinding::connectChecks(PageControl& pages)
 {
-    for (const QString& name : {controls::kBold, controls::kItalic, controls::kWheelRadius,
-                                controls::kWheelAngle1, controls::kWheelAngle2}) {
+    for (const Control name : {controls::kBold, controls::kItalic, controls::kWheelRadius,
+                               controls::kWheelAngle1, controls::kWheelAngle2}) {
         if (auto* box = pages.control<QAbstractButton>(name)) {
             connect(box, &QAbstractButton::toggled, this,
                     [this, name](bool checked) { core().checkChanged(name, checked); });
@@ -136,16 +137,16 @@ bool AttributeBinding::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         if (keyBoxes_.contains(box))
-            return boxKey(box, static_cast<QKeyEvent*>(event));
+            return boxKey(box, keyBoxes_.value(box), static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusOut:
         if (keyBoxes_.contains(box))
-            core().boxExited(box->objectName());
+            core().boxExited(keyBoxes_.value(box));
         break;
     case QEvent::Enter:
     case QEvent::MouseMove:
         if (hoverBoxes_.contains(box) && !box->hasFocus())
-            core().pointerOverBox(box->objectName());
+            core().pointerOverBox(hoverBoxes_.value(box));
         break;
     default:
         break;
@@ -156,9 +157,8 @@ bool AttributeBinding::eventFilter(QObject* watched, QEvent* event)
 // A key in a box: first its key-down handling (the spin keys), then, for a
 // typed character, the box's character handling. True when the box itself
 // must not see the key.
-bool AttributeBinding::boxKey(QLineEdit* box, QKeyEvent* key)
+bool AttributeBinding::boxKey(QLineEdit* box, Control name, QKeyEvent* key)
 {
-    const QString name = box->objectName();
     switch (core().boxKeyDown(name, spinKeyOf(key->key()))) {
     case KeyDownResult::Handled:
         return true;

@@ -4,8 +4,10 @@
 // only report what happened; the core decides and writes back through the
 // port.
 
+#include "model/Controls.h"
+
+#include <QHash>
 #include <QObject>
-#include <QSet>
 
 class QEvent;
 class QKeyEvent;
@@ -36,12 +38,13 @@ private:
     void connectButtons(PageControl& pages);
     void connectBoxes(PageControl& pages);
     void connectChecks(PageControl& pages);
-    bool boxKey(QLineEdit* box, QKeyEvent* key);
+    bool boxKey(QLineEdit* box, Control name, QKeyEvent* key);
 
     Editor& editor_;
     QWidget& surface_;
-    QSet<const QObject*> keyBoxes_;
-    QSet<const QObject*> hoverBoxes_;
+    // The boxes this binding watches, and the control each one is.
+    QHash<const QObject*, Control> keyBoxes_;
+    QHash<const QObject*, Control> hoverBoxes_;
 };
 
 } // namespace kel

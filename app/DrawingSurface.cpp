@@ -1,6 +1,7 @@
 #include "app/DrawingSurface.h"
 
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,7 +10,7 @@ namespace kel {
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("image1"));
+    setObjectName(controlName(Control::image1));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

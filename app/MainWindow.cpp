@@ -2,6 +2,7 @@
 
 #include "app/AttributeBinding.h"
 #include "app/DrawingSurface.h"
+#include "app/FolderRegistrations.h"
 #include "app/GridRowHeader.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
@@ -9,6 +10,7 @@
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "interaction/MoveTab.h"
+#include "model/Controls.h"
 #include "windows/AboutWindow.h"
 
 #include <QApplication>
@@ -16,8 +18,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -37,6 +39,13 @@ constexpr int kNarrowColumnWidth = 12;
 constexpr char kEscapeKey = 27;
 constexpr int kWheelNotch = 120;
 constexpr std::array<int, 6> kNarrowColumns = {1, 2, 6, 7, 8, 9};
+
+// Which point box of the Bezier page a widget is; -1 for any other.
+int bezierBoxOf(const QObject* widget)
+{
+    const std::optional<Control> control = controlFromName(widget->objectName());
+    return control ? bezierBoxIndex(*control) : -1;
+}
 } // namespace
 
 MainWindow::MainWindow(const PortFactory& makePort)
@@ -48,15 +57,16 @@ MainWindow::MainWindow(const PortFactory& makePort)
     about_ = new AboutWindow(this);
 
     port_ = makePort ? makePort(*this) : std::make_unique<WidgetUiPort>(*this);
-    editor_ = std::make_unique<Editor>(*port_);
+    editor_ = std::make_unique<Editor>(
+        *port_, std::initializer_list<RegistrationEntry>{registerAllFolders});
     grid_->setModel(&editor_->doc.table);
     for (int column : kNarrowColumns)
         grid_->setColumnWidth(column - 1, kNarrowColumnWidth);
     connectGrid();
     attributes_ = new AttributeBinding(*pages_, *surface_, *editor_, this);
     qApp->installEventFilter(this);
-    moveBox_ = pages_->control<QLineEdit>(QStringLiteral("edtmove"));
-    if (auto* done = pages_->control<QPushButton>(QStringLiteral("btndone")))
+    moveBox_ = pages_->control<QLineEdit>(Control::edtmove);
+    if (auto* done = pages_->control<QPushButton>(Control::btndone))
         connect(done, &QPushButton::clicked, this, [this] { moveTabDone(*editor_); });
 
     menus_ = buildMenuBar(
@@ -181,7 +191,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::FocusIn && watched == moveBox_)
         moveTabEntered(*editor_);
     if (type == QEvent::FocusIn && watched->isWidgetType()) {
-        const int box = bezierBoxIndex(watched->objectName());
+        const int box = bezierBoxOf(watched);
         if (box >= 0 && editor_ && isAncestorOf(static_cast<QWidget*>(watched)))
             bezierBoxEntered(*editor_, box);
     }
@@ -199,8 +209,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
 {
-    if (key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                                key->key() == Qt::Key_F10))
+    if (key->isAutoRepeat() &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F10))
         return true;
     KeyPress press;
     press.key = key->key();
@@ -218,7 +228,7 @@ bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
         return true;
     }
     // The arrows in the Bezier page's point boxes move the curve's points.
-    if (bezierBoxKey(*editor_, bezierBoxIndex(widget->objectName()), press.key))
+    if (bezierBoxKey(*editor_, bezierBoxOf(widget), press.key))
         return true;
     const bool consumed = handleKeyPress(*editor_, press);
     // The attribute boxes handle their keys after the window has seen them.

@@ -3,19 +3,21 @@
 
 #include "app/PageControl.h"
 
+#include "model/Controls.h"
+
 #include <QLineEdit>
 
 namespace kel::pages {
 
 void buildBezier(QWidget* page)
 {
-    const QString names[] = {QStringLiteral("edtPoint0"), QStringLiteral("edtpoint1"),
-                             QStringLiteral("edtpoint2"), QStringLiteral("edtpoint3")};
+    constexpr Control names[] = {Control::edtPoint0, Control::edtpoint1, Control::edtpoint2,
+                                 Control::edtpoint3};
     for (int i = 0; i < 4; ++i) {
         QLineEdit* box = edit(page, names[i], QString(), 32767, 4 + i * 61, 8, 56);
         box->setReadOnly(true);
     }
-    label(page, QStringLiteral("Label32"), QString(), 4, 38, 180, 17);
+    label(page, Control::Label32, QString(), 4, 38, 180, 17);
 }
 
 } // namespace kel::pages

@@ -93,12 +93,12 @@ void BrushPreview::paintEvent(QPaintEvent*)
 // RadioGroup ---------------------------------------------------------------
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& captions,
-                       const QStringList& itemNames, QWidget* parent)
+                       const QList<Control>& items, QWidget* parent)
     : QGroupBox(title, parent)
 {
     for (qsizetype i = 0; i < captions.size(); ++i) {
         auto* rb = new QRadioButton(captions[i], this);
-        rb->setObjectName(i < itemNames.size() ? itemNames[i] : QString());
+        rb->setObjectName(i < items.size() ? controlName(items[i]) : QString());
         rb->setGeometry(8, 18 + static_cast<int>(i) * 19, 80, 19);
         const int index = static_cast<int>(i);
         connect(rb, &QRadioButton::toggled, this, [this, index](bool on) {
@@ -229,21 +229,21 @@ bool PageControl::tabShown(int index) const
 
 namespace pages {
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, int y, int width,
+QLabel* label(QWidget* parent, Control control, const QString& text, int x, int y, int width,
               int height)
 {
     auto* lb = new QLabel(text, parent);
-    lb->setObjectName(name);
+    lb->setObjectName(controlName(control));
     const QSize hint = lb->sizeHint();
     lb->setGeometry(x, y, width > 0 ? width : hint.width(), height > 0 ? height : hint.height());
     return lb;
 }
 
-QLineEdit* edit(QWidget* parent, const QString& name, const QString& text, int maxLength, int x,
-                int y, int width, int height)
+QLineEdit* edit(QWidget* parent, Control control, const QString& text, int maxLength, int x, int y,
+                int width, int height)
 {
     auto* ed = new QLineEdit(parent);
-    ed->setObjectName(name);
+    ed->setObjectName(controlName(control));
     ed->setMaxLength(maxLength);
     ed->setText(text);
     ed->setGeometry(x, y, width, height);
@@ -253,34 +253,34 @@ QLineEdit* edit(QWidget* parent, const QString& name, const QString& text, int m
 namespace {
 
 // A captioned control with its component name at its design place.
-template <class Control>
-Control* placed(QWidget* parent, const QString& name, const QString& text, int x, int y, int width,
-                int height)
+template <class Widget>
+Widget* placed(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+               int height)
 {
-    auto* control = new Control(text, parent);
-    control->setObjectName(name);
-    control->setGeometry(x, y, width, height);
-    return control;
+    auto* widget = new Widget(text, parent);
+    widget->setObjectName(controlName(control));
+    widget->setGeometry(x, y, width, height);
+    return widget;
 }
 
 } // namespace
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                    int width, int height)
+QPushButton* button(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+                    int height)
 {
-    return placed<QPushButton>(parent, name, text, x, y, width, height);
+    return placed<QPushButton>(parent, control, text, x, y, width, height);
 }
 
-QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                    int width, int height)
+QCheckBox* checkBox(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+                    int height)
 {
-    return placed<QCheckBox>(parent, name, text, x, y, width, height);
+    return placed<QCheckBox>(parent, control, text, x, y, width, height);
 }
 
-QRadioButton* radio(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                    int width, int height)
+QRadioButton* radio(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+                    int height)
 {
-    return placed<QRadioButton>(parent, name, text, x, y, width, height);
+    return placed<QRadioButton>(parent, control, text, x, y, width, height);
 }
 
 void setTextColour(QWidget* widget, QRgb colour)

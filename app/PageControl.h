@@ -5,6 +5,7 @@
 // component name as objectName; the main window reaches them by that name.
 
 #include "model/Colour.h"
+#include "model/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -88,8 +89,9 @@ private:
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    // itemNames are the objectNames of the radio buttons, one per caption.
-    RadioGroup(const QString& title, const QStringList& captions, const QStringList& itemNames,
+    // One radio button per caption, each the control of the same place in
+    // `items`.
+    RadioGroup(const QString& title, const QStringList& captions, const QList<Control>& items,
                QWidget* parent = nullptr);
 
     int itemIndex() const;
@@ -116,8 +118,12 @@ public:
     void setTabShown(int index, bool shown);
     bool tabShown(int index) const;
 
-    // A control of any page by its component name; nullptr when there is none
-    // of that name and kind.
+    // A control of any page; nullptr when it is not of that kind.
+    template <class T> T* control(Control control) const
+    {
+        return findChild<T*>(controlName(control));
+    }
+    // Any named widget of the pages (a frame or group too) by its objectName.
     template <class T> T* control(const QString& name) const { return findChild<T*>(name); }
 };
 
@@ -133,16 +139,16 @@ void buildTriangle(QWidget* page);
 void buildBezier(QWidget* page);
 void buildT7(QWidget* page);
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, int y,
-              int width = -1, int height = -1);
-QLineEdit* edit(QWidget* parent, const QString& name, const QString& text, int maxLength, int x,
-                int y, int width, int height = 21);
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                    int width, int height = 23);
-QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                    int width, int height = 19);
-QRadioButton* radio(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                    int width, int height = 19);
+QLabel* label(QWidget* parent, Control control, const QString& text, int x, int y, int width = -1,
+              int height = -1);
+QLineEdit* edit(QWidget* parent, Control control, const QString& text, int maxLength, int x, int y,
+                int width, int height = 21);
+QPushButton* button(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+                    int height = 23);
+QCheckBox* checkBox(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+                    int height = 19);
+QRadioButton* radio(QWidget* parent, Control control, const QString& text, int x, int y, int width,
+                    int height = 19);
 // Colours of text (foreground) and of the background of a label or box.
 void setTextColour(QWidget* widget, QRgb colour);
 void setBackground(QWidget* widget, QRgb colour);

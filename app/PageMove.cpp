@@ -3,6 +3,8 @@
 
 #include "app/PageControl.h"
 
+#include "model/Controls.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,15 +12,14 @@ namespace kel::pages {
 
 void buildMove(QWidget* page)
 {
-    QLineEdit* box = edit(page, QStringLiteral("edtmove"), QString(), 32767, 4, 8, 120, 22);
+    QLineEdit* box = edit(page, Control::edtmove, QString(), 32767, 4, 8, 120, 22);
     box->setReadOnly(true);
     setBackground(box, qRgb(255, 255, 0));
 
-    label(page, QStringLiteral("lbmovekeys"),
-          QStringLiteral("Use arrows, PgUp,PgDn,\nHome, End Keys"), 4, 38, 160, 34);
+    label(page, Control::lbmovekeys, QStringLiteral("Use arrows, PgUp,PgDn,\nHome, End Keys"), 4,
+          38, 160, 34);
 
-    button(page, QStringLiteral("btndone"), QStringLiteral("Done"), 4, 80, 72, 25)
-        ->setEnabled(false);
+    button(page, Control::btndone, QStringLiteral("Done"), 4, 80, 72, 25)->setEnabled(false);
 }
 
 } // namespace kel::pages

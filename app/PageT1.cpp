@@ -3,6 +3,8 @@
 
 #include "app/PageControl.h"
 
+#include "model/Controls.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QFrame>
@@ -14,10 +16,10 @@ namespace kel::pages {
 
 namespace {
 
-ColourSwatch* swatch(QWidget* parent, const QString& name, QRgb colour, int x, int y, int w, int h)
+ColourSwatch* swatch(QWidget* parent, Control control, QRgb colour, int x, int y, int w, int h)
 {
     auto* sw = new ColourSwatch(colour, parent);
-    sw->setObjectName(name);
+    sw->setObjectName(controlName(control));
     sw->setGeometry(x, y, w, h);
     return sw;
 }
@@ -32,58 +34,57 @@ void buildWheelGroup(QWidget* page)
     group->setFrameShadow(QFrame::Sunken);
     group->setGeometry(2, 84, 182, 61);
 
-    QLabel* r = label(group, QStringLiteral("lbR"), QStringLiteral("R"), 4, 7);
+    QLabel* r = label(group, Control::lbR, QStringLiteral("R"), 4, 7);
     QFont bold = r->font();
     bold.setBold(true);
     r->setFont(bold);
     r->resize(r->sizeHint());
-    edit(group, QStringLiteral("edtrad"), QStringLiteral("50"), 3, 16, 4, 32);
+    edit(group, Control::edtrad, QStringLiteral("50"), 3, 16, 4, 32);
 
-    label(group, QStringLiteral("lbang1"), QStringLiteral("Ang1"), 52, 7);
-    QLineEdit* ang1 = edit(group, QStringLiteral("edtang1"), QStringLiteral("30"), 3, 84, 4, 32);
+    label(group, Control::lbang1, QStringLiteral("Ang1"), 52, 7);
+    QLineEdit* ang1 = edit(group, Control::edtang1, QStringLiteral("30"), 3, 84, 4, 32);
     setTextColour(ang1, qRgb(0x00, 0x00, 0x80)); // navy
 
-    label(group, QStringLiteral("lbang2"), QStringLiteral("Ang2"), 118, 7);
-    QLineEdit* ang2 = edit(group, QStringLiteral("edtang2"), QStringLiteral("100"), 3, 148, 4, 31);
+    label(group, Control::lbang2, QStringLiteral("Ang2"), 118, 7);
+    QLineEdit* ang2 = edit(group, Control::edtang2, QStringLiteral("100"), 3, 148, 4, 31);
     setTextColour(ang2, qRgb(0x80, 0x00, 0x00)); // maroon
 
     // One radio button under each box; the three share the group as parent,
     // so exactly one of them is checked.
-    radio(group, QStringLiteral("rbRsel"), QString(), 24, 26, 17)->setChecked(true);
-    radio(group, QStringLiteral("rbang1"), QString(), 92, 26, 17);
-    radio(group, QStringLiteral("rbang2"), QString(), 155, 26, 17);
+    radio(group, Control::rbRsel, QString(), 24, 26, 17)->setChecked(true);
+    radio(group, Control::rbang1, QString(), 92, 26, 17);
+    radio(group, Control::rbang2, QString(), 155, 26, 17);
 
-    label(group, QStringLiteral("lbwheel"), QStringLiteral("For Mouse wheel control"), 4, 45, 174,
-          14);
+    label(group, Control::lbwheel, QStringLiteral("For Mouse wheel control"), 4, 45, 174, 14);
 }
 
 } // namespace
 
 void buildT1(QWidget* page)
 {
-    button(page, QStringLiteral("btnpencol"), QStringLiteral("Pen Col"), 1, 4, 49, 21);
-    swatch(page, QStringLiteral("Label1"), qRgb(0, 0, 0), 52, 4, 16, 16);
+    button(page, Control::btnpencol, QStringLiteral("Pen Col"), 1, 4, 49, 21);
+    swatch(page, Control::Label1, qRgb(0, 0, 0), 52, 4, 16, 16);
 
-    button(page, QStringLiteral("btnbrushcol"), QStringLiteral("Brush Col"), 85, 2, 59, 21);
-    swatch(page, QStringLiteral("Label5"), qRgb(128, 128, 128), 146, 2, 19, 19);
+    button(page, Control::btnbrushcol, QStringLiteral("Brush Col"), 85, 2, 59, 21);
+    swatch(page, Control::Label5, qRgb(128, 128, 128), 146, 2, 19, 19);
 
-    button(page, QStringLiteral("btnboundrycol"), QStringLiteral("Boundry Col"), 2, 27, 66, 21);
-    swatch(page, QStringLiteral("lbboundrycol"), qRgb(0, 0, 0), 70, 27, 18, 16);
+    button(page, Control::btnboundrycol, QStringLiteral("Boundry Col"), 2, 27, 66, 21);
+    swatch(page, Control::lbboundrycol, qRgb(0, 0, 0), 70, 27, 18, 16);
 
     // It only shows the state; the brush pattern box drives it.
     QCheckBox* trans =
-        checkBox(page, QStringLiteral("cbtransObj"), QStringLiteral("Trans. Objects"), 96, 27, 110);
+        checkBox(page, Control::cbtransObj, QStringLiteral("Trans. Objects"), 96, 27, 110);
     trans->setChecked(true);
     trans->setEnabled(false);
 
-    label(page, QStringLiteral("lbpenw"), QStringLiteral("Pen W."), 4, 61);
-    edit(page, QStringLiteral("Edit1"), QStringLiteral("1"), 1, 42, 58, 22);
+    label(page, Control::lbpenw, QStringLiteral("Pen W."), 4, 61);
+    edit(page, Control::Edit1, QStringLiteral("1"), 1, 42, 58, 22);
 
-    label(page, QStringLiteral("lbbrushpat"), QStringLiteral("BrushPat/Trans"), 66, 61, 82);
-    edit(page, QStringLiteral("Edit2"), QStringLiteral("0"), 1, 150, 57, 22);
+    label(page, Control::lbbrushpat, QStringLiteral("BrushPat/Trans"), 66, 61, 82);
+    edit(page, Control::Edit2, QStringLiteral("0"), 1, 150, 57, 22);
 
     auto* preview = new BrushPreview(page);
-    preview->setObjectName(QStringLiteral("shpbrush"));
+    preview->setObjectName(controlName(Control::shpbrush));
     preview->setGeometry(179, 57, 29, 21);
     preview->setColour(qRgb(128, 128, 128));
     preview->setPattern(0);

@@ -3,6 +3,8 @@
 
 #include "app/PageControl.h"
 
+#include "model/Controls.h"
+
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,12 +14,11 @@ namespace kel::pages {
 
 void buildTriangle(QWidget* page)
 {
-    auto* type = new RadioGroup(QStringLiteral("Triangle type"),
-                                {QStringLiteral("SSS"), QStringLiteral("ASA"),
-                                 QStringLiteral("SAS(L)"), QStringLiteral("SAS(R)")},
-                                {QStringLiteral("rbSSS"), QStringLiteral("rbASA"),
-                                 QStringLiteral("rbSASL"), QStringLiteral("rbSASR")},
-                                page);
+    auto* type =
+        new RadioGroup(QStringLiteral("Triangle type"),
+                       {QStringLiteral("SSS"), QStringLiteral("ASA"), QStringLiteral("SAS(L)"),
+                        QStringLiteral("SAS(R)")},
+                       {Control::rbSSS, Control::rbASA, Control::rbSASL, Control::rbSASR}, page);
     type->setObjectName(QStringLiteral("RGP1"));
     type->setGeometry(2, 2, 96, 100);
     type->setItemIndex(0);
@@ -25,13 +26,11 @@ void buildTriangle(QWidget* page)
     // Three boxes with a caption-less radio button over each. The buttons get
     // a group of their own: sharing the page with the type group's buttons,
     // plain auto-exclusivity would not keep exactly one of them checked.
-    label(page, QStringLiteral("Label11"), QStringLiteral("Mousewheel sel"), 106, 2);
+    label(page, Control::Label11, QStringLiteral("Mousewheel sel"), 106, 2);
     constexpr int kBoxX[] = {106, 152, 198};
-    const QString boxes[] = {QStringLiteral("edtTrng1"), QStringLiteral("edtTrng2"),
-                             QStringLiteral("edtTrng3")};
+    constexpr Control boxes[] = {Control::edtTrng1, Control::edtTrng2, Control::edtTrng3};
     const QString values[] = {QStringLiteral("60"), QStringLiteral("80"), QStringLiteral("100")};
-    const QString radios[] = {QStringLiteral("RBT1"), QStringLiteral("RBT2"),
-                              QStringLiteral("RBT3")};
+    constexpr Control radios[] = {Control::RBT1, Control::RBT2, Control::RBT3};
     auto* wheelChoice = new QButtonGroup(page);
     wheelChoice->setObjectName(QStringLiteral("grpRBT"));
     for (int i = 0; i < 3; ++i) {
@@ -39,13 +38,12 @@ void buildTriangle(QWidget* page)
         edit(page, boxes[i], values[i], 3, kBoxX[i], 38, 40);
     }
     wheelChoice->button(1)->setChecked(true);
-    label(page, QStringLiteral("Label24"), QStringLiteral("S   S   S"), 118, 62);
+    label(page, Control::Label24, QStringLiteral("S   S   S"), 118, 62);
 
-    QPushButton* dir =
-        button(page, QStringLiteral("btndir"), QStringLiteral("Dir-"), 106, 84, 48, 25);
+    QPushButton* dir = button(page, Control::btndir, QStringLiteral("Dir-"), 106, 84, 48, 25);
     // The apex direction: 1 while the caption reads "Dir-", 0 for "Dir+".
     dir->setProperty("tag", 1);
-    label(page, QStringLiteral("lbstatus"), QStringLiteral("Status"), 160, 88, 90, 17);
+    label(page, Control::lbstatus, QStringLiteral("Status"), 160, 88, 90, 17);
 }
 
 } // namespace kel::pages

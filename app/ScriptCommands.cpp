@@ -322,8 +322,9 @@ void ScriptRunner::addReportCommands()
         if (!needArgs(args, 0, 0))
             return;
         const ToolState& tool = window_.editor().tool;
-        session_.print(
-            QStringLiteral("mode: %1 clicks: %2").arg(tool.mode).arg(tool.construction.clicks()));
+        session_.print(QStringLiteral("mode: %1 clicks: %2")
+                           .arg(static_cast<int>(tool.mode))
+                           .arg(tool.construction.clicks()));
     });
     commands_.insert(QStringLiteral("cursor"), [this](const QStringList& args) {
         if (!needArgs(args, 0, 0))

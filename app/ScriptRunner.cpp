@@ -3,9 +3,11 @@
 #include "app/DrawingSurface.h"
 #include "app/MainWindow.h"
 #include "app/ScriptParser.h"
+#include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
 #include "interaction/FileCommands.h"
 #include "interaction/MenuTable.h"
+#include "model/Controls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,10 +114,14 @@ std::optional<int> ScriptRunner::number(const QString& text)
 
 QWidget* ScriptRunner::control(const QString& name)
 {
-    QWidget* widget = window_.findChild<QWidget*>(name);
-    if (!widget)
+    // Only the named controls count: a frame, a menu or a misspelt name
+    // stops the script instead of acting on the wrong widget or on none.
+    const std::optional<Control> known = controlFromName(name);
+    if (!known) {
         fail(QStringLiteral("unknown control '%1'").arg(name));
-    return widget;
+        return nullptr;
+    }
+    return window_.port().widget(*known);
 }
 
 void ScriptRunner::addCommands()

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/MenuBuilder.h"
 #include "app/PageControl.h"
+#include "model/Controls.h"
 #include "windows/AboutWindow.h"
 
 #include <QAbstractButton>
@@ -38,7 +39,13 @@ QString plainLines(QString text)
 
 } // namespace
 
-WidgetUiPort::WidgetUiPort(MainWindow& window) : window_(window) {}
+WidgetUiPort::WidgetUiPort(MainWindow& window) : window_(window), controls_(window)
+{
+    // A control without its widget would make every call for it do nothing.
+    if (!controls_.problems().isEmpty())
+        qFatal("Controls without their widget: %s",
+               qPrintable(controls_.problems().join(QStringLiteral("; "))));
+}
 
 void WidgetUiPort::setStatus(int panel, const QString& text)
 {
@@ -100,83 +107,73 @@ void WidgetUiPort::setTabVisible(int index, bool visible)
     window_.pages()->setTabShown(index, visible);
 }
 
-QWidget* WidgetUiPort::findControl(const QString& name) const
+void WidgetUiPort::setControlText(Control control, const QString& text)
 {
-    return window_.findChild<QWidget*>(name);
-}
-
-void WidgetUiPort::setControlText(const QString& name, const QString& text)
-{
-    QWidget* control = findControl(name);
-    if (auto* label = qobject_cast<QLabel*>(control))
+    QWidget* w = widget(control);
+    if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+    else if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(text);
 }
 
-QString WidgetUiPort::controlText(const QString& name) const
+QString WidgetUiPort::controlText(Control control) const
 {
-    QWidget* control = findControl(name);
-    if (auto* label = qobject_cast<QLabel*>(control))
+    const QWidget* w = widget(control);
+    if (const auto* label = qobject_cast<const QLabel*>(w))
         return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
         return edit->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         return button->text();
     return {};
 }
 
-void WidgetUiPort::setControlEnabled(const QString& name, bool enabled)
+void WidgetUiPort::setControlEnabled(Control control, bool enabled)
 {
-    if (QWidget* control = findControl(name))
-        control->setEnabled(enabled);
+    widget(control)->setEnabled(enabled);
 }
 
-void WidgetUiPort::setControlVisible(const QString& name, bool visible)
+void WidgetUiPort::setControlVisible(Control control, bool visible)
 {
-    if (QWidget* control = findControl(name))
-        control->setVisible(visible);
+    widget(control)->setVisible(visible);
 }
 
-void WidgetUiPort::setControlChecked(const QString& name, bool checked)
+void WidgetUiPort::setControlChecked(Control control, bool checked)
 {
-    if (auto* box = qobject_cast<QAbstractButton*>(findControl(name)))
+    if (auto* box = qobject_cast<QAbstractButton*>(widget(control)))
         box->setChecked(checked);
 }
 
-bool WidgetUiPort::controlChecked(const QString& name) const
+bool WidgetUiPort::controlChecked(Control control) const
 {
-    const auto* box = qobject_cast<QAbstractButton*>(findControl(name));
+    const auto* box = qobject_cast<const QAbstractButton*>(widget(control));
     return box && box->isChecked();
 }
 
-void WidgetUiPort::setControlColour(const QString& name, ControlColour role, Colour colour)
+void WidgetUiPort::setControlColour(Control control, ControlColour role, Colour colour)
 {
-    QWidget* control = findControl(name);
-    if (!control)
-        return;
+    QWidget* w = widget(control);
     if (role == ControlColour::Text)
-        pages::setTextColour(control, toQRgb(colour));
-    else if (auto* swatch = qobject_cast<ColourSwatch*>(control))
+        pages::setTextColour(w, toQRgb(colour));
+    else if (auto* swatch = qobject_cast<ColourSwatch*>(w))
         swatch->setModelColour(colour);
     else
-        pages::setBackground(control, toQRgb(colour));
+        pages::setBackground(w, toQRgb(colour));
 }
 
 void WidgetUiPort::setBrushPreview(int pattern, Colour colour)
 {
-    if (auto* preview = window_.findChild<BrushPreview*>(QStringLiteral("shpbrush"))) {
+    if (auto* preview = qobject_cast<BrushPreview*>(widget(Control::shpbrush))) {
         preview->setColour(toQRgb(colour));
         preview->setPattern(pattern);
     }
 }
 
-void WidgetUiPort::focusControl(const QString& name)
+void WidgetUiPort::focusControl(Control control)
 {
-    if (QWidget* control = findControl(name))
-        control->setFocus(Qt::OtherFocusReason);
+    widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
 void WidgetUiPort::message(const QString& text)

@@ -2,6 +2,7 @@
 // The port implemented with the main window's widgets and Qt's dialogs.
 // The command-script port derives from it and replaces the modal parts.
 
+#include "app/ControlWidgets.h"
 #include "model/UiPort.h"
 
 #include <QCursor>
@@ -14,6 +15,8 @@ class MainWindow;
 
 class WidgetUiPort : public UiPort {
 public:
+    // Every control must have its widget in the window by now: a control
+    // without one stops the program with a message naming it.
     explicit WidgetUiPort(MainWindow& window);
 
     void setStatus(int panel, const QString& text) override;
@@ -29,15 +32,15 @@ public:
     int currentPage() const override;
     void setTabVisible(int index, bool visible) override;
 
-    void setControlText(const QString& name, const QString& text) override;
-    QString controlText(const QString& name) const override;
-    void setControlEnabled(const QString& name, bool enabled) override;
-    void setControlVisible(const QString& name, bool visible) override;
-    void setControlChecked(const QString& name, bool checked) override;
-    bool controlChecked(const QString& name) const override;
-    void setControlColour(const QString& name, ControlColour role, Colour colour) override;
+    void setControlText(Control control, const QString& text) override;
+    QString controlText(Control control) const override;
+    void setControlEnabled(Control control, bool enabled) override;
+    void setControlVisible(Control control, bool visible) override;
+    void setControlChecked(Control control, bool checked) override;
+    bool controlChecked(Control control) const override;
+    void setControlColour(Control control, ControlColour role, Colour colour) override;
     void setBrushPreview(int pattern, Colour colour) override;
-    void focusControl(const QString& name) override;
+    void focusControl(Control control) override;
 
     void message(const QString& text) override;
     bool askYesNo(const QString& text) override;
@@ -72,13 +75,15 @@ public:
 
     // The surface's cursor as last set.
     SurfaceCursor surfaceCursor() const { return cursor_; }
+    // The widget of a control; never nullptr.
+    QWidget* widget(Control control) const { return controls_.widget(control); }
 
 protected:
     MainWindow& window() const { return window_; }
-    QWidget* findControl(const QString& name) const;
 
 private:
     MainWindow& window_;
+    ControlWidgets controls_;
     SurfaceCursor cursor_ = SurfaceCursor::Cursor1;
     std::optional<QCursor> cursor1_;
     std::optional<QCursor> cursor2_;

@@ -17,6 +17,7 @@
 #include "figures/FigureStep.h"
 #include "model/Canvas.h"
 #include "model/Colour.h"
+#include "model/Controls.h"
 #include "model/Document.h"
 
 #include <QPoint>
@@ -27,7 +28,7 @@ namespace kel {
 inline constexpr int kTriangleValid = 0;
 inline constexpr int kTriangleInvalid = 4;
 
-inline const QString kStatusLabel = QStringLiteral("lbstatus");
+inline constexpr Control kStatusLabel = Control::lbstatus;
 inline const QString kValidTriangle = QStringLiteral("Valid Triangle");
 inline const QString kInvalidTriangle = QStringLiteral("Invalid Triangle");
 inline const QString kInvalidTriangleInput = QStringLiteral("Invalid Triangle ");

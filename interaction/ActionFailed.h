@@ -3,6 +3,7 @@
 // that does not fit 32 bits, damaged data). The event that ran it puts the
 // table and the tool state back as they were and shows the message once.
 
+#include <QPoint>
 #include <QString>
 
 #include <optional>
@@ -28,6 +29,14 @@ inline int require(std::optional<int> value)
     if (!value)
         throw ActionFailed(QStringLiteral("Range check error"));
     return *value;
+}
+
+// A point from a checked routine, or the action fails.
+inline QPoint requirePoint(std::optional<QPoint> point)
+{
+    if (!point)
+        throw ActionFailed(QStringLiteral("Range check error"));
+    return *point;
 }
 
 } // namespace kel

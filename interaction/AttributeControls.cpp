@@ -6,6 +6,7 @@
 #include "interaction/CommandRegistry.h"
 #include "interaction/Editor.h"
 #include "model/RecordKinds.h"
+#include "model/Controls.h"
 
 #include <algorithm>
 
@@ -16,8 +17,6 @@ namespace {
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kYellow = 0x00FFFF;
 
-constexpr int kCircleMode = 3;
-constexpr int kPrecisionArcMode = 4;
 constexpr int kMaxPattern = 7;
 constexpr int kMaxPenWidth = 9;
 // A value that reaches this many steps up starts again low.
@@ -61,7 +60,7 @@ enum class BoxKeys {
 };
 
 struct AttributeControls::Box {
-    const char* name;
+    Control name;
     int maxLength;
     NumberBox AttributePanel::*number;    // null for the text box and Edit5
     void (AttributeControls::*changed)(); // null: the text is not kept here
@@ -69,28 +68,28 @@ struct AttributeControls::Box {
     int spinLimit; // the largest value the spin keys give; 0: no spinning
 };
 
-const AttributeControls::Box* AttributeControls::findBox(const QString& name)
+const AttributeControls::Box* AttributeControls::findBox(Control name)
 {
     static const Box kBoxes[] = {
-        {"Edit1", 1, &AttributePanel::penWidth, &AttributeControls::penWidthChanged, BoxKeys::Plain,
-         kMaxPenWidth},
-        {"Edit2", 1, &AttributePanel::brushPattern, &AttributeControls::brushPatternChanged,
+        {Control::Edit1, 1, &AttributePanel::penWidth, &AttributeControls::penWidthChanged,
+         BoxKeys::Plain, kMaxPenWidth},
+        {Control::Edit2, 1, &AttributePanel::brushPattern, &AttributeControls::brushPatternChanged,
          BoxKeys::Pattern, kMaxPattern},
-        {"edtrad", 3, &AttributePanel::radius, &AttributeControls::radiusChanged, BoxKeys::Digits,
-         999},
-        {"edtang1", 3, &AttributePanel::angle1, &AttributeControls::anglesChanged, BoxKeys::Digits,
-         999},
-        {"edtang2", 3, &AttributePanel::angle2, &AttributeControls::anglesChanged, BoxKeys::Digits,
-         999},
-        {"edtfntsize", 3, &AttributePanel::fontSize, &AttributeControls::fontSizeChanged,
+        {Control::edtrad, 3, &AttributePanel::radius, &AttributeControls::radiusChanged,
+         BoxKeys::Digits, 999},
+        {Control::edtang1, 3, &AttributePanel::angle1, &AttributeControls::anglesChanged,
+         BoxKeys::Digits, 999},
+        {Control::edtang2, 3, &AttributePanel::angle2, &AttributeControls::anglesChanged,
+         BoxKeys::Digits, 999},
+        {Control::edtfntsize, 3, &AttributePanel::fontSize, &AttributeControls::fontSizeChanged,
          BoxKeys::FontSize, 0},
-        {"edtrotangle", 3, &AttributePanel::textAngle, &AttributeControls::textAngleChanged,
+        {Control::edtrotangle, 3, &AttributePanel::textAngle, &AttributeControls::textAngleChanged,
          BoxKeys::Plain, 999},
-        {"Edit3", 32767, nullptr, &AttributeControls::textChanged, BoxKeys::Text, 0},
-        {"Edit5", 32767, nullptr, nullptr, BoxKeys::Plain, 0},
+        {Control::Edit3, 32767, nullptr, &AttributeControls::textChanged, BoxKeys::Text, 0},
+        {Control::Edit5, 32767, nullptr, nullptr, BoxKeys::Plain, 0},
     };
     for (const Box& box : kBoxes) {
-        if (name == QLatin1String(box.name))
+        if (name == box.name)
             return &box;
     }
     return nullptr;
@@ -128,7 +127,7 @@ void AttributeControls::writeBox(const Box& box, const QString& text)
     else
         panel_.text = text;
     ++writing_;
-    editor_.ui().setControlText(QLatin1String(box.name), text);
+    editor_.ui().setControlText(box.name, text);
     --writing_;
 }
 
@@ -138,7 +137,7 @@ void AttributeControls::runChange(const Box& box)
         (this->*box.changed)();
 }
 
-void AttributeControls::boxChanged(const QString& name, const QString& text)
+void AttributeControls::boxChanged(Control name, const QString& text)
 {
     // Our own writes run their change handling themselves.
     if (writing_ > 0)
@@ -153,7 +152,7 @@ void AttributeControls::boxChanged(const QString& name, const QString& text)
     runChange(*box);
 }
 
-void AttributeControls::setBoxText(const QString& name, const QString& text)
+void AttributeControls::setBoxText(Control name, const QString& text)
 {
     const Box* box = findBox(name);
     if (!box || !box->changed)
@@ -162,7 +161,7 @@ void AttributeControls::setBoxText(const QString& name, const QString& text)
     runChange(*box);
 }
 
-void AttributeControls::boxExited(const QString& name)
+void AttributeControls::boxExited(Control name)
 {
     if (name == controls::kBrushPattern && readInt(panel_.brushPattern.text, 0) > kMaxPattern)
         setBoxText(name, QStringLiteral("0"));
@@ -203,13 +202,13 @@ void AttributeControls::radiusChanged()
 {
     panel_.radius.value = readInt(panel_.radius.text, 20);
     switch (editor_.tool.mode) {
-    case kCircleMode:
+    case ToolMode::Circle:
         // The circle tool takes its radius from here, so that the click
         // places the circle the preview shows.
         editor_.tool.construction.slot[ConstructionState::kRadius] = panel_.radius.value;
         previewTool();
         break;
-    case kPrecisionArcMode:
+    case ToolMode::PrecisionArc:
         anglesChanged();
         break;
     default:
@@ -221,7 +220,7 @@ void AttributeControls::anglesChanged()
 {
     panel_.angle1.value = readInt(panel_.angle1.text, 30);
     panel_.angle2.value = readInt(panel_.angle2.text, 40);
-    if (editor_.tool.mode == kPrecisionArcMode)
+    if (editor_.tool.mode == ToolMode::PrecisionArc)
         previewTool();
 }
 
@@ -263,7 +262,7 @@ void AttributeControls::endToolAndFocusSurface()
     editor_.ui().focusSurface();
 }
 
-std::optional<QChar> AttributeControls::boxKeyPress(const QString& name, QChar c)
+std::optional<QChar> AttributeControls::boxKeyPress(Control name, QChar c)
 {
     const Box* box = findBox(name);
     if (!box)
@@ -277,7 +276,7 @@ std::optional<QChar> AttributeControls::boxKeyPress(const QString& name, QChar c
     case BoxKeys::Digits:
         if (code == kEnter) {
             // Places the precision arc where the pointer was last seen.
-            if (editor_.tool.mode == kPrecisionArcMode)
+            if (editor_.tool.mode == ToolMode::PrecisionArc)
                 editor_.clickAtPointer();
             return std::nullopt;
         }
@@ -305,7 +304,7 @@ std::optional<QChar> AttributeControls::boxKeyPress(const QString& name, QChar c
     return c;
 }
 
-KeyDownResult AttributeControls::boxKeyDown(const QString& name, SpinKey key)
+KeyDownResult AttributeControls::boxKeyDown(Control name, SpinKey key)
 {
     const Box* box = findBox(name);
     if (!box || box->spinLimit == 0 || !box->number || key == SpinKey::Other)
@@ -341,15 +340,15 @@ KeyDownResult AttributeControls::boxKeyDown(const QString& name, SpinKey key)
     return KeyDownResult::Handled;
 }
 
-void AttributeControls::pointerOverBox(const QString& name)
+void AttributeControls::pointerOverBox(Control name)
 {
-    static const QStringList kFocusOnHover = {controls::kText, QStringLiteral("edtvar1"),
-                                              QStringLiteral("edtvar2"), QStringLiteral("edtvar3")};
+    static const QList<Control> kFocusOnHover = {controls::kText, Control::edtvar1,
+                                                 Control::edtvar2, Control::edtvar3};
     if (kFocusOnHover.contains(name))
         editor_.ui().focusControl(name);
 }
 
-void AttributeControls::checkChanged(const QString& name, bool checked)
+void AttributeControls::checkChanged(Control name, bool checked)
 {
     if (name == controls::kBold)
         panel_.bold = checked;
@@ -381,7 +380,7 @@ void AttributeControls::appendToText(QChar character)
 void AttributeControls::showAll()
 {
     UiPort& ui = editor_.ui();
-    for (const QString& name :
+    for (const Control name :
          {controls::kPenWidth, controls::kBrushPattern, controls::kRadius, controls::kAngle1,
           controls::kAngle2, controls::kFontSize, controls::kTextAngle}) {
         const Box* box = findBox(name);
@@ -397,7 +396,7 @@ void AttributeControls::showAll()
     setFontColour(panel_.fontColour);
     ui.setControlChecked(controls::kBold, panel_.bold);
     ui.setControlChecked(controls::kItalic, panel_.italic);
-    const QString wheel = panel_.wheelTarget == WheelTarget::Radius   ? controls::kWheelRadius
+    const Control wheel = panel_.wheelTarget == WheelTarget::Radius   ? controls::kWheelRadius
                           : panel_.wheelTarget == WheelTarget::Angle1 ? controls::kWheelAngle1
                                                                       : controls::kWheelAngle2;
     ui.setControlChecked(wheel, true);

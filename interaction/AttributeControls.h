@@ -11,6 +11,7 @@
 
 #include "model/Attributes.h"
 #include "model/Colour.h"
+#include "model/Controls.h"
 
 #include <QChar>
 #include <QString>
@@ -41,27 +42,27 @@ enum class KeyDownResult {
     ToSurface, // the key belongs to the drawing surface's key handling
 };
 
-// Component names of the controls.
+// The attribute controls by their roles.
 namespace controls {
-inline const QString kPenSwatch = QStringLiteral("Label1");
-inline const QString kBrushSwatch = QStringLiteral("Label5");
-inline const QString kBoundarySwatch = QStringLiteral("lbboundrycol");
-inline const QString kTransparent = QStringLiteral("cbtransObj");
-inline const QString kPenWidth = QStringLiteral("Edit1");
-inline const QString kBrushPattern = QStringLiteral("Edit2");
-inline const QString kRadius = QStringLiteral("edtrad");
-inline const QString kAngle1 = QStringLiteral("edtang1");
-inline const QString kAngle2 = QStringLiteral("edtang2");
-inline const QString kFontName = QStringLiteral("Label3");
-inline const QString kFontSize = QStringLiteral("edtfntsize");
-inline const QString kBold = QStringLiteral("cbbold");
-inline const QString kItalic = QStringLiteral("cbitalics");
-inline const QString kTextAngle = QStringLiteral("edtrotangle");
-inline const QString kText = QStringLiteral("Edit3");
-inline const QString kWheelRadius = QStringLiteral("rbRsel");
-inline const QString kWheelAngle1 = QStringLiteral("rbang1");
-inline const QString kWheelAngle2 = QStringLiteral("rbang2");
-inline const QString kValueBox = QStringLiteral("Edit5"); // page Edit
+inline constexpr Control kPenSwatch = Control::Label1;
+inline constexpr Control kBrushSwatch = Control::Label5;
+inline constexpr Control kBoundarySwatch = Control::lbboundrycol;
+inline constexpr Control kTransparent = Control::cbtransObj;
+inline constexpr Control kPenWidth = Control::Edit1;
+inline constexpr Control kBrushPattern = Control::Edit2;
+inline constexpr Control kRadius = Control::edtrad;
+inline constexpr Control kAngle1 = Control::edtang1;
+inline constexpr Control kAngle2 = Control::edtang2;
+inline constexpr Control kFontName = Control::Label3;
+inline constexpr Control kFontSize = Control::edtfntsize;
+inline constexpr Control kBold = Control::cbbold;
+inline constexpr Control kItalic = Control::cbitalics;
+inline constexpr Control kTextAngle = Control::edtrotangle;
+inline constexpr Control kText = Control::Edit3;
+inline constexpr Control kWheelRadius = Control::rbRsel;
+inline constexpr Control kWheelAngle1 = Control::rbang1;
+inline constexpr Control kWheelAngle2 = Control::rbang2;
+inline constexpr Control kValueBox = Control::Edit5; // page Edit
 } // namespace controls
 
 class AttributeControls {
@@ -92,24 +93,24 @@ public:
     // page Edit shares their Esc and Enter keys only.
     //
     // The user changed a box's text.
-    void boxChanged(const QString& box, const QString& text);
+    void boxChanged(Control box, const QString& text);
     // Program code sets a box's text: the widget shows it and the change
     // handling runs, as for the user's change. A number too long for the
     // box becomes the nearest value that fits.
-    void setBoxText(const QString& box, const QString& text);
+    void setBoxText(Control box, const QString& text);
     // The focus left a box.
-    void boxExited(const QString& box);
+    void boxExited(Control box);
     // A typed character: the character the box takes (possibly replaced), or
     // nothing when it is refused or consumed.
-    std::optional<QChar> boxKeyPress(const QString& box, QChar character);
+    std::optional<QChar> boxKeyPress(Control box, QChar character);
     // A key went down in a box.
-    KeyDownResult boxKeyDown(const QString& box, SpinKey key);
+    KeyDownResult boxKeyDown(Control box, SpinKey key);
     // The pointer moved over a box: the text box and the three value boxes of
     // page T7 take the focus then.
-    void pointerOverBox(const QString& box);
+    void pointerOverBox(Control box);
 
     // "Bold", "Italics" and the three wheel radio buttons were set.
-    void checkChanged(const QString& name, bool checked);
+    void checkChanged(Control control, bool checked);
 
     // Actions > "Default Point Shape" > item 1..4 gives shape "0".."3".
     void setDefaultPointShape(int item);
@@ -118,7 +119,7 @@ public:
 
 private:
     struct Box;
-    static const Box* findBox(const QString& name);
+    static const Box* findBox(Control name);
     void writeBox(const Box& box, const QString& text);
     void runChange(const Box& box);
 

@@ -5,9 +5,12 @@
 
 #include "figures/FigureMath.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/RecordKinds.h"
 
 #include <array>
@@ -18,14 +21,13 @@ namespace {
 
 using namespace curvetools;
 
-constexpr int kEditMode = 111;
 constexpr int kBezierPage = 5;
 constexpr int kAttributesPage = 0;
 // Only the start of a point-list cell is read; four points never need more.
 constexpr int kListChars = 100;
 
-const std::array<QString, 4> kBoxes = {QStringLiteral("edtPoint0"), QStringLiteral("edtpoint1"),
-                                       QStringLiteral("edtpoint2"), QStringLiteral("edtpoint3")};
+constexpr std::array<Control, 4> kBoxes = {Control::edtPoint0, Control::edtpoint1,
+                                           Control::edtpoint2, Control::edtpoint3};
 
 // No pointer work at all: the keys of the Bezier page do the editing.
 class BezierEditTool : public Tool {
@@ -57,10 +59,10 @@ std::optional<QPoint> nudge(int qtKey)
 
 } // namespace
 
-int bezierBoxIndex(const QString& controlName)
+int bezierBoxIndex(Control control)
 {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        if (kBoxes[i] == controlName)
+        if (kBoxes[i] == control)
             return static_cast<int>(i);
     }
     return -1;
@@ -68,7 +70,7 @@ int bezierBoxIndex(const QString& controlName)
 
 void bezierBoxEntered(Editor& editor, int box)
 {
-    if (box < 0 || editor.tool.mode == kEditMode)
+    if (box < 0 || editor.tool.mode == ToolMode::EditBezierCurvature)
         return;
     editor.ui().message(
         QStringLiteral("No Bezier curve has been selected yet to modify its curvature"));
@@ -79,7 +81,7 @@ void bezierBoxEntered(Editor& editor, int box)
 bool bezierBoxKey(Editor& editor, int box, int qtKey)
 {
     const std::optional<QPoint> step = nudge(qtKey);
-    if (!step || box < 0 || box > 3 || editor.tool.mode != kEditMode)
+    if (!step || box < 0 || box > 3 || editor.tool.mode != ToolMode::EditBezierCurvature)
         return false;
     ConstructionState& state = editor.tool.construction;
     const int row = state.slot[ConstructionState::kSize];
@@ -97,8 +99,7 @@ bool bezierBoxKey(Editor& editor, int box, int qtKey)
             const int y = require(figmath::Narrow(Wide{point.y()} + step->y()));
             point = QPoint(x, y);
             SetCurveSlots(state, points);
-            editor.ui().setControlText(QStringLiteral("Label32"),
-                                       QStringLiteral("x=%1 y=%2").arg(x).arg(y));
+            editor.ui().setControlText(Control::Label32, QStringLiteral("x=%1 y=%2").arg(x).arg(y));
             table.setCell(col::list::Points, row, MakePointList({points.begin(), points.end()}));
             editor.RedrawAll();
         },
@@ -106,9 +107,9 @@ bool bezierBoxKey(Editor& editor, int box, int qtKey)
     return true;
 }
 
-std::shared_ptr<Tool> makeBezierEditTool()
+void registerCurvatureTool(ToolRegistry& tools)
 {
-    return std::make_shared<BezierEditTool>();
+    tools.add(std::make_shared<BezierEditTool>(), {ToolMode::EditBezierCurvature});
 }
 
 } // namespace kel

@@ -5,14 +5,14 @@
 // back at once and redraws. The window calls these from its key and focus
 // handling of the boxes.
 
-#include <QString>
+#include "model/Controls.h"
 
 namespace kel {
 
 class Editor;
 
 // 0..3 for the four point boxes, -1 for any other control.
-int bezierBoxIndex(const QString& controlName);
+int bezierBoxIndex(Control control);
 
 // A point box got the keyboard focus: outside the curvature tool the focus
 // goes back to the drawing surface with a message.

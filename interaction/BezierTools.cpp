@@ -1,8 +1,10 @@
 // The four-point Bezier curve and the marking of points on a picked curve.
 
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
-#include "model/RecordKinds.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 #include "render/CurveDrawers.h"
 #include "render/ShapeDrawers.h"
@@ -15,20 +17,21 @@ using namespace curvetools;
 
 // Four clicks: the first point, the last point, then the two inner points,
 // all of them points the curve passes through.
-class FourPointBezierTool : public Tool {
+class FourPointBezierTool : public ClickSequenceTool {
 public:
-    static constexpr int kClicks = 4;
-
-    void start(Editor& editor) override
+    FourPointBezierTool()
+        : ClickSequenceTool(
+              4, AfterLast::Ends,
+              QStringLiteral(
+                  "4 clicks are needed to complete any arbitrary Bezier curve\r\n"
+                  "1st click is 1st point of curve, 2nd click is the 4th point of curve\r\n"
+                  "3rd and 4th clicks are the 2nd and 3rd point of the curve\r\n"
+                  "Press Back Space key if needed"))
     {
-        editor.ui().message(QStringLiteral(
-            "4 clicks are needed to complete any arbitrary Bezier curve\r\n"
-            "1st click is 1st point of curve, 2nd click is the 4th point of curve\r\n"
-            "3rd and 4th clicks are the 2nd and 3rd point of the curve\r\n"
-            "Press Back Space key if needed"));
     }
 
-    void move(Editor& editor, QPoint pos) override
+private:
+    void preview(Editor& editor, QPoint pos) override
     {
         ConstructionState& state = editor.tool.construction;
         Canvas& canvas = editor.surfaceCanvas();
@@ -55,13 +58,10 @@ public:
         }
     }
 
-    void click(Editor& editor, QPoint) override
+    bool complete(Editor& editor, QPoint) override
     {
-        ConstructionState& state = editor.tool.construction;
-        if (++state.clicks() < kClicks)
-            return;
-        AddBezierRow(editor.doc, CurveSlots(state));
-        editor.CancelTool();
+        AddBezierRow(editor.doc, CurveSlots(editor.tool.construction));
+        return true;
     }
 };
 
@@ -103,14 +103,10 @@ public:
 
 } // namespace
 
-std::shared_ptr<Tool> makeFourPointBezierTool()
+void registerBezierTools(ToolRegistry& tools)
 {
-    return std::make_shared<FourPointBezierTool>();
-}
-
-std::shared_ptr<Tool> makeMarkOnCurveTool()
-{
-    return std::make_shared<MarkOnCurveTool>();
+    tools.add(std::make_shared<FourPointBezierTool>(), {ToolMode::FourPointBezier});
+    tools.add(std::make_shared<MarkOnCurveTool>(), {ToolMode::MarkPointOnCurve});
 }
 
 } // namespace kel

@@ -1,34 +1,18 @@
 #pragma once
-// The curve and special-shape tools, one small family per file, and the few
-// pieces they share: the Bezier curve held in slots 26..33, the Bezier row,
-// the ends of the picked line and the preview pens.
+// The pieces the curve and special-shape tools share: the Bezier curve held
+// in slots 26..33, the Bezier row, the ends of the picked line and the
+// preview pens.
 
 #include "figures/ConstructionState.h"
-#include "interaction/Tool.h"
 #include "model/Canvas.h"
 #include "model/Document.h"
 #include "render/CurveMath.h"
 
 #include <QPoint>
 
-#include <memory>
 #include <optional>
 
 namespace kel {
-
-class Editor;
-
-// The tools (modes in brackets).
-std::shared_ptr<Tool> makeFourPointBezierTool(); // 109
-std::shared_ptr<Tool> makeMarkOnCurveTool();     // 112
-std::shared_ptr<Tool> makeBezierEditTool();      // 111
-std::shared_ptr<Tool> makeGraphTool();           // 87
-std::shared_ptr<Tool> makeSineWaveTool();        // 22
-std::shared_ptr<Tool> makeStarTool();            // 12
-std::shared_ptr<Tool> makeSidePolygonTool();     // 92
-std::shared_ptr<Tool> makeSemicircleTool();      // 125
-std::shared_ptr<Tool> makeArrowheadTool();       // 106
-std::shared_ptr<Tool> makeTickTool();            // 107
 
 namespace curvetools {
 

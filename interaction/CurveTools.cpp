@@ -1,8 +1,7 @@
-#include "interaction/CreationTools.h"
+#include "interaction/CurveToolParts.h"
 
 #include "figures/TableQueries.h"
-#include "interaction/CurveToolParts.h"
-#include "interaction/ToolRegistry.h"
+
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
@@ -51,19 +50,5 @@ void DrawGuide(Canvas& canvas, QPoint from, QPoint to)
 }
 
 } // namespace curvetools
-
-void registerCurveTools(ToolRegistry& tools)
-{
-    tools.add(makeFourPointBezierTool(), {109});
-    tools.add(makeGraphTool(), {87});
-    tools.add(makeSineWaveTool(), {22});
-    tools.add(makeStarTool(), {12});
-    tools.add(makeSidePolygonTool(), {92});
-    tools.add(makeSemicircleTool(), {125});
-    tools.add(makeArrowheadTool(), {106});
-    tools.add(makeTickTool(), {107});
-    tools.add(makeBezierEditTool(), {111});
-    tools.add(makeMarkOnCurveTool(), {112});
-}
 
 } // namespace kel

@@ -1,18 +1,17 @@
 #include "interaction/Editor.h"
 
+#include "interaction/MenuTable.h"
 #include "interaction/AttributeControls.h"
+#include "interaction/CreationTools.h"
 #include "interaction/FileCommands.h"
 #include "interaction/FrameCommands.h"
-#include "interaction/CreationTools.h"
-#include "interaction/MenuTable.h"
 #include "interaction/PickTools.h"
+#include "model/Controls.h"
 #include "model/RowDescription.h"
 
 namespace kel {
 
 namespace {
-constexpr int kGapInMiddleMode = 93;
-constexpr int kTagSingleObjectMode = 54;
 constexpr int kValuePage = 6;
 constexpr int kValueCaptionLength = 10;
 } // namespace
@@ -22,26 +21,25 @@ QString colourHex(Colour colour)
     return QStringLiteral("%1").arg(colour & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper();
 }
 
-Editor::Editor(UiPort& ui) : doc(ui), renderer(doc.table, doc.current, ui)
+Editor::Editor(UiPort& ui, std::initializer_list<RegistrationEntry> entries)
+    : doc(ui), renderer(doc.table, doc.current, ui)
 {
     for (const MenuItem& item : MenuTable::instance().items()) {
         if (item.flags & kMenuCheckable)
             checked_.insert(item.component, (item.flags & kMenuChecked) != 0);
     }
     renderer.setGridDots(menuChecked(QStringLiteral("mnuGridDots1")));
-    registerFrameCommands(commands);
-    registerFileCommands(commands);
-    registerAttributeCommands(commands);
-    registerPickTools(tools);
-    registerCreationTools(tools);
-    registerToolStarts();
+    Registrations registrations{tools, commands};
+    for (const RegistrationEntry entry : entries)
+        entry(registrations);
+    wireMenus();
 }
 
-void Editor::registerToolStarts()
+void Editor::wireMenus()
 {
     for (const MenuItem& item : MenuTable::instance().items()) {
-        if (item.mode > 0 && tools.find(item.mode) && !commands.has(item.component)) {
-            const int mode = item.mode;
+        if (tools.find(item.mode) && !commands.has(item.component)) {
+            const ToolMode mode = item.mode;
             commands.add(item.component, [mode](Editor& editor) { editor.startTool(mode); });
         }
     }
@@ -51,7 +49,8 @@ int Editor::PickObject(QPoint pos, QChar letter)
 {
     const int row = picker.pick(pos, letter, renderer.bitmap().size());
     if (row > 0)
-        ui().setStatus(4, QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
+        ui().setStatus(4,
+                       QStringLiteral("@Row %1   %2").arg(row).arg(RowDescription(doc.table, row)));
     return row;
 }
 
@@ -103,10 +102,9 @@ void Editor::setMenuChecked(const QString& component, bool checked)
 
 void Editor::CancelTool()
 {
+    if (Tool* running = runningTool())
+        running->cancel(*this);
     ObjectTable& table = doc.table;
-    if (tool.mode == kGapInMiddleMode)
-        table.setCell(kStateColumn, tool.construction.slot[ConstructionState::kSize],
-                      QStringLiteral("Y"));
     {
         ObjectTable::BulkUpdate bulk(table);
         for (int r = 1; r < table.rows(); ++r) {
@@ -121,12 +119,12 @@ void Editor::CancelTool()
     tool.vertices.clear();
     ui().setGridEnabled(true);
     tool.previousKey = 0;
-    tool.mode = 0;
+    tool.mode = ToolMode::Idle;
     doc.current.penColour = doc.panel.penSwatch;
     RedrawAll();
-    ui().setControlVisible(QStringLiteral("btnmodcircle"), false);
+    ui().setControlVisible(Control::btnmodcircle, false);
     ui().showPage(0);
-    ui().setControlEnabled(QStringLiteral("lbDone"), false);
+    ui().setControlEnabled(Control::lbDone, false);
     tool.ignoreZeroDistanceEnds = 0;
     ui().setStatus(3, QString());
     ui().setStatus(4, QString());
@@ -134,11 +132,11 @@ void Editor::CancelTool()
 
 void Editor::ShowValuePage(const QString& label1, const QString& label2, const QString& label3)
 {
-    ui().setControlText(QStringLiteral("Label26"), label1.left(kValueCaptionLength));
-    ui().setControlText(QStringLiteral("Label27"), label2.left(kValueCaptionLength));
-    ui().setControlText(QStringLiteral("Label28"), label3.left(kValueCaptionLength));
+    ui().setControlText(Control::Label26, label1.left(kValueCaptionLength));
+    ui().setControlText(Control::Label27, label2.left(kValueCaptionLength));
+    ui().setControlText(Control::Label28, label3.left(kValueCaptionLength));
     ui().showPage(kValuePage);
-    ui().setControlEnabled(QStringLiteral("lbDone"), true);
+    ui().setControlEnabled(Control::lbDone, true);
 }
 
 Canvas& Editor::surfaceCanvas()
@@ -176,7 +174,8 @@ void Editor::gdClick()
 {
     const int row = ui().gridCurrentRow();
     if (doc.table.inUse(row)) {
-        if (tool.mode != 0 && tool.mode != kTagSingleObjectMode)
+        const Tool* running = runningTool();
+        if (!tool.idle() && !(running && running->keepsRunningOnGridClick()))
             CancelTool();
     } else {
         ui().setGridCurrentRow(1);

@@ -8,6 +8,7 @@
 #include "interaction/CommandRegistry.h"
 #include "interaction/HoverThrottle.h"
 #include "interaction/ObjectPicker.h"
+#include "interaction/Registrations.h"
 #include "interaction/ToolRegistry.h"
 #include "interaction/ToolState.h"
 #include "model/Document.h"
@@ -20,6 +21,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 namespace kel {
@@ -29,7 +31,10 @@ QString colourHex(Colour colour);
 
 class Editor {
 public:
-    explicit Editor(UiPort& ui);
+    // Runs the folders' registration entries, then wires the menu items to
+    // the tools they brought (wireMenus). Without entries the editor has no
+    // tools and no commands: enough to render and export.
+    explicit Editor(UiPort& ui, std::initializer_list<RegistrationEntry> entries = {});
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
@@ -64,9 +69,15 @@ public:
     // Asks for up to three numbers on page T7.
     void ShowValuePage(const QString& label1, const QString& label2, const QString& label3);
 
+    // Every menu or popup item whose mode has a tool and that has no command
+    // of its own starts that tool. Safe to run again after later additions.
+    void wireMenus();
+    // The tool of the current mode, or null when idle or none serves it.
+    Tool* runningTool() const { return tools.find(tool.mode); }
+
     // Starts the tool of a mode: the running one ends, the click counter and
     // vertex list start empty, then the tool's own start runs.
-    void startTool(int mode);
+    void startTool(ToolMode mode);
     // The pointer moved over the drawing surface / a button went down there.
     void pointerMoved(QPoint pos);
     void pointerDown(Qt::MouseButton button, QPoint pos);
@@ -110,8 +121,6 @@ public:
     void setSurfaceCursor(SurfaceCursor cursor);
 
 private:
-    // Every menu or popup item that sets a mode with a tool starts that tool.
-    void registerToolStarts();
     // Pen width and colour back from the panel after a preview changed them.
     void reloadPen();
 

@@ -4,15 +4,8 @@
 
 #include "interaction/ActionFailed.h"
 #include "interaction/Editor.h"
-#include "interaction/WheelRules.h"
 
 namespace kel {
-
-namespace {
-constexpr int kIntersectionMarksMode = 49; // marks stay on the surface
-constexpr int kPolylineMode = 11;
-constexpr int kGraphMode = 87;
-} // namespace
 
 bool Editor::runEvent(const std::function<void()>& action, bool mayAsk)
 {
@@ -36,13 +29,13 @@ bool Editor::runEvent(const std::function<void()>& action, bool mayAsk)
     }
 }
 
-void Editor::startTool(int mode)
+void Editor::startTool(ToolMode mode)
 {
     if (!tool.idle())
         CancelTool();
     tool.construction.clicks() = 0;
     tool.vertices.clear();
-    tool.mode = static_cast<std::uint8_t>(mode);
+    tool.mode = mode;
     if (Tool* handler = tools.find(mode))
         runEvent([&] { handler->start(*this); }, true);
 }
@@ -51,7 +44,8 @@ void Editor::pointerMoved(QPoint pos)
 {
     if (!tool.idle() && !ui().surfaceHasFocus())
         ui().focusSurface();
-    if (!tool.idle() && tool.mode != kIntersectionMarksMode)
+    const Tool* before = runningTool();
+    if (!tool.idle() && !(before && before->keepsPreviewOnMove()))
         clearPreview();
     tool.mouse = pos;
     ui().setStatus(0, QStringLiteral("X=%1 Y=%2").arg(pos.x()).arg(pos.y()));
@@ -59,8 +53,8 @@ void Editor::pointerMoved(QPoint pos)
     ui().setStatus(1, pixel ? colourHex(*pixel) : QString());
     if (tool.idle())
         return;
-    if (Tool* handler = tools.find(tool.mode))
-        runEvent([&] { handler->move(*this, pos); }, false);
+    if (Tool* running = runningTool())
+        runEvent([&] { running->move(*this, pos); }, false);
     reloadPen();
 }
 
@@ -72,10 +66,8 @@ void Editor::pointerDown(Qt::MouseButton button, QPoint pos)
     // A click always acts on the state its own position gives, even without
     // a move before it.
     pointerMoved(pos);
-    if (tool.idle())
-        return;
-    if (Tool* handler = tools.find(tool.mode))
-        runEvent([&] { handler->click(*this, pos); }, true);
+    if (Tool* running = runningTool())
+        runEvent([&] { running->click(*this, pos); }, true);
 }
 
 void Editor::clickAtPointer()
@@ -85,36 +77,14 @@ void Editor::clickAtPointer()
 
 void Editor::finishTool()
 {
-    if (tool.idle())
-        return;
-    Tool* handler = tools.find(tool.mode);
-    bool finished = false;
-    if (handler)
-        runEvent([&] { finished = handler->finish(*this); }, true);
-    if (!finished)
-        clickAtPointer();
+    if (Tool* running = runningTool())
+        runEvent([&] { running->finish(*this); }, true);
 }
 
 void Editor::takeBackClick()
 {
-    Tool* handler = tools.find(tool.mode);
-    bool handled = false;
-    if (handler)
-        runEvent([&] { handled = handler->backspace(*this); }, false);
-    if (!handled) {
-        int& clicks = tool.construction.clicks();
-        if (tool.mode != 0 && tool.mode != kPolylineMode && clicks > 0) {
-            --clicks;
-            if (tool.mode == kGraphMode && clicks > 0 && !tool.vertices.empty())
-                tool.vertices.pop_back();
-            if (clicks == 0)
-                tool.vertices.clear();
-        } else if (tool.mode == kPolylineMode && !tool.vertices.empty()) {
-            tool.vertices.pop_back();
-            if (tool.vertices.empty())
-                clicks = 0;
-        }
-    }
+    if (Tool* running = runningTool())
+        runEvent([&] { running->backspace(*this); }, false);
     pointerMoved(tool.mouse);
 }
 
@@ -122,14 +92,8 @@ void Editor::wheel(int notches)
 {
     if (notches == 0)
         return;
-    runEvent(
-        [&] {
-            if (Tool* handler = tools.find(tool.mode))
-                handler->wheel(*this, notches);
-            else
-                applyWheelRule(*this, notches);
-        },
-        false);
+    if (Tool* running = runningTool())
+        runEvent([&] { running->wheel(*this, notches); }, false);
     pointerMoved(tool.mouse);
 }
 

@@ -1,13 +1,14 @@
 // Ellipses: along a horizontal or vertical axis as an ellipse record, and
 // along any axis (the ellipsoid) as two half-ellipse curve records.
 
-#include "interaction/ShapeTools.h"
-
 #include "figures/Measures.h"
 #include "figures/Perpendiculars.h"
 #include "figures/Transforms.h"
-#include "interaction/ActionFailed.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
+#include "interaction/ShapeToolKit.h"
+#include "interaction/ToolRegistry.h"
 #include "model/AttributeStrings.h"
 #include "render/CurveDrawers.h"
 #include "render/ShapeDrawers.h"
@@ -18,7 +19,6 @@ namespace kel {
 
 namespace {
 
-constexpr int kVerticalEllipseMode = 135;
 constexpr int kGuideReach = 100;
 constexpr int kMinEllipsoidAxis = 4;
 // The first curve slot: slots 26..33 hold the second half's four points.
@@ -38,11 +38,6 @@ struct AxisFrame {
     }
 };
 
-AxisFrame FrameOf(const Editor& editor)
-{
-    return {editor.tool.mode == kVerticalEllipseMode};
-}
-
 // With the axis P1-P2 fixed: the across-axis guide through the axis middle,
 // and the bounding box P3-P4 whose half-height is the pointer's distance from
 // the axis, both stored. Gives the guide's ends and the half-height.
@@ -52,9 +47,8 @@ struct EllipseBox {
     std::int64_t across = 0;
 };
 
-EllipseBox PlaceEllipseBox(Editor& editor, QPoint pos)
+EllipseBox PlaceEllipseBox(Editor& editor, AxisFrame frame, QPoint pos)
 {
-    const AxisFrame frame = FrameOf(editor);
     ConstructionState& state = editor.tool.construction;
     const QPoint p1 = state.point(0);
     const QPoint p2 = state.point(1);
@@ -129,124 +123,139 @@ QString PointListOf(const BezierRecordPoints& points)
     return MakePointList({points.begin(), points.end()});
 }
 
+QString AxisEllipseInstruction(bool vertical)
+{
+    if (vertical)
+        return QStringLiteral(
+            "3 clicks are needed, 1st click set first point of Ver axis \r\n 2nd click set the "
+            "height of Ver axis, 3rd click set width of Hore axis");
+    return QStringLiteral(
+        "3 clicks are needed, 1st click set first point of Hor axis \r\n 2nd click set the "
+        "width of Hor axis, 3rd click set height of Ver axis");
+}
+
+// Ellipses along a horizontal or vertical axis: three clicks, repeats.
+class AxisEllipseTool : public ClickSequenceTool {
+public:
+    explicit AxisEllipseTool(bool vertical)
+        : ClickSequenceTool(3, AfterLast::Repeats, AxisEllipseInstruction(vertical)), frame_{
+                                                                                          vertical}
+    {
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override
+    {
+        const AxisFrame frame = frame_;
+        ConstructionState& state = editor.tool.construction;
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        const QPoint p1 = state.point(0);
+        switch (state.clicks()) {
+        case 0:
+            state.setPoint(0, pos);
+            break;
+        case 1: {
+            const QPoint p2 = frame.point(frame.u(pos), frame.v(p1));
+            state.setPoint(1, p2);
+            DrawLine(canvas, current, p1, p2);
+            editor.ui().setStatus(
+                3, QStringLiteral("W=%1").arg(std::llabs(frame.u(p1) - frame.u(p2))));
+            break;
+        }
+        case 2: {
+            const EllipseBox box = PlaceEllipseBox(editor, frame, pos);
+            DrawLine(canvas, current, p1, state.point(1));
+            CurrentAttributes dotted = current;
+            dotted.penWidth = 0;
+            DrawLine(canvas, dotted, box.guideFrom, box.guideTo);
+            canvas.setBrush(kNoBrush);
+            DrawEllipse(canvas, current, state.point(2), state.point(3));
+            editor.ui().setStatus(3, QStringLiteral("H=%1").arg(box.across));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        PlaceEllipseBox(editor, frame_, pos);
+        const QPoint p3 = state.point(2);
+        const QPoint p4 = state.point(3);
+        AppendRow(editor.doc,
+                  {QStringLiteral("E"), MakePenAttr(editor.doc), QString::number(p3.x()),
+                   QString::number(p3.y()), QString::number(p4.x()), QString::number(p4.y())});
+        return true;
+    }
+
+    AxisFrame frame_;
+};
+
+// The ellipsoid: an ellipse along any axis as two half-ellipse curves.
+class EllipsoidTool : public ClickSequenceTool {
+public:
+    EllipsoidTool()
+        : ClickSequenceTool(3, AfterLast::Ends,
+                            QStringLiteral("1st 2 clicks set the length of 1 axis , next you can "
+                                           "modify the \r\nlength of 2nd axis, 3rd click will "
+                                           "complete the action"))
+    {
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        Canvas& canvas = editor.surfaceCanvas();
+        const CurrentAttributes& current = editor.doc.current;
+        switch (state.clicks()) {
+        case 0:
+            state.setPoint(0, pos);
+            break;
+        case 1:
+            // The first axis follows the pointer.
+            state.setPoint(1, pos);
+            DrawLine(canvas, current, state.point(0), pos);
+            break;
+        case 2: {
+            const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
+            DrawBezier(canvas, current, halves.first);
+            DrawBezier(canvas, current, halves.second);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        if (require(PointDistance(state.point(0), state.point(1))) < kMinEllipsoidAxis) {
+            editor.ui().message(QStringLiteral("Ellipsoid axis too short"));
+            return false;
+        }
+        const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
+        Document& doc = editor.doc;
+        const QString pen = MakePenAttr(doc);
+        const QString second = PointListOf(halves.second);
+        const QString first = PointListOf(halves.first);
+        AppendRow(doc, {QStringLiteral("B"), pen, second});
+        AppendRow(doc, {QStringLiteral("B"), pen, first});
+        return true;
+    }
+};
+
 } // namespace
 
-// Ellipses along an axis ------------------------------------------------------
-
-void AxisEllipseTool::start(Editor& editor)
+void registerEllipseTools(ToolRegistry& tools)
 {
-    if (FrameOf(editor).vertical)
-        editor.ui().message(QStringLiteral(
-            "3 clicks are needed, 1st click set first point of Ver axis \r\n 2nd click set the "
-            "height of Ver axis, 3rd click set width of Hore axis"));
-    else
-        editor.ui().message(QStringLiteral(
-            "3 clicks are needed, 1st click set first point of Hor axis \r\n 2nd click set the "
-            "width of Hor axis, 3rd click set height of Ver axis"));
-}
-
-void AxisEllipseTool::move(Editor& editor, QPoint pos)
-{
-    const AxisFrame frame = FrameOf(editor);
-    ConstructionState& state = editor.tool.construction;
-    Canvas& canvas = editor.surfaceCanvas();
-    const CurrentAttributes& current = editor.doc.current;
-    const QPoint p1 = state.point(0);
-    switch (state.clicks()) {
-    case 0:
-        state.setPoint(0, pos);
-        break;
-    case 1: {
-        const QPoint p2 = frame.point(frame.u(pos), frame.v(p1));
-        state.setPoint(1, p2);
-        DrawLine(canvas, current, p1, p2);
-        editor.ui().setStatus(3, QStringLiteral("W=%1").arg(std::llabs(frame.u(p1) - frame.u(p2))));
-        break;
-    }
-    case 2: {
-        const EllipseBox box = PlaceEllipseBox(editor, pos);
-        DrawLine(canvas, current, p1, state.point(1));
-        CurrentAttributes dotted = current;
-        dotted.penWidth = 0;
-        DrawLine(canvas, dotted, box.guideFrom, box.guideTo);
-        canvas.setBrush(kNoBrush);
-        DrawEllipse(canvas, current, state.point(2), state.point(3));
-        editor.ui().setStatus(3, QStringLiteral("H=%1").arg(box.across));
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void AxisEllipseTool::click(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    if (++state.clicks() < 3)
-        return;
-    PlaceEllipseBox(editor, pos);
-    const QPoint p3 = state.point(2);
-    const QPoint p4 = state.point(3);
-    AppendRow(editor.doc,
-              {QStringLiteral("E"), MakePenAttr(editor.doc), QString::number(p3.x()),
-               QString::number(p3.y()), QString::number(p4.x()), QString::number(p4.y())});
-    state.clicks() = 0;
-    editor.RedrawAll();
-}
-
-// Ellipsoid -------------------------------------------------------------------
-
-void EllipsoidTool::start(Editor& editor)
-{
-    editor.ui().message(
-        QStringLiteral("1st 2 clicks set the length of 1 axis , next you can modify "
-                       "the \r\nlength of 2nd axis, 3rd click will complete the "
-                       "action"));
-}
-
-void EllipsoidTool::move(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    Canvas& canvas = editor.surfaceCanvas();
-    const CurrentAttributes& current = editor.doc.current;
-    switch (state.clicks()) {
-    case 0:
-        state.setPoint(0, pos);
-        break;
-    case 1:
-        // The first axis follows the pointer.
-        state.setPoint(1, pos);
-        DrawLine(canvas, current, state.point(0), pos);
-        break;
-    case 2: {
-        const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
-        DrawBezier(canvas, current, halves.first);
-        DrawBezier(canvas, current, halves.second);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void EllipsoidTool::click(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    if (++state.clicks() < 3)
-        return;
-    if (require(PointDistance(state.point(0), state.point(1))) < kMinEllipsoidAxis) {
-        editor.ui().message(QStringLiteral("Ellipsoid axis too short"));
-        state.clicks() = 2;
-        return;
-    }
-    const EllipsoidHalves halves = PlaceEllipsoid(editor, pos);
-    Document& doc = editor.doc;
-    const QString pen = MakePenAttr(doc);
-    const QString second = PointListOf(halves.second);
-    const QString first = PointListOf(halves.first);
-    AppendRow(doc, {QStringLiteral("B"), pen, second});
-    AppendRow(doc, {QStringLiteral("B"), pen, first});
-    editor.CancelTool();
+    tools.add(std::make_shared<AxisEllipseTool>(false), {ToolMode::HorizontalEllipse});
+    tools.add(std::make_shared<AxisEllipseTool>(true), {ToolMode::VerticalEllipse});
+    tools.add(std::make_shared<EllipsoidTool>(), {ToolMode::Ellipsoid});
 }
 
 } // namespace kel

@@ -6,6 +6,7 @@
 #include "interaction/Editor.h"
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -14,7 +15,7 @@ namespace kel {
 namespace {
 
 constexpr Colour kErrorColour = 0x0000FF; // red
-const QString kResultLabel = QStringLiteral("Label29");
+constexpr Control kResultLabel = Control::Label29;
 
 const QString kVisible = QStringLiteral("Y");
 
@@ -40,17 +41,15 @@ std::int32_t& clickCount(Editor& editor)
     return editor.tool.construction.clicks();
 }
 
-QPoint pointOrFail(std::optional<QPoint> p)
+QPoint requirePoint(std::int64_t x, std::int64_t y)
 {
-    if (!p)
-        throw ActionFailed(QStringLiteral("Range check error"));
-    return *p;
+    return requirePoint(figmath::MakePoint(x, y));
 }
 
 QPoint offsetPoint(QPoint p, std::int64_t dx, std::int64_t dy)
 {
     using figmath::Wide;
-    return pointOrFail(figmath::MakePoint(Wide{p.x()} + dx, Wide{p.y()} + dy));
+    return requirePoint(Wide{p.x()} + dx, Wide{p.y()} + dy);
 }
 
 QPoint midPoint(QPoint a, QPoint b)
@@ -60,7 +59,7 @@ QPoint midPoint(QPoint a, QPoint b)
             static_cast<int>((std::int64_t{a.y()} + b.y()) / 2)};
 }
 
-std::optional<int> controlNumber(Editor& editor, const QString& name)
+std::optional<int> controlNumber(Editor& editor, Control name)
 {
     bool ok = false;
     const int value = editor.ui().controlText(name).trimmed().toInt(&ok);

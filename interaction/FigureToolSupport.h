@@ -9,6 +9,7 @@
 
 #include "figures/ConstructionState.h"
 #include "model/Colour.h"
+#include "model/Controls.h"
 
 #include <QPoint>
 #include <QString>
@@ -43,15 +44,15 @@ void setClickPoint(Editor& editor, int index, QPoint p);
 std::int32_t& toolSlot(Editor& editor, int slot);
 std::int32_t& clickCount(Editor& editor);
 
-// A point from a figure routine, or the event fails.
-QPoint pointOrFail(std::optional<QPoint> p);
+// (x, y) when it lies in the 32-bit plane, or the event fails.
+QPoint requirePoint(std::int64_t x, std::int64_t y);
 // p + (dx, dy), or the event fails when it leaves the 32-bit plane.
 QPoint offsetPoint(QPoint p, std::int64_t dx, std::int64_t dy);
 // The midpoint with each sum halved towards zero.
 QPoint midPoint(QPoint a, QPoint b);
 
 // The integer typed into a page control; nothing when its text is not one.
-std::optional<int> controlNumber(Editor& editor, const QString& name);
+std::optional<int> controlNumber(Editor& editor, Control name);
 // The result label of page T7: "OK" in black or "Error" in red.
 void showValueVerdict(Editor& editor, bool ok);
 

@@ -12,7 +12,6 @@ namespace kel {
 
 namespace {
 
-constexpr std::uint8_t kPlaceObjectsMode = 52;
 constexpr int kFileNamePanel = 2;
 const QString kOpenFilter = QStringLiteral("Tab Text files (*.KEL *.kel)");
 const QString kSaveFilter = QStringLiteral("Tab Delimied textfile (*.KEL *.kel)");
@@ -133,7 +132,7 @@ void appendFile(Editor& editor)
         return;
     editor.ui().message(QStringLiteral("Now click on the drag point of the imported file "
                                        "objects\r\nMove mouse and then final click"));
-    editor.tool.mode = kPlaceObjectsMode;
+    editor.tool.mode = ToolMode::PlaceObjects;
 }
 
 void saveTaggedAsKel(Editor& editor)
@@ -164,7 +163,7 @@ void pasteFromClipboard(Editor& editor)
     }
     pasteRows(editor.doc.table, data->rows);
     editor.RedrawAll();
-    editor.tool.mode = kPlaceObjectsMode;
+    editor.tool.mode = ToolMode::PlaceObjects;
     ui.message(QStringLiteral("Now click near a suitable point to start moving objects"));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The commands that move drawings in and out: File > Open, SaveAs, Save and
 // Append File, EditObj > Tagged Objects > Save as KEL, and Actions > Paste
-// from Clipboard. Appended and pasted rows arrive tagged, with tool mode 52
-// waiting for the click that places them.
+// from Clipboard. Appended and pasted rows arrive tagged, with the placing
+// mode waiting for the click that places them.
 
 #include <QString>
 

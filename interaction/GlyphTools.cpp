@@ -1,9 +1,11 @@
 // Glyphs built from lines and texts: the fraction and the radical sign.
 
-#include "interaction/ShapeTools.h"
-
 #include "figures/SplitPair.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
+#include "interaction/ShapeToolKit.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 #include "render/TextDrawers.h"
@@ -27,17 +29,6 @@ struct FractionLayout {
     int size = 0;
     int style = 0;
 };
-
-CanvasFont TextPageFont(const AttributePanel& panel)
-{
-    CanvasFont font;
-    font.name = panel.fontName;
-    font.size = panel.fontSize.value;
-    font.colour = panel.fontColour;
-    font.bold = panel.bold;
-    font.italic = panel.italic;
-    return font;
-}
 
 // The fraction of the text box's "numerator;denominator" with its bar at
 // the pointer: the bar as long as the wider text plus the overhang, the
@@ -72,7 +63,7 @@ std::optional<FractionLayout> LayoutFraction(Editor& editor, QPoint pos)
         layout.denominator = requirePoint(x + 1, y + hK);
     }
     layout.size = panel.fontSize.value;
-    layout.style = (panel.bold ? 1 : 0) + (panel.italic ? 2 : 0);
+    layout.style = StyleBits(panel);
 
     ConstructionState& state = editor.tool.construction;
     state.setPoint(0, pos);
@@ -96,89 +87,102 @@ QStringList FractionText(const FractionLayout& layout, const AttributePanel& pan
             QStringLiteral("0")};
 }
 
+// The fraction: "numerator;denominator" from the text box, one click.
+class FractionTool : public ClickSequenceTool {
+public:
+    FractionTool()
+        : ClickSequenceTool(
+              1, AfterLast::Ends,
+              QStringLiteral("1 click is needed to set the fraction num and denom will be "
+                             "centered\r\nIn the edit box enter numerator and denominator "
+                             "separated by ;"))
+    {
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
+        if (!layout)
+            return;
+        const AttributePanel& panel = editor.doc.panel;
+        Canvas& canvas = editor.surfaceCanvas();
+        DrawLine(canvas, editor.doc.current, layout->barFrom, layout->barTo);
+        DrawPlainText(canvas, layout->numerator, layout->size, layout->texts.left, panel.fontName,
+                      layout->style, panel.fontColour);
+        DrawPlainText(canvas, layout->denominator, layout->size, layout->texts.right,
+                      panel.fontName, layout->style, panel.fontColour);
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
+        if (!layout)
+            return false;
+        Document& doc = editor.doc;
+        const QStringList numerator =
+            FractionText(*layout, doc.panel, layout->numerator, layout->texts.left);
+        const QStringList denominator =
+            FractionText(*layout, doc.panel, layout->denominator, layout->texts.right);
+        AddLineRow(doc, layout->barFrom.x(), layout->barFrom.y(), layout->barTo.x(),
+                   layout->barTo.y());
+        AppendRow(doc, numerator);
+        AppendRow(doc, denominator);
+        return true;
+    }
+};
+
+// The radical sign: three clicks for the V, the fourth for the bar.
+class RadicalTool : public ClickSequenceTool {
+public:
+    RadicalTool()
+        : ClickSequenceTool(4, AfterLast::Ends,
+                            QStringLiteral("4 clicks are needed, first 3 for the V part of "
+                                           "Radical and 4th to set length"))
+    {
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override
+    {
+        ConstructionState& state = editor.tool.construction;
+        const int clicks = state.clicks();
+        if (clicks == 0) {
+            state.setPoint(0, pos);
+            return;
+        }
+        if (clicks > 3)
+            return;
+        // The point the next click freezes; the top bar stays level.
+        const QPoint next = clicks == 3 ? QPoint(pos.x(), state.point(2).y()) : pos;
+        state.setPoint(clicks, next);
+        Canvas& canvas = editor.surfaceCanvas();
+        for (int i = 0; i < clicks; ++i)
+            DrawLine(canvas, editor.doc.current, state.point(i), state.point(i + 1));
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const ConstructionState& state = editor.tool.construction;
+        const QPoint p1 = state.point(0);
+        const QPoint p2 = state.point(1);
+        const QPoint p3 = state.point(2);
+        const QPoint p4(pos.x(), p3.y());
+        // Each stroke on its own: one too short leaves the others.
+        Document& doc = editor.doc;
+        AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
+        AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
+        AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
+        return true;
+    }
+};
+
 } // namespace
 
-// Fraction ------------------------------------------------------------------
-
-void FractionTool::start(Editor& editor)
+void registerGlyphTools(ToolRegistry& tools)
 {
-    editor.ui().message(
-        QStringLiteral("1 click is needed to set the fraction num and denom will be centered\r\n"
-                       "In the edit box enter numerator and denominator separated by ;"));
-}
-
-void FractionTool::move(Editor& editor, QPoint pos)
-{
-    const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
-    if (!layout)
-        return;
-    const AttributePanel& panel = editor.doc.panel;
-    Canvas& canvas = editor.surfaceCanvas();
-    DrawLine(canvas, editor.doc.current, layout->barFrom, layout->barTo);
-    DrawPlainText(canvas, layout->numerator, layout->size, layout->texts.left, panel.fontName,
-                  layout->style, panel.fontColour);
-    DrawPlainText(canvas, layout->denominator, layout->size, layout->texts.right, panel.fontName,
-                  layout->style, panel.fontColour);
-}
-
-void FractionTool::click(Editor& editor, QPoint pos)
-{
-    const std::optional<FractionLayout> layout = LayoutFraction(editor, pos);
-    if (!layout)
-        return;
-    Document& doc = editor.doc;
-    const QStringList numerator =
-        FractionText(*layout, doc.panel, layout->numerator, layout->texts.left);
-    const QStringList denominator =
-        FractionText(*layout, doc.panel, layout->denominator, layout->texts.right);
-    AddLineRow(doc, layout->barFrom.x(), layout->barFrom.y(), layout->barTo.x(), layout->barTo.y());
-    AppendRow(doc, numerator);
-    AppendRow(doc, denominator);
-    editor.CancelTool();
-}
-
-// Radical sign --------------------------------------------------------------
-
-void RadicalTool::start(Editor& editor)
-{
-    editor.ui().message(QStringLiteral(
-        "4 clicks are needed, first 3 for the V part of Radical and 4th to set length"));
-    editor.tool.construction.clicks() = 0;
-}
-
-void RadicalTool::move(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    const int clicks = state.clicks();
-    if (clicks == 0) {
-        state.setPoint(0, pos);
-        return;
-    }
-    if (clicks > 3)
-        return;
-    // The point the next click freezes; the top bar stays level.
-    const QPoint next = clicks == 3 ? QPoint(pos.x(), state.point(2).y()) : pos;
-    state.setPoint(clicks, next);
-    Canvas& canvas = editor.surfaceCanvas();
-    for (int i = 0; i < clicks; ++i)
-        DrawLine(canvas, editor.doc.current, state.point(i), state.point(i + 1));
-}
-
-void RadicalTool::click(Editor& editor, QPoint pos)
-{
-    ConstructionState& state = editor.tool.construction;
-    if (++state.clicks() < 4)
-        return;
-    const QPoint p1 = state.point(0);
-    const QPoint p2 = state.point(1);
-    const QPoint p3 = state.point(2);
-    const QPoint p4(pos.x(), p3.y());
-    // Each stroke on its own: one too short leaves the others.
-    Document& doc = editor.doc;
-    AddLineRow(doc, p1.x(), p1.y(), p2.x(), p2.y());
-    AddLineRow(doc, p2.x(), p2.y(), p3.x(), p3.y());
-    AddLineRow(doc, p3.x(), p3.y(), p4.x(), p4.y());
-    editor.CancelTool();
+    tools.add(std::make_shared<FractionTool>(), {ToolMode::Fraction});
+    tools.add(std::make_shared<RadicalTool>(), {ToolMode::RadicalSign});
 }
 
 } // namespace kel

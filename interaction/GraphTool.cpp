@@ -6,8 +6,10 @@
 // would break that is refused with a message, and the floating entry joins
 // the graph only where it can.
 
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 #include "render/CurveDrawers.h"
 #include "render/ShapeDrawers.h"
@@ -63,7 +65,7 @@ public:
         tool.vertices.push_back(pos);
     }
 
-    bool backspace(Editor& editor) override
+    void backspace(Editor& editor) override
     {
         ToolState& tool = editor.tool;
         settle(tool);
@@ -72,19 +74,17 @@ public:
             // The last clicked point becomes the floating one again.
             tool.vertices.pop_back();
         }
-        return true;
     }
 
-    bool finish(Editor& editor) override
+    void finish(Editor& editor) override
     {
         settle(editor.tool);
         std::vector<QPoint> points = graphPoints(editor.tool);
         // One point makes no graph: F10 waits for another.
         if (points.size() < 2)
-            return true;
+            return;
         FinishPolyObject(editor.doc, RecordKind::Polynomial, points, std::nullopt);
         editor.CancelTool();
-        return true;
     }
 
 private:
@@ -122,9 +122,9 @@ private:
 
 } // namespace
 
-std::shared_ptr<Tool> makeGraphTool()
+void registerGraphTool(ToolRegistry& tools)
 {
-    return std::make_shared<GraphTool>();
+    tools.add(std::make_shared<GraphTool>(), {ToolMode::InterpolationGraph});
 }
 
 } // namespace kel

@@ -3,16 +3,33 @@
 #include "figures/NearestKeyPoint.h"
 #include "interaction/Editor.h"
 #include "interaction/Tool.h"
+#include "model/Controls.h"
 
 namespace kel {
 
 namespace {
 
-constexpr int kTextMode = 6;
-const QString kTextBox = QStringLiteral("Edit3");
+constexpr char kEscapeCode = 27;
+constexpr char kEnterCode = 13;
+
+bool isSurfaceKey(int key)
+{
+    switch (key) {
+    case Qt::Key_F4:
+    case Qt::Key_F10:
+    case Qt::Key_Backspace:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // F4, Backspace, the arrows and F10 on the drawing surface or the grid.
-bool keyDown(Editor& editor, int key)
+void keyDown(Editor& editor, int key)
 {
     ToolState& tool = editor.tool;
     switch (key) {
@@ -21,86 +38,65 @@ bool keyDown(Editor& editor, int key)
             NearestKeyPoint(editor.doc.table, tool.mouse, tool.ignoreZeroDistanceEnds != 0);
         if (hit)
             editor.warpPointer(hit->point);
-        return true;
+        break;
     }
     case Qt::Key_Backspace:
         editor.takeBackClick();
-        return true;
+        break;
     case Qt::Key_Left:
         editor.warpPointer(tool.mouse + QPoint(-1, 0));
-        return true;
+        break;
     case Qt::Key_Right:
         editor.warpPointer(tool.mouse + QPoint(1, 0));
-        return true;
+        break;
     case Qt::Key_Up:
         editor.warpPointer(tool.mouse + QPoint(0, -1));
-        return true;
+        break;
     case Qt::Key_Down:
         editor.warpPointer(tool.mouse + QPoint(0, 1));
-        return true;
+        break;
     case Qt::Key_F10:
         editor.finishTool();
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
-}
-
-// The text tool takes printable characters into the text box; Backspace
-// takes the last one back. Control characters would break a KEL line.
-bool typeIntoText(Editor& editor, const KeyPress& press)
-{
-    UiPort& ui = editor.ui();
-    QString text = ui.controlText(kTextBox);
-    if (press.key == Qt::Key_Backspace)
-        text.chop(1);
-    else if (press.text.isPrint())
-        text += press.text;
-    else
-        return false;
-    ui.setControlText(kTextBox, text);
-    editor.doc.panel.text = text;
-    editor.pointerMoved(editor.tool.mouse);
-    return true;
 }
 
 } // namespace
 
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 bool handleKeyPress(Editor& editor, const KeyPress& press)
 {
-    UiPort& ui = editor.ui();
-    const bool onSurfaceOrGrid = press.target != KeyTarget::Other;
-    if (press.target == KeyTarget::Grid && press.key != Qt::Key_Escape &&
-        (press.key == Qt::Key_F4 || press.key == Qt::Key_F10 || press.key == Qt::Key_Backspace ||
-         press.key == Qt::Key_Left || press.key == Qt::Key_Right || press.key == Qt::Key_Up ||
-         press.key == Qt::Key_Down))
-        ui.focusSurface();
-    if (onSurfaceOrGrid && press.key != Qt::Key_Backspace && keyDown(editor, press.key))
+    // The running tool sees the key first: keys of its own (typed text, a
+    // repeated Enter it ignores) go no further.
+    if (Tool* running = editor.runningTool(); running && running->key(editor, press))
         return true;
-
+    if (press.target != KeyTarget::Other && isSurfaceKey(press.key)) {
+        if (press.target == KeyTarget::Grid)
+            editor.ui().focusSurface();
+        keyDown(editor, press.key);
+        return true;
+    }
     if (press.key == Qt::Key_Escape) {
-        editor.tool.previousKey = 27;
+        editor.tool.previousKey = kEscapeCode;
         editor.CancelTool();
         return true;
     }
-    if (press.key == Qt::Key_Return || press.key == Qt::Key_Enter) {
-        editor.tool.previousKey = 13;
+    if (isEnterKey(press.key)) {
+        editor.tool.previousKey = kEnterCode;
         // Enter is one click at the pointer, on the surface only; elsewhere it
         // brings the focus to the surface first.
         if (press.target == KeyTarget::Surface)
             editor.clickAtPointer();
         else
-            ui.focusSurface();
+            editor.ui().focusSurface();
         return true;
     }
-    if (press.target == KeyTarget::Surface && editor.tool.mode == kTextMode &&
-        typeIntoText(editor, press)) {
-        if (press.key == Qt::Key_Backspace)
-            editor.takeBackClick();
-        return true;
-    }
-    if (onSurfaceOrGrid && press.key == Qt::Key_Backspace)
-        return keyDown(editor, press.key);
     if (!press.text.isNull() && press.text.unicode() < 0x80)
         editor.tool.previousKey = static_cast<char>(press.text.unicode());
     return false;

@@ -1,7 +1,7 @@
 #pragma once
-// The keys that steer tools: Esc, Enter, F4, F10, Backspace, the arrows and,
-// in the text tool, typed characters. The window hands every key press of
-// its widgets here once; what returns true is consumed.
+// The keys that steer tools: Esc, Enter, F4, F10, Backspace and the arrows.
+// The window hands every key press of its widgets here once; the running
+// tool sees it first, and what returns true is consumed.
 
 #include <QChar>
 
@@ -12,10 +12,13 @@ class Editor;
 enum class KeyTarget { Surface, Grid, Other };
 
 struct KeyPress {
-    int key = 0;    // Qt::Key
-    QChar text;     // the character typed, if any
+    int key = 0; // Qt::Key
+    QChar text;  // the character typed, if any
     KeyTarget target = KeyTarget::Other;
 };
+
+// Return and the keypad's Enter.
+bool isEnterKey(int key);
 
 bool handleKeyPress(Editor& editor, const KeyPress& press);
 

@@ -4,8 +4,10 @@
 #include "figures/Measures.h"
 #include "figures/Perpendiculars.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -137,14 +139,10 @@ public:
 
 } // namespace
 
-std::shared_ptr<Tool> makeArrowheadTool()
+void registerLineMarkTools(ToolRegistry& tools)
 {
-    return std::make_shared<ArrowheadTool>();
-}
-
-std::shared_ptr<Tool> makeTickTool()
-{
-    return std::make_shared<TickTool>();
+    tools.add(std::make_shared<ArrowheadTool>(), {ToolMode::Arrowhead});
+    tools.add(std::make_shared<TickTool>(), {ToolMode::TickLine});
 }
 
 } // namespace kel

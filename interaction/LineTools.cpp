@@ -1,12 +1,17 @@
-#include "interaction/LineTools.h"
+// New lines: free, horizontal, vertical, and of typed length and angle.
 
 #include "figures/FigureMath.h"
 #include "figures/Measures.h"
 #include "figures/Perpendiculars.h"
 #include "figures/TableQueries.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/Editor.h"
 #include "interaction/FigureToolSupport.h"
+#include "interaction/ToolRegistry.h"
+#include "interaction/ValuePageTool.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 
 #include <cmath>
@@ -53,8 +58,8 @@ struct FixedLine {
 // boxes hold no valid values (or the line would leave the plane).
 std::optional<FixedLine> fixedLine(Editor& editor, QPoint pos)
 {
-    const std::optional<int> length = controlNumber(editor, QStringLiteral("edtvar1"));
-    const std::optional<int> angle = controlNumber(editor, QStringLiteral("edtvar2"));
+    const std::optional<int> length = controlNumber(editor, Control::edtvar1);
+    const std::optional<int> angle = controlNumber(editor, Control::edtvar2);
     if (!length || *length < kMinFixedLength || !angle)
         return std::nullopt;
     const auto radians = static_cast<float>(*angle * std::numbers::pi / 180);
@@ -67,42 +72,38 @@ std::optional<FixedLine> fixedLine(Editor& editor, QPoint pos)
     return FixedLine{pos, {*x, *y}};
 }
 
-} // namespace
+// "New Arbit. Line": two clicks, then the next line. A line started exactly
+// on the end of an existing line reports the angle between the two as Adj.
+class ArbitraryLineTool : public ClickSequenceTool {
+public:
+    ArbitraryLineTool() : ClickSequenceTool(2, AfterLast::Repeats) {}
 
-// Arbitrary line -----------------------------------------------------------
+private:
+    void begin(Editor& editor) override { editor.ui().showPage(0); }
 
-void ArbitraryLineTool::start(Editor& editor)
-{
-    editor.ui().showPage(0);
-}
+    void track(Editor& editor, QPoint pos) override
+    {
+        setClickPoint(editor, clickCount(editor) == 0 ? kP1 : kP2, pos);
+    }
 
-void ArbitraryLineTool::track(Editor& editor, QPoint pos)
-{
-    setClickPoint(editor, clickCount(editor) == 0 ? kP1 : kP2, pos);
-}
+    void preview(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) != 1)
+            return;
+        const QPoint p1 = clickPoint(editor, kP1);
+        previewLine(editor, pos, p1);
+        const int length = require(PointDistance(p1, pos));
+        const int adjacent = toolSlot(editor, ConstructionState::kSize) != kNoValue
+                                 ? AngleAtVertex(p1, pos, clickPoint(editor, kFarEnd))
+                                 : 0;
+        editor.ui().setStatus(3, QStringLiteral("L=%1  H. Ang=%2 Adj=%3")
+                                     .arg(length)
+                                     .arg(horizontalAngle(p1, pos))
+                                     .arg(adjacent));
+    }
 
-void ArbitraryLineTool::move(Editor& editor, QPoint pos)
-{
-    track(editor, pos);
-    if (clickCount(editor) != 1)
-        return;
-    const QPoint p1 = clickPoint(editor, kP1);
-    previewLine(editor, pos, p1);
-    const int length = require(PointDistance(p1, pos));
-    const int adjacent = toolSlot(editor, ConstructionState::kSize) != kNoValue
-                             ? AngleAtVertex(p1, pos, clickPoint(editor, kFarEnd))
-                             : 0;
-    editor.ui().setStatus(3, QStringLiteral("L=%1  H. Ang=%2 Adj=%3")
-                                 .arg(length)
-                                 .arg(horizontalAngle(p1, pos))
-                                 .arg(adjacent));
-}
-
-void ArbitraryLineTool::click(Editor& editor, QPoint pos)
-{
-    track(editor, pos);
-    const int clicks = ++clickCount(editor);
-    if (clicks == 1) {
+    bool takeClick(Editor& editor, int) override
+    {
         // Started on the end of a line: the angle to it is reported as Adj.
         const auto continued = continuedLine(editor.doc.table, clickPoint(editor, kP1));
         toolSlot(editor, ConstructionState::kSize) = continued ? continued->first : kNoValue;
@@ -110,106 +111,120 @@ void ArbitraryLineTool::click(Editor& editor, QPoint pos)
             setClickPoint(editor, kFarEnd, continued->second);
         else
             toolSlot(editor, 2 * kFarEnd) = kNoValue;
-        return;
+        return true;
     }
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint p2 = clickPoint(editor, kP2);
-    if (!AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y())) {
-        clickCount(editor) = 1; // the first end stays
-        return;
+
+    bool complete(Editor& editor, QPoint) override
+    {
+        // A line too short is refused: the first end stays.
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint p2 = clickPoint(editor, kP2);
+        return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
     }
-    clickCount(editor) = 0;
-    editor.RedrawAll();
-}
+};
 
-// Horizontal and vertical lines --------------------------------------------
-
-void AxisLineTool::start(Editor& editor)
-{
-    editor.ui().message(vertical_ ? QStringLiteral("2 clicks needed to draw the Ver. Line")
-                                  : QStringLiteral("2 clicks needed to draw the Hor. Line"));
-}
-
-void AxisLineTool::track(Editor& editor, QPoint pos) const
-{
-    if (clickCount(editor) == 0) {
-        setClickPoint(editor, kP1, pos);
-        return;
+// "New Hor. Line" and "New Ver. Line": the second end slides along the
+// horizontal (vertical) through the first click; the tool ends with its line.
+class AxisLineTool : public ClickSequenceTool {
+public:
+    explicit AxisLineTool(bool vertical)
+        : ClickSequenceTool(2, AfterLast::Ends,
+                            vertical ? QStringLiteral("2 clicks needed to draw the Ver. Line")
+                                     : QStringLiteral("2 clicks needed to draw the Hor. Line")),
+          vertical_(vertical)
+    {
     }
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint along =
-        vertical_ ? offsetPoint(p1, 0, kAxisOffset) : offsetPoint(p1, kAxisOffset, 0);
-    const std::optional<MeasuredPoint> foot = PerpendicularFoot(pos, p1, along);
-    setClickPoint(editor, kP2, pointOrFail(foot ? std::optional(foot->point) : std::nullopt));
-}
 
-void AxisLineTool::move(Editor& editor, QPoint pos)
-{
-    track(editor, pos);
-    if (clickCount(editor) == 0) {
-        if (vertical_)
-            previewGuide(editor, offsetPoint(pos, 0, -kGuideHalfLength),
-                         offsetPoint(pos, 0, kGuideHalfLength));
-        else
-            previewGuide(editor, offsetPoint(pos, -kGuideHalfLength, 0),
-                         offsetPoint(pos, kGuideHalfLength, 0));
-        previewMark(editor, pos, 0);
-        return;
+private:
+    void track(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) == 0) {
+            setClickPoint(editor, kP1, pos);
+            return;
+        }
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint along =
+            vertical_ ? offsetPoint(p1, 0, kAxisOffset) : offsetPoint(p1, kAxisOffset, 0);
+        const std::optional<MeasuredPoint> foot = PerpendicularFoot(pos, p1, along);
+        setClickPoint(editor, kP2, requirePoint(foot ? std::optional(foot->point) : std::nullopt));
     }
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint p2 = clickPoint(editor, kP2);
-    previewLine(editor, p2, p1);
-    previewGuide(editor, pos, p2);
-    const std::int64_t length =
-        vertical_ ? std::int64_t{p2.y()} - p1.y() : std::int64_t{p2.x()} - p1.x();
-    editor.ui().setStatus(3, QStringLiteral("Length=%1").arg(IntAbs(length)));
-}
 
-void AxisLineTool::click(Editor& editor, QPoint pos)
-{
-    track(editor, pos);
-    if (++clickCount(editor) < 2)
-        return;
-    const QPoint p1 = clickPoint(editor, kP1);
-    const QPoint p2 = clickPoint(editor, kP2);
-    if (!AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y())) {
+    void preview(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) == 0) {
+            if (vertical_)
+                previewGuide(editor, offsetPoint(pos, 0, -kGuideHalfLength),
+                             offsetPoint(pos, 0, kGuideHalfLength));
+            else
+                previewGuide(editor, offsetPoint(pos, -kGuideHalfLength, 0),
+                             offsetPoint(pos, kGuideHalfLength, 0));
+            previewMark(editor, pos, 0);
+            return;
+        }
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint p2 = clickPoint(editor, kP2);
+        previewLine(editor, p2, p1);
+        previewGuide(editor, pos, p2);
+        const std::int64_t length =
+            vertical_ ? std::int64_t{p2.y()} - p1.y() : std::int64_t{p2.x()} - p1.x();
+        editor.ui().setStatus(3, QStringLiteral("Length=%1").arg(IntAbs(length)));
+    }
+
+    bool complete(Editor& editor, QPoint) override
+    {
         // Too short: the first end stays for another try.
-        clickCount(editor) = 1;
-        return;
+        const QPoint p1 = clickPoint(editor, kP1);
+        const QPoint p2 = clickPoint(editor, kP2);
+        return AddLineRow(editor.doc, p1.x(), p1.y(), p2.x(), p2.y());
     }
-    editor.CancelTool();
-}
 
-// Fixed line ---------------------------------------------------------------
+    bool vertical_;
+};
 
-void FixedLineTool::start(Editor& editor)
-{
-    editor.ui().message(
-        QStringLiteral("After you set the length and angle of line in edit boxes just 1 click"));
-    editor.ShowValuePage(QStringLiteral("Length"), QStringLiteral("Angle"), QStringLiteral("NA"));
-}
-
-void FixedLineTool::move(Editor& editor, QPoint pos)
-{
-    const std::optional<FixedLine> line = fixedLine(editor, pos);
-    showValueVerdict(editor, line.has_value());
-    toolSlot(editor, ConstructionState::kSize) = line ? 0 : -1;
-    if (!line)
-        return;
-    setClickPoint(editor, kP1, line->from);
-    setClickPoint(editor, kP2, line->to);
-    previewLine(editor, line->from, line->to);
-}
-
-void FixedLineTool::click(Editor& editor, QPoint pos)
-{
-    const std::optional<FixedLine> line = fixedLine(editor, pos);
-    if (!line) {
-        editor.ui().message(QStringLiteral("Invalid length or angle"));
-        return;
+// "New Fixed Line": length and angle typed on page T7, one click places the
+// first end; the tool ends with its line.
+class FixedLineTool : public ValuePageTool {
+public:
+    FixedLineTool()
+        : ValuePageTool(1, AfterLast::Ends,
+                        QStringLiteral("After you set the length and angle of line in edit boxes "
+                                       "just 1 click"),
+                        {QStringLiteral("Length"), QStringLiteral("Angle"), QStringLiteral("NA")})
+    {
     }
-    if (AddLineRow(editor.doc, line->from.x(), line->from.y(), line->to.x(), line->to.y()))
-        editor.CancelTool();
+
+private:
+    void preview(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FixedLine> line = fixedLine(editor, pos);
+        showValueVerdict(editor, line.has_value());
+        toolSlot(editor, ConstructionState::kSize) = line ? 0 : -1;
+        if (!line)
+            return;
+        setClickPoint(editor, kP1, line->from);
+        setClickPoint(editor, kP2, line->to);
+        previewLine(editor, line->from, line->to);
+    }
+
+    bool complete(Editor& editor, QPoint pos) override
+    {
+        const std::optional<FixedLine> line = fixedLine(editor, pos);
+        if (!line) {
+            editor.ui().message(QStringLiteral("Invalid length or angle"));
+            return false;
+        }
+        return AddLineRow(editor.doc, line->from.x(), line->from.y(), line->to.x(), line->to.y());
+    }
+};
+
+} // namespace
+
+void registerLineTools(ToolRegistry& tools)
+{
+    tools.add(std::make_shared<ArbitraryLineTool>(), {ToolMode::ArbitraryLine});
+    tools.add(std::make_shared<AxisLineTool>(false), {ToolMode::HorizontalLine});
+    tools.add(std::make_shared<AxisLineTool>(true), {ToolMode::VerticalLine});
+    tools.add(std::make_shared<FixedLineTool>(), {ToolMode::FixedLine});
 }
 
 } // namespace kel

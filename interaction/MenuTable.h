@@ -4,6 +4,8 @@
 // menus and the command-script runner are both built from this one table;
 // the handlers are looked up by component name in the CommandRegistry.
 
+#include "interaction/ToolModes.h"
+
 #include <QString>
 
 #include <vector>
@@ -31,10 +33,10 @@ struct MenuDef {
 };
 
 struct MenuItem {
-    QString menu;      // component of the menu holding the item
-    QString caption;   // as shown, "&&" standing for a literal ampersand
-    QString component; // unique over the whole table
-    int mode = 0;      // the tool mode the command sets; 0 = acts at once
+    QString menu;                   // component of the menu holding the item
+    QString caption;                // as shown, "&&" standing for a literal ampersand
+    QString component;              // unique over the whole table
+    ToolMode mode = ToolMode::Idle; // the tool mode the command sets; Idle = acts at once
     unsigned flags = 0;
 };
 

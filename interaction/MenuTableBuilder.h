@@ -38,14 +38,15 @@ public:
         const QString parent = open_.back();
         menus_.push_back(
             {QString::fromUtf8(component), QString::fromUtf8(caption), parent, false, false});
-        items_.push_back(
-            {parent, QString::fromUtf8(caption), QString::fromUtf8(component), 0, flags});
+        items_.push_back({parent, QString::fromUtf8(caption), QString::fromUtf8(component),
+                          ToolMode::Idle, flags});
         open_.push_back(menus_.back().component);
     }
 
     void endSubmenu() { open_.pop_back(); }
 
-    void item(const char* caption, const char* component, int mode = 0, unsigned flags = 0)
+    void item(const char* caption, const char* component, ToolMode mode = ToolMode::Idle,
+              unsigned flags = 0)
     {
         items_.push_back(
             {open_.back(), QString::fromUtf8(caption), QString::fromUtf8(component), mode, flags});

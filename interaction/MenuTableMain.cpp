@@ -8,6 +8,8 @@ namespace kel {
 
 namespace {
 
+using enum ToolMode;
+
 constexpr unsigned kCheck = kMenuCheckable;
 constexpr unsigned kHidden = kMenuHidden;
 constexpr unsigned kOff = kMenuDisabled;
@@ -21,7 +23,7 @@ void addFileMenu(MenuTableBuilder& b)
     b.item("SaveAs", "mnuSaveAs");
     b.item("Save", "mnusave");
     b.item("New Drawing", "mnuNewscketch");
-    b.item("Append File", "mnuapndfile", 52);
+    b.item("Append File", "mnuapndfile", PlaceObjects);
     b.item("Print", "mnuPrint");
     b.item("Exit", "mnuexitapp");
 }
@@ -31,12 +33,12 @@ void addActionsMenu(MenuTableBuilder& b)
     b.topMenu("Actions", "mnuEdtAll", true);
     b.item("Enhance Image", "mnuSmoothImage");
     b.item("Refresh", "mnuRefresh");
-    b.item("Grid Dots", "mnuGridDots1", 0, kCheck | kMenuChecked);
+    b.item("Grid Dots", "mnuGridDots1", Idle, kCheck | kMenuChecked);
     b.item("Edit Obj Data", "mnuedtobjdata");
     b.item("Clear All Tags", "mnuclearTags");
-    b.item("Tag Yellow Objects", "mnutagyelows", 0, kHidden);
-    b.item("Del yellow/green rows", "mnudelyells", 0, kHidden);
-    b.item("Del tagged objects", "mnydeltagedobj", 0, kHidden);
+    b.item("Tag Yellow Objects", "mnutagyelows", Idle, kHidden);
+    b.item("Del yellow/green rows", "mnudelyells", Idle, kHidden);
+    b.item("Del tagged objects", "mnydeltagedobj", Idle, kHidden);
     b.beginSubmenu("Default Point Shape", "mnudefptshape");
     b.item("1", "mnudefpt1");
     b.item("2", "mnudefpt2");
@@ -45,7 +47,7 @@ void addActionsMenu(MenuTableBuilder& b)
     b.endSubmenu();
     b.item("Disable Fill Patterns", "mnudisallFills");
     b.item("Enable Fill Patterns", "mnuenbfillpats");
-    b.item("Paste from Clipboard", "mnupastefromclip", 52);
+    b.item("Paste from Clipboard", "mnupastefromclip", PlaceObjects);
     b.item("Single Step", "mnusinglestep");
     b.item("Change Cursor", "mnuChangeCursor");
 }
@@ -53,143 +55,144 @@ void addActionsMenu(MenuTableBuilder& b)
 void addEditObjMenu(MenuTableBuilder& b)
 {
     b.topMenu("EditObj", "mnuEditObj", false);
-    b.item("Point", "mnuedtobjPoint", 60);
-    b.item("Line", "mnuedtObjLine", 61);
-    b.item("Circle", "mnuobjeditCircle", 62);
-    b.item("Arc", "mnuobjeditArc", 63);
-    b.item("Text", "mnuObjEditText", 64);
-    b.item("Fill Region", "mnuobjeditFill", 65);
-    b.item("Grid", "mnuedtGrid", 69);
-    b.item("Ellipse", "mnuedtellipse", 66);
-    b.item("EMF", "mnueditEMFobj", 88);
-    b.item("Round Rectangle", "mnuedtRRrect", 67, kColumn);
-    b.item("Focus Rectangle", "mnuedtFrect", 68);
-    b.item("PolyLine", "mnuedtPolyLine", 70);
-    b.item("Polygon", "mnuedtpolygon", 75);
-    b.item("Bezier Curve", "mnuedtCurve", 71);
-    b.item("Ploynomial Curve", "PloynomialCurve1", 129);
-    b.item("Tag Single Object", "mnutagsingleobj", 54);
+    b.item("Point", "mnuedtobjPoint", EditPoint);
+    b.item("Line", "mnuedtObjLine", EditLine);
+    b.item("Circle", "mnuobjeditCircle", EditCircle);
+    b.item("Arc", "mnuobjeditArc", EditArc);
+    b.item("Text", "mnuObjEditText", EditText);
+    b.item("Fill Region", "mnuobjeditFill", EditFillRegion);
+    b.item("Grid", "mnuedtGrid", EditGrid);
+    b.item("Ellipse", "mnuedtellipse", EditEllipse);
+    b.item("EMF", "mnueditEMFobj", EditPicture);
+    b.item("Round Rectangle", "mnuedtRRrect", EditRoundRectangle, kColumn);
+    b.item("Focus Rectangle", "mnuedtFrect", EditFocusRectangle);
+    b.item("PolyLine", "mnuedtPolyLine", EditPolyline);
+    b.item("Polygon", "mnuedtpolygon", EditPolygon);
+    b.item("Bezier Curve", "mnuedtCurve", EditBezierCurve);
+    b.item("Ploynomial Curve", "PloynomialCurve1", EditPolynomial);
+    b.item("Tag Single Object", "mnutagsingleobj", TagSingleObject);
     b.beginSubmenu("Tagged Objects", "mnuTaggedObjsSub");
     b.item("Delete", "mnuDelyelrows");
-    b.item("Duplicate", "mnucopytaged", 0, kNone);
+    b.item("Duplicate", "mnucopytaged", Idle, kNone);
     b.item("Hide", "mnuhideyellow");
     b.item("Duplicate", "DuplicateObject1");
     b.item("Save as KEL", "mnusaveaskel");
-    b.item("Defrag into block", "Defragintoblock1", 0, kNone);
-    b.item("Exchnage 2 items", "Exchnage2items1", 0, kNone);
+    b.item("Defrag into block", "Defragintoblock1", Idle, kNone);
+    b.item("Exchnage 2 items", "Exchnage2items1", Idle, kNone);
     b.endSubmenu();
-    b.item("Edit Block", "mnueditBlock", 131);
-    b.item("Show Objects Info", "mnuTrackObjs", 0, kCheck | kHidden);
+    b.item("Edit Block", "mnueditBlock", EditBlock);
+    b.item("Show Objects Info", "mnuTrackObjs", Idle, kCheck | kHidden);
 }
 
 void addCropAndMenu(MenuTableBuilder& b)
 {
     b.topMenu("CropAnd", "Crop1", true);
-    b.item("Save as JPG File", "mnusavecrop", 18);
-    b.item("Save as KEL File", "mnusavtag2KEL", 40);
-    b.item("Save as EMF File", "mnucropemfsave", 21);
-    b.item("BMP to clipboard", "mnusavtoClip", 19);
-    b.item("EMF to clipboard", "mnuEMF2clip", 20);
-    b.item("Tag Objects Only", "mnutagobjects", 39);
-    b.item("Copy Objs to Clipboard", "mnucrop2Clip", 80);
-    b.item("Delete Objects", "mnucropdel", 41);
-    // The move tool runs as 42 throughout; 43 is the duplicating variant.
-    b.item("Move Objects", "mnucutthenpaste", 42);
-    b.item("Mirror Objects to Line", "mnumirrorobj2line", 117);
-    b.item("Duplicate Objects", "CopyandPaste1", 43);
-    b.item("Zoom crop area", "mnuzoomobjs", 46);
-    b.item("Rotate crop area", "Rotatecroparea1", 32);
+    b.item("Save as JPG File", "mnusavecrop", CropToJpegFile);
+    b.item("Save as KEL File", "mnusavtag2KEL", SaveAreaAsKel);
+    b.item("Save as EMF File", "mnucropemfsave", CropToMetafileFile);
+    b.item("BMP to clipboard", "mnusavtoClip", CropToBitmapClipboard);
+    b.item("EMF to clipboard", "mnuEMF2clip", CropToMetafileClipboard);
+    b.item("Tag Objects Only", "mnutagobjects", TagObjectsInArea);
+    b.item("Copy Objs to Clipboard", "mnucrop2Clip", CopyAreaToClipboard);
+    b.item("Delete Objects", "mnucropdel", DeleteObjectsInArea);
+    // The move tool runs as "Move Objects" throughout; "Duplicate Objects" is
+    // its duplicating variant.
+    b.item("Move Objects", "mnucutthenpaste", MoveObjectsInArea);
+    b.item("Mirror Objects to Line", "mnumirrorobj2line", MirrorAreaToLine);
+    b.item("Duplicate Objects", "CopyandPaste1", DuplicateObjectsInArea);
+    b.item("Zoom crop area", "mnuzoomobjs", ZoomCropArea);
+    b.item("Rotate crop area", "Rotatecroparea1", RotateCropArea);
     b.item("* Make Animate GIF", "mnucrop2GIF");
-    b.item("Include dot frame", "mnuincdotfram", 0, kCheck);
-    b.item("Modify all attributes", "mnumodallattr", 100);
+    b.item("Include dot frame", "mnuincdotfram", Idle, kCheck);
+    b.item("Modify all attributes", "mnumodallattr", ModifyAreaAttributes);
 }
 
 void addNewObjMenu(MenuTableBuilder& b)
 {
     b.topMenu("NewObj", "mnuKel", true);
     b.beginSubmenu("New Point", "mnuNewPointSub");
-    b.item("Use Mouse", "mnynewPtByMouse", 1);
-    b.item("Enter Coordinate", "mnyptBykeyboard", 119);
+    b.item("Use Mouse", "mnynewPtByMouse", PointByMouse);
+    b.item("Enter Coordinate", "mnyptBykeyboard", PointByCoordinates);
     b.endSubmenu();
-    b.item("New Arbit. Line", "mnuArbitLine", 2);
-    b.item("New Hor. Line", "mnuNewHorLine", 89);
-    b.item("New Ver. Line", "NewVerLine1", 90);
-    b.item("New Fixed Line", "mnufixedline", 113);
-    b.item("New Circle", "NewCircle2", 3);
-    b.item("3 Point Circle", "mnu3pointcircle", 14);
-    b.item("Circle by Diameter", "mnucirbydiameter", 15);
-    b.item("New Precision Arc", "mnustdAtc", 4);
-    b.item("3 Point Arc", "mnu3pointArc", 24);
-    b.item("2 End Points Arc", "mnuArc2point", 23);
-    b.item("New Sweep Arc", "mnusweeparc", 44);
-    b.item("Fraction num-denom", "mnufraction", 137);
+    b.item("New Arbit. Line", "mnuArbitLine", ArbitraryLine);
+    b.item("New Hor. Line", "mnuNewHorLine", HorizontalLine);
+    b.item("New Ver. Line", "NewVerLine1", VerticalLine);
+    b.item("New Fixed Line", "mnufixedline", FixedLine);
+    b.item("New Circle", "NewCircle2", Circle);
+    b.item("3 Point Circle", "mnu3pointcircle", ThreePointCircle);
+    b.item("Circle by Diameter", "mnucirbydiameter", CircleByDiameter);
+    b.item("New Precision Arc", "mnustdAtc", PrecisionArc);
+    b.item("3 Point Arc", "mnu3pointArc", ThreePointArc);
+    b.item("2 End Points Arc", "mnuArc2point", EndPointsArc);
+    b.item("New Sweep Arc", "mnusweeparc", SweepArc);
+    b.item("Fraction num-denom", "mnufraction", Fraction);
     b.beginSubmenu("New Rectangle", "mnuNewRectSub", kColumn);
-    b.item("Reg Rect", "mnuregrect", 5);
-    b.item("Round Rect", "mnuroundrect", 31);
-    b.item("Focus Rect", "FocusRect1", 36);
-    b.item("Fixed Rect", "mnufixedrect", 114);
+    b.item("Reg Rect", "mnuregrect", Rectangle);
+    b.item("Round Rect", "mnuroundrect", RoundRectangle);
+    b.item("Focus Rect", "FocusRect1", FocusRectangle);
+    b.item("Fixed Rect", "mnufixedrect", FixedRectangle);
     b.endSubmenu();
-    b.item("New Text", "NewText2", 6);
+    b.item("New Text", "NewText2", Text);
     b.beginSubmenu("Ellipse-Hor-Ver", "mnuEllipseHorVerSub");
-    b.item("Horizontal", "mnuHorEllipse", 134);
-    b.item("Vertical", "mnuVerEllipse", 135);
+    b.item("Horizontal", "mnuHorEllipse", HorizontalEllipse);
+    b.item("Vertical", "mnuVerEllipse", VerticalEllipse);
     b.endSubmenu();
     b.beginSubmenu("New Poly(Line/Gon)", "mnuNewPolySub");
-    b.item("PolyLine", "mnuOpenPolygon", 11);
-    b.item("Polygon", "mnuclosedPolygon", 91);
+    b.item("PolyLine", "mnuOpenPolygon", Polyline);
+    b.item("Polygon", "mnuclosedPolygon", Polygon);
     b.endSubmenu();
-    b.item("New DrawGrid", "mnuDrawGrid", 34);
-    b.item("Fill Region", "NewFillPattern1", 17);
-    b.item("4 Points Beizer curve", "mnuPointsBeizer", 109);
-    b.item("New Interpolation Graph", "mnuNewGraph", 87);
-    b.item("Ellipsoid", "mnuEllipsoid", 105);
-    b.item("New SemiCircle", "mnuconstSemiCircle", 125);
-    b.item("New EMF Obj", "mnuembedEMF", 126);
-    b.item("Radical sign", "mnuRadicalsign", 138);
-    b.item("New BMP 64", "mnuBMP64x", 133);
+    b.item("New DrawGrid", "mnuDrawGrid", DrawGrid);
+    b.item("Fill Region", "NewFillPattern1", FillRegion);
+    b.item("4 Points Beizer curve", "mnuPointsBeizer", FourPointBezier);
+    b.item("New Interpolation Graph", "mnuNewGraph", InterpolationGraph);
+    b.item("Ellipsoid", "mnuEllipsoid", Ellipsoid);
+    b.item("New SemiCircle", "mnuconstSemiCircle", Semicircle);
+    b.item("New EMF Obj", "mnuembedEMF", PlacePicture);
+    b.item("Radical sign", "mnuRadicalsign", RadicalSign);
+    b.item("New BMP 64", "mnuBMP64x", PlaceBitmap64);
 }
 
 void addAdvancedMenu(MenuTableBuilder& b)
 {
     b.topMenu("Advanced", "mnuadvanced", true);
-    b.item("Angle Bisector", "mnuanglebisect", 53);
-    b.item("Construct Triangle", "mnubuildTriang", 47);
-    b.item("Hor. Sine Wave", "mnuhorsinwav", 22);
+    b.item("Angle Bisector", "mnuanglebisect", AngleBisector);
+    b.item("Construct Triangle", "mnubuildTriang", ConstructTriangle);
+    b.item("Hor. Sine Wave", "mnuhorsinwav", SineWave);
     b.beginSubmenu("Circle Tangents", "mnuCircleTangentsSub");
-    b.item("Circles internal tangents", "N2CircleInttangent1", 0, kNone);
-    b.item("Circles external tangents", "Circlesexternaltangents1", 0, kNone);
+    b.item("Circles internal tangents", "N2CircleInttangent1", Idle, kNone);
+    b.item("Circles external tangents", "Circlesexternaltangents1", Idle, kNone);
     b.endSubmenu();
-    b.item("Duplicate Group Points", "mnuduppoints", 98);
+    b.item("Duplicate Group Points", "mnuduppoints", DuplicateGroupPoints);
     b.beginSubmenu("Frame By Frame GIF", "mnygifframes");
-    b.item("New GIF File", "mnunewgif", 0, kNone);
-    b.item("Add Frame", "mnuAddFrame", 0, kNone | kOff);
-    b.item("GIF Done", "mnuGIFDone", 0, kNone | kOff);
-    b.item("Cancel GIF", "mnycancelGIF", 0, kNone | kOff);
+    b.item("New GIF File", "mnunewgif", Idle, kNone);
+    b.item("Add Frame", "mnuAddFrame", Idle, kNone | kOff);
+    b.item("GIF Done", "mnuGIFDone", Idle, kNone | kOff);
+    b.item("Cancel GIF", "mnycancelGIF", Idle, kNone | kOff);
     b.endSubmenu();
-    b.item("Intersection aprox", "mnushowintersect", 49);
+    b.item("Intersection aprox", "mnushowintersect", ApproximateIntersection);
     b.beginSubmenu("Intersection Exact", "mnuobjintrsct");
-    b.item("Circle && Circle", "mnucircirintrsvt", 94);
-    b.item("Circle && Line", "CircleLine1", 95);
-    b.item("Circle && Arc", "mnuCircleArcIntrsct", 0, kNone);
-    b.item("Line && Arc", "mnuLineArccut", 96);
-    b.item("Arc && Arc", "mnuArcArcIntrsct", 0, kNone);
-    b.item("Line && Line", "mnuLineLine", 84);
+    b.item("Circle && Circle", "mnucircirintrsvt", IntersectCircleCircle);
+    b.item("Circle && Line", "CircleLine1", IntersectCircleLine);
+    b.item("Circle && Arc", "mnuCircleArcIntrsct", Idle, kNone);
+    b.item("Line && Arc", "mnuLineArccut", IntersectLineArc);
+    b.item("Arc && Arc", "mnuArcArcIntrsct", Idle, kNone);
+    b.item("Line && Line", "mnuLineLine", IntersectLineLine);
     b.endSubmenu();
-    b.item("Move Conncted Lines", "mnumovconlines", 59);
+    b.item("Move Conncted Lines", "mnumovconlines", MoveConnectedLines);
     b.beginSubmenu("Measure", "mnuMeasureSub");
-    b.item("Length", "mnumesurLen", 29);
-    b.item("Angle", "mnumeasureAng", 30);
-    b.item("Pixels Count", "mnucountpixels", 58);
-    b.item("Triangle area", "mnutrianArea", 82);
+    b.item("Length", "mnumesurLen", MeasureLength);
+    b.item("Angle", "mnumeasureAng", MeasureAngle);
+    b.item("Pixels Count", "mnucountpixels", CountPixels);
+    b.item("Triangle area", "mnutrianArea", MeasureTriangleArea);
     b.endSubmenu();
-    b.item("N Sided Polygon", "RegularPolygon1", 92);
-    b.item("Star", "mnustar", 12);
-    b.item("Perpend. to 2 lines", "mnuPerpendto2lines", 120);
-    b.item("Mark Angle with Arc", "mnuArc2markAng", 121);
-    b.item("Blocks to GIF", "mnuBlockstoGIF", 123);
-    b.item("Erase Block", "mnuEraseBlock", 130);
+    b.item("N Sided Polygon", "RegularPolygon1", RegularPolygon);
+    b.item("Star", "mnustar", Star);
+    b.item("Perpend. to 2 lines", "mnuPerpendto2lines", PerpendicularToTwoLines);
+    b.item("Mark Angle with Arc", "mnuArc2markAng", MarkAngleWithArc);
+    b.item("Blocks to GIF", "mnuBlockstoGIF", BlocksToGif);
+    b.item("Erase Block", "mnuEraseBlock", EraseBlock);
     b.item("BMP/JPG to EMF", "mnubmp2EMF");
-    b.item("Bordered  Label", "mnuBordLabel", 136);
+    b.item("Bordered  Label", "mnuBordLabel", BorderedLabel);
 }
 
 void addHelpMenu(MenuTableBuilder& b)

@@ -1,11 +1,12 @@
 #include "interaction/MoveTab.h"
 
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 
 namespace kel {
 
 namespace {
-const QString kDone = QStringLiteral("btndone");
+constexpr Control kDone = Control::btndone;
 }
 
 void moveTabEntered(Editor& editor)

@@ -11,8 +11,8 @@ namespace kel {
 namespace {
 
 struct PickKind {
-    int mode;
-    char letter;
+    ToolMode mode;
+    RecordKind kind;
     const char* instruction;
     const char* notFound;
 };
@@ -20,30 +20,43 @@ struct PickKind {
 constexpr const char* kTryCloser = "No object was found, try click closer";
 
 constexpr std::array<PickKind, 15> kKinds = {{
-    {60, 'P', "Move mouse over the desired POINT to become red, then left click", kTryCloser},
-    {61, 'L', "Move mouse over the desired LINE to become red, then left click", kTryCloser},
-    {62, 'C', "Move mouse over the desired CIRCLE to become red, then left click", kTryCloser},
-    {63, 'A', "Move mouse over the desired ARC to become red, then left click", kTryCloser},
-    {64, 'T', "Move mouse over the desired TEXT to become red, then left click", kTryCloser},
-    {65, 'F',
+    {ToolMode::EditPoint, RecordKind::Point,
+     "Move mouse over the desired POINT to become red, then left click", kTryCloser},
+    {ToolMode::EditLine, RecordKind::Line,
+     "Move mouse over the desired LINE to become red, then left click", kTryCloser},
+    {ToolMode::EditCircle, RecordKind::Circle,
+     "Move mouse over the desired CIRCLE to become red, then left click", kTryCloser},
+    {ToolMode::EditArc, RecordKind::Arc,
+     "Move mouse over the desired ARC to become red, then left click", kTryCloser},
+    {ToolMode::EditText, RecordKind::Text,
+     "Move mouse over the desired TEXT to become red, then left click", kTryCloser},
+    {ToolMode::EditFillRegion, RecordKind::Fill,
      "Move mouse over the desired Fill Region to become red, use F4 to find it, then left click",
      kTryCloser},
-    {66, 'E', "Move mouse over the desired Ellipse to become red, then left click",
+    {ToolMode::EditEllipse, RecordKind::Ellipse,
+     "Move mouse over the desired Ellipse to become red, then left click",
      "No Ellipse object was found, try click closer"},
-    {67, '1', "Move mouse over the desired Round Rectangle, then left click",
+    {ToolMode::EditRoundRectangle, RecordKind::RoundRect,
+     "Move mouse over the desired Round Rectangle, then left click",
      "No Round Rectangle object was detected, try click closer"},
-    {68, '2', "Move mouse over the desired Focus Rectangle Ellipse, then left click",
+    {ToolMode::EditFocusRectangle, RecordKind::FocusRect,
+     "Move mouse over the desired Focus Rectangle Ellipse, then left click",
      "No Focus Rectangle object was detected, try click closer"},
-    {69, 'D', "Move mouse over the desired Grid, then left click",
+    {ToolMode::EditGrid, RecordKind::Grid, "Move mouse over the desired Grid, then left click",
      "No Grid object was found, try click closer"},
-    {70, 'G', "Move mouse over the desired PolyLine, then left click",
+    {ToolMode::EditPolyline, RecordKind::Polyline,
+     "Move mouse over the desired PolyLine, then left click",
      "No PolyLine object was detected, try click closer"},
-    {71, 'B', "Move mouse over the desired curve to become red, then left click",
+    {ToolMode::EditBezierCurve, RecordKind::Bezier,
+     "Move mouse over the desired curve to become red, then left click",
      "No Bezier Curve object was detected, try click closer"},
-    {75, 'N', "Move mouse over the desired Polygon, then left click",
+    {ToolMode::EditPolygon, RecordKind::Polygon,
+     "Move mouse over the desired Polygon, then left click",
      "No PolyGon object was detected, try click closer"},
-    {88, 'f', "Move mouse over the desired EMF Obj to become red, then left click", kTryCloser},
-    {129, 'K', "Move mouse over the desired curve to become red, then left click",
+    {ToolMode::EditPicture, RecordKind::EmfPicture,
+     "Move mouse over the desired EMF Obj to become red, then left click", kTryCloser},
+    {ToolMode::EditPolynomial, RecordKind::Polynomial,
+     "Move mouse over the desired curve to become red, then left click",
      "No Polynomial object was found, try click closer"},
 }};
 
@@ -63,7 +76,7 @@ public:
         editor.tool.construction.setPoint(0, pos);
         if (!editor.hoverThrottle.allow(pos))
             return;
-        const int row = editor.PickObject(pos, QLatin1Char(kind_.letter));
+        const int row = editor.PickObject(pos, KindLetter(kind_.kind));
         editor.tool.pickedRow = row;
         if (row == -1) {
             editor.ui().setWindowCaption(QStringLiteral("Kelvane |"));
@@ -79,7 +92,7 @@ public:
     {
         editor.hoverThrottle.cancel();
         const QPoint at = editor.tool.construction.point(0);
-        const int row = editor.PickObject(at, QLatin1Char(kind_.letter));
+        const int row = editor.PickObject(at, KindLetter(kind_.kind));
         editor.tool.pickedRow = row;
         if (row == -1) {
             editor.ui().message(QString::fromLatin1(kind_.notFound));
@@ -146,7 +159,7 @@ void registerPickTools(ToolRegistry& tools)
 {
     for (const PickKind& kind : kKinds)
         tools.add(std::make_shared<PickTool>(kind), {kind.mode});
-    tools.add(std::make_shared<EditBlockTool>(), {131});
+    tools.add(std::make_shared<EditBlockTool>(), {ToolMode::EditBlock});
 }
 
 } // namespace kel

@@ -4,8 +4,12 @@
 #include "figures/Circles.h"
 #include "figures/FigureMath.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
+#include "interaction/WheelRules.h"
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
@@ -69,16 +73,25 @@ bool AddArcRowThrough(Document& doc, QPoint p1, QPoint p2, QPoint p3)
     return true;
 }
 
-class SemicircleTool : public Tool {
+class SemicircleTool : public ClickSequenceTool {
 public:
-    void start(Editor& editor) override
+    SemicircleTool()
+        : ClickSequenceTool(2, AfterLast::Repeats,
+                            QStringLiteral("1st click set one of the diameter point, 2nd click "
+                                           "complete the action\r\nUse mouse wheel to chance "
+                                           "the direction of the semicircle"))
     {
-        editor.ui().message(QStringLiteral(
-            "1st click set one of the diameter point, 2nd click complete the action\r\nUse mouse "
-            "wheel to chance the direction of the semicircle"));
     }
 
-    void move(Editor& editor, QPoint pos) override
+    // Every notch, up or down, turns the semicircle over.
+    void wheel(Editor& editor, int notches) override
+    {
+        forEachNotch(notches,
+                     [&](int) { editor.tool.semicircleFlipped = !editor.tool.semicircleFlipped; });
+    }
+
+private:
+    void preview(Editor& editor, QPoint pos) override
     {
         ConstructionState& state = editor.tool.construction;
         if (state.clicks() == 0) {
@@ -93,22 +106,14 @@ public:
         DrawArc3Points(canvas, editor.doc.current, state.point(0), *top, pos);
     }
 
-    void click(Editor& editor, QPoint pos) override
+    bool complete(Editor& editor, QPoint pos) override
     {
-        ConstructionState& state = editor.tool.construction;
-        if (state.clicks() == 0) {
-            ++state.clicks();
-            return;
-        }
         // Too short a diameter: no arc, and the click is not taken.
+        const ConstructionState& state = editor.tool.construction;
         const std::optional<QPoint> top = place(editor, pos);
-        if (!top || !AddArcRowThrough(editor.doc, state.point(0), *top, state.point(2)))
-            return;
-        state.clicks() = 0;
-        editor.RedrawAll();
+        return top && AddArcRowThrough(editor.doc, state.point(0), *top, state.point(2));
     }
 
-private:
     // P3 := the pointer and P2 := the top, when the diameter is long enough.
     static std::optional<QPoint> place(Editor& editor, QPoint pos)
     {
@@ -127,9 +132,9 @@ private:
 
 } // namespace
 
-std::shared_ptr<Tool> makeSemicircleTool()
+void registerSemicircleTool(ToolRegistry& tools)
 {
-    return std::make_shared<SemicircleTool>();
+    tools.add(std::make_shared<SemicircleTool>(), {ToolMode::Semicircle});
 }
 
 } // namespace kel

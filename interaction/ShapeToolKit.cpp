@@ -5,6 +5,7 @@
 #include "interaction/AttributeControls.h"
 #include "interaction/Editor.h"
 #include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 
 #include <cstdlib>
@@ -13,23 +14,9 @@ namespace kel {
 
 namespace {
 
-constexpr int kTextMode = 6;
-constexpr int kRoundRectMode = 31;
 constexpr char16_t kGlyph21 = 0x15;
 
 } // namespace
-
-QPoint requirePoint(std::optional<QPoint> point)
-{
-    if (!point)
-        throw ActionFailed(QStringLiteral("Range check error"));
-    return *point;
-}
-
-QPoint requirePoint(std::int64_t x, std::int64_t y)
-{
-    return requirePoint(figmath::MakePoint(x, y));
-}
 
 QString CellText(const QString& text)
 {
@@ -54,8 +41,11 @@ int AppendRow(Document& doc, const QStringList& cells)
 
 int valueBox(const UiPort& ui, int index, int fallback)
 {
+    constexpr Control kBoxes[] = {Control::edtvar1, Control::edtvar2, Control::edtvar3};
+    if (index < 1 || index > 3)
+        return fallback;
     bool ok = false;
-    const int value = ui.controlText(QStringLiteral("edtvar%1").arg(index)).toInt(&ok, 10);
+    const int value = ui.controlText(kBoxes[index - 1]).toInt(&ok, 10);
     return ok ? value : fallback;
 }
 
@@ -66,28 +56,20 @@ QString SizeStatus(QPoint from, QPoint to)
     return QStringLiteral("W=%1 H=%2").arg(w).arg(h);
 }
 
-void ShapeTool::wheel(Editor& editor, int notches)
+int StyleBits(const AttributePanel& panel)
 {
-    applyWheelRule(editor, notches);
-    // The table writes some boxes straight through the port; the panel takes
-    // their new values as it takes the user's typing.
-    switch (editor.tool.mode) {
-    case kTextMode:
-        editor.attributes.setBoxText(controls::kFontSize,
-                                     editor.ui().controlText(controls::kFontSize));
-        break;
-    case kRoundRectMode:
-        // The corner the tool draws is the radius box's: the wheel sets it.
-        {
-            std::int32_t& radius = editor.tool.construction.slot[ConstructionState::kRadius];
-            editor.attributes.setBoxText(controls::kRadius, QString::number(radius));
-            // The box holds three digits; the tool goes on from what it shows.
-            radius = editor.doc.panel.radius.value;
-            break;
-        }
-    default:
-        break;
-    }
+    return (panel.bold ? 1 : 0) + (panel.italic ? 2 : 0);
+}
+
+CanvasFont TextPageFont(const AttributePanel& panel)
+{
+    CanvasFont font;
+    font.name = panel.fontName;
+    font.size = panel.fontSize.value;
+    font.colour = panel.fontColour;
+    font.bold = panel.bold;
+    font.italic = panel.italic;
+    return font;
 }
 
 } // namespace kel

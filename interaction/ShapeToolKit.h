@@ -1,9 +1,11 @@
 #pragma once
 // Small pieces the shape tools share: checked points, the text a cell may
-// hold, appending a whole row at once, the values of page T7 and the
-// attribute controls the wheel writes.
+// hold, appending a whole row at once, the values of page T7 and the font of
+// the text page.
 
-#include "interaction/Tool.h"
+#include "interaction/ActionFailed.h"
+#include "interaction/FigureToolSupport.h"
+#include "model/Canvas.h"
 #include "model/Document.h"
 
 #include <QPoint>
@@ -15,10 +17,6 @@
 
 namespace kel {
 
-// A point that must lie in the 32-bit plane, or the event fails.
-QPoint requirePoint(std::optional<QPoint> point);
-QPoint requirePoint(std::int64_t x, std::int64_t y);
-
 // The text as a cell may hold it: control characters are dropped (a line
 // break or tab would split the KEL line). The character 0x15 stays: the text
 // page offers it as a glyph of its own.
@@ -29,18 +27,16 @@ QString CellText(const QString& text);
 // leave half a row behind. Gives the row.
 int AppendRow(Document& doc, const QStringList& cells);
 
-// The integer in a box of page T7 ("edtvar1".."edtvar3"), or `fallback` when
-// its text is not one.
+// The integer in value box 1, 2 or 3 of page T7 (edtvar1..edtvar3), or
+// `fallback` when its text is not one or there is no such box.
 int valueBox(const UiPort& ui, int index, int fallback);
 
 // "W=" w " H=" h, the live size of a dragged box.
 QString SizeStatus(QPoint from, QPoint to);
 
-// Every shape tool takes the wheel as the wheel table gives it for the mode,
-// and keeps the attribute boxes the table writes in step with the panel.
-class ShapeTool : public Tool {
-public:
-    void wheel(Editor& editor, int notches) override;
-};
+// The style bits of a text record: 1 bold, 2 italic.
+int StyleBits(const AttributePanel& panel);
+// The font the text page sets.
+CanvasFont TextPageFont(const AttributePanel& panel);
 
 } // namespace kel

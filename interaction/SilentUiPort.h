@@ -30,15 +30,15 @@ public:
     void showPage(int) override {}
     int currentPage() const override { return 0; }
     void setTabVisible(int, bool) override {}
-    void setControlText(const QString&, const QString&) override {}
-    QString controlText(const QString&) const override { return {}; }
-    void setControlEnabled(const QString&, bool) override {}
-    void setControlVisible(const QString&, bool) override {}
-    void setControlChecked(const QString&, bool) override {}
-    bool controlChecked(const QString&) const override { return false; }
-    void setControlColour(const QString&, ControlColour, Colour) override {}
+    void setControlText(Control, const QString&) override {}
+    QString controlText(Control) const override { return {}; }
+    void setControlEnabled(Control, bool) override {}
+    void setControlVisible(Control, bool) override {}
+    void setControlChecked(Control, bool) override {}
+    bool controlChecked(Control) const override { return false; }
+    void setControlColour(Control, ControlColour, Colour) override {}
     void setBrushPreview(int, Colour) override {}
-    void focusControl(const QString&) override {}
+    void focusControl(Control) override {}
     void message(const QString& text) override { messages << text; }
     bool askYesNo(const QString&) override { return false; }
     QString inputBox(const QString&, const QString&, const QString& defaultText) override

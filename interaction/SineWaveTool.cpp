@@ -3,8 +3,13 @@
 
 #include "figures/FigureMath.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/ClickSequenceTool.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
+#include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "render/CurveDrawers.h"
 
 namespace kel {
@@ -14,6 +19,10 @@ namespace {
 using namespace curvetools;
 
 constexpr int kStartAmplitude = 50;
+constexpr int kMinAmplitude = 3;
+constexpr int kMaxAmplitude = 1000;
+// Past the largest amplitude the wheel starts again from this one.
+constexpr int kRestartAmplitude = 100;
 
 // P0 = (x0, y0), Q1 = ((2 x0 + x3) / 3, y0 + A), Q2 = ((2 x3 + x0) / 3, y0 - A),
 // P3 = (x3, y0), the divisions truncating. With y growing downwards a
@@ -31,17 +40,37 @@ BezierRecordPoints SineWavePoints(QPoint start, int endX, int amplitude)
     return {start, q1, q2, QPoint(endX, start.y())};
 }
 
-class SineWaveTool : public Tool {
+class SineWaveTool : public ClickSequenceTool {
 public:
-    void start(Editor& editor) override
+    SineWaveTool()
+        : ClickSequenceTool(2, AfterLast::Repeats,
+                            QStringLiteral("1st click is the begin point of a horizontal Sine "
+                                           "wave\r\n2nd click sets its length, use mouse wheel "
+                                           "for amplitude of Sine wave"))
     {
-        editor.tool.construction.slot[ConstructionState::kCount] = kStartAmplitude;
-        editor.ui().message(
-            QStringLiteral("1st click is the begin point of a horizontal Sine wave\r\n2nd click "
-                           "sets its length, use mouse wheel for amplitude of Sine wave"));
     }
 
-    void move(Editor& editor, QPoint pos) override
+    // The wheel sets the amplitude, at least 3; past 1000 it drops to 100.
+    void wheel(Editor& editor, int notches) override
+    {
+        std::int32_t& amplitude = editor.tool.construction.slot[ConstructionState::kCount];
+        forEachNotch(notches, [&](int step) {
+            amplitude += step;
+            if (amplitude < kMinAmplitude)
+                amplitude = kMinAmplitude;
+            if (amplitude > kMaxAmplitude)
+                amplitude = kRestartAmplitude;
+            showControlValue(editor.ui(), Control::edtvar1, amplitude);
+        });
+    }
+
+private:
+    void begin(Editor& editor) override
+    {
+        editor.tool.construction.slot[ConstructionState::kCount] = kStartAmplitude;
+    }
+
+    void preview(Editor& editor, QPoint pos) override
     {
         ConstructionState& state = editor.tool.construction;
         if (state.clicks() == 0) {
@@ -54,22 +83,18 @@ public:
         DrawBezier(editor.surfaceCanvas(), editor.doc.current, wave);
     }
 
-    void click(Editor& editor, QPoint) override
+    bool complete(Editor& editor, QPoint) override
     {
-        ConstructionState& state = editor.tool.construction;
-        if (++state.clicks() < 2)
-            return;
-        AddBezierRow(editor.doc, CurveSlots(state));
-        state.clicks() = 0;
-        editor.RedrawAll();
+        AddBezierRow(editor.doc, CurveSlots(editor.tool.construction));
+        return true;
     }
 };
 
 } // namespace
 
-std::shared_ptr<Tool> makeSineWaveTool()
+void registerSineWaveTool(ToolRegistry& tools)
 {
-    return std::make_shared<SineWaveTool>();
+    tools.add(std::make_shared<SineWaveTool>(), {ToolMode::SineWave});
 }
 
 } // namespace kel

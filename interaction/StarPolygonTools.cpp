@@ -8,8 +8,12 @@
 #include "figures/Stars.h"
 #include "figures/TableQueries.h"
 #include "interaction/ActionFailed.h"
+#include "interaction/CreationTools.h"
 #include "interaction/CurveToolParts.h"
 #include "interaction/Editor.h"
+#include "interaction/ToolRegistry.h"
+#include "interaction/WheelRules.h"
+#include "model/Controls.h"
 #include "model/RowRoutines.h"
 #include "render/ShapeDrawers.h"
 
@@ -24,6 +28,21 @@ const QString kPressF10 = QStringLiteral("Press F10 key to save");
 std::int32_t& countParameter(Editor& editor)
 {
     return editor.tool.construction.slot[ConstructionState::kCount];
+}
+
+// The wheel sets the number of points or sides, at least 3; past 120 it
+// drops to 12.
+void wheelCount(Editor& editor, int notches)
+{
+    std::int32_t& count = countParameter(editor);
+    forEachNotch(notches, [&](int step) {
+        count += step;
+        if (count < 3)
+            count = 3;
+        if (count > 120)
+            count = 12;
+        showControlValue(editor.ui(), Control::edtvar1, count);
+    });
 }
 
 // Clicks: the centre (P1), the first radius (P2), the second radius (P3).
@@ -82,15 +101,16 @@ public:
         ++state.clicks();
     }
 
-    bool finish(Editor& editor) override
+    void finish(Editor& editor) override
     {
         // The outline shown is the one the move branch has just made.
         if (editor.tool.construction.clicks() < 2 || editor.tool.vertices.empty())
-            return true;
+            return;
         FinishPolyObject(editor.doc, RecordKind::Polygon, editor.tool.vertices, std::nullopt);
         editor.CancelTool();
-        return true;
     }
+
+    void wheel(Editor& editor, int notches) override { wheelCount(editor, notches); }
 };
 
 // The first click picks the line nearest to the pointer as the polygon's
@@ -156,34 +176,31 @@ public:
         ++state.clicks();
     }
 
-    bool finish(Editor& editor) override
+    void finish(Editor& editor) override
     {
         ConstructionState& state = editor.tool.construction;
         if (state.clicks() < 1)
-            return true;
+            return;
         const QPoint side = state.clicks() >= kClicks ? state.point(2) : editor.tool.mouse;
         std::optional<RegularPolygon> polygon =
             RegularPolygonVertices(state.point(0), state.point(1), countParameter(editor), side);
         if (!polygon)
-            return true;
+            return;
         state.setPoint(kPolygonCentrePoint, polygon->centre);
         state.clicks() = countParameter(editor);
         FinishPolyObject(editor.doc, RecordKind::Polygon, polygon->vertices, polygon->centre);
         editor.CancelTool();
-        return true;
     }
+
+    void wheel(Editor& editor, int notches) override { wheelCount(editor, notches); }
 };
 
 } // namespace
 
-std::shared_ptr<Tool> makeStarTool()
+void registerStarPolygonTools(ToolRegistry& tools)
 {
-    return std::make_shared<StarTool>();
-}
-
-std::shared_ptr<Tool> makeSidePolygonTool()
-{
-    return std::make_shared<SidePolygonTool>();
+    tools.add(std::make_shared<StarTool>(), {ToolMode::Star});
+    tools.add(std::make_shared<SidePolygonTool>(), {ToolMode::RegularPolygon});
 }
 
 } // namespace kel

@@ -1,12 +1,11 @@
 #pragma once
 // A tool: what a tool mode does with the pointer, the keys and the wheel.
-// One small class per tool or family, registered by mode number; the
-// pipelines of the Editor call the hooks.
+// One small class per tool or family, registered by mode; the pipelines of
+// the Editor call the hooks and hold no behaviour of their own for a mode.
 
-#include "interaction/WheelRules.h"
+#include "interaction/KeyHandler.h"
 
 #include <QPoint>
-#include <QString>
 
 namespace kel {
 
@@ -25,17 +24,23 @@ public:
     // The click branch (left or middle button): counts the click and, on the
     // last one, writes rows.
     virtual void click(Editor&, QPoint) {}
-    // F10. Open-ended tools finish here when they have enough clicks;
-    // returns false for the default, a click at the pointer.
-    virtual bool finish(Editor&) { return false; }
-    // Backspace; returns false for the default (one click taken back).
-    virtual bool backspace(Editor&) { return false; }
-    // A typed character while the drawing surface has the focus; true when
-    // the tool consumed it.
-    virtual bool typed(Editor&, QChar) { return false; }
+    // F10. By default a click at the pointer; open-ended tools finish here.
+    virtual void finish(Editor& editor);
+    // Backspace. By default one click is taken back, and the vertex list
+    // goes with the last one. The move branch re-runs afterwards.
+    virtual void backspace(Editor& editor);
+    // A key press the window previews while the tool runs, before the keys
+    // every tool shares; true when the tool consumed it.
+    virtual bool key(Editor&, const KeyPress&) { return false; }
     // Wheel notches (positive upwards); the move branch re-runs afterwards.
-    // By default the wheel changes what the wheel table gives for the mode.
-    virtual void wheel(Editor& editor, int notches) { applyWheelRule(editor, notches); }
+    virtual void wheel(Editor&, int) {}
+    // The tool is being cancelled: what it must put back before the shared
+    // clean-up (tags, pen, redraw) runs.
+    virtual void cancel(Editor&) {}
+    // True when the marks of earlier moves stay on the surface.
+    virtual bool keepsPreviewOnMove() const { return false; }
+    // True when a click on a row of the object table leaves the tool running.
+    virtual bool keepsRunningOnGridClick() const { return false; }
 };
 
 } // namespace kel

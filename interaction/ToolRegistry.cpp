@@ -1,29 +1,33 @@
 #include "interaction/ToolRegistry.h"
 
+#include <optional>
+
 namespace kel {
 
-void ToolRegistry::add(std::shared_ptr<Tool> tool, std::initializer_list<int> modes)
+namespace {
+
+// The slot of a mode; none for idle and values above the last mode.
+std::optional<std::size_t> slotOf(ToolMode mode)
 {
-    for (int mode : modes) {
-        if (mode > 0 && mode <= kMaxMode)
-            tools_[static_cast<size_t>(mode)] = tool;
+    if (mode == ToolMode::Idle || mode > kLastToolMode)
+        return std::nullopt;
+    return static_cast<std::size_t>(mode);
+}
+
+} // namespace
+
+void ToolRegistry::add(std::shared_ptr<Tool> tool, std::initializer_list<ToolMode> modes)
+{
+    for (ToolMode mode : modes) {
+        if (const std::optional<std::size_t> slot = slotOf(mode))
+            tools_[*slot] = tool;
     }
 }
 
-Tool* ToolRegistry::find(int mode) const
+Tool* ToolRegistry::find(ToolMode mode) const
 {
-    if (mode <= 0 || mode > kMaxMode)
-        return nullptr;
-    return tools_[static_cast<size_t>(mode)].get();
-}
-
-const ToolModeInfo* findToolMode(int mode)
-{
-    for (const ToolModeInfo& info : toolModeTable()) {
-        if (info.mode == mode)
-            return &info;
-    }
-    return nullptr;
+    const std::optional<std::size_t> slot = slotOf(mode);
+    return slot ? tools_[*slot].get() : nullptr;
 }
 
 } // namespace kel

@@ -1,38 +1,25 @@
 #pragma once
-// Tools by mode number, and the table of every tool mode a command sets.
+// Tools by mode. Each folder's registration adds the tools it builds.
 
 #include "interaction/Tool.h"
-
-#include <QString>
+#include "interaction/ToolModes.h"
 
 #include <array>
+#include <initializer_list>
 #include <memory>
-#include <vector>
 
 namespace kel {
 
-// One tool mode as the commands know it.
-struct ToolModeInfo {
-    int mode = 0;
-    QString command; // the menu path or popup item that sets it
-    QString clicks;  // what completes the tool
-};
-
-// Every mode a command sets, in mode order.
-const std::vector<ToolModeInfo>& toolModeTable();
-const ToolModeInfo* findToolMode(int mode);
-
 class ToolRegistry {
 public:
-    static constexpr int kMaxMode = 138;
-
     // The tool serves every mode in `modes`; a later add for a mode replaces
     // the earlier one.
-    void add(std::shared_ptr<Tool> tool, std::initializer_list<int> modes);
-    Tool* find(int mode) const;
+    void add(std::shared_ptr<Tool> tool, std::initializer_list<ToolMode> modes);
+    Tool* find(ToolMode mode) const;
 
 private:
-    std::array<std::shared_ptr<Tool>, kMaxMode + 1> tools_{};
+    static constexpr std::size_t kSlots = static_cast<std::size_t>(kLastToolMode) + 1;
+    std::array<std::shared_ptr<Tool>, kSlots> tools_{};
 };
 
 } // namespace kel

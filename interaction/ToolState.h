@@ -1,8 +1,9 @@
 #pragma once
 // The interaction state of the one main window: the tool mode and its
-// companions. Tool mode 0 is idle; 1..138 are the tools.
+// companions.
 
 #include "figures/ConstructionState.h"
+#include "interaction/ToolModes.h"
 
 #include <QPoint>
 
@@ -12,7 +13,7 @@
 namespace kel {
 
 struct ToolState {
-    std::uint8_t mode = 0;
+    ToolMode mode = ToolMode::Idle;
     ConstructionState construction;
     std::vector<QPoint> vertices; // collected by the open-ended tools
     QPoint mouse;                 // last pointer position seen by the move pipeline
@@ -22,7 +23,7 @@ struct ToolState {
     // Makes NearestKeyPoint ignore line ends at distance 0 while set.
     int ignoreZeroDistanceEnds = 0;
 
-    bool idle() const { return mode == 0; }
+    bool idle() const { return mode == ToolMode::Idle; }
 };
 
 } // namespace kel

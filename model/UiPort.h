@@ -4,6 +4,7 @@
 // Nothing modal is ever asked for from a pointer-move, wheel or paint handler.
 
 #include "model/Colour.h"
+#include "model/Controls.h"
 
 #include <QImage>
 #include <QPoint>
@@ -55,20 +56,20 @@ public:
     virtual int currentPage() const = 0;
     virtual void setTabVisible(int index, bool visible) = 0;
 
-    // Controls of the pages by component name ("lbDone", "Label26", ...).
-    virtual void setControlText(const QString& name, const QString& text) = 0;
-    virtual QString controlText(const QString& name) const = 0;
-    virtual void setControlEnabled(const QString& name, bool enabled) = 0;
-    virtual void setControlVisible(const QString& name, bool visible) = 0;
+    // The named controls of the pages and the drawing surface.
+    virtual void setControlText(Control control, const QString& text) = 0;
+    virtual QString controlText(Control control) const = 0;
+    virtual void setControlEnabled(Control control, bool enabled) = 0;
+    virtual void setControlVisible(Control control, bool visible) = 0;
     // Check boxes and radio buttons.
-    virtual void setControlChecked(const QString& name, bool checked) = 0;
-    virtual bool controlChecked(const QString& name) const = 0;
-    virtual void setControlColour(const QString& name, ControlColour role, Colour colour) = 0;
+    virtual void setControlChecked(Control control, bool checked) = 0;
+    virtual bool controlChecked(Control control) const = 0;
+    virtual void setControlColour(Control control, ControlColour role, Colour colour) = 0;
     // The shape beside the brush pattern box: the pattern's hatch in the
     // colour, no fill for pattern 0.
     virtual void setBrushPreview(int pattern, Colour colour) = 0;
-    // Keyboard focus to a page control.
-    virtual void focusControl(const QString& name) = 0;
+    // Keyboard focus to a control.
+    virtual void focusControl(Control control) = 0;
 
     // Modal boxes and dialogs. Line breaks in texts are "\r\n".
     virtual void message(const QString& text) = 0;

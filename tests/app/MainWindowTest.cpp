@@ -6,6 +6,7 @@
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ protected:
     Editor& editor() { return window.editor(); }
     ObjectTable& table() { return editor().doc.table; }
     // A key as the user presses it in a box of page T1 that has the focus.
-    void key(const QString& box, int code, const QString& text)
+    void key(Control box, int code, const QString& text)
     {
         auto* edit = window.pages()->control<QLineEdit>(box);
         ASSERT_NE(edit, nullptr);
@@ -107,11 +108,11 @@ TEST_F(MainWindowTest, GridShowsTheTableWithItsHeaders)
 
 TEST_F(MainWindowTest, EscAndEnterInTheBoxesHandTheFocusToTheSurface)
 {
-    editor().tool.mode = 2;
-    key(QStringLiteral("edtang2"), Qt::Key_Escape, QStringLiteral("\x1b"));
-    EXPECT_EQ(editor().tool.mode, 0) << "Esc ends the tool";
+    editor().tool.mode = ToolMode::ArbitraryLine;
+    key(Control::edtang2, Qt::Key_Escape, QStringLiteral("\x1b"));
+    EXPECT_EQ(editor().tool.mode, ToolMode::Idle) << "Esc ends the tool";
     EXPECT_TRUE(window.surface()->hasFocus());
-    key(QStringLiteral("Edit2"), Qt::Key_Return, QStringLiteral("\r"));
+    key(Control::Edit2, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(window.surface()->hasFocus());
 }
 
@@ -151,7 +152,7 @@ TEST_F(MainWindowTest, ResizingTheWindowResizesTheBitmap)
 
 TEST_F(MainWindowTest, PenWidthBoxFeedsTheCore)
 {
-    auto* penWidth = window.pages()->control<QLineEdit>(QStringLiteral("Edit1"));
+    auto* penWidth = window.pages()->control<QLineEdit>(Control::Edit1);
     ASSERT_NE(penWidth, nullptr);
     penWidth->setText(QStringLiteral("4"));
     EXPECT_EQ(editor().doc.panel.penWidth.value, 4);

@@ -1,6 +1,7 @@
 // The page control: its pages, its hidden tabs and its named controls.
 
 #include "app/PageControl.h"
+#include "model/Controls.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST(PageControlTest, HiddenPagesStayReachableByIndex)
     pgc.show();
     pgc.showPage(kPageMove);
     EXPECT_EQ(pgc.currentWidget(), pgc.page(kPageMove));
-    EXPECT_TRUE(pgc.control<QLineEdit>(QStringLiteral("edtmove"))->isVisible());
+    EXPECT_TRUE(pgc.control<QLineEdit>(Control::edtmove)->isVisible());
     EXPECT_FALSE(pgc.tabShown(kPageMove));
 
     // With a hidden page current no tab is selected, so the top rows of the
@@ -126,8 +127,8 @@ TEST(PageControlTest, EveryNamedControlExistsWithItsKind)
             EXPECT_TRUE(pgc.page(spec.page)->isAncestorOf(w));
         }
     }
-    EXPECT_NE(pgc.control<QLineEdit>(QStringLiteral("Edit1")), nullptr);
-    EXPECT_EQ(pgc.control<QPushButton>(QStringLiteral("Edit1")), nullptr);
+    EXPECT_NE(pgc.control<QLineEdit>(Control::Edit1), nullptr);
+    EXPECT_EQ(pgc.control<QPushButton>(Control::Edit1), nullptr);
     EXPECT_EQ(pgc.control<QLineEdit>(QStringLiteral("noSuchControl")), nullptr);
 }
 
@@ -166,6 +167,25 @@ TEST(PageControlTest, ControlsAreUniquelyNamedAndFitThePanel)
     }
 }
 
+TEST(PageControlTest, EveryControlButTheFramesIsInTheVocabulary)
+{
+    // The frames and groups only hold controls; everything else on a page is
+    // a control the program and the scripts can name.
+    PageControl pgc;
+    int controls = 0;
+    for (int i = 0; i < kPageCount; ++i) {
+        for (QWidget* w : controlsOf(pgc.page(i))) {
+            const bool frame =
+                qobject_cast<QGroupBox*>(w) || !qstrcmp(w->metaObject()->className(), "QFrame");
+            EXPECT_NE(controlFromName(w->objectName()).has_value(), frame)
+                << w->objectName().toStdString();
+            controls += frame ? 0 : 1;
+        }
+    }
+    // Every control but the drawing surface is on a page.
+    EXPECT_EQ(controls, kControlCount - 1);
+}
+
 TEST(PageControlTest, SwatchConvertsDrawingColours)
 {
     ColourSwatch swatch(qRgb(0, 0, 0));
@@ -179,7 +199,7 @@ TEST(PageControlTest, SwatchConvertsDrawingColours)
 TEST(PageControlTest, ClickLabelReportsLeftClicks)
 {
     PageControl pgc;
-    auto* degree = pgc.control<ClickLabel>(QStringLiteral("lbdegree"));
+    auto* degree = pgc.control<ClickLabel>(Control::lbdegree);
     ASSERT_NE(degree, nullptr);
     int clicks = 0;
     QObject::connect(degree, &ClickLabel::clicked, [&] { ++clicks; });
@@ -195,13 +215,13 @@ TEST(PageControlTest, ClickLabelReportsLeftClicks)
 TEST(PageControlTest, RadioButtonSetsAreIndependent)
 {
     PageControl pgc;
-    auto* rbt1 = pgc.control<QRadioButton>(QStringLiteral("RBT1"));
+    auto* rbt1 = pgc.control<QRadioButton>(Control::RBT1);
     rbt1->setChecked(true);
-    EXPECT_FALSE(pgc.control<QRadioButton>(QStringLiteral("RBT2"))->isChecked());
-    EXPECT_TRUE(pgc.control<QRadioButton>(QStringLiteral("rbSSS"))->isChecked());
+    EXPECT_FALSE(pgc.control<QRadioButton>(Control::RBT2)->isChecked());
+    EXPECT_TRUE(pgc.control<QRadioButton>(Control::rbSSS)->isChecked());
 
-    pgc.control<QRadioButton>(QStringLiteral("rbang2"))->setChecked(true);
-    EXPECT_FALSE(pgc.control<QRadioButton>(QStringLiteral("rbRsel"))->isChecked());
+    pgc.control<QRadioButton>(Control::rbang2)->setChecked(true);
+    EXPECT_FALSE(pgc.control<QRadioButton>(Control::rbRsel)->isChecked());
     EXPECT_TRUE(rbt1->isChecked());
 }
 
@@ -216,8 +236,8 @@ TEST(PageControlTest, TriangleTypeGroupSelectsByIndex)
     group->setItemIndex(3);
     EXPECT_EQ(group->itemIndex(), 3);
     EXPECT_EQ(reported, 3);
-    EXPECT_TRUE(pgc.control<QRadioButton>(QStringLiteral("rbSASR"))->isChecked());
-    EXPECT_FALSE(pgc.control<QRadioButton>(QStringLiteral("rbSSS"))->isChecked());
+    EXPECT_TRUE(pgc.control<QRadioButton>(Control::rbSASR)->isChecked());
+    EXPECT_FALSE(pgc.control<QRadioButton>(Control::rbSSS)->isChecked());
     group->setItemIndex(-1);
     EXPECT_EQ(group->itemIndex(), -1);
 }
@@ -247,7 +267,7 @@ TEST(PageControlTest, BrushPreviewFillsOnlyForHatchPatterns)
 TEST(PageControlTest, CellEditorTakesLongCells)
 {
     PageControl pgc;
-    auto* data = pgc.control<QLineEdit>(QStringLiteral("Edit5"));
+    auto* data = pgc.control<QLineEdit>(Control::Edit5);
     const QString cell(100000, QLatin1Char('A'));
     data->setText(cell);
     EXPECT_EQ(data->text().size(), cell.size());

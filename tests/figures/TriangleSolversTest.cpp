@@ -1,6 +1,7 @@
 #include "figures/TriangleSolvers.h"
 #include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 
 #include <gtest/gtest.h>

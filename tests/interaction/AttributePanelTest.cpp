@@ -4,6 +4,7 @@
 
 #include "interaction/AttributeControls.h"
 #include "interaction/Editor.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -28,26 +29,26 @@ protected:
     PanelControls()
     {
         editor.start();
-        editor.tools.add(tool, {3, 4});
+        editor.tools.add(tool, {ToolMode::Circle, ToolMode::PrecisionArc});
     }
 
     // Sets a box's text as the user's typing would.
-    void type(const QString& box, const QString& text)
+    void type(Control box, const QString& text)
     {
         ui.setControlText(box, text);
         attrs.boxChanged(box, text);
     }
-    QString box(const QString& name) const { return ui.controlText(name); }
-    void runTool(int mode, QPoint at)
+    QString box(Control name) const { return ui.controlText(name); }
+    void runTool(ToolMode mode, QPoint at)
     {
-        editor.tool.mode = static_cast<std::uint8_t>(mode);
+        editor.tool.mode = mode;
         editor.tool.mouse = at;
         tool->moves.clear();
         tool->clicks.clear();
     }
 
     test::FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
     AttributeControls& attrs = editor.attributes;
     kel::AttributePanel& panel = editor.doc.panel;
     CurrentAttributes& current = editor.doc.current;
@@ -162,41 +163,41 @@ TEST_F(PanelControls, SpinKeysLeaveOtherBoxesAndTextsAlone)
 
 TEST_F(PanelControls, EscAndEnterInTheBoxes)
 {
-    for (const QString& name : {kRadius, kPenWidth, kBrushPattern, kTextAngle, kText, kValueBox}) {
-        runTool(2, {5, 5});
+    for (const Control name : {kRadius, kPenWidth, kBrushPattern, kTextAngle, kText, kValueBox}) {
+        runTool(ToolMode::ArbitraryLine, {5, 5});
         ui.surfaceFocused = false;
-        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(27))) << name.toStdString();
-        EXPECT_EQ(editor.tool.mode, 0) << name.toStdString();
-        EXPECT_TRUE(ui.surfaceFocused) << name.toStdString();
+        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(27))) << controlName(name).toStdString();
+        EXPECT_EQ(editor.tool.mode, ToolMode::Idle) << controlName(name).toStdString();
+        EXPECT_TRUE(ui.surfaceFocused) << controlName(name).toStdString();
     }
     // Enter sends the focus to the surface from the plain boxes.
-    for (const QString& name : {kPenWidth, kBrushPattern, kTextAngle, kValueBox}) {
+    for (const Control name : {kPenWidth, kBrushPattern, kTextAngle, kValueBox}) {
         ui.surfaceFocused = false;
-        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(13))) << name.toStdString();
-        EXPECT_TRUE(ui.surfaceFocused) << name.toStdString();
+        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(13))) << controlName(name).toStdString();
+        EXPECT_TRUE(ui.surfaceFocused) << controlName(name).toStdString();
     }
     // In the precision arc Enter in R, Ang1 or Ang2 places the arc where the
-    runTool(4, {40, 60});
+    runTool(ToolMode::PrecisionArc, {40, 60});
     EXPECT_FALSE(attrs.boxKeyPress(kAngle1, QChar(13)));
     EXPECT_EQ(tool->clicks, (std::vector<QPoint>{{40, 60}}));
-    runTool(3, {40, 60});
+    runTool(ToolMode::Circle, {40, 60});
     attrs.boxKeyPress(kRadius, QChar(13));
     EXPECT_TRUE(tool->clicks.empty());
 }
 
 TEST_F(PanelControls, RadiusAndAnglesPreviewInTheirTools)
 {
-    runTool(3, {100, 80});
+    runTool(ToolMode::Circle, {100, 80});
     type(kRadius, "75");
     EXPECT_EQ(editor.tool.construction.slot[ConstructionState::kRadius], 75);
     EXPECT_EQ(tool->moves, (std::vector<QPoint>{{100, 80}}));
 
-    runTool(4, {30, 20});
+    runTool(ToolMode::PrecisionArc, {30, 20});
     type(kRadius, "60");
     EXPECT_EQ(tool->moves.size(), 1u);
 
     // Without a circle or arc tool nothing previews or changes the tool.
-    runTool(2, {30, 20});
+    runTool(ToolMode::ArbitraryLine, {30, 20});
     editor.tool.construction.slot[ConstructionState::kRadius] = 9;
     type(kRadius, "61");
     type(kAngle1, "15");

@@ -34,13 +34,13 @@ TEST_F(FigureTools, CirclePreviewsAreOutlinesOnTheSurfaceOnly)
 
 TEST_F(FigureTools, ThreePointCircleAndEndPointArcRefuseCoincidingPoints)
 {
-    editor.startTool(14);
+    editor.startTool(ToolMode::ThreePointCircle);
     click(50, 50);
     click(50, 50);
     click(90, 10);
     EXPECT_EQ(ui.messages.back(), kNoCircle);
     EXPECT_EQ(clicks(), 2) << "the third click is taken back";
-    editor.startTool(23);
+    editor.startTool(ToolMode::EndPointsArc);
     click(100, 100);
     click(100, 100);
     click(150, 50);
@@ -53,13 +53,13 @@ TEST_F(FigureTools, PrecisionArcShowsANewRadiusAtOnce)
     editor.runMenuItem(QStringLiteral("mnustdAtc"));
     move(300, 300);
     EXPECT_EQ(ui.panels[3], "R=50");
-    editor.attributes.setBoxText(QStringLiteral("edtrad"), QStringLiteral("60"));
+    editor.attributes.setBoxText(Control::edtrad, QStringLiteral("60"));
     EXPECT_EQ(ui.panels[3], "R=60");
 }
 
 TEST_F(FigureTools, SweepArcRefusesATinyRadiusAndCoincidingPoints)
 {
-    editor.startTool(44);
+    editor.startTool(ToolMode::SweepArc);
     click(200, 200);
     click(201, 201);
     EXPECT_EQ(ui.messages.back(), "Radius too small");
@@ -71,7 +71,7 @@ TEST_F(FigureTools, SweepArcRefusesATinyRadiusAndCoincidingPoints)
     EXPECT_EQ(ui.messages.back(), kNoArc);
     EXPECT_EQ(clicks(), 4);
     EXPECT_EQ(rowsInUse(), 0);
-    EXPECT_EQ(mode(), 44);
+    EXPECT_EQ(mode(), ToolMode::SweepArc);
 }
 
 } // namespace

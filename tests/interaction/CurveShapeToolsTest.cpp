@@ -11,11 +11,11 @@ using test::FigureTools;
 
 TEST_F(FigureTools, StarWithTooFewClicksWritesNothing)
 {
-    editor.startTool(12);
+    editor.startTool(ToolMode::Star);
     key(Qt::Key_F10);
     click(100, 100);
     key(Qt::Key_F10);
-    EXPECT_EQ(mode(), 12);
+    EXPECT_EQ(mode(), ToolMode::Star);
     EXPECT_FALSE(editor.doc.table.inUse(1));
     // Equal radii make no star: that click is not taken.
     click(130, 100);
@@ -36,11 +36,11 @@ TEST_F(FigureTools, StarWithTooFewClicksWritesNothing)
 
 TEST_F(FigureTools, PolygonWithNoLineWritesNothing)
 {
-    editor.startTool(92);
+    editor.startTool(ToolMode::RegularPolygon);
     click(100, 100);
     EXPECT_EQ(clicks(), 0);
     key(Qt::Key_F10);
-    EXPECT_EQ(mode(), 92);
+    EXPECT_EQ(mode(), ToolMode::RegularPolygon);
     EXPECT_FALSE(editor.doc.table.inUse(1));
     EXPECT_EQ(ui.messages.size(), 1) << "only the instruction";
 }
@@ -48,7 +48,7 @@ TEST_F(FigureTools, PolygonWithNoLineWritesNothing)
 TEST_F(FigureTools, TickOnALineOfOnePointIsRefused)
 {
     editor.tool.pickedRow = addLine({50, 50}, {50, 50});
-    editor.startTool(107);
+    editor.startTool(ToolMode::TickLine);
     click(60, 60);
     EXPECT_EQ(ui.messages.back(), QStringLiteral("Line too short, line not created"));
     EXPECT_FALSE(editor.doc.table.inUse(2));

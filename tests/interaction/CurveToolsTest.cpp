@@ -12,7 +12,7 @@ using test::FigureTools;
 
 TEST_F(FigureTools, GraphRefusesA27thPointAndTakesBackClicks)
 {
-    editor.startTool(87);
+    editor.startTool(ToolMode::InterpolationGraph);
     for (int i = 0; i < 26; ++i)
         click(50 + 5 * i, 50 + (i % 3));
     EXPECT_EQ(clicks(), 26);
@@ -23,7 +23,7 @@ TEST_F(FigureTools, GraphRefusesA27thPointAndTakesBackClicks)
     key(Qt::Key_F10);
     EXPECT_EQ(pointList(1).size(), 26u) << "the pointer cannot be a 27th point either";
 
-    editor.startTool(87);
+    editor.startTool(ToolMode::InterpolationGraph);
     click(0, 0);
     click(10, 10);
     key(Qt::Key_Backspace);
@@ -37,7 +37,7 @@ TEST_F(FigureTools, GraphRefusesA27thPointAndTakesBackClicks)
 TEST_F(FigureTools, NudgingPastThe32BitPlaneChangesNothing)
 {
     editor.tool.pickedRow = addRow("Y|B|00000001|2147483647 0 1 1 2 2 3 3");
-    editor.startTool(111);
+    editor.startTool(ToolMode::EditBezierCurvature);
     EXPECT_TRUE(bezierBoxKey(editor, 0, Qt::Key_Right));
     EXPECT_EQ(cell(4, 1), QStringLiteral("2147483647 0 1 1 2 2 3 3"));
     EXPECT_EQ(ui.messages.back(), QStringLiteral("Range check error"));

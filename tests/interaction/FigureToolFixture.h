@@ -5,6 +5,7 @@
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
 #include "model/AttributeStrings.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/KelTestFiles.h"
 #include "support/QtPrinters.h"
@@ -31,7 +32,7 @@ protected:
         return points;
     }
     int clicks() const { return editor.tool.construction.clicks(); }
-    int mode() const { return editor.tool.mode; }
+    ToolMode mode() const { return editor.tool.mode; }
 
     // Columns 1..11 of a row joined by "|".
     QString row(int r) const { return rowText(editor.doc.table, r); }
@@ -54,13 +55,13 @@ protected:
     // Brush pattern 1 (solid) turns "Trans. Objects" off; 0 turns it on.
     void setPattern(int pattern)
     {
-        editor.attributes.setBoxText(QStringLiteral("Edit2"), QString::number(pattern));
+        editor.attributes.setBoxText(Control::Edit2, QString::number(pattern));
     }
     // What the surface shows: the preview where it drew, else the bitmap.
     std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
 
     FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
 };
 
 } // namespace kel::test

@@ -24,7 +24,7 @@ const QString kAppendInstruction = "Now click on the drag point of the imported 
 class FileCommands : public ::testing::Test {
 protected:
     test::FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
     ObjectTable& table = editor.doc.table;
     QTemporaryDir dir;
 
@@ -135,7 +135,7 @@ TEST_F(FileCommands, AppendFillsTheRowsBehindTheDrawingTaggedAndWaitsForPlacemen
         EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
     EXPECT_EQ(ui.gridCurrentRow(), 7);
     EXPECT_EQ(editor.doc.fileName, path("add.kel"));
-    EXPECT_EQ(editor.tool.mode, 52);
+    EXPECT_EQ(editor.tool.mode, ToolMode::PlaceObjects);
     EXPECT_EQ(ui.messages, QStringList{kAppendInstruction});
 
     editor.CancelTool(); // Esc: the rows stay where they were loaded
@@ -149,7 +149,7 @@ TEST_F(FileCommands, AppendCancelledOrToAnEmptyDrawingIsNoPlacement)
     table.setCell(kTagColumn, 1, kTagMark);
     setFileName(path("first.kel"));
     editor.runMenuItem("mnuapndfile"); // dialog cancelled
-    EXPECT_EQ(editor.tool.mode, 0);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Idle);
     EXPECT_TRUE(table.tagged(1));
     EXPECT_TRUE(ui.messages.isEmpty());
 
@@ -160,7 +160,7 @@ TEST_F(FileCommands, AppendCancelledOrToAnEmptyDrawingIsNoPlacement)
     editor.runMenuItem("mnuapndfile"); // nothing to append to: an open
     EXPECT_EQ(table.cell(2, 1), "C");
     EXPECT_FALSE(table.tagged(1));
-    EXPECT_EQ(editor.tool.mode, 0);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Idle);
     EXPECT_EQ(editor.doc.fileName, path("add.kel"));
 }
 
@@ -173,7 +173,7 @@ TEST_F(FileCommands, PasteOfOrdinaryTextChangesNothing)
     editor.runMenuItem("mnupastefromclip");
     EXPECT_EQ(ui.messages, QStringList{"No Kelvane data in clipboard"});
     EXPECT_EQ(tableText(table), before);
-    EXPECT_EQ(editor.tool.mode, 0);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Idle);
 }
 
 TEST_F(FileCommands, PasteCopiedRowsGoBehindTheDrawingTagged)
@@ -192,7 +192,7 @@ TEST_F(FileCommands, PasteCopiedRowsGoBehindTheDrawingTagged)
     EXPECT_EQ(table.cell(4, 8), "3");
     for (int r = 1; r <= 9; ++r)
         EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
-    EXPECT_EQ(editor.tool.mode, 52);
+    EXPECT_EQ(editor.tool.mode, ToolMode::PlaceObjects);
     EXPECT_EQ(ui.messages, QStringList{"Now click near a suitable point to start moving objects"});
 }
 

@@ -106,7 +106,7 @@ TEST(MenuTable, SubmenusAreItemsOfTheirParents)
         ASSERT_NE(opener, nullptr) << menu.component.toStdString();
         EXPECT_EQ(opener->menu, menu.parent);
         EXPECT_EQ(opener->caption, menu.caption);
-        EXPECT_EQ(opener->mode, 0);
+        EXPECT_EQ(opener->mode, ToolMode::Idle);
         EXPECT_FALSE(opener->flags & kMenuNoAction);
     }
     EXPECT_EQ(submenus, 11);
@@ -115,12 +115,14 @@ TEST(MenuTable, SubmenusAreItemsOfTheirParents)
 
 TEST(MenuTable, SubItemListsTakeTheirModesInOrderSkippingItemsThatDoNothing)
 {
-    EXPECT_EQ(item("mnuregrect").mode, 5);
-    EXPECT_EQ(item("mnuroundrect").mode, 31);
-    std::vector<int> modes;
+    EXPECT_EQ(item("mnuregrect").mode, ToolMode::Rectangle);
+    EXPECT_EQ(item("mnuroundrect").mode, ToolMode::RoundRectangle);
+    std::vector<ToolMode> modes;
     for (const MenuItem* entry : table().itemsOf("mnuobjintrsct"))
         modes.push_back(entry->mode);
-    EXPECT_EQ(modes, std::vector<int>({94, 95, 0, 96, 0, 84}));
+    using enum ToolMode;
+    EXPECT_EQ(modes, std::vector<ToolMode>({IntersectCircleCircle, IntersectCircleLine, Idle,
+                                            IntersectLineArc, Idle, IntersectLineLine}));
 }
 
 TEST(MenuTable, AmpersandsAreAlwaysDoubled)
@@ -137,20 +139,41 @@ TEST(MenuTable, AmpersandsAreAlwaysDoubled)
     }
 }
 
-TEST(MenuTable, ModesAreOnesSomeCommandSets)
+TEST(MenuTable, ModesAreOnesOfTheModeTable)
 {
-    // Values that no command sets, and 132 which only the program uses.
-    const QSet<int> unused = {8, 25, 26, 27, 28, 48, 72, 73, 77, 78, 81, 85, 86, 99, 104, 122, 132};
     for (const MenuItem& entry : table().items()) {
-        EXPECT_GE(entry.mode, 0);
-        EXPECT_LE(entry.mode, 138);
-        EXPECT_FALSE(unused.contains(entry.mode)) << entry.component.toStdString();
+        if (entry.mode != ToolMode::Idle) {
+            const ToolModeInfo* info = findToolMode(entry.mode);
+            ASSERT_NE(info, nullptr) << entry.component.toStdString();
+            // The table names the item that sets the mode.
+            EXPECT_TRUE(info->command.contains(QStringLiteral("\"%1\"").arg(entry.caption)))
+                << entry.component.toStdString() << " in " << info->command.toStdString();
+        }
         if (entry.flags & kMenuNoAction) {
-            EXPECT_EQ(entry.mode, 0) << entry.component.toStdString();
+            EXPECT_EQ(entry.mode, ToolMode::Idle) << entry.component.toStdString();
         }
         if (entry.caption == "Cancel") {
             EXPECT_TRUE(entry.flags & kMenuNoAction) << entry.component.toStdString();
         }
+    }
+}
+
+TEST(ToolModeTable, EveryModeOnceInOrderAndSetBySomeItem)
+{
+    const std::vector<ToolModeInfo>& modes = toolModeTable();
+    ASSERT_FALSE(modes.empty());
+    EXPECT_EQ(modes.back().mode, kLastToolMode);
+    for (size_t i = 1; i < modes.size(); ++i)
+        EXPECT_LT(modes[i - 1].mode, modes[i].mode) << i;
+    QSet<int> setByItems;
+    for (const MenuItem& entry : table().items())
+        setByItems.insert(static_cast<int>(entry.mode));
+    for (const ToolModeInfo& info : modes) {
+        EXPECT_FALSE(info.clicks.isEmpty());
+        // Only the program itself places a plain bitmap.
+        EXPECT_EQ(setByItems.contains(static_cast<int>(info.mode)),
+                  info.mode != ToolMode::PlaceBitmap)
+            << info.command.toStdString();
     }
 }
 

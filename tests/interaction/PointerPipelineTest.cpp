@@ -4,6 +4,7 @@
 #include "interaction/ActionFailed.h"
 #include "interaction/Editor.h"
 #include "interaction/KeyHandler.h"
+#include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
@@ -32,11 +33,27 @@ public:
         if (++editor.tool.construction.clicks() == 2)
             editor.tool.construction.clicks() = 0;
     }
-    bool finish(Editor&) override { return finishes; }
+    void finish(Editor& editor) override
+    {
+        if (finishes)
+            ++finished;
+        else
+            Tool::finish(editor);
+    }
+    void backspace(Editor& editor) override
+    {
+        if (takesBackspace)
+            ++backspaces;
+        else
+            Tool::backspace(editor);
+    }
 
     std::vector<QPoint> moves;
     std::vector<QPoint> clicks;
     bool finishes = false;
+    int finished = 0;
+    bool takesBackspace = false;
+    int backspaces = 0;
 };
 
 // A tool whose click writes a row and then fails.
@@ -51,13 +68,29 @@ public:
     }
 };
 
+// A tool that uses the hooks the shared pipelines leave to tools: it keeps
+// its marks on the surface, stays on a grid click, takes Esc for itself,
+// counts wheel notches and notes what the table held when it was cancelled.
+class HookTool : public Tool {
+public:
+    void move(Editor& editor, QPoint pos) override { editor.surfaceCanvas().line(pos, pos); }
+    bool key(Editor&, const KeyPress& press) override { return press.key == Qt::Key_Escape; }
+    void wheel(Editor&, int n) override { notches += n; }
+    void cancel(Editor& editor) override { taggedWhenCancelled = editor.doc.table.tagged(1); }
+    bool keepsPreviewOnMove() const override { return true; }
+    bool keepsRunningOnGridClick() const override { return true; }
+
+    int notches = 0;
+    std::optional<bool> taggedWhenCancelled;
+};
+
 class Pipeline : public ::testing::Test {
 protected:
     Pipeline()
     {
         editor.start();
-        editor.tools.add(recorder, {2, 11, 87});
-        editor.tools.add(std::make_shared<FailingTool>(), {5});
+        editor.tools.add(recorder, {ToolMode::ArbitraryLine});
+        editor.tools.add(std::make_shared<FailingTool>(), {ToolMode::Rectangle});
     }
 
     bool key(int qtKey, KeyTarget target = KeyTarget::Surface, QChar text = {})
@@ -66,7 +99,7 @@ protected:
     }
 
     test::FakeUi ui;
-    Editor editor{ui};
+    Editor editor{ui, {registerInteraction}};
     std::shared_ptr<RecordingTool> recorder = std::make_shared<RecordingTool>();
 };
 
@@ -82,7 +115,7 @@ TEST_F(Pipeline, IdleMovesTouchTheFirstTwoPanelsOnly)
 
 TEST_F(Pipeline, ClicksRunTheMoveBranchAtTheirOwnPositionFirst)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     editor.pointerDown(Qt::LeftButton, {30, 40});
     ASSERT_EQ(recorder->moves.size(), 1u);
     EXPECT_EQ(recorder->moves.back(), QPoint(30, 40));
@@ -99,7 +132,7 @@ TEST_F(Pipeline, ClicksRunTheMoveBranchAtTheirOwnPositionFirst)
 
 TEST_F(Pipeline, PreviewsStayOffTheBitmapAndNeverAccumulate)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     editor.pointerMoved({100, 101});
     editor.pointerMoved({200, 201});
     ASSERT_NE(editor.surfaceCanvas().pixel({200, 201}), std::nullopt);
@@ -112,7 +145,7 @@ TEST_F(Pipeline, PreviewsStayOffTheBitmapAndNeverAccumulate)
 
 TEST_F(Pipeline, EnterIsOneClickAndEscReturnsToIdle)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     editor.pointerMoved({7, 8});
     EXPECT_TRUE(key(Qt::Key_Return));
     EXPECT_EQ(recorder->clicks.size(), 1u);
@@ -134,14 +167,25 @@ TEST_F(Pipeline, EnterIsOneClickAndEscReturnsToIdle)
 
 TEST_F(Pipeline, BackspaceTakesBackClicksAndVertices)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     editor.pointerDown(Qt::LeftButton, {1, 1});
+    editor.tool.vertices = {{1, 1}};
     key(Qt::Key_Backspace);
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
+    EXPECT_TRUE(editor.tool.vertices.empty()) << "the vertex list goes with the last click";
     key(Qt::Key_Backspace);
     EXPECT_EQ(editor.tool.construction.clicks(), 0) << "never below zero";
+    // A tool with a Backspace of its own replaces the default, and the
+    // preview follows either way.
+    recorder->takesBackspace = true;
+    editor.pointerDown(Qt::LeftButton, {2, 2});
+    const size_t movesBefore = recorder->moves.size();
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(recorder->backspaces, 1);
+    EXPECT_EQ(editor.tool.construction.clicks(), 1);
+    EXPECT_EQ(recorder->moves.size(), movesBefore + 1);
 
-    editor.startTool(11);
+    editor.startTool(ToolMode::Polyline);
     editor.tool.vertices = {{1, 1}};
     editor.tool.construction.clicks() = 1;
     key(Qt::Key_Backspace);
@@ -149,40 +193,34 @@ TEST_F(Pipeline, BackspaceTakesBackClicksAndVertices)
     EXPECT_EQ(editor.tool.construction.clicks(), 0) << "an emptied vertex list starts over";
     key(Qt::Key_Backspace); // nothing to take back: only the preview re-runs
     EXPECT_TRUE(editor.tool.vertices.empty());
-
-    editor.startTool(87);
-    editor.tool.vertices = {{0, 0}, {10, 10}, {20, 0}};
-    editor.tool.construction.clicks() = 3;
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(editor.tool.vertices.size(), 2u);
-    EXPECT_EQ(editor.tool.construction.clicks(), 2);
 }
 
 TEST_F(Pipeline, F10FinishesOrClicks)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     editor.pointerMoved({3, 4});
     key(Qt::Key_F10);
     EXPECT_EQ(recorder->clicks.size(), 1u) << "a tool that does not finish gets a click";
     recorder->finishes = true;
     key(Qt::Key_F10);
     EXPECT_EQ(recorder->clicks.size(), 1u);
+    EXPECT_EQ(recorder->finished, 1);
 }
 
 TEST_F(Pipeline, StartingAToolForgetsTheLastOne)
 {
-    editor.startTool(2);
+    editor.startTool(ToolMode::ArbitraryLine);
     editor.pointerDown(Qt::LeftButton, {1, 1});
     editor.tool.vertices = {{5, 5}};
-    editor.startTool(11);
-    EXPECT_EQ(editor.tool.mode, 11);
+    editor.startTool(ToolMode::Polyline);
+    EXPECT_EQ(editor.tool.mode, ToolMode::Polyline);
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
     EXPECT_TRUE(editor.tool.vertices.empty());
 }
 
 TEST_F(Pipeline, AFailedClickLeavesTheTableAsItWas)
 {
-    editor.startTool(5);
+    editor.startTool(ToolMode::Rectangle);
     editor.pointerDown(Qt::LeftButton, {1, 1});
     EXPECT_FALSE(editor.doc.table.inUse(1));
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
@@ -211,24 +249,24 @@ TEST_F(Pipeline, ArrowsAndF4MoveThePointer)
 TEST_F(Pipeline, WheelLimits)
 {
     ConstructionState& state = editor.tool.construction;
-    editor.startTool(3);
+    editor.startTool(ToolMode::Circle);
     state.slot[ConstructionState::kRadius] = 999;
     editor.wheel(2);
     EXPECT_EQ(state.slot[ConstructionState::kRadius], 100) << "past 1000 drops to 100";
     editor.wheel(-200);
     EXPECT_EQ(state.slot[ConstructionState::kRadius], 4);
-    EXPECT_EQ(ui.controlText(QStringLiteral("edtrad")), QStringLiteral("4"));
+    EXPECT_EQ(ui.controlText(Control::edtrad), QStringLiteral("4"));
 
-    for (int mode : {12, 92}) {
+    for (ToolMode mode : {ToolMode::Star, ToolMode::RegularPolygon}) {
         editor.startTool(mode);
         state.slot[ConstructionState::kCount] = 119;
         editor.wheel(2);
-        EXPECT_EQ(state.slot[ConstructionState::kCount], 12) << mode;
+        EXPECT_EQ(state.slot[ConstructionState::kCount], 12) << static_cast<int>(mode);
         editor.wheel(-20);
-        EXPECT_EQ(state.slot[ConstructionState::kCount], 3) << mode;
+        EXPECT_EQ(state.slot[ConstructionState::kCount], 3) << static_cast<int>(mode);
     }
 
-    editor.startTool(34);
+    editor.startTool(ToolMode::DrawGrid);
     state.slot[ConstructionState::kSize] = 398;
     editor.wheel(5);
     EXPECT_EQ(state.slot[ConstructionState::kSize], 400);
@@ -237,18 +275,53 @@ TEST_F(Pipeline, WheelLimits)
     EXPECT_EQ(state.slot[ConstructionState::kSize], 3);
 }
 
+TEST_F(Pipeline, ToolsDecideThroughTheirHooks)
+{
+    auto hooks = std::make_shared<HookTool>();
+    editor.tools.add(hooks, {ToolMode::GapInMiddle});
+    editor.startTool(ToolMode::GapInMiddle);
+    editor.pointerMoved({10, 10});
+    editor.pointerMoved({20, 10});
+    EXPECT_EQ(editor.surfaceCanvas().pixel({10, 10}), kBlack) << "earlier marks stay";
+    EXPECT_EQ(editor.surfaceCanvas().pixel({20, 10}), kBlack);
+
+    editor.wheel(3);
+    editor.wheel(-1);
+    EXPECT_EQ(hooks->notches, 2);
+    EXPECT_TRUE(key(Qt::Key_Escape));
+    EXPECT_EQ(editor.tool.mode, ToolMode::GapInMiddle) << "the tool took Esc for itself";
+
+    editor.doc.table.setCell(kStateColumn, 1, QStringLiteral("Y"));
+    editor.doc.table.setCell(kTypeColumn, 1, QStringLiteral("P"));
+    editor.doc.table.setCell(kTagColumn, 1, kTagMark);
+    ui.setGridCurrentRow(1);
+    editor.gdClick();
+    EXPECT_EQ(editor.tool.mode, ToolMode::GapInMiddle) << "a grid click leaves it running";
+
+    editor.CancelTool();
+    EXPECT_EQ(hooks->taggedWhenCancelled, std::optional<bool>(true))
+        << "the tool's own undo runs before the shared clean-up";
+    EXPECT_FALSE(editor.doc.table.tagged(1));
+    EXPECT_TRUE(editor.tool.idle());
+
+    // Without those hooks a grid click on a row in use ends the tool.
+    editor.startTool(ToolMode::ArbitraryLine);
+    editor.gdClick();
+    EXPECT_TRUE(editor.tool.idle());
+}
+
 TEST_F(Pipeline, TextToolTypesPrintableCharactersOnly)
 {
-    editor.startTool(6);
-    ui.setControlText(QStringLiteral("Edit3"), QStringLiteral("AB"));
+    editor.startTool(ToolMode::Text);
+    ui.setControlText(Control::Edit3, QStringLiteral("AB"));
     EXPECT_TRUE(key(Qt::Key_C, KeyTarget::Surface, QLatin1Char('C')));
     EXPECT_TRUE(key(Qt::Key_Backspace, KeyTarget::Surface, QChar(8)));
     EXPECT_TRUE(key(Qt::Key_D, KeyTarget::Surface, QLatin1Char('d')));
     EXPECT_FALSE(key(Qt::Key_Tab, KeyTarget::Surface, QLatin1Char('\t')));
-    EXPECT_EQ(ui.controlText(QStringLiteral("Edit3")), QStringLiteral("ABd"));
+    EXPECT_EQ(ui.controlText(Control::Edit3), QStringLiteral("ABd"));
     // Enter clicks; it never lands in the text.
     key(Qt::Key_Return, KeyTarget::Surface, QLatin1Char('\r'));
-    EXPECT_EQ(ui.controlText(QStringLiteral("Edit3")), QStringLiteral("ABd"));
+    EXPECT_EQ(ui.controlText(Control::Edit3), QStringLiteral("ABd"));
     // In an edit box the characters are the box's own.
     EXPECT_FALSE(key(Qt::Key_E, KeyTarget::Other, QLatin1Char('e')));
 }

@@ -47,13 +47,13 @@ TEST_F(FigureTools, FilledShapesStoreTheBrush)
 TEST_F(FigureTools, AFixedRectangleLeavingThePlaneWritesNothing)
 {
     editor.runMenuItem("mnufixedrect");
-    ui.setControlText("edtvar1", "9999");
-    ui.setControlText("edtvar2", "10");
-    ui.setControlText("edtvar3", "0");
+    ui.setControlText(Control::edtvar1, "9999");
+    ui.setControlText(Control::edtvar2, "10");
+    ui.setControlText(Control::edtvar3, "0");
     click(INT_MAX - 100, 300);
     EXPECT_EQ(rowsInUse(), 0);
     EXPECT_EQ(ui.messages.back(), "Range check error");
-    EXPECT_EQ(mode(), 114);
+    EXPECT_EQ(mode(), ToolMode::FixedRectangle);
 }
 
 TEST_F(FigureTools, ThePolylinesFloatingVertexStartsAtTheClick)

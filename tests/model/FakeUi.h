@@ -58,13 +58,13 @@ public:
     int currentPage() const override { return page_; }
     void setTabVisible(int, bool) override {}
 
-    void setControlText(const QString& name, const QString& text) override
+    void setControlText(Control control, const QString& text) override
     {
-        controls_[name] = text;
+        controls_[control] = text;
     }
-    QString controlText(const QString& name) const override { return controls_.value(name); }
-    void setControlEnabled(const QString&, bool) override {}
-    void setControlVisible(const QString&, bool) override {}
+    QString controlText(Control control) const override { return controls_.value(control); }
+    void setControlEnabled(Control, bool) override {}
+    void setControlVisible(Control, bool) override {}
 
     void message(const QString& text) override { messages.push_back(text); }
     bool askYesNo(const QString&) override { return false; }
@@ -113,20 +113,20 @@ public:
     void warpPointer(QPoint surfacePos) override { pointer_ = surfacePos; }
     void setSurfaceCursor(SurfaceCursor) override {}
 
-    void setControlChecked(const QString& name, bool on) override { checked[name] = on; }
-    bool controlChecked(const QString& name) const override { return checked.value(name); }
-    void setControlColour(const QString& name, ControlColour role, Colour colour) override
+    void setControlChecked(Control control, bool on) override { checked[control] = on; }
+    bool controlChecked(Control control) const override { return checked.value(control); }
+    void setControlColour(Control control, ControlColour role, Colour colour) override
     {
-        (role == ControlColour::Text ? textColours : backgrounds)[name] = colour;
+        (role == ControlColour::Text ? textColours : backgrounds)[control] = colour;
     }
     void setBrushPreview(int pattern, Colour colour) override
     {
         previewPattern = pattern;
         previewColour = colour;
     }
-    void focusControl(const QString& name) override
+    void focusControl(Control control) override
     {
-        focusedControl = name;
+        focusedControl = control;
         surfaceFocused = false;
     }
     void focusSurface() override { surfaceFocused = true; }
@@ -140,12 +140,12 @@ public:
     bool shellOpen(const QString&) override { return false; }
 
     bool surfaceFocused = true;
-    QHash<QString, bool> checked;
-    QHash<QString, Colour> textColours;
-    QHash<QString, Colour> backgrounds;
+    QHash<Control, bool> checked;
+    QHash<Control, Colour> textColours;
+    QHash<Control, Colour> backgrounds;
     int previewPattern = -1;
     Colour previewColour = 0;
-    QString focusedControl;
+    std::optional<Control> focusedControl;
     QString caption;
     int markedRow = 0;
 
@@ -162,7 +162,7 @@ private:
     int currentRow_ = 1;
     bool gridEnabled_ = true;
     int page_ = 0;
-    QHash<QString, QString> controls_;
+    QHash<Control, QString> controls_;
     QString clipboardText_;
     QImage clipboardImage_;
     QPoint pointer_;

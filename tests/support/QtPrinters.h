@@ -1,5 +1,8 @@
 #pragma once
-// Lets GoogleTest print QString values as text in failure messages.
+// Lets GoogleTest print QString values as text, and controls by their names,
+// in failure messages.
+
+#include "model/Controls.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,3 +21,12 @@ inline void PrintTo(const QStringList& list, std::ostream* os)
         *os << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
     *os << ']';
 }
+
+namespace kel {
+
+inline void PrintTo(Control control, std::ostream* os)
+{
+    *os << controlName(control).toStdString();
+}
+
+} // namespace kel

@@ -1,0 +1,22 @@
+#include "interaction/Tool.h"
+
+#include "interaction/Editor.h"
+
+namespace kel {
+
+void Tool::finish(Editor& editor)
+{
+    editor.clickAtPointer();
+}
+
+void Tool::backspace(Editor& editor)
+{
+    int& clicks = editor.tool.construction.clicks();
+    if (clicks <= 0)
+        return;
+    --clicks;
+    if (clicks == 0)
+        editor.tool.vertices.clear();
+}
+
+} // namespace kel

@@ -1,0 +1,10 @@
+#pragma once
+// The registration entry of output/: its tools and commands.
+
+#include "interaction/Registrations.h"
+
+namespace kel {
+
+void registerOutput(Registrations& registrations);
+
+} // namespace kel

@@ -1,0 +1,69 @@
+// Every named control has exactly one widget in the main window, and a window
+// that lacks one, or has two, is reported control by control.
+
+#include "app/ControlWidgets.h"
+#include "app/MainWindow.h"
+#include "app/WidgetUiPort.h"
+#include "model/Controls.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kel {
+namespace {
+
+TEST(ControlWidgetsTest, EveryControlResolvesInTheMainWindow)
+{
+    MainWindow window;
+    const ControlWidgets controls(window);
+    EXPECT_TRUE(controls.problems().isEmpty()) << controls.problems().join("; ").toStdString();
+    for (Control control : allControls()) {
+        SCOPED_TRACE(controlName(control).toStdString());
+        QWidget* widget = controls.widget(control);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->objectName(), controlName(control));
+        EXPECT_TRUE(window.isAncestorOf(widget));
+        EXPECT_EQ(window.port().widget(control), widget);
+    }
+}
+
+TEST(ControlWidgetsTest, PortWritesAndReadsTheResolvedWidgets)
+{
+    MainWindow window;
+    WidgetUiPort& port = window.port();
+    port.setControlText(Control::Label29, QStringLiteral("OK"));
+    EXPECT_EQ(qobject_cast<QLabel*>(port.widget(Control::Label29))->text(), "OK");
+    port.setControlText(Control::edtvar2, QStringLiteral("77"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(port.widget(Control::edtvar2))->text(), "77");
+    EXPECT_EQ(port.controlText(Control::edtvar2), "77");
+    port.setControlChecked(Control::rbang1, true);
+    EXPECT_TRUE(port.controlChecked(Control::rbang1));
+    EXPECT_FALSE(port.controlChecked(Control::rbRsel));
+}
+
+TEST(ControlWidgetsTest, MissingAndDoubledWidgetsAreReported)
+{
+    QWidget window;
+    const auto named = [&](const QString& name) {
+        auto* widget = new QWidget(&window);
+        widget->setObjectName(name);
+    };
+    for (Control control : allControls()) {
+        if (control != Control::edtrad)
+            named(controlName(control));
+    }
+    named(controlName(Control::Edit1));
+    named(QStringLiteral("edtRad")); // names are exact: no stand-in for edtrad
+
+    const ControlWidgets controls(window);
+    EXPECT_EQ(controls.problems(), QStringList({"Edit1 names 2 widgets", "edtrad has no widget"}));
+    EXPECT_EQ(controls.widget(Control::edtrad), nullptr);
+    EXPECT_EQ(controls.widget(Control::Edit1), nullptr);
+    EXPECT_NE(controls.widget(Control::Edit2), nullptr);
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,103 @@
+// Every menu and popup item of the whole program, with every folder
+// registered: an item that sets a tool mode has that tool, and an item that
+// does something has a command. The items whose work is still to come are
+// listed by the work that brings them; the list must be exact, so it shrinks
+// as that work lands.
+
+#include "app/FolderRegistrations.h"
+#include "interaction/Editor.h"
+#include "interaction/MenuTable.h"
+#include "model/FakeUi.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+#include <QStringList>
+
+namespace kel {
+namespace {
+
+// The work still to come, and the items it will serve (component names).
+struct PendingWork {
+    const char* work;
+    const char* items;
+};
+
+const PendingWork kPendingWork[] = {
+    {"line constructions",
+     "mnuanglebisect mnuPerpendto2lines mnuArc2markAng mnuAngledline mnuAdjustLen "
+     "mnuAngletoendpoint mnuapangFix mnupoplinarbitlin mnopoplineDivN mnugapinLine "
+     "mnulineactmesure mnuMarkpointonline mnumarkvert mnumarkfixeddist mnupopmirrorpoint "
+     "mnupopMarklinemidpoint mnuParallelLine mnulineactperpend PerpendicularatLine1 "
+     "mnulineacrperbisect mnupoplineDUP mnupoplineMOV"},
+    {"circle and arc constructions, intersections",
+     "Showcircleinfo1 mnumarkcirNpoints mnucirpopmarkcir mnupopcirmarkcir mnuperpen2cir "
+     "mnucirpoptan2cir mnuCirPopTagCircle mnutrimcircle mnumodcirR mnucirpopdupcir "
+     "mnupopcirmovecir mnupoparcinfo mnuarc2circle mnupoparcmodarc mnupopComplementArc "
+     "mnupoparcmirror mnupoparcmidpt mnupoparcmarkctr mnuperpen2arc mnupoparcTagArc "
+     "mnupoplineconcircle mnupoplinesemicir mnuduppoints mnushowintersect mnucircirintrsvt "
+     "CircleLine1 mnuLineArccut mnuLineLine mnumovconlines mnupoplinmovpt mnumirorpt2pt "
+     "mnuptBet2Points mnupopgridID mnuMarkGridPoints"},
+    {"triangles and quadrilaterals, measurement, per-object popup commands, characters window",
+     "mnubuildTriang mnulineactPGS mnuLineactPGD mnusquarbydiag mnysquareByside mnuLine2Rect "
+     "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line mnumesurLen mnumeasureAng mnucountpixels "
+     "mnutrianArea popPointYellowCenter popPointSolidBack3 popPointSolidBlack2 popPointBlueSquare "
+     "mnuModifylinePen popCircleModifyPen popCircleModifyBrush popArcModifyPen popArcMove "
+     "popArcDup popTextModify popTextModifyAttribs popTextMove popTextDuplicate popTextModifyAngle "
+     "popTextGet popGridModifyPen popGridMove popGridDup popFillModifyStyle popPolyLineModifyPen "
+     "popPolyLineMove popPolyLineDuplicate popPolygonDuplicate popPolygonMove mnyeditpolybrush "
+     "mnuedtplygonpen popCurveModifyPen popCurveMove popCurveDuplicate popPolynomialModifyPen "
+     "popPolynomialMove popPolynomialShowPoints mnuShowPolyCoefc popPolynomialDuplicate "
+     "popOtherModifyPen popOtherMove popOtherDup popOtherMarkCenter mnumodelissbrush"},
+    {"table management, region operations (placing appended and pasted objects goes on as Move "
+     "Objects), single step",
+     "mnuedtobjdata mnuclearTags mnutagyelows mnudelyells mnydeltagedobj mnuDelyelrows "
+     "mnuhideyellow DuplicateObject1 mnuTrackObjs mnutagsingleobj popPointDelete popPointHide "
+     "popPointDrawLast popLineDelete popLineHide popCircleDelete popCircleHide popArcDelete "
+     "popArcHide popTextDelete popTextHide popGridDelete popGridHide popFillDelete popFillDrawLast "
+     "popPolyLineDelete popPolyLineHide popPolygonDelete popPolygonHide popCurveDelete "
+     "popCurveHide popPolynomialDelete popPolynomialHide popEMFDelete popEMFHide popOtherDelete "
+     "popOtherHide popGDHideObject popGDShowObject popGDDeleteObject popGDDrawLast "
+     "popGDSizeOfObject popGDMoveToRow mnutagobjects mnusavtag2KEL mnucropdel mnucutthenpaste "
+     "mnumirrorobj2line CopyandPaste1 mnuzoomobjs Rotatecroparea1 mnuincdotfram mnumodallattr "
+     "mnuEraseBlock mnucrop2Clip mnuapndfile mnupastefromclip mnusinglestep"},
+    {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
+    {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
+                         "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},
+};
+
+TEST(RegistryCoverage, EveryItemHasItsToolAndCommandOrIsListedAsPending)
+{
+    test::FakeUi ui;
+    Editor editor{ui, {registerAllFolders}};
+    QSet<QString> listed;
+    for (const PendingWork& work : kPendingWork) {
+        const QStringList items = QString::fromLatin1(work.items).split(u' ');
+        for (const QString& item : items) {
+            EXPECT_FALSE(listed.contains(item)) << item.toStdString() << " is listed twice";
+            listed.insert(item);
+        }
+    }
+    const MenuTable& table = MenuTable::instance();
+    QStringList missing;
+    QStringList done;
+    for (const MenuItem& item : table.items()) {
+        if (table.findMenu(item.component) || (item.flags & kMenuNoAction))
+            continue;
+        const bool hasTool = item.mode == ToolMode::Idle || editor.tools.find(item.mode);
+        const bool complete = hasTool && editor.commands.has(item.component);
+        if (!complete && !listed.contains(item.component))
+            missing << item.component;
+        if (complete && listed.contains(item.component))
+            done << item.component;
+        listed.remove(item.component);
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "not served: " << missing.join(u' ').toStdString();
+    EXPECT_TRUE(done.isEmpty()) << "served now, take off the list: "
+                                << done.join(u' ').toStdString();
+    EXPECT_TRUE(listed.isEmpty()) << "no such item: "
+                                  << QStringList(listed.values()).join(u' ').toStdString();
+}
+
+} // namespace
+} // namespace kel

@@ -1,0 +1,86 @@
+// The editor gets its tools and commands from the folders' registration
+// entries and only then wires the menu items to the tools, so a tool added
+// by any folder, in any order, starts from its menu item.
+
+#include "interaction/Editor.h"
+#include "interaction/Registrations.h"
+#include "model/FakeUi.h"
+
+#include <gtest/gtest.h>
+
+namespace kel {
+namespace {
+
+// Stands in for a tool of a folder above interaction.
+class StartCounter : public Tool {
+public:
+    void start(Editor&) override { ++starts; }
+    int starts = 0;
+};
+
+std::shared_ptr<StartCounter>& adjustLengthTool()
+{
+    static std::shared_ptr<StartCounter> tool;
+    return tool;
+}
+
+// An entry as constructions/ will have it: a tool for "Adjust Length", and
+// its own command for an item whose mode interaction already serves.
+void registerLaterFolder(Registrations& registrations)
+{
+    adjustLengthTool() = std::make_shared<StartCounter>();
+    registrations.tools.add(adjustLengthTool(), {ToolMode::AdjustLength});
+    registrations.commands.add(QStringLiteral("mnuArbitLine"),
+                               [](Editor& editor) { editor.ui().message(QStringLiteral("own")); });
+}
+
+TEST(Registration, MenuItemsStartTheToolsOfEveryEntryInAnyOrder)
+{
+    const std::vector<std::vector<RegistrationEntry>> orders = {
+        {registerInteraction, registerLaterFolder}, {registerLaterFolder, registerInteraction}};
+    for (const std::vector<RegistrationEntry>& order : orders) {
+        test::FakeUi ui;
+        Editor editor{ui, {order[0], order[1]}};
+        editor.runMenuItem(QStringLiteral("mnuAdjustLen"));
+        EXPECT_EQ(editor.tool.mode, ToolMode::AdjustLength);
+        EXPECT_EQ(adjustLengthTool()->starts, 1);
+        // A command a folder registers itself is never replaced by a start.
+        editor.runMenuItem(QStringLiteral("mnuArbitLine"));
+        EXPECT_EQ(editor.tool.mode, ToolMode::AdjustLength);
+        EXPECT_EQ(ui.messages.back(), QStringLiteral("own"));
+        // Interaction's own tools start as ever.
+        editor.runMenuItem(QStringLiteral("mnuregrect"));
+        EXPECT_EQ(editor.tool.mode, ToolMode::Rectangle);
+    }
+}
+
+TEST(Registration, AnEditorWithoutEntriesHasNoToolsAndNoCommands)
+{
+    test::FakeUi ui;
+    Editor editor{ui};
+    editor.runMenuItem(QStringLiteral("mnuArbitLine"));
+    editor.runMenuItem(QStringLiteral("mnuNewscketch"));
+    EXPECT_TRUE(editor.tool.idle());
+    EXPECT_FALSE(editor.commands.has(QStringLiteral("mnuNewscketch")));
+}
+
+// Interaction serves every mode the mode table gives it, and no other; the
+// list holds the ones whose tool is still to come.
+TEST(Registration, InteractionServesTheModesWhoseHomeItIs)
+{
+    // Placing appended or pasted objects goes on as the move tool of the
+    // region operations, which is not built yet.
+    const std::vector<ToolMode> pending = {ToolMode::PlaceObjects};
+    test::FakeUi ui;
+    Editor editor{ui, {registerInteraction}};
+    for (const ToolModeInfo& info : toolModeTable()) {
+        const bool isPending =
+            std::find(pending.begin(), pending.end(), info.mode) != pending.end();
+        EXPECT_EQ(editor.tools.find(info.mode) != nullptr,
+                  info.home == ToolHome::Interaction && !isPending)
+            << static_cast<int>(info.mode) << " " << info.command.toStdString();
+    }
+}
+
+} // namespace
+} // namespace kel

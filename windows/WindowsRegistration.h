@@ -1,0 +1,11 @@
+#pragma once
+// The registration entry of windows/: the commands that open secondary
+// windows. It needs no widget: the windows open when a command runs.
+
+#include "interaction/Registrations.h"
+
+namespace kel {
+
+void registerWindows(Registrations& registrations);
+
+} // namespace kel
