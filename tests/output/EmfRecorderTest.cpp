@@ -17,6 +17,17 @@ namespace {
 
 using test::ReadEmf;
 
+// The smallest rectangle holding every pixel that is not nearly white.
+QRect InkBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
 class EmfRecorder : public test::DrawingFixture {};
 
 TEST_F(EmfRecorder, ShadowOfTheCropAreaIsTheScreensPicture)
@@ -85,11 +96,16 @@ TEST_F(EmfRecorder, LibreOfficeDrawsTheMetafileLikeTheScreen)
     ASSERT_TRUE(convert.waitForFinished(120000));
     const QImage converted(dir.filePath(QStringLiteral("drawing.png")));
     ASSERT_FALSE(converted.isNull()) << convert.readAllStandardError().toStdString();
-    // LibreOffice picks its own pixel size; compare at the screen's.
-    const QImage scaled =
-        converted.scaled(renderer.bitmap().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    // LibreOffice puts the picture at its true size on a page of its own:
+    // find it there by its ink.
+    const QRect screenInk = InkBounds(renderer.bitmap());
+    const QRect pageInk = InkBounds(converted);
+    EXPECT_NEAR(pageInk.width(), screenInk.width(), 2);
+    EXPECT_NEAR(pageInk.height(), screenInk.height(), 2);
+    const QImage placed =
+        converted.copy(QRect(pageInk.topLeft() - screenInk.topLeft(), QSize(320, 240)))
             .convertToFormat(QImage::Format_RGB32);
-    EXPECT_LT(test::DifferingShare(scaled, renderer.bitmap(), 96), 0.05);
+    EXPECT_LT(test::DifferingShare(placed, renderer.bitmap(), 96), 0.05);
 }
 
 } // namespace
