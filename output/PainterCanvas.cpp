@@ -103,19 +103,54 @@ QBrush PainterCanvas::qtBrush() const
     }
 }
 
-void PainterCanvas::useStrokes(bool filled)
+void PainterCanvas::place(Placement placement)
 {
-    painter_.setTransform(QTransform::fromTranslate(0.5, 0.5) * base_);
-    painter_.setPen(qtPen());
-    painter_.setBrush(filled ? qtBrush() : QBrush(Qt::NoBrush));
-    // Hatches stay anchored at the page's origin, not at the half pixel.
-    painter_.setBrushOrigin(-0.5, -0.5);
+    if (placement == placement_ && placement != Placement::Turned)
+        return;
+    placement_ = placement;
+    if (placement == Placement::Strokes) {
+        painter_.setTransform(QTransform::fromTranslate(0.5, 0.5) * base_);
+        // Hatches stay anchored at the page's origin, not at the half pixel.
+        painter_.setBrushOrigin(-0.5, -0.5);
+    } else if (placement == Placement::Edges) {
+        painter_.setTransform(base_);
+        painter_.setBrushOrigin(0, 0);
+    }
 }
 
-void PainterCanvas::usePixelEdges()
+void PainterCanvas::useStrokes(bool filled)
 {
-    painter_.setTransform(base_);
-    painter_.setBrushOrigin(0, 0);
+    place(Placement::Strokes);
+    usePen(qtPen());
+    useBrush(filled ? qtBrush() : QBrush(Qt::NoBrush));
+}
+
+void PainterCanvas::usePen(const QPen& pen)
+{
+    if (pen_ == pen)
+        return;
+    painter_.setPen(pen);
+    pen_ = pen;
+}
+
+void PainterCanvas::useBrush(const QBrush& brush)
+{
+    if (brush_ == brush)
+        return;
+    painter_.setBrush(brush);
+    brush_ = brush;
+}
+
+void PainterCanvas::useFont()
+{
+    const CanvasFont& font = shadow_.font();
+    if (!font_ || font_->name != font.name || font_->size != font.size ||
+        font_->bold != font.bold || font_->italic != font.italic) {
+        qtFont_ = QtFontOf(font);
+        ascent_ = QFontMetricsF(qtFont_).ascent();
+        painter_.setFont(qtFont_);
+    }
+    font_ = font;
 }
 
 void PainterCanvas::line(QPoint from, QPoint to)
@@ -141,7 +176,7 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom)
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty() || shadow_.brush().style == BrushStyle::Clear)
         return;
-    usePixelEdges();
+    place(Placement::Edges);
     painter_.fillRect(QRectF(b.left, b.top, b.right - b.left, b.bottom - b.top), qtBrush());
 }
 
@@ -166,13 +201,13 @@ void PainterCanvas::focusRect(int left, int top, int right, int bottom)
         return;
     // Vector pages cannot invert; on white a dotted black frame looks the
     // same.
-    painter_.setTransform(QTransform::fromTranslate(0.5, 0.5) * base_);
+    place(Placement::Strokes);
     QPen dotted(Qt::black);
     dotted.setWidth(1);
     dotted.setCapStyle(Qt::FlatCap);
     dotted.setDashPattern({1, 1});
-    painter_.setPen(dotted);
-    painter_.setBrush(Qt::NoBrush);
+    usePen(dotted);
+    useBrush(Qt::NoBrush);
     painter_.drawRect(b.outline());
 }
 
@@ -237,7 +272,7 @@ void PainterCanvas::floodFill(QPoint seed, Colour border)
     const FilledArea area = FillOnShadow(shadow_, seed, border);
     if (area.isEmpty())
         return;
-    usePixelEdges();
+    place(Placement::Edges);
     painter_.drawImage(area.box.topLeft(), FilledPixels(shadow_, area));
 }
 
@@ -254,11 +289,16 @@ void PainterCanvas::textOut(QPoint at, const QString& text)
     shadow_.textOut(at, text);
     if (text.isEmpty())
         return;
-    const QFont f = QtFontOf(shadow_.font());
+    useFont();
+    usePen(QColor::fromRgb(toQRgb(shadow_.font().colour)));
+    if (shadow_.font().escapement == 0) {
+        place(Placement::Edges);
+        painter_.drawText(QPointF(at.x(), at.y() + ascent_), text);
+        return;
+    }
+    place(Placement::Turned);
     painter_.setTransform(textPlacement(at));
-    painter_.setFont(f);
-    painter_.setPen(QColor::fromRgb(toQRgb(shadow_.font().colour)));
-    painter_.drawText(QPointF(0, QFontMetricsF(f).ascent()), text);
+    painter_.drawText(QPointF(0, ascent_), text);
 }
 
 void PainterCanvas::textPath(QPoint at, const QString& text)
@@ -269,11 +309,12 @@ void PainterCanvas::textPath(QPoint at, const QString& text)
     const QFont f = QtFontOf(shadow_.font());
     QPainterPath path;
     path.addText(0, QFontMetricsF(f).ascent(), f, text);
+    place(Placement::Turned);
     painter_.setTransform(textPlacement(at));
     painter_.setBrushOrigin(0, 0);
-    if (shadow_.brush().style != BrushStyle::Clear)
-        painter_.fillPath(path, qtBrush());
-    painter_.strokePath(path, qtPen());
+    usePen(qtPen());
+    useBrush(qtBrush());
+    painter_.drawPath(path);
 }
 
 void PainterCanvas::drawImage(QPoint at, const QImage& image)
@@ -281,7 +322,7 @@ void PainterCanvas::drawImage(QPoint at, const QImage& image)
     shadow_.drawImage(at, image);
     if (image.isNull())
         return;
-    usePixelEdges();
+    place(Placement::Edges);
     painter_.drawImage(at, image);
 }
 
@@ -303,14 +344,14 @@ void PainterCanvas::stretchImage(const QRect& box, const QImage& image)
     const QRectF source((visible.left() - l) * image.width() / w,
                         (visible.top() - t) * image.height() / h,
                         visible.width() * image.width() / w, visible.height() * image.height() / h);
-    usePixelEdges();
+    place(Placement::Edges);
     painter_.drawImage(visible, image, source);
 }
 
 void PainterCanvas::setPixel(QPoint at, Colour colour)
 {
     shadow_.setPixel(at, colour);
-    usePixelEdges();
+    place(Placement::Edges);
     painter_.fillRect(QRect(at, QSize(1, 1)), QColor::fromRgb(toQRgb(colour)));
 }
 

@@ -13,9 +13,12 @@
 #include "render/RasterCanvas.h"
 
 #include <QBrush>
+#include <QFont>
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
+
+#include <optional>
 
 namespace kel {
 
@@ -60,10 +63,18 @@ public:
     void setPixel(QPoint at, Colour colour) override;
 
 private:
-    // Outlines and the fills inside them: strokes through pixel centres.
+    // Where painted coordinates land. Outlines and the fills inside them
+    // stroke through pixel centres; fills, pictures and text sit on pixel
+    // edges; turned text has a transform of its own.
+    enum class Placement { Unset, Strokes, Edges, Turned };
+    void place(Placement placement);
+    // Outlines with the canvas pen, filled with its brush when asked.
     void useStrokes(bool filled);
-    // Fills, pictures and text: on pixel edges.
-    void usePixelEdges();
+    // Painter state changes only when it differs: each change costs the
+    // vector devices a new group of attributes.
+    void usePen(const QPen& pen);
+    void useBrush(const QBrush& brush);
+    void useFont();
     QPen qtPen() const;
     QBrush qtBrush() const;
     QTransform textPlacement(QPoint at) const;
@@ -71,6 +82,12 @@ private:
     QPainter& painter_;
     QTransform base_;
     RasterCanvas shadow_;
+    Placement placement_ = Placement::Unset;
+    std::optional<QPen> pen_;
+    std::optional<QBrush> brush_;
+    std::optional<CanvasFont> font_;
+    QFont qtFont_;
+    double ascent_ = 0;
 };
 
 } // namespace kel
