@@ -34,6 +34,14 @@ grep -q 'missing.kel' "$work/err" || fail "the message does not name the file"
 "$kelvane" --export "$drawing" "$work/no/dir/c.png" 2>"$work/err" && fail "unwritable output accepted"
 [ "$(wc -l <"$work/err")" -eq 1 ] || fail "expected one line on stderr, got: $(cat "$work/err")"
 
+for bad in '--crop 1,2,3' '--crop a,b,c,d' '--scale 0' '--scale x'; do
+    # shellcheck disable=SC2086
+    "$kelvane" --export "$drawing" "$work/f.svg" $bad 2>"$work/err" >/dev/null
+    [ $? -eq 2 ] || fail "'$bad' was not refused as a usage error"
+    grep -q -e "${bad%% *} needs" "$work/err" || fail "no reason for '$bad': $(head -1 "$work/err")"
+done
+[ -e "$work/f.svg" ] && fail "a picture was written for bad options"
+
 # An empty crop area is refused before anything is written.
 echo old >"$work/d.emf"
 "$kelvane" --export "$drawing" "$work/d.emf" --crop 10,10,0,50 2>"$work/err" && fail "empty crop accepted"
