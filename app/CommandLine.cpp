@@ -6,7 +6,8 @@ namespace kel {
 
 namespace {
 constexpr int kMaxSurfaceSide = 16384;
-}
+constexpr double kMaxScale = 100;
+} // namespace
 
 QString usageText()
 {
@@ -17,9 +18,14 @@ QString usageText()
         "  --script FILE   run the command script FILE headless and print what happens\n"
         "  --surface WxH   size of the drawing surface in pixels (default 800x600)\n"
         "  --display       show the window on the display while the script runs\n"
-        "       kelvane --export IN.kel OUT.png|OUT.jpg [--surface WxH] [--enhance]\n"
-        "  --export        render the drawing headless into a PNG or JPG picture\n"
-        "  --enhance       anti-alias the exported picture\n");
+        "       kelvane --export IN.kel OUT [--surface WxH] [--crop X,Y,W,H] [--enhance]\n"
+        "                                   [--scale F]\n"
+        "  --export        render the drawing headless into a picture; the extension of\n"
+        "                  OUT chooses the format: .png or .jpg (pixels), .emf (vectors),\n"
+        "                  .svg or .pdf (vectors at true size, 96 pixels to the inch)\n"
+        "  --crop X,Y,W,H  export only this part of the surface (default all of it)\n"
+        "  --enhance       anti-alias a PNG or JPG picture\n"
+        "  --scale F       SVG and PDF at F times their true size (default 1)\n");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -57,6 +63,27 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.mode = CommandLine::Mode::Export;
             line.exportInput = arguments[++i];
             line.exportOutput = arguments[++i];
+        } else if (arg == QStringLiteral("--crop")) {
+            static const QRegularExpression area(
+                QStringLiteral("^(-?\\d{1,6}),(-?\\d{1,6}),(-?\\d{1,6}),(-?\\d{1,6})$"));
+            const auto match = hasValue ? area.match(arguments[i + 1]) : QRegularExpressionMatch();
+            if (!match.hasMatch()) {
+                line.error = QStringLiteral("--crop needs an area like 10,20,300,200 (x,y,w,h)");
+                return line;
+            }
+            line.crop = QRect(match.captured(1).toInt(), match.captured(2).toInt(),
+                              match.captured(3).toInt(), match.captured(4).toInt());
+            ++i;
+        } else if (arg == QStringLiteral("--scale")) {
+            bool number = false;
+            const double scale = hasValue ? arguments[i + 1].toDouble(&number) : 0;
+            if (!number || !(scale > 0) || scale > kMaxScale) {
+                line.error =
+                    QStringLiteral("--scale needs a number above 0 and at most %1").arg(kMaxScale);
+                return line;
+            }
+            line.scale = scale;
+            ++i;
         } else if (arg == QStringLiteral("--enhance")) {
             line.enhance = true;
         } else if (arg == QStringLiteral("--display")) {

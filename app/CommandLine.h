@@ -2,6 +2,7 @@
 // The program's command line: a drawing to open, or one of the headless
 // modes (`--script FILE`).
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,10 @@ struct CommandLine {
     bool display = false;    // --display: scripts run in a real window
     QString exportInput;     // --export IN OUT
     QString exportOutput;
-    bool enhance = false; // --enhance: the export anti-aliased
-    QString error;        // why the arguments could not be read
+    bool enhance = false;      // --enhance: the export anti-aliased
+    std::optional<QRect> crop; // --crop x,y,w,h: the part of the surface exported
+    double scale = 1.0;        // --scale F: SVG and PDF at F times their true size
+    QString error;             // why the arguments could not be read
 };
 
 CommandLine parseCommandLine(const QStringList& arguments);

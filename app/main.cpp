@@ -8,7 +8,7 @@
 #include "app/ScriptUiPort.h"
 #include "interaction/Editor.h"
 #include "interaction/FileCommands.h"
-#include "output/BitmapFile.h"
+#include "output/PictureExport.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -86,12 +86,23 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietQtMessages);
         QGuiApplication app(argc, argv);
-        const QString error =
-            kel::exportDrawing(line.exportInput, line.exportOutput, line.surface, line.enhance);
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "kelvane: %s\n", qPrintable(error));
+        kel::ExportRequest request;
+        request.input = line.exportInput;
+        request.output = line.exportOutput;
+        request.surface = line.surface;
+        request.crop = line.crop;
+        request.enhance = line.enhance;
+        request.scale = line.scale;
+        const kel::ExportOutcome outcome = kel::exportPicture(request);
+        // The picture is written even when some rows could not be drawn;
+        // the window would say so in its status bar.
+        if (!outcome.report.isEmpty())
+            std::fprintf(stderr, "kelvane: %s\n", qPrintable(outcome.report));
+        if (!outcome.error.isEmpty()) {
+            std::fprintf(stderr, "kelvane: %s\n", qPrintable(outcome.error));
             return 1;
         }
+        std::printf("%s written\n", qPrintable(line.exportOutput));
         return 0;
     }
     const bool script = line.mode == kel::CommandLine::Mode::Script;

@@ -1,21 +1,21 @@
 #pragma once
-// Pictures of the drawing as files: PNG or JPG by the file's extension, and
-// the whole drawing rendered headless from a KEL file.
+// Pictures of the drawing's pixels as PNG or JPG files, by the extension.
 
+#include <QByteArray>
 #include <QImage>
-#include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace kel {
 
-// Writes the image as PNG or JPG (quality 100, no chroma subsampling) by
-// the extension, through a temporary file renamed over the target. Returns
-// what went wrong, empty on success.
-QString writeBitmapFile(const QImage& image, const QString& path);
+// The image as PNG, or as JPG at quality 100 without chroma subsampling,
+// by the extension of `path`; nothing for any other extension, with the
+// reason in `error`.
+std::optional<QByteArray> encodeBitmap(const QImage& image, const QString& path, QString* error);
 
-// Renders a KEL file as the off-screen bitmap shows it at `surface` (no dot
-// grid), optionally enhanced, and writes it to `output`. Returns what went
-// wrong, in one line, empty on success.
-QString exportDrawing(const QString& input, const QString& output, QSize surface, bool enhance);
+// Writes the image as PNG or JPG by the extension, through a temporary file
+// renamed over the target. Returns what went wrong, empty on success.
+QString writeBitmapFile(const QImage& image, const QString& path);
 
 } // namespace kel
