@@ -1,8 +1,8 @@
 #include "app/AttributeBinding.h"
 
 #include "app/PageControl.h"
-#include "interaction/AttributeControls.h"
-#include "interaction/Editor.h"
+#include "interaction/core/AttributeControls.h"
+#include "interaction/core/Editor.h"
 #include "model/Controls.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 
 #include "app/PageControl.h"
 #include "app/ScriptParser.h"
-#include "interaction/Editor.h"
+#include "interaction/core/Editor.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

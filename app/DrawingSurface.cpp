@@ -1,6 +1,6 @@
 #include "app/DrawingSurface.h"
 
-#include "interaction/Editor.h"
+#include "interaction/core/Editor.h"
 #include "model/Controls.h"
 
 #include <QMouseEvent>

@@ -4,7 +4,7 @@
 // program's tools and commands: Editor(ui, {registerAllFolders}) runs them
 // all and then wires the menus to the tools.
 
-#include "interaction/Registrations.h"
+#include "interaction/core/Registrations.h"
 
 namespace kel {
 

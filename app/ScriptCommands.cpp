@@ -7,8 +7,8 @@
 #include "app/ScriptParser.h"
 #include "app/ScriptRunner.h"
 #include "app/WidgetUiPort.h"
-#include "interaction/Editor.h"
-#include "interaction/MenuTable.h"
+#include "interaction/core/Editor.h"
+#include "interaction/menus/MenuTable.h"
 #include "output/BitmapFile.h"
 
 #include <QAbstractButton>

@@ -4,9 +4,9 @@
 #include "app/MainWindow.h"
 #include "app/ScriptParser.h"
 #include "app/WidgetUiPort.h"
-#include "interaction/Editor.h"
-#include "interaction/FileCommands.h"
-#include "interaction/MenuTable.h"
+#include "interaction/commands/FileCommands.h"
+#include "interaction/core/Editor.h"
+#include "interaction/menus/MenuTable.h"
 #include "model/Controls.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "app/ScriptUiPort.h"
 
 #include "app/MainWindow.h"
-#include "interaction/MenuTable.h"
+#include "interaction/menus/MenuTable.h"
 #include "windows/AboutWindow.h"
 
 #include <QDir>

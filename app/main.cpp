@@ -6,8 +6,8 @@
 #include "app/MainWindow.h"
 #include "app/ScriptRunner.h"
 #include "app/ScriptUiPort.h"
-#include "interaction/Editor.h"
-#include "interaction/FileCommands.h"
+#include "interaction/commands/FileCommands.h"
+#include "interaction/core/Editor.h"
 #include "output/PictureExport.h"
 
 #include <QApplication>

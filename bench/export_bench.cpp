@@ -4,7 +4,7 @@
 // beside their targets; asserts nothing.
 
 #include "BenchSupport.h"
-#include "interaction/SilentUiPort.h"
+#include "interaction/core/SilentUiPort.h"
 #include "output/BitmapFile.h"
 #include "output/EmfRecorder.h"
 #include "output/VectorPictures.h"

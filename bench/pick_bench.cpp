@@ -3,8 +3,8 @@
 // kinds the EditObj commands pick. Prints the figures; asserts nothing.
 
 #include "BenchSupport.h"
-#include "interaction/Editor.h"
-#include "interaction/SilentUiPort.h"
+#include "interaction/core/Editor.h"
+#include "interaction/core/SilentUiPort.h"
 
 #include <QGuiApplication>
 

@@ -4,7 +4,7 @@
 // nothing.
 
 #include "BenchSupport.h"
-#include "interaction/SilentUiPort.h"
+#include "interaction/core/SilentUiPort.h"
 #include "model/KelFile.h"
 #include "render/Renderer.h"
 
@@ -15,7 +15,6 @@
 #include <cstdio>
 
 using namespace bench;
-
 
 int main(int argc, char** argv)
 {
@@ -69,9 +68,8 @@ int main(int argc, char** argv)
     // Saving and loading the same drawing as a KEL file.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.kel"));
-    const Timing save = Median(11, [&] {
-        kel::writeKelFile(path, kel::kelLines(table, kel::KelRowSet::InUse));
-    });
+    const Timing save =
+        Median(11, [&] { kel::writeKelFile(path, kel::kelLines(table, kel::KelRowSet::InUse)); });
     kel::ObjectTable loaded;
     const Timing load = Median(11, [&] {
         const kel::KelReadResult read = kel::readKelFile(path);

@@ -1,11 +1,11 @@
 // Everything interaction/ brings to the editor.
 
-#include "interaction/AttributeControls.h"
-#include "interaction/CreationTools.h"
-#include "interaction/FileCommands.h"
-#include "interaction/FrameCommands.h"
-#include "interaction/PickTools.h"
-#include "interaction/Registrations.h"
+#include "interaction/commands/FileCommands.h"
+#include "interaction/commands/FrameCommands.h"
+#include "interaction/core/AttributeControls.h"
+#include "interaction/core/Registrations.h"
+#include "interaction/tools/CreationTools.h"
+#include "interaction/tools/editing/PickTools.h"
 
 namespace kel {
 

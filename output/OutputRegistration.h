@@ -1,7 +1,7 @@
 #pragma once
 // The registration entry of output/: its tools and commands.
 
-#include "interaction/Registrations.h"
+#include "interaction/core/Registrations.h"
 
 namespace kel {
 

@@ -1,7 +1,7 @@
 #include "output/PictureExport.h"
 
-#include "interaction/Editor.h"
-#include "interaction/SilentUiPort.h"
+#include "interaction/core/Editor.h"
+#include "interaction/core/SilentUiPort.h"
 #include "model/KelFile.h"
 #include "output/BitmapFile.h"
 #include "output/EmfRecorder.h"

@@ -2,7 +2,7 @@
 // The registration entry of windows/: the commands that open secondary
 // windows. It needs no widget: the windows open when a command runs.
 
-#include "interaction/Registrations.h"
+#include "interaction/core/Registrations.h"
 
 namespace kel {
 

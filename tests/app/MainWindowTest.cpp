@@ -5,7 +5,7 @@
 #include "app/DrawingSurface.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
-#include "interaction/Editor.h"
+#include "interaction/core/Editor.h"
 #include "model/Controls.h"
 #include "support/QtPrinters.h"
 

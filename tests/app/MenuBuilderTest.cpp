@@ -1,6 +1,6 @@
 #include "app/MenuBuilder.h"
 
-#include "interaction/MenuTable.h"
+#include "interaction/menus/MenuTable.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 // as that work lands.
 
 #include "app/FolderRegistrations.h"
-#include "interaction/Editor.h"
-#include "interaction/MenuTable.h"
+#include "interaction/core/Editor.h"
+#include "interaction/menus/MenuTable.h"
 #include "model/FakeUi.h"
 
 #include <gtest/gtest.h>

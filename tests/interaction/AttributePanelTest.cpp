@@ -2,8 +2,8 @@
 // core: colours, typed colours, the font, the numeric boxes with their keys,
 // the text box and the Actions items that belong to the panel.
 
-#include "interaction/AttributeControls.h"
-#include "interaction/Editor.h"
+#include "interaction/core/AttributeControls.h"
+#include "interaction/core/Editor.h"
 #include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"

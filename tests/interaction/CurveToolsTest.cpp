@@ -3,7 +3,7 @@
 // checked by the curves_bezier and curves_shapes scripts.
 
 #include "FigureToolFixture.h"
-#include "interaction/BezierPage.h"
+#include "interaction/tools/curves/BezierPage.h"
 
 namespace kel {
 namespace {

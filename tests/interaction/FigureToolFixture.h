@@ -2,8 +2,8 @@
 // An editor on the fake port with the real creation tools, and shorthands to
 // drive them and read the rows they write.
 
-#include "interaction/Editor.h"
-#include "interaction/KeyHandler.h"
+#include "interaction/core/Editor.h"
+#include "interaction/core/KeyHandler.h"
 #include "model/AttributeStrings.h"
 #include "model/Controls.h"
 #include "model/FakeUi.h"

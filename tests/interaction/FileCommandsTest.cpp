@@ -1,5 +1,5 @@
-#include "interaction/FileCommands.h"
-#include "interaction/Editor.h"
+#include "interaction/commands/FileCommands.h"
+#include "interaction/core/Editor.h"
 #include "model/FakeUi.h"
 #include "model/KelFile.h"
 #include "support/KelTestFiles.h"

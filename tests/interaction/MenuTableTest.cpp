@@ -1,4 +1,4 @@
-#include "interaction/MenuTable.h"
+#include "interaction/menus/MenuTable.h"
 
 #include <gtest/gtest.h>
 

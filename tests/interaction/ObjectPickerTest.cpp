@@ -1,8 +1,8 @@
 // Picking objects under the pointer: the fast picker must agree with the
 // literal one (every candidate drawn on a full-size image) everywhere.
 
-#include "interaction/ObjectPicker.h"
-#include "interaction/Editor.h"
+#include "interaction/picking/ObjectPicker.h"
+#include "interaction/core/Editor.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 

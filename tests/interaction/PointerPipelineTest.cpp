@@ -1,9 +1,9 @@
 // The machinery every tool runs on: the move and click pipelines, the keys,
 // the wheel table and the transaction around each event.
 
-#include "interaction/ActionFailed.h"
-#include "interaction/Editor.h"
-#include "interaction/KeyHandler.h"
+#include "interaction/core/ActionFailed.h"
+#include "interaction/core/Editor.h"
+#include "interaction/core/KeyHandler.h"
 #include "model/Controls.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"

@@ -2,8 +2,8 @@
 // entries and only then wires the menu items to the tools, so a tool added
 // by any folder, in any order, starts from its menu item.
 
-#include "interaction/Editor.h"
-#include "interaction/Registrations.h"
+#include "interaction/core/Editor.h"
+#include "interaction/core/Registrations.h"
 #include "model/FakeUi.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // rest is checked by the shapes_grid_fill and shapes_text_glyphs scripts.
 
 #include "FigureToolFixture.h"
-#include "interaction/ShapeToolKit.h"
+#include "interaction/tools/ShapeToolKit.h"
 
 #include <climits>
 

@@ -1,8 +1,8 @@
 // The wheel rules kept for the tools still to come: the limits each one
 // keeps while notches arrive one at a time.
 
-#include "interaction/WheelRules.h"
-#include "interaction/Editor.h"
+#include "interaction/core/WheelRules.h"
+#include "interaction/core/Editor.h"
 #include "model/Controls.h"
 #include "model/FakeUi.h"
 

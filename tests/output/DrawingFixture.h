@@ -2,7 +2,7 @@
 // A drawing for the export tests: an object table, its renderer on a
 // 320 x 240 bitmap without grid dots, and rows appended cell by cell.
 
-#include "interaction/SilentUiPort.h"
+#include "interaction/core/SilentUiPort.h"
 #include "model/Attributes.h"
 #include "model/ObjectTable.h"
 #include "render/Renderer.h"
