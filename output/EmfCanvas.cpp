@@ -55,7 +55,7 @@ Box Normalised(int left, int top, int right, int bottom)
 
 } // namespace
 
-EmfCanvas::EmfCanvas(QSize size) : shadow_(size)
+EmfCanvas::EmfCanvas(QSize size) : ShadowedCanvas(size)
 {
     writer_.append(U_EMRSETMAPMODE_set(U_MM_TEXT));
     // Hatches and text leave what lies below them showing.
@@ -78,7 +78,7 @@ QByteArray EmfCanvas::finish()
     for (std::uint32_t* handle : {&penHandle_, &brushHandle_, &fontHandle_})
         if (*handle != 0)
             writer_.append(deleteobject_set(handle, writer_.handles()));
-    return writer_.finish(shadow_.size());
+    return writer_.finish(size());
 }
 
 void EmfCanvas::selectPen(const std::optional<CanvasPen>& wanted)
@@ -140,27 +140,27 @@ void EmfCanvas::selectBrush(const std::optional<CanvasBrush>& wanted)
 
 void EmfCanvas::selectPenAndBrush()
 {
-    selectPen(shadow_.pen());
-    selectBrush(shadow_.brush());
+    selectPen(shadow().pen());
+    selectBrush(shadow().brush());
 }
 
 void EmfCanvas::selectOutlineOnly()
 {
-    selectPen(shadow_.pen());
+    selectPen(shadow().pen());
     selectBrush(std::nullopt);
 }
 
 void EmfCanvas::line(QPoint from, QPoint to)
 {
-    shadow_.line(from, to);
-    selectPen(shadow_.pen());
+    shadow().line(from, to);
+    selectPen(shadow().pen());
     writer_.append(U_EMRMOVETOEX_set(emf::Point(from)));
     writer_.append(U_EMRLINETO_set(emf::Point(to)));
 }
 
 void EmfCanvas::rectangle(int left, int top, int right, int bottom)
 {
-    shadow_.rectangle(left, top, right, bottom);
+    shadow().rectangle(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -170,14 +170,14 @@ void EmfCanvas::rectangle(int left, int top, int right, int bottom)
 
 void EmfCanvas::fillRect(int left, int top, int right, int bottom)
 {
-    shadow_.fillRect(left, top, right, bottom);
+    shadow().fillRect(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
-    if (b.isEmpty() || shadow_.brush().style == BrushStyle::Clear)
+    if (b.isEmpty() || shadow().brush().style == BrushStyle::Clear)
         return;
     // A polygon without a pen fills exactly left..right - 1, as a rectangle
     // record would not.
     selectPen(std::nullopt);
-    selectBrush(shadow_.brush());
+    selectBrush(shadow().brush());
     pointsRecord(Shape::Polygon,
                  {{b.left, b.top}, {b.right, b.top}, {b.right, b.bottom}, {b.left, b.bottom}});
 }
@@ -185,7 +185,7 @@ void EmfCanvas::fillRect(int left, int top, int right, int bottom)
 void EmfCanvas::roundRect(int left, int top, int right, int bottom, int cornerWidth,
                           int cornerHeight)
 {
-    shadow_.roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    shadow().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -197,7 +197,7 @@ void EmfCanvas::roundRect(int left, int top, int right, int bottom, int cornerWi
 
 void EmfCanvas::focusRect(int left, int top, int right, int bottom)
 {
-    shadow_.focusRect(left, top, right, bottom);
+    shadow().focusRect(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -210,7 +210,7 @@ void EmfCanvas::focusRect(int left, int top, int right, int bottom)
 
 void EmfCanvas::ellipse(int left, int top, int right, int bottom)
 {
-    shadow_.ellipse(left, top, right, bottom);
+    shadow().ellipse(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -220,7 +220,7 @@ void EmfCanvas::ellipse(int left, int top, int right, int bottom)
 
 void EmfCanvas::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
 {
-    shadow_.arc(left, top, right, bottom, start, end);
+    shadow().arc(left, top, right, bottom, start, end);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -233,7 +233,7 @@ void EmfCanvas::arc(int left, int top, int right, int bottom, QPoint start, QPoi
 
 void EmfCanvas::polygon(const std::vector<QPoint>& points)
 {
-    shadow_.polygon(points);
+    shadow().polygon(points);
     if (points.size() < 2)
         return;
     selectPenAndBrush();
@@ -242,7 +242,7 @@ void EmfCanvas::polygon(const std::vector<QPoint>& points)
 
 void EmfCanvas::polyline(const std::vector<QPoint>& points)
 {
-    shadow_.polyline(points);
+    shadow().polyline(points);
     if (points.size() < 2)
         return;
     selectOutlineOnly();
@@ -251,7 +251,7 @@ void EmfCanvas::polyline(const std::vector<QPoint>& points)
 
 void EmfCanvas::bezier(const std::vector<QPoint>& points)
 {
-    shadow_.bezier(points);
+    shadow().bezier(points);
     if (points.size() < 4)
         return;
     selectOutlineOnly();
@@ -332,7 +332,7 @@ void EmfCanvas::polyPolygon(const std::vector<std::vector<QPoint>>& polygons)
 
 void EmfCanvas::setPixel(QPoint at, Colour colour)
 {
-    shadow_.setPixel(at, colour);
+    shadow().setPixel(at, colour);
     writer_.append(U_EMRSETPIXELV_set(emf::Point(at), emf::ColorRef(colour)));
 }
 

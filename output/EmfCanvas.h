@@ -2,17 +2,14 @@
 // A canvas that records an enhanced metafile: every drawing operation
 // becomes the matching metafile record (pens, solid and hatched brushes,
 // rectangles, ellipses, arcs, polygons, Bezier curves, text, pictures), so
-// the picture stays sharp at any size. A raster shadow of the same size is
-// drawn alongside: it answers pixel reads and text extents exactly as the
-// screen would, and flood fills, which no metafile reader honours, are run
-// there and embedded as the filled region's pixels.
+// the picture stays sharp at any size. Flood fills, which no metafile
+// reader honours, are embedded as the filled region's pixels.
 //
 // Pens, brushes and fonts are created when first drawn with and deleted as
 // soon as another one replaces them.
 
-#include "model/Canvas.h"
 #include "output/EmfWriter.h"
-#include "render/RasterCanvas.h"
+#include "output/ShadowedCanvas.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -28,24 +25,14 @@
 
 namespace kel {
 
-class EmfCanvas final : public Canvas {
+class EmfCanvas final : public ShadowedCanvas {
 public:
     explicit EmfCanvas(QSize size);
 
     // Ends the recording: the metafile's bytes, empty when a record could
     // not be made. Nothing may be drawn afterwards.
     QByteArray finish();
-    // The raster shadow: the picture as the screen shows it.
-    const QImage& shadowImage() { return shadow_.pixels(); }
-
-    QSize size() const override { return shadow_.size(); }
-
-    void setPen(const CanvasPen& pen) override { shadow_.setPen(pen); }
-    CanvasPen pen() const override { return shadow_.pen(); }
-    void setBrush(const CanvasBrush& brush) override { shadow_.setBrush(brush); }
-    CanvasBrush brush() const override { return shadow_.brush(); }
     void setFont(const CanvasFont& font) override;
-    CanvasFont font() const override { return shadow_.font(); }
 
     void line(QPoint from, QPoint to) override;
     void rectangle(int left, int top, int right, int bottom) override;
@@ -58,19 +45,18 @@ public:
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
     void bezier(const std::vector<QPoint>& points) override;
-    void floodFill(QPoint seed, Colour border) override;
 
     void textOut(QPoint at, const QString& text) override;
-    QSize textExtent(const QString& text) override { return shadow_.textExtent(text); }
     void textPath(QPoint at, const QString& text) override;
 
     void drawImage(QPoint at, const QImage& image) override;
     void stretchImage(const QRect& box, const QImage& image) override;
 
-    std::optional<Colour> pixel(QPoint at) const override { return shadow_.pixel(at); }
     void setPixel(QPoint at, Colour colour) override;
 
 private:
+    void embedFill(const FilledArea& area) override;
+
     // Makes the metafile draw with this pen (or none), creating it when it
     // differs from the last one and deleting that one.
     void selectPen(const std::optional<CanvasPen>& pen);
@@ -87,7 +73,6 @@ private:
     // The pixels of `source` stretched into `box`, clipped to the canvas.
     void bitmapRecord(const QRect& box, const QImage& image, const QRect& source);
 
-    RasterCanvas shadow_;
     EmfWriter writer_;
     bool finished_ = false;
 

@@ -2,7 +2,6 @@
 
 #include "output/CanvasFonts.h"
 #include "output/EmfRecords.h"
-#include "output/ShadowFill.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
@@ -45,16 +44,16 @@ QTransform TextPlacement(QPoint at, int escapement)
 
 void EmfCanvas::setFont(const CanvasFont& font)
 {
-    if (!SameFont(font, shadow_.font()))
+    if (!SameFont(font, this->font()))
         fontCurrent_ = false;
-    shadow_.setFont(font);
+    ShadowedCanvas::setFont(font);
 }
 
 void EmfCanvas::selectFont()
 {
     if (fontCurrent_ && fontHandle_ != 0)
         return;
-    const CanvasFont& font = shadow_.font();
+    const CanvasFont& font = shadow().font();
     qtFont_ = QtFontOf(font);
     // The face name is at most 31 UTF-16 units and ends with a zero.
     uint16_t face[U_LF_FACESIZE] = {};
@@ -87,11 +86,11 @@ void EmfCanvas::selectTextColour(Colour colour)
 
 void EmfCanvas::textOut(QPoint at, const QString& text)
 {
-    shadow_.textOut(at, text);
+    shadow().textOut(at, text);
     if (text.isEmpty())
         return;
     selectFont();
-    selectTextColour(shadow_.font().colour);
+    selectTextColour(shadow().font().colour);
     // Each character's advance, so readers place the letters as the screen
     // does whatever font they substitute.
     const QFontMetricsF metrics(qtFont_);
@@ -108,7 +107,7 @@ void EmfCanvas::textOut(QPoint at, const QString& text)
             ++i;
     }
     const QRectF cell(0, 0, x, metrics.height());
-    const QRect area = TextPlacement(at, shadow_.font().escapement).mapRect(cell).toAlignedRect();
+    const QRect area = TextPlacement(at, shadow().font().escapement).mapRect(cell).toAlignedRect();
     char* body = emrtext_set(emf::Point(at), static_cast<U_NUM_STR>(text.size()), 2,
                              const_cast<void*>(static_cast<const void*>(text.utf16())), U_ETO_NONE,
                              emf::Rect(0, 0, -1, -1), advances.data());
@@ -124,16 +123,16 @@ void EmfCanvas::textOut(QPoint at, const QString& text)
 
 void EmfCanvas::textPath(QPoint at, const QString& text)
 {
-    shadow_.textPath(at, text);
+    shadow().textPath(at, text);
     if (text.isEmpty())
         return;
     // Readers fill text paths poorly, so the letters go as their outlines.
-    const QFont f = QtFontOf(shadow_.font());
+    const QFont f = QtFontOf(shadow().font());
     QPainterPath path;
     path.addText(0, QFontMetricsF(f).ascent(), f, text);
     std::vector<std::vector<QPoint>> outlines;
     for (const QPolygonF& polygon :
-         path.toSubpathPolygons(TextPlacement(at, shadow_.font().escapement))) {
+         path.toSubpathPolygons(TextPlacement(at, shadow().font().escapement))) {
         std::vector<QPoint> points;
         points.reserve(static_cast<size_t>(polygon.size()));
         for (const QPointF& p : polygon)
@@ -146,26 +145,22 @@ void EmfCanvas::textPath(QPoint at, const QString& text)
 
 void EmfCanvas::drawImage(QPoint at, const QImage& image)
 {
-    shadow_.drawImage(at, image);
+    shadow().drawImage(at, image);
     if (!image.isNull())
         bitmapRecord(QRect(at, image.size()), image, image.rect());
 }
 
 void EmfCanvas::stretchImage(const QRect& box, const QImage& image)
 {
-    shadow_.stretchImage(box, image);
+    shadow().stretchImage(box, image);
     if (image.isNull())
         return;
-    // Corners as stored: QRect's width() overflows for boxes across the
-    // whole integer range.
-    const double l = box.left(), t = box.top();
-    const double w = static_cast<double>(box.right()) - l + 1;
-    const double h = static_cast<double>(box.bottom()) - t + 1;
-    if (w <= 0 || h <= 0)
+    const std::optional<StretchedBox> part = onCanvas(box);
+    if (!part)
         return;
-    const QRectF visible = QRectF(l, t, w, h).intersected(QRectF(QPointF(0, 0), QSizeF(size())));
-    if (visible.isEmpty())
-        return;
+    const double l = part->whole.left(), t = part->whole.top();
+    const double w = part->whole.width(), h = part->whole.height();
+    const QRectF& visible = part->visible;
     // Whole source pixels covering the visible part, and where they land.
     const double sx = image.width() / w, sy = image.height() / h;
     const int x0 = static_cast<int>(std::floor((visible.left() - l) * sx));
@@ -209,11 +204,8 @@ void EmfCanvas::bitmapRecord(const QRect& box, const QImage& image, const QRect&
     std::free(info);
 }
 
-void EmfCanvas::floodFill(QPoint seed, Colour border)
+void EmfCanvas::embedFill(const FilledArea& area)
 {
-    const FilledArea area = FillOnShadow(shadow_, seed, border);
-    if (area.isEmpty())
-        return;
     // The region's pixels from the shadow, clipped to the region so that
     // nothing around it is covered.
     std::vector<U_RECTL> rects;
@@ -228,7 +220,7 @@ void EmfCanvas::floodFill(QPoint seed, Colour border)
     writer_.append(U_EMRSAVEDC_set());
     writer_.append(U_EMREXTSELECTCLIPRGN_set(U_RGN_COPY, region));
     std::free(region);
-    bitmapRecord(box, shadow_.pixels(), box);
+    bitmapRecord(box, shadow().pixels(), box);
     writer_.append(U_EMRRESTOREDC_set(-1));
 }
 

@@ -1,7 +1,6 @@
 #include "output/PainterCanvas.h"
 
 #include "output/CanvasFonts.h"
-#include "output/ShadowFill.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
@@ -66,7 +65,7 @@ QPolygon Polygon(const std::vector<QPoint>& points)
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter, QSize size)
-    : painter_(painter), base_(painter.transform()), shadow_(size)
+    : ShadowedCanvas(size), painter_(painter), base_(painter.transform())
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
@@ -74,7 +73,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, QSize size)
 
 QPen PainterCanvas::qtPen() const
 {
-    const CanvasPen& pen = shadow_.pen();
+    const CanvasPen& pen = shadow().pen();
     QPen qt(QColor::fromRgb(toQRgb(pen.colour)));
     qt.setJoinStyle(Qt::RoundJoin);
     if (pen.style == PenStyle::Dotted) {
@@ -91,7 +90,7 @@ QPen PainterCanvas::qtPen() const
 
 QBrush PainterCanvas::qtBrush() const
 {
-    const CanvasBrush& brush = shadow_.brush();
+    const CanvasBrush& brush = shadow().brush();
     const QColor colour = QColor::fromRgb(toQRgb(brush.colour));
     switch (brush.style) {
     case BrushStyle::Clear:
@@ -143,7 +142,7 @@ void PainterCanvas::useBrush(const QBrush& brush)
 
 void PainterCanvas::useFont()
 {
-    const CanvasFont& font = shadow_.font();
+    const CanvasFont& font = shadow().font();
     if (!font_ || font_->name != font.name || font_->size != font.size ||
         font_->bold != font.bold || font_->italic != font.italic) {
         qtFont_ = QtFontOf(font);
@@ -155,14 +154,14 @@ void PainterCanvas::useFont()
 
 void PainterCanvas::line(QPoint from, QPoint to)
 {
-    shadow_.line(from, to);
+    shadow().line(from, to);
     useStrokes(false);
     painter_.drawLine(from, to);
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom)
 {
-    shadow_.rectangle(left, top, right, bottom);
+    shadow().rectangle(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -172,9 +171,9 @@ void PainterCanvas::rectangle(int left, int top, int right, int bottom)
 
 void PainterCanvas::fillRect(int left, int top, int right, int bottom)
 {
-    shadow_.fillRect(left, top, right, bottom);
+    shadow().fillRect(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
-    if (b.isEmpty() || shadow_.brush().style == BrushStyle::Clear)
+    if (b.isEmpty() || shadow().brush().style == BrushStyle::Clear)
         return;
     place(Placement::Edges);
     painter_.fillRect(QRectF(b.left, b.top, b.right - b.left, b.bottom - b.top), qtBrush());
@@ -183,7 +182,7 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom)
 void PainterCanvas::roundRect(int left, int top, int right, int bottom, int cornerWidth,
                               int cornerHeight)
 {
-    shadow_.roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    shadow().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -195,7 +194,7 @@ void PainterCanvas::roundRect(int left, int top, int right, int bottom, int corn
 
 void PainterCanvas::focusRect(int left, int top, int right, int bottom)
 {
-    shadow_.focusRect(left, top, right, bottom);
+    shadow().focusRect(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -213,7 +212,7 @@ void PainterCanvas::focusRect(int left, int top, int right, int bottom)
 
 void PainterCanvas::ellipse(int left, int top, int right, int bottom)
 {
-    shadow_.ellipse(left, top, right, bottom);
+    shadow().ellipse(left, top, right, bottom);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -223,7 +222,7 @@ void PainterCanvas::ellipse(int left, int top, int right, int bottom)
 
 void PainterCanvas::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
 {
-    shadow_.arc(left, top, right, bottom, start, end);
+    shadow().arc(left, top, right, bottom, start, end);
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -239,7 +238,7 @@ void PainterCanvas::arc(int left, int top, int right, int bottom, QPoint start, 
 
 void PainterCanvas::polygon(const std::vector<QPoint>& points)
 {
-    shadow_.polygon(points);
+    shadow().polygon(points);
     if (points.empty())
         return;
     useStrokes(true);
@@ -248,7 +247,7 @@ void PainterCanvas::polygon(const std::vector<QPoint>& points)
 
 void PainterCanvas::polyline(const std::vector<QPoint>& points)
 {
-    shadow_.polyline(points);
+    shadow().polyline(points);
     if (points.empty())
         return;
     useStrokes(false);
@@ -257,7 +256,7 @@ void PainterCanvas::polyline(const std::vector<QPoint>& points)
 
 void PainterCanvas::bezier(const std::vector<QPoint>& points)
 {
-    shadow_.bezier(points);
+    shadow().bezier(points);
     if (points.size() < 4)
         return;
     QPainterPath path(points[0]);
@@ -267,31 +266,28 @@ void PainterCanvas::bezier(const std::vector<QPoint>& points)
     painter_.drawPath(path);
 }
 
-void PainterCanvas::floodFill(QPoint seed, Colour border)
+void PainterCanvas::embedFill(const FilledArea& area)
 {
-    const FilledArea area = FillOnShadow(shadow_, seed, border);
-    if (area.isEmpty())
-        return;
     place(Placement::Edges);
-    painter_.drawImage(area.box.topLeft(), FilledPixels(shadow_, area));
+    painter_.drawImage(area.box.topLeft(), FilledPixels(shadow(), area));
 }
 
 QTransform PainterCanvas::textPlacement(QPoint at) const
 {
     QTransform t;
     t.translate(at.x(), at.y());
-    t.rotate(-shadow_.font().escapement / 10.0);
+    t.rotate(-shadow().font().escapement / 10.0);
     return t * base_;
 }
 
 void PainterCanvas::textOut(QPoint at, const QString& text)
 {
-    shadow_.textOut(at, text);
+    shadow().textOut(at, text);
     if (text.isEmpty())
         return;
     useFont();
-    usePen(QColor::fromRgb(toQRgb(shadow_.font().colour)));
-    if (shadow_.font().escapement == 0) {
+    usePen(QColor::fromRgb(toQRgb(shadow().font().colour)));
+    if (shadow().font().escapement == 0) {
         place(Placement::Edges);
         painter_.drawText(QPointF(at.x(), at.y() + ascent_), text);
         return;
@@ -303,10 +299,10 @@ void PainterCanvas::textOut(QPoint at, const QString& text)
 
 void PainterCanvas::textPath(QPoint at, const QString& text)
 {
-    shadow_.textPath(at, text);
+    shadow().textPath(at, text);
     if (text.isEmpty())
         return;
-    const QFont f = QtFontOf(shadow_.font());
+    const QFont f = QtFontOf(shadow().font());
     QPainterPath path;
     path.addText(0, QFontMetricsF(f).ascent(), f, text);
     place(Placement::Turned);
@@ -319,7 +315,7 @@ void PainterCanvas::textPath(QPoint at, const QString& text)
 
 void PainterCanvas::drawImage(QPoint at, const QImage& image)
 {
-    shadow_.drawImage(at, image);
+    shadow().drawImage(at, image);
     if (image.isNull())
         return;
     place(Placement::Edges);
@@ -328,29 +324,25 @@ void PainterCanvas::drawImage(QPoint at, const QImage& image)
 
 void PainterCanvas::stretchImage(const QRect& box, const QImage& image)
 {
-    shadow_.stretchImage(box, image);
+    shadow().stretchImage(box, image);
     if (image.isNull())
         return;
-    // Corners as stored: QRect's width() overflows for boxes across the
-    // whole integer range. Only the part on the page is embedded.
-    const double l = box.left(), t = box.top();
-    const double w = static_cast<double>(box.right()) - l + 1;
-    const double h = static_cast<double>(box.bottom()) - t + 1;
-    if (w <= 0 || h <= 0)
+    // Only the part on the page is embedded.
+    const std::optional<StretchedBox> part = onCanvas(box);
+    if (!part)
         return;
-    const QRectF visible = QRectF(l, t, w, h).intersected(QRectF(QPointF(0, 0), QSizeF(size())));
-    if (visible.isEmpty())
-        return;
-    const QRectF source((visible.left() - l) * image.width() / w,
-                        (visible.top() - t) * image.height() / h,
-                        visible.width() * image.width() / w, visible.height() * image.height() / h);
+    const QRectF &whole = part->whole, &visible = part->visible;
+    const QRectF source((visible.left() - whole.left()) * image.width() / whole.width(),
+                        (visible.top() - whole.top()) * image.height() / whole.height(),
+                        visible.width() * image.width() / whole.width(),
+                        visible.height() * image.height() / whole.height());
     place(Placement::Edges);
     painter_.drawImage(visible, image, source);
 }
 
 void PainterCanvas::setPixel(QPoint at, Colour colour)
 {
-    shadow_.setPixel(at, colour);
+    shadow().setPixel(at, colour);
     place(Placement::Edges);
     painter_.fillRect(QRect(at, QSize(1, 1)), QColor::fromRgb(toQRgb(colour)));
 }

@@ -2,15 +2,12 @@
 // A canvas on a QPainter, for the vector exports (SVG and PDF) and for
 // printing. Shapes follow the box rules of the raster canvas: outlines run
 // through the middle of the pixels the screen paints, fills end on the same
-// pixel edges. A raster shadow of the same size is drawn alongside; it
-// answers pixel reads and text extents as the screen would, and flood fills
-// run there and are embedded as the filled region's pixels.
+// pixel edges. Flood fills are embedded as the filled region's pixels.
 //
 // The painter's transform when the canvas is made maps canvas units to the
 // device (a scale for a page size, say) and stays in force.
 
-#include "model/Canvas.h"
-#include "render/RasterCanvas.h"
+#include "output/ShadowedCanvas.h"
 
 #include <QBrush>
 #include <QFont>
@@ -22,22 +19,10 @@
 
 namespace kel {
 
-class PainterCanvas final : public Canvas {
+class PainterCanvas final : public ShadowedCanvas {
 public:
     // `painter` must be active and outlive the canvas.
     PainterCanvas(QPainter& painter, QSize size);
-
-    // The raster shadow: the picture as the screen shows it.
-    const QImage& shadowImage() { return shadow_.pixels(); }
-
-    QSize size() const override { return shadow_.size(); }
-
-    void setPen(const CanvasPen& pen) override { shadow_.setPen(pen); }
-    CanvasPen pen() const override { return shadow_.pen(); }
-    void setBrush(const CanvasBrush& brush) override { shadow_.setBrush(brush); }
-    CanvasBrush brush() const override { return shadow_.brush(); }
-    void setFont(const CanvasFont& font) override { shadow_.setFont(font); }
-    CanvasFont font() const override { return shadow_.font(); }
 
     void line(QPoint from, QPoint to) override;
     void rectangle(int left, int top, int right, int bottom) override;
@@ -50,19 +35,18 @@ public:
     void polygon(const std::vector<QPoint>& points) override;
     void polyline(const std::vector<QPoint>& points) override;
     void bezier(const std::vector<QPoint>& points) override;
-    void floodFill(QPoint seed, Colour border) override;
 
     void textOut(QPoint at, const QString& text) override;
-    QSize textExtent(const QString& text) override { return shadow_.textExtent(text); }
     void textPath(QPoint at, const QString& text) override;
 
     void drawImage(QPoint at, const QImage& image) override;
     void stretchImage(const QRect& box, const QImage& image) override;
 
-    std::optional<Colour> pixel(QPoint at) const override { return shadow_.pixel(at); }
     void setPixel(QPoint at, Colour colour) override;
 
 private:
+    void embedFill(const FilledArea& area) override;
+
     // Where painted coordinates land. Outlines and the fills inside them
     // stroke through pixel centres; fills, pictures and text sit on pixel
     // edges; turned text has a transform of its own.
@@ -81,7 +65,6 @@ private:
 
     QPainter& painter_;
     QTransform base_;
-    RasterCanvas shadow_;
     Placement placement_ = Placement::Unset;
     std::optional<QPen> pen_;
     std::optional<QBrush> brush_;
