@@ -3,6 +3,7 @@
 #include "output/EmfRecords.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kel {
 
@@ -51,6 +52,25 @@ Box Normalised(int left, int top, int right, int bottom)
 {
     return {std::min(left, right), std::min(top, bottom), std::max(left, right),
             std::max(top, bottom)};
+}
+
+// The caller checks that the points fit.
+std::vector<U_POINT16> Points16(const std::vector<QPoint>& points)
+{
+    std::vector<U_POINT16> small;
+    small.reserve(points.size());
+    for (QPoint p : points)
+        small.push_back(point16_set(static_cast<int16_t>(p.x()), static_cast<int16_t>(p.y())));
+    return small;
+}
+
+std::vector<U_POINTL> Points32(const std::vector<QPoint>& points)
+{
+    std::vector<U_POINTL> large;
+    large.reserve(points.size());
+    for (QPoint p : points)
+        large.push_back(emf::Point(p));
+    return large;
 }
 
 } // namespace
@@ -262,41 +282,25 @@ void EmfCanvas::bezier(const std::vector<QPoint>& points)
 
 void EmfCanvas::pointsRecord(Shape shape, const std::vector<QPoint>& points)
 {
-    const int margin = (penHeld_ == Held::Own ? ownPen_.width : 0) / 2 + 1;
-    const U_RECTL bounds = emf::Bounds(points, margin);
-    const auto count = static_cast<uint32_t>(points.size());
-    if (emf::Fits16(points)) {
-        std::vector<U_POINT16> small;
-        small.reserve(points.size());
-        for (QPoint p : points)
-            small.push_back(point16_set(static_cast<int16_t>(p.x()), static_cast<int16_t>(p.y())));
+    using Make16 = char* (*)(U_RECTL, uint32_t, const U_POINT16*);
+    using Make32 = char* (*)(U_RECTL, uint32_t, const U_POINTL*);
+    const auto [make16, make32] = [shape]() -> std::pair<Make16, Make32> {
         switch (shape) {
         case Shape::Polygon:
-            writer_.append(U_EMRPOLYGON16_set(bounds, count, small.data()));
-            return;
+            return {U_EMRPOLYGON16_set, U_EMRPOLYGON_set};
         case Shape::Polyline:
-            writer_.append(U_EMRPOLYLINE16_set(bounds, count, small.data()));
-            return;
+            return {U_EMRPOLYLINE16_set, U_EMRPOLYLINE_set};
         case Shape::Bezier:
-            writer_.append(U_EMRPOLYBEZIER16_set(bounds, count, small.data()));
-            return;
+            break;
         }
-    }
-    std::vector<U_POINTL> large;
-    large.reserve(points.size());
-    for (QPoint p : points)
-        large.push_back(emf::Point(p));
-    switch (shape) {
-    case Shape::Polygon:
-        writer_.append(U_EMRPOLYGON_set(bounds, count, large.data()));
-        return;
-    case Shape::Polyline:
-        writer_.append(U_EMRPOLYLINE_set(bounds, count, large.data()));
-        return;
-    case Shape::Bezier:
-        writer_.append(U_EMRPOLYBEZIER_set(bounds, count, large.data()));
-        return;
-    }
+        return {U_EMRPOLYBEZIER16_set, U_EMRPOLYBEZIER_set};
+    }();
+    const U_RECTL bounds = emf::Bounds(points, outlineMargin());
+    const auto count = static_cast<uint32_t>(points.size());
+    if (emf::Fits16(points))
+        writer_.append(make16(bounds, count, Points16(points).data()));
+    else
+        writer_.append(make32(bounds, count, Points32(points).data()));
 }
 
 void EmfCanvas::polyPolygon(const std::vector<std::vector<QPoint>>& polygons)
@@ -311,23 +315,20 @@ void EmfCanvas::polyPolygon(const std::vector<std::vector<QPoint>>& polygons)
     }
     if (counts.empty())
         return;
-    const int margin = (penHeld_ == Held::Own ? ownPen_.width : 0) / 2 + 1;
-    const U_RECTL bounds = emf::Bounds(all, margin);
+    const U_RECTL bounds = emf::Bounds(all, outlineMargin());
     const auto polys = static_cast<uint32_t>(counts.size());
     const auto total = static_cast<uint32_t>(all.size());
-    if (emf::Fits16(all)) {
-        std::vector<U_POINT16> small;
-        small.reserve(all.size());
-        for (QPoint p : all)
-            small.push_back(point16_set(static_cast<int16_t>(p.x()), static_cast<int16_t>(p.y())));
-        writer_.append(U_EMRPOLYPOLYGON16_set(bounds, polys, counts.data(), total, small.data()));
-        return;
-    }
-    std::vector<U_POINTL> large;
-    large.reserve(all.size());
-    for (QPoint p : all)
-        large.push_back(emf::Point(p));
-    writer_.append(U_EMRPOLYPOLYGON_set(bounds, polys, counts.data(), total, large.data()));
+    if (emf::Fits16(all))
+        writer_.append(
+            U_EMRPOLYPOLYGON16_set(bounds, polys, counts.data(), total, Points16(all).data()));
+    else
+        writer_.append(
+            U_EMRPOLYPOLYGON_set(bounds, polys, counts.data(), total, Points32(all).data()));
+}
+
+int EmfCanvas::outlineMargin() const
+{
+    return (penHeld_ == Held::Own ? ownPen_.width : 0) / 2 + 1;
 }
 
 void EmfCanvas::setPixel(QPoint at, Colour colour)

@@ -70,6 +70,8 @@ private:
     enum class Shape { Polygon, Polyline, Bezier };
     void pointsRecord(Shape shape, const std::vector<QPoint>& points);
     void polyPolygon(const std::vector<std::vector<QPoint>>& polygons);
+    // How far outlines reach beyond their points with the selected pen.
+    int outlineMargin() const;
     // The pixels of `source` stretched into `box`, clipped to the canvas.
     void bitmapRecord(const QRect& box, const QImage& image, const QRect& source);
 
