@@ -76,6 +76,9 @@ protected:
         return cells.join(u' ');
     }
 
+    // What the surface shows: the preview where it drew, else the bitmap.
+    std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
+
     FakeUi ui;
     Editor editor{ui, {registerInteraction, registerConstructions}};
 };
