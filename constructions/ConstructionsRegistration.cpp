@@ -1,8 +1,20 @@
 #include "constructions/ConstructionsRegistration.h"
 
+#include "constructions/lines/LineTools.h"
+#include "constructions/measure/MeasureTools.h"
+
 namespace kel {
 
-// The constructions and measuring tools add themselves here as they arrive.
-void registerConstructions(Registrations&) {}
+void registerConstructions(Registrations& registrations)
+{
+    registerPerpendicularTools(registrations);
+    registerLineCommands(registrations);
+    registerGapInMiddleTool(registrations);
+    registerParallelTools(registrations);
+    registerAngleTools(registrations);
+    registerFixedDistanceTool(registrations);
+    registerTwoLineTools(registrations);
+    registerMeasureTools(registrations);
+}
 
 } // namespace kel

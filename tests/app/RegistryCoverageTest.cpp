@@ -24,12 +24,7 @@ struct PendingWork {
 };
 
 const PendingWork kPendingWork[] = {
-    {"line constructions",
-     "mnuanglebisect mnuPerpendto2lines mnuArc2markAng mnuAngledline mnuAdjustLen "
-     "mnuAngletoendpoint mnuapangFix mnupoplinarbitlin mnopoplineDivN mnugapinLine "
-     "mnulineactmesure mnuMarkpointonline mnumarkvert mnumarkfixeddist mnupopmirrorpoint "
-     "mnupopMarklinemidpoint mnuParallelLine mnulineactperpend PerpendicularatLine1 "
-     "mnulineacrperbisect mnupoplineDUP mnupoplineMOV"},
+    {"line constructions", "mnupoplineDUP mnupoplineMOV"},
     {"circle and arc constructions, intersections",
      "Showcircleinfo1 mnumarkcirNpoints mnucirpopmarkcir mnupopcirmarkcir mnuperpen2cir "
      "mnucirpoptan2cir mnuCirPopTagCircle mnutrimcircle mnumodcirR mnucirpopdupcir "
@@ -38,10 +33,10 @@ const PendingWork kPendingWork[] = {
      "mnupoplineconcircle mnupoplinesemicir mnuduppoints mnushowintersect mnucircirintrsvt "
      "CircleLine1 mnuLineArccut mnuLineLine mnumovconlines mnupoplinmovpt mnumirorpt2pt "
      "mnuptBet2Points mnupopgridID mnuMarkGridPoints"},
-    {"triangles and quadrilaterals, measurement, per-object popup commands, characters window",
+    {"triangles and quadrilaterals, per-object popup commands, characters window",
      "mnubuildTriang mnulineactPGS mnuLineactPGD mnusquarbydiag mnysquareByside mnuLine2Rect "
-     "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line mnumesurLen mnumeasureAng mnucountpixels "
-     "mnutrianArea popPointYellowCenter popPointSolidBack3 popPointSolidBlack2 popPointBlueSquare "
+     "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line popPointYellowCenter popPointSolidBack3 "
+     "popPointSolidBlack2 popPointBlueSquare "
      "mnuModifylinePen popCircleModifyPen popCircleModifyBrush popArcModifyPen popArcMove "
      "popArcDup popTextModify popTextModifyAttribs popTextMove popTextDuplicate popTextModifyAngle "
      "popTextGet popGridModifyPen popGridMove popGridDup popFillModifyStyle popPolyLineModifyPen "

@@ -1,0 +1,10 @@
+#pragma once
+// The measuring tools of the Advanced menu's Measure submenu.
+
+#include "interaction/core/Registrations.h"
+
+namespace kel {
+
+void registerMeasureTools(Registrations& registrations);
+
+} // namespace kel

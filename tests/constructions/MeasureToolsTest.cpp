@@ -1,0 +1,67 @@
+// The measuring tools write nothing: values in panel 3, previews on the
+// surface layer only.
+
+#include "ConstructionFixture.h"
+
+namespace kel::test {
+namespace {
+
+using MeasureTools = Constructions;
+
+TEST_F(MeasureTools, LengthAndAngle)
+{
+    editor.runMenuItem(QStringLiteral("mnumesurLen"));
+    click(0, 0);
+    move(30, 40);
+    EXPECT_EQ(status(), QStringLiteral("Len=50 Ang=54"));
+    click(30, 40);
+    EXPECT_EQ(clicks(), 0);
+    key(Qt::Key_Escape);
+    editor.runMenuItem(QStringLiteral("mnumeasureAng"));
+    click(0, 0);
+    click(100, 0);
+    move(100, 100);
+    EXPECT_EQ(status(), QStringLiteral("L1=100 L2=100 Ang=90"));
+    click(100, 100);
+    EXPECT_EQ(clicks(), 0);
+    EXPECT_EQ(rowsInUse(), 0);
+}
+
+TEST_F(MeasureTools, PixelsCountIncludesBothCornersAndNothingOutside)
+{
+    editor.runMenuItem(QStringLiteral("mnucountpixels"));
+    // Inside the background's dots, corners in any order.
+    click(19, 19);
+    click(11, 11);
+    EXPECT_EQ(ui.messages.last(), QStringLiteral("Now click on the pixel inside rect that you "
+                                                 "want other pixels with same color be counted"));
+    click(15, 15);
+    move(12, 12);
+    EXPECT_EQ(status(), QStringLiteral("Tot Pixels=81"));
+    move(30, 30);
+    EXPECT_EQ(status(), QStringLiteral("Tot Pixels=-1"));
+}
+
+TEST_F(MeasureTools, TriangleAreaFillsOnlyTheTriangleAndLeavesTheBitmap)
+{
+    // A dotted outline around the triangle: a flood fill would leak through it.
+    putLine(1, {0, 0}, {200, 0});
+    editor.doc.table.setCell(col::line::Pen, 1, QStringLiteral("00000000"));
+    editor.RedrawAll();
+    const QImage before = editor.renderer.bitmap().copy();
+    editor.runMenuItem(QStringLiteral("mnutrianArea"));
+    click(20, 20);
+    click(120, 20);
+    move(20, 120);
+    EXPECT_EQ(status(), QStringLiteral("Area =5000"));
+    EXPECT_EQ(shown(40, 40), std::optional<Colour>(0xC0C0C0));
+    EXPECT_EQ(shown(153, 147), std::optional<Colour>(kWhite));
+    EXPECT_EQ(shown(100, 5), editor.renderer.bitmapCanvas().pixel({100, 5}));
+    click(20, 120);
+    EXPECT_EQ(ui.messages.last(), QStringLiteral("Area of 3 points inscribed triangle is 5000"));
+    EXPECT_EQ(editor.renderer.bitmap(), before);
+    EXPECT_EQ(rowsInUse(), 1);
+}
+
+} // namespace
+} // namespace kel::test

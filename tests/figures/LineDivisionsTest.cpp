@@ -1,0 +1,70 @@
+#include "figures/LineDivisions.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace kel {
+namespace {
+
+std::string text(QPoint p)
+{
+    return "(" + std::to_string(p.x()) + "," + std::to_string(p.y()) + ")";
+}
+
+struct DivisionCase {
+    QPoint a, b;
+    int n;
+    std::vector<QPoint> expected;
+};
+
+TEST(LineDivisions, DivisionPointsRunFromTheSecondEndAndTruncateTowardZero)
+{
+    const DivisionCase cases[] = {
+        {{0, 0}, {5, 5}, 2, {{2, 2}}},
+        {{-3, 0}, {0, 0}, 2, {{-1, 0}}},
+        {{0, 0}, {90, 30}, 3, {{60, 20}, {30, 10}}},
+        {{10, 0}, {0, 0}, 4, {{2, 0}, {5, 0}, {7, 0}}},
+        {{-7, -7}, {0, 0}, 3, {{-2, -2}, {-4, -4}}},
+        {{2147483647, -2147483647 - 1},
+         {2147483647, -2147483647 - 1},
+         2,
+         {{2147483647, -2147483647 - 1}}},
+        {{0, 0}, {10, 10}, 1, {}},
+        {{0, 0}, {10, 10}, 0, {}},
+        {{0, 0}, {10, 10}, -5, {}},
+    };
+    for (const DivisionCase& c : cases)
+        EXPECT_EQ(DivisionPoints(c.a, c.b, c.n), c.expected) << text(c.a) << text(c.b) << c.n;
+}
+
+struct GapCase {
+    QPoint a, b, f;
+    std::optional<QPoint> nearA, nearB;
+};
+
+TEST(LineDivisions, GapIsCentredOnTheMidpointAndOrderedByTheEnds)
+{
+    const GapCase cases[] = {
+        {{0, 0}, {100, 0}, {30, 0}, QPoint(30, 0), QPoint(70, 0)},
+        {{0, 0}, {100, 0}, {80, 0}, QPoint(20, 0), QPoint(80, 0)},
+        {{100, 0}, {0, 0}, {30, 0}, QPoint(70, 0), QPoint(30, 0)},
+        // Odd length: the midpoint is truncated, so the gap is not symmetric.
+        {{0, 0}, {0, 101}, {0, 10}, QPoint(0, 10), QPoint(0, 90)},
+        // Beyond an end, or on it: no gap.
+        {{0, 0}, {100, 0}, {120, 0}, std::nullopt, std::nullopt},
+        {{0, 0}, {100, 0}, {0, 0}, std::nullopt, std::nullopt},
+        {{0, 0}, {0, 0}, {0, 0}, std::nullopt, std::nullopt},
+    };
+    for (const GapCase& c : cases) {
+        const std::optional<GapPieces> gap = GapAround(c.a, c.b, c.f);
+        ASSERT_EQ(gap.has_value(), c.nearA.has_value()) << text(c.a) << text(c.b) << text(c.f);
+        if (gap) {
+            EXPECT_EQ(gap->gapNearA, *c.nearA) << text(c.a) << text(c.b) << text(c.f);
+            EXPECT_EQ(gap->gapNearB, *c.nearB) << text(c.a) << text(c.b) << text(c.f);
+        }
+    }
+}
+
+} // namespace
+} // namespace kel
