@@ -3,6 +3,7 @@
 
 #include "constructions/lines/LineSupport.h"
 #include "constructions/lines/LineTools.h"
+#include "constructions/lines/SegmentTool.h"
 
 #include "figures/AngledLines.h"
 #include "figures/Perpendiculars.h"
@@ -137,13 +138,14 @@ private:
 
 // "Append Angle Var": click 1 the vertex V (P3) on the line, click 2 the
 // direction D (P5), click 3 the end E (P6) on V-D.
-class AppendAngleVarTool : public ClickSequenceTool {
+class AppendAngleVarTool : public SegmentTool {
 public:
     AppendAngleVarTool()
-        : ClickSequenceTool(3, AfterLast::Ends,
-                            QStringLiteral("First click select a point to draw the new angle\r\n"
-                                           "2nd click set the desired angle, 3rd click set "
-                                           "length of the line"))
+        : SegmentTool(3, AfterLast::Ends,
+                      QStringLiteral("First click select a point to draw the new angle\r\n"
+                                     "2nd click set the desired angle, 3rd click set "
+                                     "length of the line"),
+                      kP3, kP6)
     {
     }
 
@@ -183,34 +185,22 @@ private:
                    QStringLiteral("Angle =%1").arg(AngleAtVertex(v, clickPoint(editor, kP4), pos)));
             return;
         default:
-            if (!ready(editor))
-                return;
-            previewSegment(editor, v, clickPoint(editor, kP6));
-            status(editor, QStringLiteral("  L=%1").arg(distance(v, clickPoint(editor, kP6))));
+            previewLine(editor, QStringLiteral("  L=%1"));
         }
-    }
-
-    bool takeClick(Editor& editor, int) override { return ready(editor); }
-
-    bool complete(Editor& editor, QPoint) override
-    {
-        if (!ready(editor))
-            return false;
-        const QPoint v = clickPoint(editor, kP3);
-        const QPoint e = clickPoint(editor, kP6);
-        return AddLineRow(editor.doc, v.x(), v.y(), e.x(), e.y());
     }
 };
 
 // "Append Angle Fixed": click 1 the vertex V (P3); the angle and length are
-// typed in the value boxes, the side follows the pointer (end E in P4).
-class AppendAngleFixedTool : public ClickSequenceTool {
+// typed in the value boxes, the side follows the pointer (end E in P4). In
+// the "Error" state there is no end to commit.
+class AppendAngleFixedTool : public SegmentTool {
 public:
     AppendAngleFixedTool()
-        : ClickSequenceTool(2, AfterLast::Ends,
-                            QStringLiteral("After the desired point on the line selected , 1 "
-                                           "click to draw the line\r\nMove mouse to the desired "
-                                           "side of line"))
+        : SegmentTool(2, AfterLast::Ends,
+                      QStringLiteral("After the desired point on the line selected , 1 "
+                                     "click to draw the line\r\nMove mouse to the desired "
+                                     "side of line"),
+                      kP3, kP4)
     {
     }
 
@@ -255,36 +245,20 @@ private:
             previewVertex(editor, pos, QStringLiteral("  "));
             return;
         }
-        if (!ready(editor))
-            return;
-        const QPoint v = clickPoint(editor, kP3);
-        const QPoint e = clickPoint(editor, kP4);
-        previewSegment(editor, v, e);
-        status(editor, QStringLiteral("L=%1").arg(distance(v, e)));
-    }
-
-    bool takeClick(Editor& editor, int) override { return ready(editor); }
-
-    bool complete(Editor& editor, QPoint) override
-    {
-        // In the "Error" state there is no end to commit.
-        if (!ready(editor))
-            return false;
-        const QPoint v = clickPoint(editor, kP3);
-        const QPoint e = clickPoint(editor, kP4);
-        return AddLineRow(editor.doc, v.x(), v.y(), e.x(), e.y());
+        previewLine(editor, QStringLiteral("L=%1"));
     }
 };
 
 // "Mark Verical Distance": click 1 the foot F (P3) on the line, click 2 the
 // end E (P7) on the perpendicular at F; repeats until Esc.
-class MarkVerticalDistanceTool : public ClickSequenceTool {
+class MarkVerticalDistanceTool : public SegmentTool {
 public:
     MarkVerticalDistanceTool()
-        : ClickSequenceTool(2, AfterLast::Repeats,
-                            QStringLiteral("2 clicks needed. 1st click select the point on "
-                                           "line\r\n2nd click you set the desired line length, "
-                                           "press Esc when done"))
+        : SegmentTool(2, AfterLast::Repeats,
+                      QStringLiteral("2 clicks needed. 1st click select the point on "
+                                     "line\r\n2nd click you set the desired line length, "
+                                     "press Esc when done"),
+                      kP3, kP7)
     {
     }
 
@@ -315,23 +289,7 @@ private:
             previewVertex(editor, pos, QStringLiteral(" "));
             return;
         }
-        if (!ready(editor))
-            return;
-        const QPoint f = clickPoint(editor, kP3);
-        const QPoint e = clickPoint(editor, kP7);
-        previewSegment(editor, f, e);
-        status(editor, QStringLiteral("h=%1").arg(distance(f, e)));
-    }
-
-    bool takeClick(Editor& editor, int) override { return ready(editor); }
-
-    bool complete(Editor& editor, QPoint) override
-    {
-        if (!ready(editor))
-            return false;
-        const QPoint f = clickPoint(editor, kP3);
-        const QPoint e = clickPoint(editor, kP7);
-        return AddLineRow(editor.doc, f.x(), f.y(), e.x(), e.y());
+        previewLine(editor, QStringLiteral("h=%1"));
     }
 };
 

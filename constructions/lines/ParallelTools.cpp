@@ -3,6 +3,7 @@
 
 #include "constructions/lines/LineSupport.h"
 #include "constructions/lines/LineTools.h"
+#include "constructions/lines/SegmentTool.h"
 
 #include "figures/Perpendiculars.h"
 #include "interaction/core/Editor.h"
@@ -138,12 +139,13 @@ private:
 
 // "Arbitrary Parallel Line": the first click is the start P3, the second
 // sets the length along the parallel through it (end P4).
-class ArbitraryParallelTool : public ClickSequenceTool {
+class ArbitraryParallelTool : public SegmentTool {
 public:
     ArbitraryParallelTool()
-        : ClickSequenceTool(2, AfterLast::Ends,
-                            QStringLiteral("!st click set the verical distance of new parallel "
-                                           "line\r\n2nd click set then length of parallel line"))
+        : SegmentTool(2, AfterLast::Ends,
+                      QStringLiteral("!st click set the verical distance of new parallel "
+                                     "line\r\n2nd click set then length of parallel line"),
+                      kP3, kP4)
     {
     }
 
@@ -170,24 +172,9 @@ private:
             previewDistance(editor, pos);
             return;
         }
-        if (!ready(editor))
-            return;
-        const QPoint p3 = clickPoint(editor, kP3);
-        const QPoint p4 = clickPoint(editor, kP4);
-        previewSegment(editor, p3, p4);
-        previewGuide(editor, pos, p4);
-        status(editor, QStringLiteral("Length=%1").arg(distance(p3, p4)));
-    }
-
-    bool takeClick(Editor& editor, int) override { return ready(editor); }
-
-    bool complete(Editor& editor, QPoint) override
-    {
-        if (!ready(editor))
-            return false;
-        const QPoint p3 = clickPoint(editor, kP3);
-        const QPoint p4 = clickPoint(editor, kP4);
-        return AddLineRow(editor.doc, p3.x(), p3.y(), p4.x(), p4.y());
+        previewLine(editor, QStringLiteral("Length=%1"));
+        if (ready(editor))
+            previewGuide(editor, pos, clickPoint(editor, kP4));
     }
 };
 
