@@ -14,6 +14,8 @@
 #include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
 
+#include <utility>
+
 namespace kel {
 
 namespace {
@@ -43,25 +45,47 @@ void trackFootOn(Editor& editor, QPoint pos, QPoint a, QPoint b, int into)
         setClickPoint(editor, into, foot->point);
 }
 
-// The foot V (P3) on the line P1-P2 with both distances, before the first click.
-void previewVertex(Editor& editor, QPoint pos, const QString& gap)
-{
-    if (!ready(editor))
-        return;
-    const QPoint v = clickPoint(editor, kP3);
-    previewSegment(editor, pos, v);
-    status(editor, QStringLiteral("L1=%1%2L2=%3")
-                       .arg(distance(clickPoint(editor, kP1), v))
-                       .arg(gap)
-                       .arg(distance(clickPoint(editor, kP2), v)));
-}
-
 void takeLine(Editor& editor, int fallback)
 {
     const LineSegment line = pickedLine(editor, fallback);
     setClickPoint(editor, kP1, line.a);
     setClickPoint(editor, kP2, line.b);
 }
+
+// A tool whose first click takes the vertex V (P3) on the line P1-P2 and
+// whose last writes the line from V to `end`. Before the first click the
+// preview is the foot with both distances, `gap` between them; after the
+// last but one the line with its length after `lengthLabel`.
+class FromVertexTool : public SegmentTool {
+public:
+    FromVertexTool(int clicks, AfterLast after, QString instruction, int end, QString gap,
+                   QString lengthLabel)
+        : SegmentTool(clicks, after, std::move(instruction), kP3, end), gap_(std::move(gap)),
+          lengthLabel_(std::move(lengthLabel))
+    {
+    }
+
+protected:
+    void preview(Editor& editor, QPoint pos) override
+    {
+        if (clickCount(editor) != 0) {
+            previewLine(editor, lengthLabel_);
+            return;
+        }
+        if (!ready(editor))
+            return;
+        const QPoint v = clickPoint(editor, kP3);
+        previewSegment(editor, pos, v);
+        status(editor, QStringLiteral("L1=%1%2L2=%3")
+                           .arg(distance(clickPoint(editor, kP1), v))
+                           .arg(gap_)
+                           .arg(distance(clickPoint(editor, kP2), v)));
+    }
+
+private:
+    QString gap_;
+    QString lengthLabel_;
+};
 
 // "Adjust Length": click 1 near an end keeps that end (S, P3); click 2 sets
 // the other end (E, P4) on the line through both; the picked row is rewritten.
@@ -138,14 +162,14 @@ private:
 
 // "Append Angle Var": click 1 the vertex V (P3) on the line, click 2 the
 // direction D (P5), click 3 the end E (P6) on V-D.
-class AppendAngleVarTool : public SegmentTool {
+class AppendAngleVarTool : public FromVertexTool {
 public:
     AppendAngleVarTool()
-        : SegmentTool(3, AfterLast::Ends,
-                      QStringLiteral("First click select a point to draw the new angle\r\n"
-                                     "2nd click set the desired angle, 3rd click set "
-                                     "length of the line"),
-                      kP3, kP6)
+        : FromVertexTool(3, AfterLast::Ends,
+                         QStringLiteral("First click select a point to draw the new angle\r\n"
+                                        "2nd click set the desired angle, 3rd click set "
+                                        "length of the line"),
+                         kP6, QStringLiteral("  "), QStringLiteral("  L=%1"))
     {
     }
 
@@ -172,35 +196,31 @@ private:
         }
     }
 
+    // Between clicks 1 and 2 the angle the direction makes with the line.
     void preview(Editor& editor, QPoint pos) override
     {
-        const QPoint v = clickPoint(editor, kP3);
-        switch (clickCount(editor)) {
-        case 0:
-            previewVertex(editor, pos, QStringLiteral("  "));
+        if (clickCount(editor) != 1) {
+            FromVertexTool::preview(editor, pos);
             return;
-        case 1:
-            previewSegment(editor, v, pos);
-            status(editor,
-                   QStringLiteral("Angle =%1").arg(AngleAtVertex(v, clickPoint(editor, kP4), pos)));
-            return;
-        default:
-            previewLine(editor, QStringLiteral("  L=%1"));
         }
+        const QPoint v = clickPoint(editor, kP3);
+        previewSegment(editor, v, pos);
+        status(editor,
+               QStringLiteral("Angle =%1").arg(AngleAtVertex(v, clickPoint(editor, kP4), pos)));
     }
 };
 
 // "Append Angle Fixed": click 1 the vertex V (P3); the angle and length are
 // typed in the value boxes, the side follows the pointer (end E in P4). In
 // the "Error" state there is no end to commit.
-class AppendAngleFixedTool : public SegmentTool {
+class AppendAngleFixedTool : public FromVertexTool {
 public:
     AppendAngleFixedTool()
-        : SegmentTool(2, AfterLast::Ends,
-                      QStringLiteral("After the desired point on the line selected , 1 "
-                                     "click to draw the line\r\nMove mouse to the desired "
-                                     "side of line"),
-                      kP3, kP4)
+        : FromVertexTool(2, AfterLast::Ends,
+                         QStringLiteral("After the desired point on the line selected , 1 "
+                                        "click to draw the line\r\nMove mouse to the desired "
+                                        "side of line"),
+                         kP4, QStringLiteral("  "), QStringLiteral("L=%1"))
     {
     }
 
@@ -238,27 +258,18 @@ private:
         if (ends)
             setClickPoint(editor, kP4, nearer(pos, ends->first, ends->second));
     }
-
-    void preview(Editor& editor, QPoint pos) override
-    {
-        if (clickCount(editor) == 0) {
-            previewVertex(editor, pos, QStringLiteral("  "));
-            return;
-        }
-        previewLine(editor, QStringLiteral("L=%1"));
-    }
 };
 
 // "Mark Verical Distance": click 1 the foot F (P3) on the line, click 2 the
 // end E (P7) on the perpendicular at F; repeats until Esc.
-class MarkVerticalDistanceTool : public SegmentTool {
+class MarkVerticalDistanceTool : public FromVertexTool {
 public:
     MarkVerticalDistanceTool()
-        : SegmentTool(2, AfterLast::Repeats,
-                      QStringLiteral("2 clicks needed. 1st click select the point on "
-                                     "line\r\n2nd click you set the desired line length, "
-                                     "press Esc when done"),
-                      kP3, kP7)
+        : FromVertexTool(2, AfterLast::Repeats,
+                         QStringLiteral("2 clicks needed. 1st click select the point on "
+                                        "line\r\n2nd click you set the desired line length, "
+                                        "press Esc when done"),
+                         kP7, QStringLiteral(" "), QStringLiteral("h=%1"))
     {
     }
 
@@ -281,15 +292,6 @@ private:
             return;
         }
         trackFootOn(editor, pos, square->left, square->right, kP7);
-    }
-
-    void preview(Editor& editor, QPoint pos) override
-    {
-        if (clickCount(editor) == 0) {
-            previewVertex(editor, pos, QStringLiteral(" "));
-            return;
-        }
-        previewLine(editor, QStringLiteral("h=%1"));
     }
 };
 
