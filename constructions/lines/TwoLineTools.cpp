@@ -64,6 +64,22 @@ bool trackNearestLine(Editor& editor, QPoint pos, int into, int rowSlot)
     return true;
 }
 
+// Clicks 1 and 2 choose the two lines: their ends into points `into` ..
+// `into + 3`. False once both are chosen.
+bool trackTwoLines(Editor& editor, QPoint pos, int into)
+{
+    switch (clickCount(editor)) {
+    case 0:
+        trackNearestLine(editor, pos, into, kFirstRowSlot);
+        return true;
+    case 1:
+        trackNearestLine(editor, pos, into + 2, kSecondRowSlot);
+        return true;
+    default:
+        return false;
+    }
+}
+
 // "Angle Bisector": clicks 1 and 2 the lines (P1-P2, P3-P4), click 3 the end
 // of the bisector from their crossing.
 class AngleBisectorTool : public ClickSequenceTool {
@@ -78,21 +94,13 @@ public:
 private:
     void preview(Editor& editor, QPoint pos) override
     {
-        switch (clickCount(editor)) {
-        case 0:
-            trackNearestLine(editor, pos, kP1, kFirstRowSlot);
+        if (trackTwoLines(editor, pos, kP1))
             return;
-        case 1:
-            trackNearestLine(editor, pos, kP3, kSecondRowSlot);
-            return;
-        default: {
-            const std::optional<BisectorPoints> bisector =
-                BisectorPreview(editor.doc, editor.tool.construction, editor.surfaceCanvas(), pos);
-            setReady(editor, bisector.has_value());
-            status(editor, bisector ? kBisectorLengthStatus + QString::number(bisector->length)
-                                    : QStringLiteral("Error parallel lines"));
-        }
-        }
+        const std::optional<BisectorPoints> bisector =
+            BisectorPreview(editor.doc, editor.tool.construction, editor.surfaceCanvas(), pos);
+        setReady(editor, bisector.has_value());
+        status(editor, bisector ? kBisectorLengthStatus + QString::number(bisector->length)
+                                : QStringLiteral("Error parallel lines"));
     }
 
     bool takeClick(Editor& editor, int clicks) override
@@ -134,27 +142,19 @@ public:
 private:
     void preview(Editor& editor, QPoint pos) override
     {
-        switch (clickCount(editor)) {
-        case 0:
-            trackNearestLine(editor, pos, kP1, kFirstRowSlot);
+        if (trackTwoLines(editor, pos, kP1))
             return;
-        case 1:
-            trackNearestLine(editor, pos, kP3, kSecondRowSlot);
+        const std::optional<MeasuredPoint> f1 =
+            PerpendicularFoot(pos, clickPoint(editor, kP1), clickPoint(editor, kP2));
+        const std::optional<MeasuredPoint> f2 =
+            PerpendicularFoot(pos, clickPoint(editor, kP3), clickPoint(editor, kP4));
+        setReady(editor, f1 && f2);
+        if (!f1 || !f2)
             return;
-        default: {
-            const std::optional<MeasuredPoint> f1 =
-                PerpendicularFoot(pos, clickPoint(editor, kP1), clickPoint(editor, kP2));
-            const std::optional<MeasuredPoint> f2 =
-                PerpendicularFoot(pos, clickPoint(editor, kP3), clickPoint(editor, kP4));
-            setReady(editor, f1 && f2);
-            if (!f1 || !f2)
-                return;
-            setClickPoint(editor, kP5, f1->point);
-            setClickPoint(editor, kP6, f2->point);
-            previewSegment(editor, pos, f1->point);
-            previewSegment(editor, pos, f2->point);
-        }
-        }
+        setClickPoint(editor, kP5, f1->point);
+        setClickPoint(editor, kP6, f2->point);
+        previewSegment(editor, pos, f1->point);
+        previewSegment(editor, pos, f2->point);
     }
 
     bool takeClick(Editor& editor, int) override { return ready(editor); }
@@ -184,16 +184,8 @@ public:
 
     void move(Editor& editor, QPoint pos) override
     {
-        switch (clickCount(editor)) {
-        case 0:
-            trackNearestLine(editor, pos, kP2, kFirstRowSlot);
-            return;
-        case 1:
-            trackNearestLine(editor, pos, kP4, kSecondRowSlot);
-            return;
-        default:
+        if (!trackTwoLines(editor, pos, kP2))
             trackArc(editor, pos);
-        }
     }
 
     void click(Editor& editor, QPoint pos) override
