@@ -14,6 +14,7 @@
 #include "render/ShapeDrawers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kel {
 
@@ -54,12 +55,29 @@ void showLength(Editor& editor, QPoint pos)
         3, QStringLiteral("Len=%1 Ang=%2").arg(measure(p1, pos)).arg(AngleAtVertex(p1, ray, pos)));
 }
 
-class LengthTool : public ClickSequenceTool {
+// Measuring writes no rows: the last click only ends one measurement and
+// the tool waits for the next. By default the pointer goes into the point
+// the next click freezes.
+class MeasureTool : public ClickSequenceTool {
+public:
+    MeasureTool(int clicks, QString instruction)
+        : ClickSequenceTool(clicks, AfterLast::Repeats, std::move(instruction))
+    {
+    }
+
+protected:
+    void track(Editor& editor, QPoint pos) override
+    {
+        setClickPoint(editor, clickCount(editor), pos);
+    }
+    bool complete(Editor&, QPoint) override { return true; }
+};
+
+class LengthTool : public MeasureTool {
 public:
     LengthTool()
-        : ClickSequenceTool(2, AfterLast::Repeats,
-                            QStringLiteral("1st click begin point, wtach status bar for "
-                                           "value\r\nPress Enter to repeat action again"))
+        : MeasureTool(2, QStringLiteral("1st click begin point, wtach status bar for "
+                                        "value\r\nPress Enter to repeat action again"))
     {
     }
 
@@ -74,24 +92,18 @@ private:
         if (clickCount(editor) == 1)
             showLength(editor, pos);
     }
-    bool complete(Editor&, QPoint) override { return true; }
 };
 
-class AngleTool : public ClickSequenceTool {
+class AngleTool : public MeasureTool {
 public:
     AngleTool()
-        : ClickSequenceTool(3, AfterLast::Repeats,
-                            QStringLiteral("1st 2 clicks sets the reference line angle then as "
-                                           "you move angle displayed\r\n3rd click action can be "
-                                           "repeated again"))
+        : MeasureTool(3, QStringLiteral("1st 2 clicks sets the reference line angle then as "
+                                        "you move angle displayed\r\n3rd click action can be "
+                                        "repeated again"))
     {
     }
 
 private:
-    void track(Editor& editor, QPoint pos) override
-    {
-        setClickPoint(editor, clickCount(editor), pos);
-    }
     void preview(Editor& editor, QPoint pos) override
     {
         const int clicks = clickCount(editor);
@@ -108,17 +120,15 @@ private:
                                          .arg(AngleAtVertex(p2, p1, pos)));
         }
     }
-    bool complete(Editor&, QPoint) override { return true; }
 };
 
 // Corners in P1 and P2 (ordered left-top, right-bottom after click 2), the
 // colour in the size slot.
-class PixelCountTool : public ClickSequenceTool {
+class PixelCountTool : public MeasureTool {
 public:
     PixelCountTool()
-        : ClickSequenceTool(4, AfterLast::Repeats,
-                            QStringLiteral("2 clicks to select the rectangle, 3rd click selct "
-                                           "the color of pixels to be counted"))
+        : MeasureTool(4, QStringLiteral("2 clicks to select the rectangle, 3rd click selct "
+                                        "the color of pixels to be counted"))
     {
     }
 
@@ -169,26 +179,18 @@ private:
             return toolSlot(editor, ConstructionState::kSize) >= 0;
         return true;
     }
-
-    bool complete(Editor&, QPoint) override { return true; }
 };
 
-class TriangleAreaTool : public ClickSequenceTool {
+class TriangleAreaTool : public MeasureTool {
 public:
     TriangleAreaTool()
-        : ClickSequenceTool(3, AfterLast::Repeats,
-                            QStringLiteral("3 clicks for 3 vertices of the triangle that its "
-                                           "area will be measured\r\nCan be repeated until Esc "
-                                           "key pressed"))
+        : MeasureTool(3, QStringLiteral("3 clicks for 3 vertices of the triangle that its "
+                                        "area will be measured\r\nCan be repeated until Esc "
+                                        "key pressed"))
     {
     }
 
 private:
-    void track(Editor& editor, QPoint pos) override
-    {
-        setClickPoint(editor, clickCount(editor), pos);
-    }
-
     void preview(Editor& editor, QPoint pos) override
     {
         const int clicks = clickCount(editor);
