@@ -23,6 +23,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace kel {
 
@@ -80,22 +81,38 @@ bool trackTwoLines(Editor& editor, QPoint pos, int into)
     }
 }
 
+// Clicks 1 and 2 choose the lines (P1-P2, P3-P4), the third click finishes
+// the construction and the tool ends.
+class OnTwoLinesTool : public ClickSequenceTool {
+public:
+    explicit OnTwoLinesTool(QString instruction)
+        : ClickSequenceTool(3, AfterLast::Ends, std::move(instruction))
+    {
+    }
+
+protected:
+    void preview(Editor& editor, QPoint pos) final
+    {
+        if (!trackTwoLines(editor, pos, kP1))
+            previewConstruction(editor, pos);
+    }
+    // With both lines chosen: what the third click would make.
+    virtual void previewConstruction(Editor& editor, QPoint pos) = 0;
+};
+
 // "Angle Bisector": clicks 1 and 2 the lines (P1-P2, P3-P4), click 3 the end
 // of the bisector from their crossing.
-class AngleBisectorTool : public ClickSequenceTool {
+class AngleBisectorTool : public OnTwoLinesTool {
 public:
     AngleBisectorTool()
-        : ClickSequenceTool(3, AfterLast::Ends,
-                            QStringLiteral("First 2 click you select the 2 lines, the 3rd click "
-                                           "you finalize the bisector"))
+        : OnTwoLinesTool(QStringLiteral("First 2 click you select the 2 lines, the 3rd click "
+                                        "you finalize the bisector"))
     {
     }
 
 private:
-    void preview(Editor& editor, QPoint pos) override
+    void previewConstruction(Editor& editor, QPoint pos) override
     {
-        if (trackTwoLines(editor, pos, kP1))
-            return;
         const std::optional<BisectorPoints> bisector =
             BisectorPreview(editor.doc, editor.tool.construction, editor.surfaceCanvas(), pos);
         setReady(editor, bisector.has_value());
@@ -130,20 +147,17 @@ private:
 
 // "Perpend. to 2 lines": two lines by clicks 1 and 2 (P1-P2, P3-P4), then
 // the perpendiculars from the third click to both (feet P5, P6).
-class PerpendicularsToTwoLinesTool : public ClickSequenceTool {
+class PerpendicularsToTwoLinesTool : public OnTwoLinesTool {
 public:
     PerpendicularsToTwoLinesTool()
-        : ClickSequenceTool(3, AfterLast::Ends,
-                            QStringLiteral("Perpendicular polyline are drawn to indicate 2 lines "
-                                           "are perpendicular"))
+        : OnTwoLinesTool(QStringLiteral("Perpendicular polyline are drawn to indicate 2 lines "
+                                        "are perpendicular"))
     {
     }
 
 private:
-    void preview(Editor& editor, QPoint pos) override
+    void previewConstruction(Editor& editor, QPoint pos) override
     {
-        if (trackTwoLines(editor, pos, kP1))
-            return;
         const std::optional<MeasuredPoint> f1 =
             PerpendicularFoot(pos, clickPoint(editor, kP1), clickPoint(editor, kP2));
         const std::optional<MeasuredPoint> f2 =
