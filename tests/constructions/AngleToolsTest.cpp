@@ -24,16 +24,6 @@ TEST_F(AngleTools, ParallelLineTakesItsEndsOnTheGuide)
     EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
-TEST_F(AngleTools, ArbitraryParallelStartsAtTheFirstClick)
-{
-    run(1, "mnupoplinarbitlin");
-    click(150, 60);
-    move(230, 10);
-    EXPECT_EQ(status(), QStringLiteral("Length=80"));
-    click(230, 10);
-    EXPECT_EQ(shape(2), QStringLiteral("Y L 150 60 230 60"));
-}
-
 TEST_F(AngleTools, ParallelOfALineOfOnePointIsRefused)
 {
     putLine(2, {50, 50}, {50, 50});
@@ -92,16 +82,43 @@ TEST_F(AngleTools, AppendAngleFixedFollowsThePointerAndRefusesTheErrorState)
     EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
-TEST_F(AngleTools, MarkVerticalDistanceRepeatsAlongThePerpendicular)
+// A start click, then the end with the length shown on the way there.
+TEST_F(AngleTools, StartAndEndClicksShowTheLengthAndWriteTheLine)
 {
-    run(1, "mnumarkvert");
-    click(120, 90);
-    move(170, 30);
-    EXPECT_EQ(status(), QStringLiteral("h=70"));
-    click(170, 30);
-    EXPECT_EQ(shape(2), QStringLiteral("Y L 120 100 120 30"));
-    EXPECT_EQ(mode(), ToolMode::MarkVerticalDistance);
-    EXPECT_EQ(clicks(), 0);
+    const struct {
+        const char* command;
+        QPoint start;
+        QPoint end;
+        const char* length;
+        const char* written;
+        ToolMode after;
+    } cases[] = {
+        // The arbitrary parallel starts at the first click.
+        {"mnupoplinarbitlin",
+         {150, 60},
+         {230, 10},
+         "Length=80",
+         "Y L 150 60 230 60",
+         ToolMode::Idle},
+        // The vertical distance runs along the perpendicular at the foot
+        // and waits for the next one.
+        {"mnumarkvert",
+         {120, 90},
+         {170, 30},
+         "h=70",
+         "Y L 120 100 120 30",
+         ToolMode::MarkVerticalDistance},
+    };
+    for (const auto& c : cases) {
+        run(1, c.command);
+        click(c.start.x(), c.start.y());
+        move(c.end.x(), c.end.y());
+        EXPECT_EQ(status(), QString::fromLatin1(c.length)) << c.command;
+        click(c.end.x(), c.end.y());
+        EXPECT_EQ(shape(rowsInUse()), QString::fromLatin1(c.written)) << c.command;
+        EXPECT_EQ(mode(), c.after) << c.command;
+        EXPECT_EQ(clicks(), 0) << c.command;
+    }
 }
 
 TEST_F(AngleTools, MarkFixedDistanceReadsAWholeDistance)
