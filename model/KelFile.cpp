@@ -3,6 +3,7 @@
 #include "model/KelText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -166,6 +167,13 @@ std::optional<KelFields> parseKelLine(QStringView line)
 KelReadResult readKelFile(const QString& path)
 {
     KelReadResult result;
+    // A pipe, device or folder could block the open or never end: refuse it
+    // before opening. A missing file is left to the open, which names why.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        result.error = readError(path, path + QStringLiteral(" is not a regular file."));
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = readError(path, file.errorString());

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace kel {
 namespace {
 
@@ -153,6 +155,20 @@ TEST_F(KelFileOnDisk, RefusesMissingOversizedAndOverfullFilesNamingThem)
     const KelReadResult many = readKelFile(path("many.kel"));
     EXPECT_FALSE(many.ok());
     EXPECT_TRUE(many.rows.empty());
+}
+
+// A pipe with no writer would block the open for ever: it must be refused
+// without being opened (the test's timeout catches a hang).
+TEST_F(KelFileOnDisk, RefusesPipesAndFoldersAsNotRegularFiles)
+{
+    const QString fifo = path("pipe.kel");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& name : {fifo, dir.path()}) {
+        const KelReadResult read = readKelFile(name);
+        EXPECT_TRUE(read.error.contains(name + " is not a regular file"))
+            << read.error.toStdString();
+        EXPECT_TRUE(read.rows.empty());
+    }
 }
 
 TEST(KelRows, OpenGrowsTheTableToTheLinesPlusTwentyAndKeepsOnlyTheTagMark)
