@@ -22,11 +22,17 @@
 #include <QTableView>
 #include <QWheelEvent>
 
+#include <limits>
+
 namespace kel {
 
 namespace {
 
 constexpr int kWheelNotch = 120;
+// Bounds that keep a notch count times kWheelNotch, and a point moved to
+// global coordinates, well inside int.
+constexpr int kMaxWheelNotches = 1000;
+constexpr int kMaxCoordinate = 1'000'000;
 
 struct KeySpec {
     int key;
@@ -96,16 +102,16 @@ void ScriptRunner::addPointerCommands()
     commands_.insert(QStringLiteral("move"), [this](const QStringList& args) {
         if (!needArgs(args, 2, 2))
             return;
-        const auto x = number(args[0]);
-        const auto y = x ? number(args[1]) : std::nullopt;
+        const auto x = number(args[0], -kMaxCoordinate, kMaxCoordinate);
+        const auto y = x ? number(args[1], -kMaxCoordinate, kMaxCoordinate) : std::nullopt;
         if (y)
             moveTo(QPoint(*x, *y));
     });
     commands_.insert(QStringLiteral("click"), [this](const QStringList& args) {
         if (!needArgs(args, 2, 3))
             return;
-        const auto x = number(args[0]);
-        const auto y = x ? number(args[1]) : std::nullopt;
+        const auto x = number(args[0], -kMaxCoordinate, kMaxCoordinate);
+        const auto y = x ? number(args[1], -kMaxCoordinate, kMaxCoordinate) : std::nullopt;
         if (!y)
             return;
         static const QHash<QString, Qt::MouseButton> buttons = {
@@ -127,7 +133,7 @@ void ScriptRunner::addPointerCommands()
     commands_.insert(QStringLiteral("wheel"), [this](const QStringList& args) {
         if (!needArgs(args, 1, 1))
             return;
-        const auto notches = number(args[0]);
+        const auto notches = number(args[0], -kMaxWheelNotches, kMaxWheelNotches);
         if (!notches)
             return;
         QWidget* surface = window_.surface();
@@ -244,7 +250,8 @@ void ScriptRunner::addGridCommands()
         QTableView* grid = window_.grid();
         const int rows = grid->model()->rowCount();
         auto row = [&](const QString& text) -> std::optional<int> {
-            const auto value = number(text);
+            const auto value =
+                number(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
             if (value && (*value < 1 || *value > rows)) {
                 fail(QStringLiteral("row %1 is outside the table (1 to %2)").arg(*value).arg(rows));
                 return std::nullopt;
@@ -338,8 +345,8 @@ void ScriptRunner::addReportCommands()
     commands_.insert(QStringLiteral("pixel"), [this](const QStringList& args) {
         if (!needArgs(args, 2, 2))
             return;
-        const auto x = number(args[0]);
-        const auto y = x ? number(args[1]) : std::nullopt;
+        const auto x = number(args[0], -kMaxCoordinate, kMaxCoordinate);
+        const auto y = x ? number(args[1], -kMaxCoordinate, kMaxCoordinate) : std::nullopt;
         if (!y)
             return;
         const std::optional<Colour> colour = window_.editor().renderer.GetBitmapPixel(*x, *y);

@@ -18,7 +18,8 @@ namespace kel {
 
 namespace {
 constexpr int kFitAttempts = 4;
-}
+constexpr int kMaxScriptFontSize = 999;
+} // namespace
 
 bool fitSurface(MainWindow& window, QSize size)
 {
@@ -101,12 +102,16 @@ bool ScriptRunner::needArgs(const QStringList& args, int min, int max)
     return false;
 }
 
-std::optional<int> ScriptRunner::number(const QString& text)
+std::optional<int> ScriptRunner::number(const QString& text, int min, int max)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok) {
         fail(QStringLiteral("'%1' is not a whole number").arg(text));
+        return std::nullopt;
+    }
+    if (value < min || value > max) {
+        fail(QStringLiteral("%1 is out of range (%2 to %3)").arg(text).arg(min).arg(max));
         return std::nullopt;
     }
     return value;
@@ -238,7 +243,7 @@ bool ScriptRunner::parseFontAnswer(const QStringList& args, ScriptAnswer& answer
     }
     FontChoice font;
     font.family = args[0];
-    const std::optional<int> size = number(args[1]);
+    const std::optional<int> size = number(args[1], 0, kMaxScriptFontSize);
     if (!size)
         return false;
     font.size = *size;

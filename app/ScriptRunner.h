@@ -38,7 +38,7 @@ private:
 
     void fail(const QString& reason) { session_.fail(reason); }
     bool needArgs(const QStringList& args, int min, int max);
-    std::optional<int> number(const QString& text);
+    std::optional<int> number(const QString& text, int min, int max);
     QWidget* control(const QString& name);
     void menu(const QString& item);
     void queueAnswer(const QStringList& args);
