@@ -50,12 +50,17 @@ int HexDigitValue(QChar c)
 
 } // namespace
 
-QString MakePenAttr(Document& doc)
+void ReloadPenFromPanel(Document& doc)
 {
     bool ok = false;
     const int width = doc.panel.penWidth.text.toInt(&ok, 10);
     doc.current.penWidth = ok ? width : 1;
     doc.current.penColour = doc.panel.penSwatch;
+}
+
+QString MakePenAttr(Document& doc)
+{
+    ReloadPenFromPanel(doc);
     return MakeAttr(doc.current.penColour, doc.current.penWidth);
 }
 

@@ -14,6 +14,9 @@
 
 namespace kel {
 
+// The current pen width and colour back from the panel's box and swatch
+// (width 1 when the box holds no number).
+void ReloadPenFromPanel(Document& doc);
 // Reloads the current pen width (the pen-width box's text, 1 when it is not a
 // number) and pen colour (the pen swatch), then returns their pen attribute
 // string.

@@ -108,15 +108,12 @@ void Editor::CancelTool()
                 table.setCell(kTagColumn, r, QString());
         }
     }
-    bool ok = false;
-    const int width = doc.panel.penWidth.text.toInt(&ok);
-    doc.current.penWidth = ok ? width : 1;
+    reloadPen();
     tool.construction.clicks() = 0;
     tool.vertices.clear();
     ui().setGridEnabled(true);
     tool.previousKey = 0;
     tool.mode = ToolMode::Idle;
-    doc.current.penColour = doc.panel.penSwatch;
     RedrawAll();
     ui().setControlVisible(Control::btnmodcircle, false);
     ui().showPage(0);

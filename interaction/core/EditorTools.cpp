@@ -4,6 +4,7 @@
 
 #include "interaction/core/ActionFailed.h"
 #include "interaction/core/Editor.h"
+#include "model/AttributeStrings.h"
 
 namespace kel {
 
@@ -105,10 +106,7 @@ void Editor::warpPointer(QPoint pos)
 
 void Editor::reloadPen()
 {
-    bool ok = false;
-    const int width = doc.panel.penWidth.text.toInt(&ok);
-    doc.current.penWidth = ok ? width : 1;
-    doc.current.penColour = doc.panel.penSwatch;
+    ReloadPenFromPanel(doc);
 }
 
 } // namespace kel
