@@ -1,7 +1,5 @@
 #pragma once
-// What the drawer tests share: a white 400 x 300 raster canvas, the current
-// attributes, a small object table to hold records, the record drawers bound
-// to them, and the int extremes the far-coordinate cases use.
+// A white 400 x 300 canvas, attributes and a table for the record drawer tests.
 
 #include "PixelChecks.h"
 #include "model/Attributes.h"
@@ -32,8 +30,6 @@ protected:
     ObjectTable table{10};
     CurrentAttributes current; // width 2, black, grey brush, style 0
 
-    // The drawers of records that read their own row and give why they left
-    // it out.
     using RecordDrawer = std::optional<QString> (*)(Canvas&, CurrentAttributes&, const ObjectTable&,
                                                     int, QPoint, bool);
     // A record drawer on this fixture's canvas, attributes and table.

@@ -5,18 +5,13 @@
 #include <QImage>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <vector>
-
-#include <jpeglib.h>
 
 namespace kel {
 namespace {
 
-// A picture full of hard colour edges: saturated stripes one to four pixels
-// wide, a diagonal and a black-and-white checker block.
+// Hard colour edges: stripes one to four pixels wide, a diagonal, a checker block.
 QImage edgePicture(int width = 64, int height = 48)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -75,41 +70,6 @@ qsizetype frameHeaderOffset(const QByteArray& jpeg)
     return -1;
 }
 
-// Encodes four-channel samples with libjpeg directly, for the colour spaces
-// the codec's own encoder never writes. The input is valid, so libjpeg's
-// default error handling (which ends the process) never comes into play.
-QByteArray rawCmykJpeg(const std::vector<unsigned char>& samples, int width, int height,
-                       J_COLOR_SPACE fileSpace)
-{
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_colorspace(&cinfo, fileSpace);
-    jpeg_set_quality(&cinfo, 100, TRUE);
-    for (int i = 0; i < cinfo.num_components; ++i)
-        cinfo.comp_info[i].h_samp_factor = cinfo.comp_info[i].v_samp_factor = 1;
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<unsigned char*>(samples.data()) +
-                       size_t(cinfo.next_scanline) * size_t(width) * 4;
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    const QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
-    std::free(out);
-    return bytes;
-}
-
 QByteArray encodedEdgePicture()
 {
     QString error;
@@ -131,12 +91,6 @@ TEST(JpegCodec, RoundTripKeepsColourEdges)
     EXPECT_TRUE(allOpaque(decoded.image));
     // With 4:2:0 chroma the stripes would lose up to about 100 levels.
     EXPECT_LE(maxChannelDifference(original, decoded.image), 6);
-
-    // Other formats are converted first.
-    const std::optional<QByteArray> argb =
-        encodeJpeg(original.convertToFormat(QImage::Format_ARGB32));
-    ASSERT_TRUE(argb.has_value());
-    EXPECT_LE(maxChannelDifference(original, decodeJpeg(*argb).image), 6);
 }
 
 TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
@@ -151,41 +105,15 @@ TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(JpegCodec, LargerPictureGrowsTheOutputBuffer)
-{
-    // Noise does not compress, so the encoder's output buffer must grow
-    // several times past its first 4 KiB.
-    QImage noise(300, 200, QImage::Format_RGB32);
-    std::mt19937 rng(7);
-    for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.width(); ++x)
-            noise.setPixel(x, y, qRgb(int(rng() & 255), int(rng() & 255), int(rng() & 255)));
-    const std::optional<QByteArray> jpeg = encodeJpeg(noise);
-    ASSERT_TRUE(jpeg.has_value());
-    EXPECT_GT(jpeg->size(), 64 * 1024);
-    const JpegResult decoded = decodeJpeg(*jpeg);
-    ASSERT_EQ(decoded.image.size(), noise.size());
-    EXPECT_LE(maxChannelDifference(noise, decoded.image), 12);
-}
-
 TEST(JpegCodec, EmptyGarbageAndTruncatedInputIsRefused)
 {
     EXPECT_FALSE(decodeJpeg(QByteArrayView()).error.isEmpty());
-    EXPECT_TRUE(decodeJpeg(QByteArray("")).image.isNull());
     const JpegResult text = decodeJpeg(QByteArray("This is not a picture at all."));
     EXPECT_TRUE(text.image.isNull());
     EXPECT_FALSE(text.error.isEmpty());
-    QByteArray fake("\xFF\xD8", 2);
-    std::mt19937 rng(42);
-    for (int i = 0; i < 500; ++i)
-        fake.append(char(rng() & 255));
-    const JpegResult afterSoi = decodeJpeg(fake);
-    EXPECT_TRUE(afterSoi.image.isNull());
-    EXPECT_FALSE(afterSoi.error.isEmpty());
 
     const QByteArray jpeg = encodedEdgePicture();
-    // Cut inside the headers, inside the entropy-coded data and just before
-    // the end-of-image marker.
+    // Cut inside the headers, inside the data and just before the end marker.
     for (const qsizetype keep : {qsizetype(3), qsizetype(20), jpeg.size() / 3, jpeg.size() / 2,
                                  jpeg.size() - 10, jpeg.size() - 2}) {
         const JpegResult result = decodeJpeg(QByteArrayView(jpeg).first(keep));
@@ -208,42 +136,6 @@ TEST(JpegCodec, HugeHeaderIsRefusedBeforeAllocation)
     EXPECT_TRUE(result.image.isNull());
     EXPECT_TRUE(result.error.contains(QStringLiteral("60000 x 60000")))
         << result.error.toStdString();
-}
-
-TEST(JpegCodec, SizeLimitsAreInclusive)
-{
-    const QByteArray jpeg = encodedEdgePicture(); // 64 x 48
-    EXPECT_FALSE(decodeJpeg(jpeg, 64, 48).image.isNull());
-    const JpegResult narrow = decodeJpeg(jpeg, 63, 48);
-    EXPECT_TRUE(narrow.image.isNull());
-    EXPECT_FALSE(narrow.error.isEmpty());
-    EXPECT_TRUE(decodeJpeg(jpeg, -1, -1).image.isNull());
-}
-
-TEST(JpegCodec, AdobeCmykPicturesDecodeToRgb)
-{
-    // Adobe's convention stores 255 - ink: cyan ink alone is (0, 255, 255, 255).
-    std::vector<unsigned char> samples;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const unsigned char cyan[] = {0, 255, 255, 255};
-            const unsigned char blackInk[] = {255, 255, 255, 0};
-            const unsigned char* px = x < 16 ? cyan : blackInk;
-            samples.insert(samples.end(), px, px + 4);
-        }
-    }
-    for (const J_COLOR_SPACE fileSpace : {JCS_CMYK, JCS_YCCK}) {
-        const QByteArray jpeg = rawCmykJpeg(samples, 32, 16, fileSpace);
-        ASSERT_FALSE(jpeg.isEmpty());
-        const JpegResult result = decodeJpeg(jpeg);
-        ASSERT_EQ(result.image.size(), QSize(32, 16)) << result.error.toStdString();
-        const QRgb left = result.image.pixel(4, 8), right = result.image.pixel(28, 8);
-        EXPECT_LE(qRed(left), 6);
-        EXPECT_GE(qGreen(left), 249);
-        EXPECT_GE(qBlue(left), 249);
-        EXPECT_LE(std::max({qRed(right), qGreen(right), qBlue(right)}), 6);
-        EXPECT_TRUE(allOpaque(result.image));
-    }
 }
 
 TEST(JpegCodec, DamagedBytesNeverCrash)

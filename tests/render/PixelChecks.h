@@ -24,18 +24,12 @@ inline void PrintTo(const QPoint& p, std::ostream* os)
 namespace test {
 
 inline constexpr Colour kRed = 0x0000FF;
-inline constexpr Colour kGreen = 0x00FF00;
 inline constexpr Colour kBlue = 0xFF0000;
 inline constexpr Colour kYellow = 0x00FFFF;
 
 inline Colour At(const QImage& image, int x, int y)
 {
     return fromQRgb(image.pixel(x, y));
-}
-
-inline Colour At(const RasterCanvas& canvas, int x, int y)
-{
-    return At(canvas.image(), x, y);
 }
 
 // How many pixels of the area have exactly the colour.

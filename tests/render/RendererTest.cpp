@@ -1,8 +1,6 @@
 #include "render/Renderer.h"
 #include "PixelChecks.h"
 #include "model/FakeUi.h"
-#include "render/JpegCodec.h"
-#include "render/PictureDrawers.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -57,8 +55,6 @@ protected:
     Colour at(int x, int y) { return At(renderer.bitmap(), x, y); }
 };
 
-// --- The replay --------------------------------------------------------------
-
 TEST_F(RendererTest, RedrawStopsAtTheFirstFreeRowAndSkipsHiddenRows)
 {
     add({"L", "0000FF01", "10", "10", "100", "10"});
@@ -71,16 +67,6 @@ TEST_F(RendererTest, RedrawStopsAtTheFirstFreeRowAndSkipsHiddenRows)
     EXPECT_EQ(at(50, 20), kBlue);
     EXPECT_EQ(at(50, 50), kWhite);
     EXPECT_EQ(renderer.lastProblem(), QString());
-}
-
-TEST_F(RendererTest, ClearBitmapPutsGridDotsEveryTenPixels)
-{
-    renderer.setGridDots(true);
-    renderer.createBitmap(QSize(100, 50));
-    EXPECT_EQ(Count(renderer.bitmap(), renderer.bitmap().rect(), kDot), 10 * 5);
-    add({"b", "255", "0", "0", "100", "50"}); // red block over everything
-    renderer.RedrawAll();
-    EXPECT_EQ(Count(renderer.bitmap(), renderer.bitmap().rect(), kRed), 100 * 50);
 }
 
 TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
@@ -96,12 +82,7 @@ TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
     add({"x", "0", "10", "10", "~~~~"});         // six-bit range
     add({"f", "100", "10", "10", "00"});         // not a metafile
     add({"B", "00000001", "10 10 20 20 30 30"}); // three points
-    QStringList many;
-    for (int i = 0; i < 27; ++i)
-        many << QString::number(10 * i) << QString::number(i % 5);
-    add({"K", "00000001", many.join(' ')}); // 27 points
     add({"L", "FF000001", "10", "290", "390", "290"});
-    add({"b", "65280", "300", "200", "340", "240"});
     current = {7, 0x123456, 0x654321, 5, QStringLiteral("3")};
     const CurrentAttributes before = current;
     const CanvasFont font{QStringLiteral("Courier New"), 17, kBlue, true, true, 450};
@@ -110,38 +91,13 @@ TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
     renderer.RedrawAll();
     EXPECT_EQ(at(200, 10), kRed);
     EXPECT_EQ(at(200, 290), kBlue);
-    EXPECT_EQ(at(320, 220), 0x00FF00u);
-    EXPECT_EQ(renderer.lastSkippedRows(), 11);
+    EXPECT_EQ(renderer.lastSkippedRows(), 10);
     EXPECT_EQ(renderer.lastProblem(),
               QStringLiteral("Row %1 not drawn: the row has no type letter").arg(first));
     EXPECT_EQ(current.penWidth, before.penWidth);
     EXPECT_EQ(current.penColour, before.penColour);
     EXPECT_EQ(current.brushStyle, before.brushStyle);
     EXPECT_EQ(renderer.bitmapCanvas().font().escapement, font.escapement);
-}
-
-TEST_F(RendererTest, EachBadRowNamesItsOwnReason)
-{
-    const struct {
-        QStringList cells;
-        const char* reason;
-    } cases[] = {
-        {{"b", "255", "1x", "0", "10", "10"}, "'1x' is not a valid integer value"},
-        {{"j", "0", "10", "10", "ABC"}, "odd number of digits"},
-        {{"x", "0", "10", "10", "~~~~"}, "six-bit range"},
-        {{"f", "100", "10", "10", "00"}, "Metafile is not valid"},
-        {{"j", "0", "10", "10", "0011"}, "JPEG"},
-    };
-    for (const auto& c : cases) {
-        table.clearObjects();
-        next = 1;
-        const int row = add(c.cells);
-        renderer.RedrawAll();
-        EXPECT_TRUE(renderer.lastProblem().startsWith(QStringLiteral("Row %1 ").arg(row)));
-        EXPECT_TRUE(renderer.lastProblem().contains(QLatin1String(c.reason)))
-            << renderer.lastProblem().toStdString();
-        EXPECT_FALSE(renderer.drawRow(renderer.bitmapCanvas(), row));
-    }
 }
 
 TEST_F(RendererTest, HugeValuesNeitherHangNorOverflow)
@@ -166,80 +122,6 @@ TEST_F(RendererTest, HugeValuesNeitherHangNorOverflow)
     EXPECT_EQ(at(200, 250), kBlue);
 }
 
-TEST_F(RendererTest, CircleRowsReadZeroAndNegativeSizesAsFilled)
-{
-    add({"C", "00000001", "100", "100", "-40", "0000FF01"});
-    add({"C", "00000001", "300", "100", "40", "0000FF01"});
-    add({"C", "00000001", "200", "220", "-40", ""}); // keeps the brush in force
-    current.brushColour = kBlue;
-    current.brushStyle = 1;
-    renderer.RedrawAll();
-    EXPECT_EQ(at(100, 100), kRed);
-    EXPECT_EQ(at(300, 100), kWhite);
-}
-
-TEST_F(RendererTest, PolygonRowTakesItsBrushFromColumnFive)
-{
-    add({"N", "00000001", "20 20 120 20 120 120 20 120", "0000FF01"});
-    add({"N", "00000001", "200 20 300 20 300 120 200 120", ""});
-    add({"N", "00000001", "20 150 120 150 120 250 20 250", "0000FF"}); // style 7
-    renderer.RedrawAll();
-    EXPECT_EQ(at(70, 70), kRed);
-    EXPECT_EQ(at(250, 70), kWhite);
-}
-
-TEST_F(RendererTest, FillRowFloodsThenMarksItsSeed)
-{
-    add({"R", "00000001", "20", "20", "120", "120"});
-    add({"F", "0000FF00", "70", "70", ""}); // red, style 0 = solid
-    add({"R", "00000001", "200", "20", "300", "120"});
-    add({"F", "0000FF01", "250", "70", "000000"}); // style 1 = no brush
-    renderer.RedrawAll();
-    EXPECT_EQ(at(30, 30), kRed);
-    EXPECT_EQ(at(210, 30), kWhite);
-}
-
-TEST_F(RendererTest, TextAndCurveRowsGoToTheirOwnDrawers)
-{
-    add({"T", "20", "60", "14", "0000FF", "0", "Arial", "Kelvane", "0"});
-    add({"h", "00000001", "200", "20", "FF000001", "Arial", "20", "Box", "0"});
-    add({"B", "FF000001", "20 200 120 200 220 200 320 200"}); // straight
-    add({"K", "00000001", "20 250 120 250 320 250"});         // a constant
-    renderer.RedrawAll();
-    EXPECT_EQ(renderer.lastProblem(), QString());
-    const QImage& bitmap = renderer.bitmap();
-    const QRect text = InkBounds(bitmap.copy(0, 0, 150, 100));
-    EXPECT_LE(text.bottom(), 60); // a text at angle 0 stands on its position
-    EXPECT_GT(Count(bitmap, QRect(0, 0, 150, 100), kRed), 20);
-    EXPECT_GT(Count(bitmap, QRect(190, 10, 100, 60), kBlue), 20); // the label's fill
-    EXPECT_EQ(Count(bitmap, QRect(20, 200, 301, 1), kBlue), 301);
-    EXPECT_EQ(Count(bitmap, QRect(20, 250, 301, 1), kBlack), 301);
-
-    RasterCanvas layer(bitmap.size(), &bitmap);
-    for (int row = 1; row <= 4; ++row)
-        renderer.HighlightRow(layer, row);
-    layer.finish();
-    EXPECT_EQ(At(layer.image(), 100, 200), kRed);
-    EXPECT_EQ(At(layer.image(), 100, 250), kRed);
-}
-
-TEST_F(RendererTest, HighlightDrawsOnTheGivenLayerOnly)
-{
-    const int red = add({"L", "0000FF01", "10", "100", "200", "100"});
-    const int black = add({"L", "00000001", "10", "200", "200", "200"});
-    renderer.RedrawAll();
-    const QImage bitmap = renderer.bitmap().copy();
-    RasterCanvas layer(renderer.bitmap().size(), &renderer.bitmap());
-    const CurrentAttributes before = current;
-    renderer.HighlightRow(layer, red);
-    renderer.HighlightRow(layer, black);
-    EXPECT_EQ(renderer.bitmap(), bitmap);
-    EXPECT_EQ(layer.pixel({100, 100}), kBlack); // a red row turns black
-    EXPECT_EQ(layer.pixel({100, 200}), kRed);
-    EXPECT_EQ(current.penWidth, before.penWidth);
-    EXPECT_EQ(current.penColour, before.penColour);
-}
-
 TEST_F(RendererTest, HighlightMarksPointsCirclesPolygonsAndFillsTheirOwnWay)
 {
     const int point = add({"P", "1", "50", "50"});
@@ -248,12 +130,21 @@ TEST_F(RendererTest, HighlightMarksPointsCirclesPolygonsAndFillsTheirOwnWay)
     add({"R", "00000001", "20", "150", "120", "250"});
     const int fill = add({"F", "FF000000", "70", "200", ""});
     const int hidden = add({"L", "00000001", "200", "200", "300", "200"});
+    const int red = add({"L", "0000FF01", "10", "120", "200", "120"});
+    const int black = add({"L", "00000001", "10", "280", "200", "280"});
     table.setCell(1, hidden, "N");
     renderer.RedrawAll();
+    const QImage bitmap = renderer.bitmap().copy();
+    const CurrentAttributes before = current;
     RasterCanvas layer(renderer.bitmap().size(), &renderer.bitmap());
-    for (const int row : {point, disc, polygon, fill, hidden})
+    for (const int row : {point, disc, polygon, fill, hidden, red, black})
         renderer.HighlightRow(layer, row);
     layer.finish();
+    EXPECT_EQ(renderer.bitmap(), bitmap); // only the layer is drawn on
+    EXPECT_EQ(current.penWidth, before.penWidth);
+    EXPECT_EQ(current.penColour, before.penColour);
+    EXPECT_EQ(At(layer.image(), 150, 120), kBlack); // a red row turns black
+    EXPECT_EQ(At(layer.image(), 150, 280), kRed);
     const QImage& marks = layer.image();
     // The point: a red dot with a black rim of width 2 in (46, 46)-(54, 53).
     EXPECT_EQ(At(marks, 50, 49), kRed);
@@ -264,19 +155,6 @@ TEST_F(RendererTest, HighlightMarksPointsCirclesPolygonsAndFillsTheirOwnWay)
     // The polygon: inverted brush colour (magenta), style 1 + 1 = horizontal.
     EXPECT_EQ(At(marks, 260, 56), 0xFF00FFu);
     EXPECT_EQ(LayerInk(marks, QRect(195, 195, 110, 10)), QRect()) << "the hidden row: nothing";
-}
-
-TEST_F(RendererTest, DrawRowDrawsOneRowOnAnyCanvas)
-{
-    add({"L", "0000FF01", "10", "10", "100", "10"});
-    const int second = add({"R", "FF000001", "20", "20", "60", "60"});
-    RasterCanvas other(QSize(100, 100));
-    EXPECT_TRUE(renderer.drawRow(other, second));
-    other.finish();
-    EXPECT_EQ(InkBounds(other.image()), QRect(20, 20, 40, 40));
-    table.setCell(1, second, "N");
-    EXPECT_FALSE(renderer.drawRow(other, second));
-    EXPECT_FALSE(renderer.drawRow(other, 77)); // free
 }
 
 TEST_F(RendererTest, CropAreaReplayShiftsEveryCoordinate)
@@ -303,32 +181,6 @@ TEST_F(RendererTest, GetBitmapPixelChecksBothBounds)
     for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(400, 0), QPoint(0, 300),
                            QPoint(std::numeric_limits<int>::max(), 0)})
         EXPECT_EQ(renderer.GetBitmapPixel(p.x(), p.y()), std::nullopt) << p.x() << "," << p.y();
-}
-
-TEST_F(RendererTest, JpegAndBitmapPictureRowsAreDrawnUnscaled)
-{
-    QImage picture(8, 6, QImage::Format_RGB32);
-    picture.fill(qRgb(255, 0, 0));
-    const std::optional<QByteArray> jpeg = encodeJpeg(picture);
-    ASSERT_TRUE(jpeg);
-    add({"j", "0", "20", "30", EncodeHexPicture(*jpeg)});
-    add({"x", "0", "100", "30", EncodeSixBitPicture(*jpeg)});
-    renderer.RedrawAll();
-    EXPECT_EQ(renderer.lastProblem(), QString());
-    for (const int left : {20, 100}) {
-        const QRect ink =
-            InkBounds(renderer.bitmap().copy(left - 10, 20, 30, 30)).translated(left - 10, 20);
-        EXPECT_EQ(ink, QRect(left, 30, 8, 6));
-    }
-}
-
-TEST_F(RendererTest, EmfPictureRowIsAFramedPlaceholderOfItsScaledSize)
-{
-    // A frame of 25.4 mm x 12.7 mm: 96 x 48 pixels, drawn at half size.
-    add({"f", "50", "30", "40", EncodeHexPicture(test::EmfHeader(2540, 1270))});
-    renderer.RedrawAll();
-    EXPECT_EQ(renderer.lastProblem(), QString());
-    EXPECT_EQ(InkBounds(renderer.bitmap()), QRect(30, 40, 48, 24));
 }
 
 TEST_F(RendererTest, EnhanceImageAveragesTheFourTimesPicture)

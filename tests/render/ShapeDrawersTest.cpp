@@ -25,48 +25,17 @@ protected:
 
 TEST_F(ShapeDrawers, ArcDefaultsRunFromThirtyToNinetyDegrees)
 {
-    const ArcEnd start = ArcEndPoint({200, 200}, 100, 30);
-    const ArcEnd end = ArcEndPoint({200, 200}, 100, 90);
-    EXPECT_EQ(start.x, 287);
-    EXPECT_EQ(start.y, 150);
-    EXPECT_EQ(end.x, 200);
-    EXPECT_EQ(end.y, 100);
-
     pen(1);
     DrawArc(canvas, current, {200, 200}, 100, 30, 90);
-    // The box (100, 100)-(300, 300) covers pixels 100..299, so the drawn
-    // circle's radius is 99.5 around (199.5, 199.5).
+    // The box covers pixels 100..299: radius 99.5 around (199.5, 199.5).
     const QRect ink = InkBounds(image());
     EXPECT_NEAR(ink.left(), 200, 1);
     EXPECT_NEAR(ink.right(), 286, 1);
     EXPECT_NEAR(ink.top(), 100, 1);
     EXPECT_NEAR(ink.bottom(), 150, 1);
-    EXPECT_GT(Count(image(), QRect(283, 147, 5, 5), kBlack), 0); // near the start point
-    EXPECT_GT(Count(image(), QRect(198, 99, 5, 3), kBlack), 0);  // near the end point
 }
 
-TEST_F(ShapeDrawers, GridOfTwoCellsGrowsUpAndRightFromItsLowerLeftCorner)
-{
-    pen(1);
-    DrawGrid(canvas, current, {0, 100}, 2, 10);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(0, 80), QPoint(20, 100)));
-    for (const int y : {80, 90, 100})
-        EXPECT_EQ(Count(image(), QRect(0, y, 21, 1), kBlack), 21) << y;
-    for (const int x : {0, 10, 20})
-        EXPECT_EQ(Count(image(), QRect(x, 80, 1, 21), kBlack), 21) << x;
-}
-
-TEST_F(ShapeDrawers, GridWithNegativeCellSizeGrowsTheOtherWay)
-{
-    pen(1);
-    DrawGrid(canvas, current, {100, 100}, 2, -10);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(80, 100), QPoint(100, 120)));
-    canvas.clear();
-    DrawGrid(canvas, current, {100, 100}, -3, 10); // no cells, no lines
-    EXPECT_EQ(Count(canvas, kBlack), 0);
-}
-
-TEST_F(ShapeDrawers, PointShapesZeroToThree)
+TEST_F(ShapeDrawers, PointShapesZeroAndThree)
 {
     pen(1);
     DrawPoint(canvas, current, {50, 50}, 0);
@@ -77,35 +46,10 @@ TEST_F(ShapeDrawers, PointShapesZeroToThree)
     EXPECT_EQ(InkBounds(image()), QRect(QPoint(47, 47), QPoint(52, 52)));
 
     canvas.clear();
-    DrawPoint(canvas, current, {50, 50}, 1);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(47, 47), QPoint(52, 52)));
-    EXPECT_EQ(At(image(), 50, 50), kBlack);
-    EXPECT_EQ(Count(canvas, kYellow), 0);
-
-    canvas.clear();
-    DrawPoint(canvas, current, {50, 50}, 2);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(48, 48), QPoint(51, 51)));
-
-    canvas.clear();
     pen(5, kRed); // shape 3 ignores the row's pen
     DrawPoint(canvas, current, {50, 50}, 3);
     EXPECT_EQ(InkBounds(image()), QRect(QPoint(48, 48), QPoint(51, 51)));
     EXPECT_EQ(Count(canvas, kBlack), 16);
-}
-
-TEST_F(ShapeDrawers, OtherPointShapesAreHollowCirclesOfThatRadius)
-{
-    pen(4, kRed);
-    DrawPoint(canvas, current, {100, 100}, 7);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(93, 93), QPoint(106, 106)));
-    EXPECT_EQ(At(image(), 100, 100), kWhite);
-    EXPECT_EQ(Count(canvas, kRed), 0); // black pen of width 1
-
-    canvas.clear();
-    DrawPoint(canvas, current, {100, 100}, -3);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(97, 97), QPoint(102, 102)));
-    EXPECT_EQ(At(image(), 100, 100), kWhite);
-    EXPECT_EQ(canvas.brush().style, BrushStyle::Clear); // brush back to none
 }
 
 TEST_F(ShapeDrawers, FilledCircleUsesTheFillRule)
@@ -119,49 +63,11 @@ TEST_F(ShapeDrawers, FilledCircleUsesTheFillRule)
     EXPECT_EQ(InkBounds(image()), QRect(QPoint(60, 60), QPoint(139, 139)));
 
     canvas.clear();
-    current.brushStyle = 0; // none
-    DrawFilledCircle(canvas, current, {100, 100}, 40);
-    EXPECT_EQ(Count(canvas, kRed), 0);
-    EXPECT_GT(Count(canvas, kBlue), 200);
-
-    canvas.clear();
     current.brushStyle = 3; // vertical hatch
     DrawFilledCircle(canvas, current, {100, 100}, 40);
     for (int x = 70; x < 130; ++x)
         EXPECT_EQ(At(image(), x, 100) == kRed, HatchCovers(BrushStyle::Vertical, x, 100)) << x;
     EXPECT_EQ(canvas.brush().style, BrushStyle::Clear);
-}
-
-TEST_F(ShapeDrawers, RoundRectangleUsesThePlatformRuleThroughItsAttributeString)
-{
-    pen(1, kBlue);
-    current.brushColour = kRed;
-    current.brushStyle = 0; // solid for round rectangles
-    DrawRoundRect(canvas, current, {20, 20}, {120, 80}, -30);
-    EXPECT_EQ(At(image(), 70, 50), kRed);
-    EXPECT_EQ(At(image(), 20, 20), kWhite); // corner cut off
-
-    canvas.clear();
-    current.brushStyle = 1; // none
-    DrawRoundRect(canvas, current, {20, 20}, {120, 80}, -30);
-    EXPECT_EQ(At(image(), 70, 50), kWhite);
-    EXPECT_GT(Count(canvas, kBlue), 200);
-
-    canvas.clear();
-    current.brushStyle = 12; // written as "0C": the digit is lost, 1 = none
-    DrawRoundRect(canvas, current, {20, 20}, {120, 80}, -30);
-    EXPECT_EQ(Count(canvas, kRed), 0);
-}
-
-TEST_F(ShapeDrawers, RectangleCornersInEitherOrderDrawTheSame)
-{
-    pen(1);
-    DrawRectangle(canvas, current, {50, 60}, {10, 20});
-    const QImage reversed = image().copy();
-    canvas.clear();
-    DrawRectangle(canvas, current, {10, 20}, {50, 60});
-    EXPECT_EQ(image(), reversed);
-    EXPECT_EQ(InkBounds(image()), QRect(QPoint(10, 20), QPoint(49, 59)));
 }
 
 TEST_F(ShapeDrawers, WidthZeroGivesDottedLinesAndUnfilledEllipses)
@@ -182,22 +88,6 @@ TEST_F(ShapeDrawers, WidthZeroGivesDottedLinesAndUnfilledEllipses)
     EXPECT_EQ(At(image(), 200, 60), kRed); // a solid pen keeps the canvas brush
 }
 
-TEST_F(ShapeDrawers, PolygonIsFilledByTheAlternateRule)
-{
-    pen(1, kBlue);
-    current.brushColour = kRed;
-    current.brushStyle = 1;
-    // A five-pointed star: its centre is covered twice and stays empty.
-    DrawPolygon(canvas, current, {{200, 20}, {259, 201}, {105, 89}, {295, 89}, {141, 201}});
-    EXPECT_EQ(At(image(), 200, 120), kWhite);
-    EXPECT_EQ(At(image(), 200, 50), kRed); // a point of the star
-    canvas.clear();
-    current.brushStyle = 0;
-    DrawPolygon(canvas, current, {{20, 20}, {120, 20}, {70, 100}});
-    EXPECT_EQ(Count(canvas, kRed), 0);
-    EXPECT_GT(Count(canvas, kBlue), 100);
-}
-
 TEST_F(ShapeDrawers, FillFloodsWithThePlatformRuleAndLeavesTheBrushClear)
 {
     pen(1);
@@ -211,8 +101,6 @@ TEST_F(ShapeDrawers, FillFloodsWithThePlatformRuleAndLeavesTheBrushClear)
     EXPECT_EQ(Count(image(), QRect(21, 21, 78, 78), kBlue), 78 * 78);
     EXPECT_EQ(canvas.brush().style, BrushStyle::Clear);
 }
-
-// --- Values far outside the canvas -----------------------------------------
 
 TEST_F(ShapeDrawers, CircleOfTheLargestRadiusShowsItsVisibleEdge)
 {
