@@ -5,8 +5,12 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <vector>
+
+#include <jpeglib.h>
 
 namespace kel {
 namespace {
@@ -76,6 +80,38 @@ QByteArray encodedEdgePicture()
     const std::optional<QByteArray> jpeg = encodeJpeg(edgePicture(), &error);
     EXPECT_TRUE(jpeg.has_value()) << error.toStdString();
     return jpeg.value_or(QByteArray());
+}
+
+QByteArray rawCmykJpeg(const std::vector<unsigned char>& samples, int width, int height,
+                       J_COLOR_SPACE fileSpace)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr err{};
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_colorspace(&cinfo, fileSpace);
+    jpeg_set_quality(&cinfo, 100, TRUE);
+    for (int i = 0; i < cinfo.num_components; ++i)
+        cinfo.comp_info[i].h_samp_factor = cinfo.comp_info[i].v_samp_factor = 1;
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<unsigned char*>(samples.data()) +
+                       size_t(cinfo.next_scanline) * size_t(width) * 4;
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    const QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
 }
 
 TEST(JpegCodec, RoundTripKeepsColourEdges)
@@ -149,6 +185,32 @@ TEST(JpegCodec, DamagedBytesNeverCrash)
             damaged[qsizetype(rng() % quint32(damaged.size()))] = char(rng() & 255);
         const JpegResult result = decodeJpeg(damaged);
         EXPECT_EQ(result.image.isNull(), !result.error.isEmpty()) << result.error.toStdString();
+    }
+}
+
+TEST(JpegCodec, AdobeCmykPicturesDecodeToRgb)
+{
+    // Adobe's convention stores 255 - ink: cyan ink alone is (0, 255, 255, 255).
+    std::vector<unsigned char> samples;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const unsigned char cyan[] = {0, 255, 255, 255};
+            const unsigned char blackInk[] = {255, 255, 255, 0};
+            const unsigned char* px = x < 16 ? cyan : blackInk;
+            samples.insert(samples.end(), px, px + 4);
+        }
+    }
+    for (const J_COLOR_SPACE fileSpace : {JCS_CMYK, JCS_YCCK}) {
+        const QByteArray jpeg = rawCmykJpeg(samples, 32, 16, fileSpace);
+        ASSERT_FALSE(jpeg.isEmpty());
+        const JpegResult result = decodeJpeg(jpeg);
+        ASSERT_EQ(result.image.size(), QSize(32, 16)) << result.error.toStdString();
+        const QRgb left = result.image.pixel(4, 8), right = result.image.pixel(28, 8);
+        EXPECT_LE(qRed(left), 6);
+        EXPECT_GE(qGreen(left), 249);
+        EXPECT_GE(qBlue(left), 249);
+        EXPECT_LE(std::max({qRed(right), qGreen(right), qBlue(right)}), 6);
+        EXPECT_TRUE(allOpaque(result.image));
     }
 }
 
