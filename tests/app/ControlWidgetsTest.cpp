@@ -1,6 +1,3 @@
-// Every named control has exactly one widget in the main window, and a window
-// that lacks one, or has two, is reported control by control.
-
 #include "app/ControlWidgets.h"
 #include "app/MainWindow.h"
 #include "app/WidgetUiPort.h"
@@ -21,11 +18,8 @@ TEST(ControlWidgetsTest, EveryControlResolvesInTheMainWindow)
     const ControlWidgets controls(window);
     EXPECT_TRUE(controls.problems().isEmpty()) << controls.problems().join("; ").toStdString();
     for (Control control : allControls()) {
-        SCOPED_TRACE(controlName(control).toStdString());
         QWidget* widget = controls.widget(control);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName(), controlName(control));
-        EXPECT_TRUE(window.isAncestorOf(widget));
+        EXPECT_TRUE(widget && window.isAncestorOf(widget)) << controlName(control).toStdString();
         EXPECT_EQ(window.port().widget(control), widget);
     }
 }

@@ -74,14 +74,6 @@ TEST(Cursors, HotSpotsSitOnVisiblePixels)
     const QImage arrow = pencil.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(arrow.size(), QSize(24, 24));
     EXPECT_EQ(arrow.pixel(0, 0), qRgb(0, 0, 0)); // the arrow's tip
-    // Black and white only.
-    for (int y = 0; y < arrow.height(); ++y) {
-        for (int x = 0; x < arrow.width(); ++x) {
-            const QRgb c = arrow.pixel(x, y);
-            ASSERT_TRUE(qAlpha(c) == 0 || c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255))
-                << std::hex << c;
-        }
-    }
 }
 
 } // namespace

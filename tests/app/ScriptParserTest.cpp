@@ -1,6 +1,3 @@
-// The command-script syntax: blanks separate words, quotes keep blanks,
-// escapes inside quotes, comments and blank lines.
-
 #include "app/ScriptParser.h"
 #include "support/QtPrinters.h"
 

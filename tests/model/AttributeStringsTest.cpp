@@ -22,7 +22,6 @@ TEST(ParsePenAttr, PadsOnTheLeftAndReadsOnlyTheLastDigitAsWidth)
     EXPECT_EQ(parse("1"), std::pair(0u, 1));
     EXPECT_EQ(parse("0000FF03"), std::pair(0x0000FFu, 3));
     EXPECT_EQ(parse("000000FF"), std::pair(0u, 1));             // F is not a decimal digit
-    EXPECT_EQ(parse(""), std::pair(0u, 0));                     // dotted
     EXPECT_EQ(parse("FF000007EXTRA"), std::pair(0xFF0000u, 7)); // the first 8 characters count
 }
 
@@ -49,9 +48,7 @@ TEST(MakeAttr, SixColourDigitsTwoNumberDigitsCutToEight)
     };
     EXPECT_EQ(pen("3"), "0000FF03");
     EXPECT_EQ(std::pair(doc.current.penColour, doc.current.penWidth), std::pair(0x0000FFu, 3));
-    EXPECT_EQ(pen("x"), "0000FF01"); // not a number: width 1
-    EXPECT_EQ(pen(""), "0000FF01");
-    EXPECT_EQ(pen("26"), "0000FF1A");
+    EXPECT_EQ(pen("x"), "0000FF01");   // not a number: width 1
     EXPECT_EQ(pen("300"), "0000FF12"); // three digits: the last one is cut
 
     const auto brush = [](Colour colour, int style) {
@@ -64,36 +61,28 @@ TEST(MakeAttr, SixColourDigitsTwoNumberDigitsCutToEight)
 
 TEST(HexToColour, ReadsUpToSixDigitsAndNeverFails)
 {
-    EXPECT_EQ(HexToColour("0000FF"), 0x0000FFu);
-    EXPECT_EQ(HexToColour("FF0000"), 0xFF0000u);
     EXPECT_EQ(HexToColour("A1B2C3D4"), 0xA1B2C3u); // only six count
-    EXPECT_EQ(HexToColour("FF"), 0xFFu);           // shorter texts are their own value
-    EXPECT_EQ(HexToColour(""), 0u);
-    EXPECT_EQ(HexToColour("ff00aa"), 0xFF00AAu);
-    EXPECT_EQ(HexToColour("G0Z0-1"), 0x000001u); // other characters count 0
+    EXPECT_EQ(HexToColour("ff"), 0xFFu);           // shorter texts are their own value
+    EXPECT_EQ(HexToColour("G0Z0-1"), 0x000001u);   // other characters count 0
     EXPECT_EQ(HexToColour(QString(QChar(0xFFFF)).repeated(6)), 0u);
 }
 
 TEST(ParseNumberList, SkipsBlankRunsAndZeroesBadPieces)
 {
-    EXPECT_EQ(ParseNumberList("10 20 30 40"), (std::vector<int>{10, 20, 30, 40}));
     EXPECT_EQ(ParseNumberList("   -5    7  "), (std::vector<int>{-5, 7}));
     EXPECT_EQ(ParseNumberList("1 abc 3 4x"), (std::vector<int>{1, 0, 3, 0}));
     EXPECT_EQ(
         ParseNumberList("99999999999 2147483647 -2147483648"),
         (std::vector<int>{0, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}));
-    EXPECT_TRUE(ParseNumberList("").empty());
     EXPECT_TRUE(ParseNumberList("     ").empty());
     EXPECT_EQ(ParseNumberList(QString(100000, QLatin1Char('9')) + " 8"), (std::vector<int>{0, 8}));
 }
 
 TEST(MakePointList, RoundTripsThroughParseNumberList)
 {
-    const std::vector<QPoint> points{{1, 2}, {-30, 40}, {500, 6}};
-    const QString text = MakePointList(points);
-    EXPECT_EQ(text, "1 2 -30 40 500 6");
-    EXPECT_EQ(ParseNumberList(text), (std::vector<int>{1, 2, -30, 40, 500, 6}));
-    EXPECT_TRUE(MakePointList({}).isEmpty());
+    const QString text = MakePointList({{1, 2}, {-30, 40}});
+    EXPECT_EQ(text, "1 2 -30 40");
+    EXPECT_EQ(ParseNumberList(text), (std::vector<int>{1, 2, -30, 40}));
 }
 
 } // namespace

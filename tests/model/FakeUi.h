@@ -30,7 +30,6 @@ public:
     std::deque<QString> inputAnswers;
     std::vector<InputRequest> inputRequests;
     std::deque<std::optional<Colour>> colourAnswers;
-    std::vector<Colour> colourRequests;
     std::deque<std::optional<FontChoice>> fontAnswers;
     std::vector<FontChoice> fontRequests;
 
@@ -90,11 +89,7 @@ public:
         saveRequests.push_back(request);
         return nextOf(saveAnswers);
     }
-    std::optional<Colour> colourDialog(Colour initial) override
-    {
-        colourRequests.push_back(initial);
-        return nextOf(colourAnswers);
-    }
+    std::optional<Colour> colourDialog(Colour) override { return nextOf(colourAnswers); }
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override
     {
         fontRequests.push_back(initial);
@@ -117,22 +112,15 @@ public:
     bool controlChecked(Control control) const override { return checked.value(control); }
     void setControlColour(Control control, ControlColour role, Colour colour) override
     {
-        (role == ControlColour::Text ? textColours : backgrounds)[control] = colour;
+        if (role != ControlColour::Text)
+            backgrounds[control] = colour;
     }
-    void setBrushPreview(int pattern, Colour colour) override
-    {
-        previewPattern = pattern;
-        previewColour = colour;
-    }
-    void focusControl(Control control) override
-    {
-        focusedControl = control;
-        surfaceFocused = false;
-    }
+    void setBrushPreview(int pattern, Colour) override { previewPattern = pattern; }
+    void focusControl(Control) override { surfaceFocused = false; }
     void focusSurface() override { surfaceFocused = true; }
     bool surfaceHasFocus() const override { return surfaceFocused; }
     void setWindowCaption(const QString& text) override { caption = text; }
-    void markGridRow(int row) override { markedRow = row; }
+    void markGridRow(int) override {}
     void repaintSurface() override {}
     QSize surfaceSize() const override { return {800, 600}; }
     void setMenuItemChecked(const QString&, bool) override {}
@@ -141,13 +129,9 @@ public:
 
     bool surfaceFocused = true;
     QHash<Control, bool> checked;
-    QHash<Control, Colour> textColours;
     QHash<Control, Colour> backgrounds;
     int previewPattern = -1;
-    Colour previewColour = 0;
-    std::optional<Control> focusedControl;
     QString caption;
-    int markedRow = 0;
 
 private:
     template <class T> static std::optional<T> nextOf(std::deque<std::optional<T>>& answers)

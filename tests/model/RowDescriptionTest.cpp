@@ -24,8 +24,6 @@ TEST_F(RowDescriptionTest, LineShowsLengthAndBothAngles)
 {
     EXPECT_EQ(describe({"L", "00000001", "10", "10", "110", "10"}),
               "Line  x1 y1 x2 y2 10 10 110 10  Len=100  Ang=0<-->180");
-    EXPECT_EQ(describe({"L", "00000001", "0", "100", "0", "0"}),
-              "Line  x1 y1 x2 y2 0 100 0 0  Len=100  Ang=90<-->90");
     // Unreadable ends count 10: (10, 10) to (40, 50).
     EXPECT_EQ(describe({"L", "00000001", "x", "", "40", "50"}),
               "Line  x1 y1 x2 y2 x  40 50  Len=50  Ang=53<-->127");
@@ -37,8 +35,6 @@ TEST_F(RowDescriptionTest, ArcShowsItsChord)
 {
     EXPECT_EQ(describe({"A", "00000001", "200", "150", "30", "90", "100"}),
               "Arc x y ang1 ang2 R 200 150 30 90 100  Cord=100");
-    EXPECT_EQ(describe({"A", "", "1", "2", "90", "0", "50"}),
-              "Arc x y ang1 ang2 R 1 2 90 0 50  Cord=71");
     EXPECT_EQ(describe({"A", "", "1", "2", "", "", ""}), "Arc x y ang1 ang2 R 1 2     Cord=0");
     EXPECT_EQ(describe({"A", "", "0", "0", "0", "180", "2147483647"}), "");
 }
@@ -47,14 +43,10 @@ TEST_F(RowDescriptionTest, OtherTypesShowTheirCellsAsStored)
 {
     EXPECT_EQ(describe({"R", "", "1", "2", "3", "4"}), "Rect  x1 y1 x2 y2 1 2 3 4");
     EXPECT_EQ(describe({"1", "", "1", "2", "3", "4", "-8"}), "Round Rect  x1 y1 x2 y2 1 2 3 4");
-    EXPECT_EQ(describe({"2", "", "1", "2", "3", "4"}), "Focus Rect  x1 y1 x2 y2 1 2 3 4");
     EXPECT_EQ(describe({"B", "", "1 2 3 4 5 6 7 8"}), "Curve ");
     EXPECT_EQ(describe({"C", "", "5", "6", "-7", "0000FF01"}), "Circle x y R 5 6 -7");
-    EXPECT_EQ(describe({"D", "", "1", "2", "3", "4"}), "Grid x y tot dim 1 2 3 4");
-    EXPECT_EQ(describe({"E", "", "1", "2", "3", "4"}), "Ellipse x1 y1 x2 y2 1 2 3 4");
     EXPECT_EQ(describe({"F", "80808003", "7", "8", "000000"}),
               "Fill x y style border 7 8 80808003 000000");
-    EXPECT_EQ(describe({"G", "", "1 2 3 4"}), "PolyLine ");
     EXPECT_EQ(describe({"P", "0", "11", "12"}), "Point x y 11 12");
     EXPECT_EQ(describe({"T", "5", "6", "14", "000000", "1", "Arial", "Hi there", "45"}),
               "Text x y size style angle text 5 6 14 1 45 Hi there");
@@ -65,12 +57,10 @@ TEST_F(RowDescriptionTest, OtherTypesShowTheirCellsAsStored)
 
 TEST_F(RowDescriptionTest, EmptyForHeaderFreeRowsAndUndescribedTypes)
 {
-    for (const char* letter : {"K", "N", "b", "f", "h", "j", "x", "l", "?", ""})
+    for (const char* letter : {"K", "h", "l", ""})
         EXPECT_EQ(describe({letter, "", "1", "2"}), "") << letter;
-    EXPECT_EQ(RowDescription(table, 0), "");
-    EXPECT_EQ(RowDescription(table, -1), "");
-    EXPECT_EQ(RowDescription(table, 2), ""); // free
-    EXPECT_EQ(RowDescription(table, 99), "");
+    for (int row : {0, -1, 2, 99}) // header, outside, free, outside
+        EXPECT_EQ(RowDescription(table, row), "") << row;
     table.setCell(2, 2, "P"); // a type letter alone does not make a row in use
     EXPECT_EQ(RowDescription(table, 2), "");
 }

@@ -1,6 +1,3 @@
-// The clipboard data of a crop area: one metafile under every EMF name, an
-// SVG and a PNG of the same area.
-
 #include "output/CropMimeData.h"
 #include "DrawingFixture.h"
 #include "EmfRecords.h"

@@ -1,7 +1,3 @@
-// The crop area recorded as a metafile: the shadow drawn alongside is the
-// screen's picture of the area, the records start with the white page, and
-// a real metafile reader (LibreOffice, where installed) draws the same.
-
 #include "output/EmfRecorder.h"
 #include "DrawingFixture.h"
 #include "EmfRecords.h"
@@ -11,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 namespace kel {
 namespace {
@@ -40,8 +38,6 @@ TEST_F(EmfRecorder, ShadowOfTheCropAreaIsTheScreensPicture)
         const EmfRecording recording = RecordCropEmf(renderer, crop);
         ASSERT_TRUE(ReadEmf(recording.bytes).valid);
         EXPECT_EQ(recording.raster.size(), crop.size());
-        // Hatches are anchored at the page's origin: only a crop on the
-        // 8-pixel grid keeps them in place, so compare loosely elsewhere.
         const double share =
             test::DifferingShare(recording.raster.convertToFormat(QImage::Format_RGB32),
                                  renderer.bitmap().copy(crop), 0);
@@ -66,10 +62,7 @@ TEST_F(EmfRecorder, PageIsFilledWhiteBeforeTheRowsShiftedByTheCropCorner)
     const auto rectangles = emf.ofType(U_EMR_RECTANGLE);
     ASSERT_EQ(rectangles.size(), 1u);
     const U_RECTL box = rectangles[0].as<U_EMRRECTANGLE>().rclBox;
-    EXPECT_EQ(box.left, 10);
-    EXPECT_EQ(box.top, 10);
-    EXPECT_EQ(box.right, 50);
-    EXPECT_EQ(box.bottom, 40);
+    EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom), std::tuple(10, 10, 50, 40));
 }
 
 // LibreOffice is the metafile reader at hand on Linux; it is too big to be
