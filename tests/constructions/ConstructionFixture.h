@@ -24,15 +24,6 @@ protected:
     ToolMode mode() const { return editor.tool.mode; }
     int clicks() const { return editor.tool.construction.clicks(); }
     QString status() const { return ui.status(3); }
-
-    // Columns 1 .. last of a row.
-    QStringList row(int r, int last = 7) const
-    {
-        QStringList cells;
-        for (int c = 1; c <= last; ++c)
-            cells << editor.doc.table.cell(c, r);
-        return cells;
-    }
     int rowsInUse() const
     {
         int n = 0;
@@ -75,8 +66,6 @@ protected:
             cells << cell(c, r);
         return cells.join(u' ');
     }
-
-    // What the surface shows: the preview where it drew, else the bitmap.
     std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
 
     FakeUi ui;

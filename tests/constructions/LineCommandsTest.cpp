@@ -1,5 +1,3 @@
-// The line popup's immediate commands and Gap in Middle.
-
 #include "ConstructionFixture.h"
 
 namespace kel::test {
@@ -21,49 +19,38 @@ TEST_F(LineCommands, MidPointAndMeasure)
 TEST_F(LineCommands, DivideIntoNTakesOnlyAWholeCountInRange)
 {
     putLine(1, {0, 0}, {90, 30});
-    const struct {
-        const char* answer;
-        int newPoints;
-    } cases[] = {
-        {"3", 2}, {"2", 1},   {" 99 ", 98}, {"1", 0},   {"0", 0},          {"100", 0},
-        {"", 0},  {"abc", 0}, {"2x", 0},    {"3.5", 0}, {"4294967299", 0}, {"-3", 0},
-    };
-    for (const auto& c : cases) {
+    const std::pair<const char*, int> cases[] = {{"3", 2},  {" 99 ", 98},      {"1", 0}, {"100", 0},
+                                                 {"2x", 0}, {"4294967299", 0}, {"-3", 0}};
+    for (const auto& [answer, newPoints] : cases) {
         const int before = rowsInUse();
-        ui.inputAnswers.push_back(QString::fromLatin1(c.answer));
+        ui.inputAnswers.push_back(QString::fromLatin1(answer));
         run(1, "mnopoplineDivN");
-        EXPECT_EQ(rowsInUse() - before, c.newPoints) << c.answer;
-        EXPECT_TRUE(ui.messages.isEmpty()) << c.answer;
+        EXPECT_EQ(rowsInUse() - before, newPoints) << answer;
+        EXPECT_TRUE(ui.messages.isEmpty()) << answer;
     }
     // The first answer, 3: from the (x2, y2) end toward (x1, y1).
     EXPECT_EQ(shape(2), QStringLiteral("Y P 60 20"));
     EXPECT_EQ(shape(3), QStringLiteral("Y P 30 10"));
 }
 
-TEST_F(LineCommands, GapInMiddleReplacesTheLineByTwoPieces)
+TEST_F(LineCommands, GapInMiddleReplacesTheLineByTwoPiecesOrCancels)
 {
     putLine(1, {0, 100}, {100, 100});
     run(1, "mnugapinLine");
     EXPECT_EQ(cell(col::State, 1), QStringLiteral("N"));
-    // Beyond the end: no gap, the click does nothing.
-    click(150, 100);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(cell(col::State, 1), QStringLiteral("Y"));
+    EXPECT_EQ(rowsInUse(), 1);
+
+    run(1, "mnugapinLine");
+    click(150, 100); // beyond the end: no gap
     EXPECT_EQ(mode(), ToolMode::GapInMiddle);
     move(30, 140);
     EXPECT_EQ(status(), QStringLiteral("Gap=40"));
     click(30, 140);
-    EXPECT_EQ(mode(), ToolMode::Idle);
     EXPECT_EQ(rowsInUse(), 2);
     EXPECT_EQ(shape(1), QStringLiteral("Y L 70 100 100 100"));
     EXPECT_EQ(shape(2), QStringLiteral("Y L 30 100 0 100"));
-}
-
-TEST_F(LineCommands, GapInMiddleCancelledShowsOnlyItsOwnLineAgain)
-{
-    putLine(1, {0, 100}, {100, 100});
-    run(1, "mnugapinLine");
-    key(Qt::Key_Escape);
-    EXPECT_EQ(cell(col::State, 1), QStringLiteral("Y"));
-    EXPECT_EQ(rowsInUse(), 1);
 }
 
 TEST_F(LineCommands, GapInMiddleOnTheLastRowLeavesTheNextHiddenRowHidden)

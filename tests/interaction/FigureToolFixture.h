@@ -52,11 +52,6 @@ protected:
         editor.RedrawAll();
         return r;
     }
-    // Brush pattern 1 (solid) turns "Trans. Objects" off; 0 turns it on.
-    void setPattern(int pattern)
-    {
-        editor.attributes.setBoxText(Control::Edit2, QString::number(pattern));
-    }
     // What the surface shows: the preview where it drew, else the bitmap.
     std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
 

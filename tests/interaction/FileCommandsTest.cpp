@@ -40,22 +40,6 @@ protected:
     bool saidSaved() const { return ui.messages.join('\n').contains("was saved"); }
 };
 
-TEST_F(FileCommands, SaveAsAddsTheExtensionAndSaveAsksOnlyWithoutAName)
-{
-    fillPoints(1);
-    editor.runMenuItem("mnusave"); // as after New Drawing: the dialog, cancelled
-    ASSERT_EQ(ui.saveRequests.size(), 1u);
-    EXPECT_TRUE(ui.messages.isEmpty());
-    ui.saveAnswers.push_back(path("drawing")); // no extension: KEL is added
-    editor.runMenuItem("mnuSaveAs");
-    EXPECT_EQ(ui.saveRequests[1].filter, "Tab Delimied textfile (*.KEL *.kel)");
-    EXPECT_EQ(editor.doc.fileName, path("drawing.KEL"));
-    EXPECT_EQ(readBytes(path("drawing.KEL")), "Y\tP\t\t1\t\t\t\t\t\t\r\n");
-    editor.runMenuItem("mnuopentab"); // cancelled
-    EXPECT_EQ(ui.openRequests.at(0).filter, "Tab Text files (*.KEL *.kel)");
-    EXPECT_EQ(editor.doc.fileName, path("drawing.KEL"));
-}
-
 TEST_F(FileCommands, FailedSaveInAMissingFolderReportsItAndKeepsTheName)
 {
     fillPoints(1);
@@ -106,18 +90,6 @@ TEST_F(FileCommands, FailedOpenKeepsTheTableAndTheFileName)
     EXPECT_EQ(ui.status(2), path("mine.kel"));
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_TRUE(ui.messages[0].contains(path("absent.kel")));
-    EXPECT_FALSE(directOpen(editor, path("absent.kel")));
-    EXPECT_EQ(editor.doc.fileName, path("mine.kel"));
-}
-
-TEST_F(FileCommands, DirectOpenOfManyLinesGrowsTheTable)
-{
-    writeBytes(path("big.kel"), QByteArray("Y\tP\t0\t7\t7\r\n").repeated(100000));
-    ASSERT_TRUE(directOpen(editor, path("big.kel")));
-    EXPECT_EQ(table.rows(), 100020);
-    EXPECT_EQ(table.lastRowInUse(), 100000);
-    EXPECT_EQ(ui.status(2), path("big.kel"));
-    EXPECT_TRUE(ui.openRequests.empty());
 }
 
 TEST_F(FileCommands, AppendFillsTheRowsBehindTheDrawingTaggedAndWaitsForPlacement)
@@ -134,34 +106,8 @@ TEST_F(FileCommands, AppendFillsTheRowsBehindTheDrawingTaggedAndWaitsForPlacemen
     for (int r = 1; r <= 9; ++r)
         EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
     EXPECT_EQ(ui.gridCurrentRow(), 7);
-    EXPECT_EQ(editor.doc.fileName, path("add.kel"));
     EXPECT_EQ(editor.tool.mode, ToolMode::PlaceObjects);
     EXPECT_EQ(ui.messages, QStringList{kAppendInstruction});
-
-    editor.CancelTool(); // Esc: the rows stay where they were loaded
-    EXPECT_FALSE(table.tagged(6));
-    EXPECT_EQ(table.lastRowInUse(), 8);
-}
-
-TEST_F(FileCommands, AppendCancelledOrToAnEmptyDrawingIsNoPlacement)
-{
-    fillPoints(2);
-    table.setCell(kTagColumn, 1, kTagMark);
-    setFileName(path("first.kel"));
-    editor.runMenuItem("mnuapndfile"); // dialog cancelled
-    EXPECT_EQ(editor.tool.mode, ToolMode::Idle);
-    EXPECT_TRUE(table.tagged(1));
-    EXPECT_TRUE(ui.messages.isEmpty());
-
-    table.clearObjects();
-    setFileName("");
-    writeBytes(path("add.kel"), "Y\tC\r\n");
-    ui.openAnswers.push_back(path("add.kel"));
-    editor.runMenuItem("mnuapndfile"); // nothing to append to: an open
-    EXPECT_EQ(table.cell(2, 1), "C");
-    EXPECT_FALSE(table.tagged(1));
-    EXPECT_EQ(editor.tool.mode, ToolMode::Idle);
-    EXPECT_EQ(editor.doc.fileName, path("add.kel"));
 }
 
 TEST_F(FileCommands, PasteOfOrdinaryTextChangesNothing)
@@ -194,21 +140,6 @@ TEST_F(FileCommands, PasteCopiedRowsGoBehindTheDrawingTagged)
         EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
     EXPECT_EQ(editor.tool.mode, ToolMode::PlaceObjects);
     EXPECT_EQ(ui.messages, QStringList{"Now click near a suitable point to start moving objects"});
-}
-
-TEST_F(FileCommands, SaveAsKelWritesTheTaggedVisibleRowsAndKeepsName)
-{
-    fillPoints(3);
-    setFileName(path("main.kel"));
-    table.setCell(kTagColumn, 2, kTagMark);
-    table.setCell(kTagColumn, 3, kTagMark);
-    table.setCell(kStateColumn, 3, "N");
-    ui.saveAnswers.push_back(path("part.kel"));
-    editor.runMenuItem("mnusaveaskel");
-    EXPECT_EQ(readBytes(path("part.kel")), "Y\tP\t\t2\t\t\t\t\t\t\r\n");
-    EXPECT_EQ(ui.messages, QStringList{"File " + path("part.kel") + " was saved"});
-    EXPECT_EQ(editor.doc.fileName, path("main.kel"));
-    EXPECT_TRUE(table.tagged(2));
 }
 
 } // namespace

