@@ -150,7 +150,7 @@ protected:
     test::FakeUi ui;
     Document doc{ui};
     ConstructionState state;
-    test::ShapeCanvas canvas;
+    test::FakeCanvas canvas;
     std::vector<QPoint> vertices{{1, 1}};
 };
 

@@ -32,7 +32,7 @@ protected:
 
     test::FakeUi ui;
     Document doc{ui};
-    test::ShapeCanvas canvas;
+    test::FakeCanvas canvas;
 };
 
 // Corners, then the angles at A, B and C.
