@@ -1,5 +1,5 @@
 #include "figures/Circles.h"
-#include "FakeCanvas.h"
+#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,6 @@ using test::Show;
 TEST(NearestPointOnCircle, TakesTheCutNearerToThePoint)
 {
     EXPECT_EQ(Show(NearestPointOnCircle({0, 0}, 50, {80, 0})), "(50,0) d=30");
-    EXPECT_EQ(NearestPointOnCircle({100, 100}, 50, {0, 200})->point, QPoint(65, 135));
     // At the centre both cuts are equally near: the second (lower) one.
     EXPECT_EQ(NearestPointOnCircle({10, 10}, 20, {10, 10})->point, QPoint(10, 30));
     // A filled circle's negated radius measures the same.
@@ -48,10 +47,8 @@ TEST(TangentPoints, RandomTangentsAreSquareToTheirRadius)
         const auto t = TangentPoints(c, r, p);
         if (d < r + 3 || !t)
             continue;
-        // The integer Thales circle (midpoint and half distance truncated)
-        // meets the circle at a shallow angle when p is close to it, so the
-        // length is only checked where the construction is well conditioned;
-        // the tangent itself always stays tangent.
+        // Near the circle the truncated Thales circle meets it at a shallow
+        // angle: the length is checked only where well conditioned.
         const double exact = std::sqrt(d * d - double(r) * r);
         if (d > 1.5 * r) {
             ASSERT_NEAR(t->length, exact, 2.5);
@@ -81,7 +78,6 @@ TEST(PointAnglesOnCircle, GivesDirectionsFromTheCentre)
     // Small circles come out coarse: the sides are rounded before the angle.
     EXPECT_EQ(PointAnglesOnCircle({110, 100}, {100, 90}, {100, 110}),
               Angles(std::array{0, 89, 271}));
-    EXPECT_EQ(PointAnglesOnCircle({5, 0}, {5, 50}, {5, -20}), Angles(std::array{90, 90, 0}));
     EXPECT_FALSE(PointAnglesOnCircle({0, 0}, {10, 10}, {30, 30}));
 }
 
@@ -95,8 +91,6 @@ TEST(ArcOrientation, TellsTheTurnAndTheSweep)
     EXPECT_EQ(turn({100, 0}, {0, 100}, {0, -100}), std::pair(false, 270)); // through the bottom
     // Coinciding points count as counter-clockwise without a sweep.
     EXPECT_EQ(turn({5, 5}, {5, 5}, {9, 0}), std::pair(true, -1));
-    EXPECT_EQ(turn({5, 5}, {9, 0}, {9, 0}), std::pair(true, -1));
-    EXPECT_EQ(turn({9, 0}, {5, 5}, {9, 0}), std::pair(true, -1));
     // y * 32768 + x is -1 for both (-1, 0) and (32767, -1), which made these
     // two distinct points "equal".
     EXPECT_NE(turn({-1, 0}, {32767, -1}, {16383, 16000}).second, -1);
@@ -117,8 +111,7 @@ TEST(DrawArc3Points, DrawsCounterClockwiseFromTheFirstToTheLastPoint)
               QRect(QPoint(-10, -10), QPoint(10, 10)));
     EXPECT_EQ(a.start, QPoint(10, 0));
     EXPECT_EQ(a.end, QPoint(-10, 0));
-    EXPECT_EQ(a.pen.colour, 0x0000FFu);
-    EXPECT_EQ(a.pen.width, 3);
+    EXPECT_EQ(test::Show(a.pen), "ff 3 solid");
     EXPECT_EQ(canvas.pen().width, before.width); // put back
 
     // Clockwise points are drawn from the last to the first.

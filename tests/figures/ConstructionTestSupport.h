@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the construction tests: a canvas that also records filled and
-// open shapes, and a reader for the line records a construction appended.
+// Helpers for the construction tests: readers for the lines a construction
+// drew or appended, and pen texts.
 
 #include "FakeCanvas.h"
 #include "model/ObjectTable.h"
@@ -14,44 +14,6 @@
 #include <vector>
 
 namespace kel::test {
-
-struct DrawnShape {
-    std::vector<QPoint> points;
-    CanvasPen pen;
-    CanvasBrush brush;
-};
-
-struct DrawnEllipse {
-    int left, top, right, bottom;
-    CanvasPen pen;
-    CanvasBrush brush;
-};
-
-class ShapeCanvas : public FakeCanvas {
-public:
-    std::vector<DrawnShape> polygons;
-    std::vector<DrawnShape> polylines;
-    std::vector<DrawnEllipse> ellipses;
-
-    void polygon(const std::vector<QPoint>& points) override
-    {
-        polygons.push_back({points, pen(), brush()});
-    }
-    void polyline(const std::vector<QPoint>& points) override
-    {
-        polylines.push_back({points, pen(), brush()});
-    }
-    void ellipse(int left, int top, int right, int bottom) override
-    {
-        ellipses.push_back({left, top, right, bottom, pen(), brush()});
-    }
-
-    bool drewNothing() const
-    {
-        return lines.empty() && arcs.empty() && polygons.empty() && polylines.empty() &&
-               ellipses.empty();
-    }
-};
 
 struct LineRecord {
     QPoint from;

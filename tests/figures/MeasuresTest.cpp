@@ -14,13 +14,10 @@ constexpr int kMin = std::numeric_limits<int>::min();
 TEST(PointDistance, RoundsTheDistanceBetweenTwoPoints)
 {
     EXPECT_EQ(PointDistance({10, 10}, {110, 10}), 100);
-    EXPECT_EQ(PointDistance({-3, 7}, {0, 3}), 5);
-    EXPECT_EQ(PointDistance({5, 5}, {5, 5}), 0);
     EXPECT_EQ(PointDistance({0, 0}, {2, 1}), 2);   // 2.236
     EXPECT_EQ(PointDistance({0, 0}, {-2, -2}), 3); // 2.828
     // Far apart points fail instead of overflowing.
     EXPECT_EQ(PointDistance({0, 0}, {kMax, 0}), kMax);
-    EXPECT_EQ(PointDistance({-1, 5}, {kMax - 1, 5}), kMax);
     EXPECT_FALSE(PointDistance({-1, 0}, {kMax, 0}));
     EXPECT_FALSE(PointDistance({kMin, kMin}, {kMax, kMax}));
 }
@@ -28,33 +25,26 @@ TEST(PointDistance, RoundsTheDistanceBetweenTwoPoints)
 TEST(AngleAtVertex, MeasuresTheUnsignedAngleInWholeDegrees)
 {
     EXPECT_EQ(AngleAtVertex({10, 10}, {130, 10}, {110, 10}), 0);
-    EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {0, 100}), 90);
     EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {0, -100}), 90); // never signed
     EXPECT_EQ(AngleAtVertex({50, 50}, {150, 50}, {-50, 50}), 180);
-    EXPECT_EQ(AngleAtVertex({0, 0}, {200, 0}, {100, -100}), 45);
     EXPECT_EQ(AngleAtVertex({0, 0}, {200, 0}, {-100, 173}), 120);
     // Rounded sides first: 30 by 30 at the vertex, 42 apart, gives 89 not 90.
     EXPECT_EQ(AngleAtVertex({0, 0}, {30, 0}, {0, 30}), 89);
     // Zero where the angle is undefined: A and B less than 3 apart, a ray of length 0.
     EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {100, 2}), 0);
     EXPECT_EQ(AngleAtVertex({0, 0}, {0, 0}, {100, 0}), 0);
-    EXPECT_EQ(AngleAtVertex({0, 0}, {100, 0}, {0, 0}), 0);
     EXPECT_EQ(AngleAtVertex({1, 1}, {0, 0}, {100, 100}), 180);
     // The edges of the coordinate range.
     EXPECT_EQ(AngleAtVertex({kMin, kMin}, {kMax, kMin}, {kMin, kMax}), 90);
-    EXPECT_EQ(AngleAtVertex({kMax, kMax}, {kMin, kMax}, {kMax, kMin}), 90);
     EXPECT_EQ(AngleAtVertex({kMin, 0}, {kMax, 0}, {kMax, 1}), 0);
 }
 
 TEST(PointDistanceF, RoundsTheDoubleDistanceAndIntAbsCoversTheIntRange)
 {
-    EXPECT_EQ(PointDistanceF({10, 10}, {110, 10}), 100);
-    EXPECT_EQ(PointDistanceF({0, 0}, {2, 1}), 2);
     EXPECT_EQ(PointDistanceF({0, 0}, {-2, -2}), 3);
     EXPECT_EQ(PointDistanceF({0, 0}, {kMax, 0}), kMax);
     EXPECT_FALSE(PointDistanceF({kMin, kMin}, {kMax, kMax}));
     EXPECT_EQ(IntAbs(-5), 5);
-    EXPECT_EQ(IntAbs(7), 7);
     EXPECT_EQ(IntAbs(kMin), 2147483648LL);
 }
 
@@ -62,9 +52,7 @@ TEST(DirectionAngle, CountsCounterClockwiseAsSeenOnTheScreen)
 {
     EXPECT_EQ(DirectionAngle({0, 0}, {0, -100}), 90);
     EXPECT_EQ(DirectionAngle({0, 0}, {0, 100}), 270);
-    EXPECT_EQ(DirectionAngle({0, 0}, {-100, 0}), 180);
     EXPECT_EQ(DirectionAngle({0, 0}, {100, 0}), 0);
-    EXPECT_EQ(DirectionAngle({50, 50}, {150, -50}), 45);
     EXPECT_EQ(DirectionAngle({50, 50}, {-50, 150}), 225);
     // Just below the +x ray the unsigned angle rounds to 0 and the point
     // still counts as below: 360.
@@ -79,9 +67,6 @@ TEST(BoxCentreAngles, MeasuresFromTheBoxCentre)
     const AnglePair a = BoxCentreAngles({0, 0}, {200, 100}, {100, 0}, {100, 100});
     EXPECT_EQ(a.first, 90);
     EXPECT_EQ(a.second, 270);
-    const AnglePair b = BoxCentreAngles({200, 100}, {0, 0}, {0, 50}, {200, 50});
-    EXPECT_EQ(b.first, 180);
-    EXPECT_EQ(b.second, 0);
     // Unlike DirectionAngle, a point rounding to 0 below the centre stays 0.
     EXPECT_EQ(BoxCentreAngles({0, 0}, {2000, 100}, {2000, 51}, {0, 0}).first, 0);
 }
@@ -91,7 +76,6 @@ TEST(SweepDegrees, CountsCounterClockwiseFromTheFirstDirection)
     EXPECT_EQ(SweepDegrees(30, 90), 60);
     EXPECT_EQ(SweepDegrees(90, 30), 300);
     EXPECT_EQ(SweepDegrees(350, 10), 20);
-    EXPECT_EQ(SweepDegrees(45, 45), 0);
 }
 
 TEST(TriangleArea, HalvesTheTrapezoidSum)
@@ -99,7 +83,6 @@ TEST(TriangleArea, HalvesTheTrapezoidSum)
     EXPECT_EQ(TriangleArea({0, 0}, {10, 0}, {0, 10}), 50);
     EXPECT_EQ(TriangleArea({0, 10}, {10, 0}, {0, 0}), 50); // either orientation
     EXPECT_EQ(TriangleArea({0, 0}, {3, 0}, {0, 3}), 4);    // 4.5 truncated
-    EXPECT_EQ(TriangleArea({5, 5}, {50, 50}, {100, 100}), 0);
     ConstructionState state;
     state.setPoint(0, {100, 100});
     state.setPoint(1, {300, 100});

@@ -17,10 +17,8 @@ QImage WhiteImage(int width, int height)
 
 void SetRect(ConstructionState& state, int left, int top, int right, int bottom)
 {
-    state.slot[0] = left;
-    state.slot[1] = top;
-    state.slot[2] = right;
-    state.slot[3] = bottom;
+    state.setPoint(0, {left, top});
+    state.setPoint(1, {right, bottom});
 }
 
 TEST(CountColourPixels, CountsMatchingPixelsInsideTheRectangleEdgesIncluded)
@@ -74,15 +72,12 @@ TEST(FindDrawnCrossing, FindsWhereTwoLinesCross)
         painter.drawLine(100, 80, 100, 120);
     }
     ConstructionState state;
-    state.slot[0] = 90; // box 90..109 x 88..107
-    state.slot[1] = 88;
+    state.setPoint(0, {90, 88}); // box 90..109 x 88..107
     const std::optional<QPoint> crossing = FindDrawnCrossing(state, image);
     ASSERT_TRUE(crossing);
     EXPECT_EQ(*crossing, QPoint(100, 100));
 
-    // A blank box answers no.
-    state.slot[0] = 20;
-    state.slot[1] = 20;
+    state.setPoint(0, {20, 20}); // blank
     EXPECT_FALSE(FindDrawnCrossing(state, image));
 }
 
@@ -92,15 +87,13 @@ TEST(FindDrawnCrossing, ReadsOnlyInsideTheBitmapLessItsMargin)
     image.fill(toQRgb(kBlack)); // drawn everywhere
     ConstructionState state;
     // The box hangs over the top-left corner: only x, y >= 1 count.
-    state.slot[0] = -15;
-    state.slot[1] = -15;
+    state.setPoint(0, {-15, -15});
     const std::optional<QPoint> corner = FindDrawnCrossing(state, image);
     ASSERT_TRUE(corner);
     EXPECT_GE(corner->x(), 1);
     EXPECT_GE(corner->y(), 1);
     // Entirely off the bitmap: nothing to read, no answer.
-    state.slot[0] = 2147483600;
-    state.slot[1] = -2147483600;
+    state.setPoint(0, {2147483600, -2147483600});
     EXPECT_FALSE(FindDrawnCrossing(state, image));
     // Only the outermost ring is drawn: the margin hides it.
     QImage frame = WhiteImage(30, 30);
@@ -108,8 +101,7 @@ TEST(FindDrawnCrossing, ReadsOnlyInsideTheBitmapLessItsMargin)
         frame.setPixel(k, 0, toQRgb(kBlack));
         frame.setPixel(0, k, toQRgb(kBlack));
     }
-    state.slot[0] = 0;
-    state.slot[1] = 0;
+    state.setPoint(0, {0, 0});
     EXPECT_FALSE(FindDrawnCrossing(state, frame));
 }
 

@@ -104,24 +104,6 @@ TEST_F(SquareTest, RandomSquaresOnASideHaveEqualSquareSides)
     }
 }
 
-TEST_F(SquareTest, SquareOnADiagonalUsesSidesOfDiagonalOverRootTwo)
-{
-    ASSERT_TRUE(SquareOnDiagonal(doc, {0, 0}, {100, 0}));
-    const std::vector<test::LineRecord> rows = test::LineRows(doc.table);
-    ASSERT_EQ(rows.size(), 4u);
-    const QPoint c1 = rows[0].from;
-    const QPoint c2 = rows[2].from;
-    EXPECT_EQ(rows[0].to, QPoint(0, 0));
-    EXPECT_EQ(rows[1], (test::LineRecord{c1, {100, 0}}));
-    EXPECT_EQ(rows[2].to, QPoint(0, 0));
-    EXPECT_EQ(rows[3], (test::LineRecord{c2, {100, 0}}));
-    // Radius 71 (100 / sqrt 2 rounded): the corners sit 50 above and below.
-    EXPECT_EQ(c1, QPoint(50, 50));
-    EXPECT_EQ(c2, QPoint(50, -50));
-    EXPECT_FALSE(SquareOnDiagonal(doc, {30, 30}, {30, 30}));
-    EXPECT_EQ(test::RowsInUse(doc.table), 4);
-}
-
 TEST_F(SquareTest, RandomSquaresOnADiagonalHaveTheirCornersSquare)
 {
     std::mt19937 random(13);

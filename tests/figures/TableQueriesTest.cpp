@@ -81,7 +81,6 @@ TEST_F(TableQueries, DivideSegmentAppendsThePointsNearestTheSecondEndFirst)
     EXPECT_EQ(DivideSegment(doc, {0, 0}, {9, 0}, 3), 2);
     EXPECT_EQ(rowText(table, 2), "Y|P|0|6|0||||||");
     EXPECT_EQ(rowText(table, 3), "Y|P|0|3|0||||||");
-    EXPECT_EQ(DivideSegment(doc, {0, 0}, {9, 0}, 1), 0);
     EXPECT_EQ(DivideSegment(doc, {0, 0}, {9, 0}, -4), 0);
     EXPECT_FALSE(table.inUse(4));
     // Negative coordinates truncate towards zero; far-apart ends do not wrap.

@@ -76,22 +76,6 @@ TEST_F(TriangleOnBaseTest, SideSideSideNeedsFivePixelsToSpare)
     EXPECT_LT(apex().y(), 0);
 }
 
-TEST_F(TriangleOnBaseTest, AngleSideAngleOnTheBase)
-{
-    setBase({0, 0}, {200, 0});
-    ASSERT_TRUE(TriangleOnBaseASA(state, canvas, current, {100, 300}, 60, 60));
-    EXPECT_EQ(verdict(), 1);
-    EXPECT_GT(apex().y(), 0);
-    EXPECT_NEAR(test::Distance(apex(), {0, 0}), 200, 1.5);
-    EXPECT_NEAR(test::Distance(apex(), {200, 0}), 200, 1.5);
-    EXPECT_EQ(canvas.lines.size(), 2u);
-
-    // 4 degrees at each end is the flattest accepted.
-    EXPECT_TRUE(TriangleOnBaseASA(state, canvas, current, {100, -300}, 4, 4));
-    EXPECT_LE(apex().y(), 0);
-    EXPECT_NEAR(apex().x(), 100, 1);
-}
-
 TEST_F(TriangleOnBaseTest, AngleSideAngleRefusalsMarkTheTriangleInvalid)
 {
     setBase({0, 0}, {200, 0});
