@@ -1,6 +1,7 @@
 #include "model/KelFile.h"
 
 #include "model/KelText.h"
+#include "model/TaggedRows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -99,14 +100,6 @@ void writeRow(ObjectTable& table, int row, const KelFields& fields, const QStrin
     for (int c = 1; c < kTagColumn; ++c)
         table.setCell(c, row, fields[static_cast<size_t>(c - 1)]);
     table.setCell(kTagColumn, row, tag);
-}
-
-void clearTags(ObjectTable& table)
-{
-    for (int r = 1; r < table.rows(); ++r) {
-        if (!table.cell(kTagColumn, r).isEmpty())
-            table.setCell(kTagColumn, r, QString());
-    }
 }
 
 // Writes the rows tagged from `first` on; the table is already large enough.
@@ -249,7 +242,7 @@ int appendRows(ObjectTable& table, const std::vector<KelFields>& rows)
     ObjectTable::BulkUpdate bulk(table);
     const int first = table.lastRowInUse() + 1;
     table.setRows(table.rows() + static_cast<int>(rows.size()));
-    clearTags(table);
+    ClearAllTags(table);
     writeTagged(table, first, rows);
     return first;
 }
@@ -268,7 +261,7 @@ int pasteRows(ObjectTable& table, const std::vector<KelFields>& rows)
     }
     if (count > table.rows())
         table.setRows(count);
-    clearTags(table);
+    ClearAllTags(table);
     writeTagged(table, first, rows);
     return first;
 }

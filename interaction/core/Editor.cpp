@@ -4,6 +4,7 @@
 #include "interaction/menus/MenuTable.h"
 #include "model/Controls.h"
 #include "model/RowDescription.h"
+#include "model/TaggedRows.h"
 
 namespace kel {
 
@@ -100,14 +101,7 @@ void Editor::CancelTool()
 {
     if (Tool* running = runningTool())
         running->cancel(*this);
-    ObjectTable& table = doc.table;
-    {
-        ObjectTable::BulkUpdate bulk(table);
-        for (int r = 1; r < table.rows(); ++r) {
-            if (table.tagged(r))
-                table.setCell(kTagColumn, r, QString());
-        }
-    }
+    ClearAllTags(doc.table);
     reloadPen();
     tool.construction.clicks() = 0;
     tool.vertices.clear();
