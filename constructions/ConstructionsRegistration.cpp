@@ -1,5 +1,6 @@
 #include "constructions/ConstructionsRegistration.h"
 
+#include "constructions/circles/CircleTools.h"
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
 
@@ -15,6 +16,9 @@ void registerConstructions(Registrations& registrations)
     registerFixedDistanceTool(registrations);
     registerTwoLineTools(registrations);
     registerMeasureTools(registrations);
+    registerCircleCommands(registrations);
+    registerCircleTools(registrations);
+    registerCircleEditTools(registrations);
 }
 
 } // namespace kel

@@ -79,6 +79,11 @@ void addConstructedPoint(Editor& editor, QPoint at)
     doc.table.setCell(col::point::Y, r, at.y());
 }
 
+std::function<void(Editor&)> asEvent(void (*command)(Editor&))
+{
+    return [command](Editor& editor) { editor.runEvent([&] { command(editor); }, true); };
+}
+
 std::optional<int> wholeNumberIn(const QString& text, int lo, int hi)
 {
     bool ok = false;

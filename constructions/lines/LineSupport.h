@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace kel {
@@ -43,6 +44,10 @@ void startIfLine(Editor& editor, ToolMode mode, bool mustBeVisible, const QStrin
 
 // A constructed point record: visible, shape "0".
 void addConstructedPoint(Editor& editor, QPoint at);
+
+// A command run as one event: when it fails, the table and the tool state
+// are put back and one message says why.
+std::function<void(Editor&)> asEvent(void (*command)(Editor&));
 
 // The whole text as an integer in lo..hi; nothing for a word, an empty text,
 // a fraction or a number outside the range (never a truncated value).
