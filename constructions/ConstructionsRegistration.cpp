@@ -1,6 +1,7 @@
 #include "constructions/ConstructionsRegistration.h"
 
 #include "constructions/circles/CircleTools.h"
+#include "constructions/intersections/IntersectionTools.h"
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
 
@@ -19,6 +20,10 @@ void registerConstructions(Registrations& registrations)
     registerCircleCommands(registrations);
     registerCircleTools(registrations);
     registerCircleEditTools(registrations);
+    registerIntersectionTools(registrations);
+    registerApproximateIntersectionTool(registrations);
+    registerPointTools(registrations);
+    registerGroupPointTools(registrations);
 }
 
 } // namespace kel
