@@ -126,6 +126,15 @@ public:
         clickCount(editor) = static_cast<int>(points.size());
     }
 
+    // While placing, Backspace goes back to collecting.
+    void backspace(Editor& editor) override
+    {
+        if (placing(editor))
+            toolSlot(editor, kPlacingSlot) = 0;
+        else
+            Tool::backspace(editor);
+    }
+
 private:
     static bool placing(Editor& editor) { return toolSlot(editor, kPlacingSlot) == 1; }
 
