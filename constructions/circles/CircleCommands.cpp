@@ -37,19 +37,6 @@ constexpr int kMaxAnswer = 20;
 
 const QString kMarkShape = QStringLiteral("1");
 
-// A point record of the given shape.
-void addShapedPoint(Editor& editor, QPoint at, const QString& shape)
-{
-    Document& doc = editor.doc;
-    const int r = FindFreeRow(doc);
-    ObjectTable::BulkUpdate bulk(doc.table);
-    doc.table.setCell(col::State, r, QStringLiteral("Y"));
-    doc.table.setCell(col::Type, r, KindText(RecordKind::Point));
-    doc.table.setCell(col::point::Shape, r, shape);
-    doc.table.setCell(col::point::X, r, at.x());
-    doc.table.setCell(col::point::Y, r, at.y());
-}
-
 void showCircleInfo(Editor& editor)
 {
     const ObjectTable& table = editor.doc.table;
@@ -177,7 +164,7 @@ void markArcMidpoint(Editor& editor)
     const ArcOfRow arc = pickedArc(editor, kCircleFallback);
     const QPoint mid =
         requirePoint(PointOnCircleAt(arc.centre, arc.radius, ArcMidAngle(arc.start, arc.end)));
-    addShapedPoint(editor, mid, kMarkShape);
+    linetools::addShapedPoint(editor, mid, kMarkShape);
     editor.RedrawAll();
 }
 
@@ -187,7 +174,7 @@ void markArcCentre(Editor& editor)
         editor.ui().message(QStringLiteral("Object NOT ARC(A)"));
         return;
     }
-    addShapedPoint(editor, pickedArc(editor, kCircleFallback).centre, kMarkShape);
+    linetools::addShapedPoint(editor, pickedArc(editor, kCircleFallback).centre, kMarkShape);
     editor.RedrawAll();
 }
 

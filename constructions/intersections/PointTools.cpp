@@ -105,15 +105,7 @@ private:
 
     bool complete(Editor& editor, QPoint) override
     {
-        const QPoint at = clickPoint(editor, kP1);
-        Document& doc = editor.doc;
-        const int r = FindFreeRow(doc);
-        ObjectTable::BulkUpdate bulk(doc.table);
-        doc.table.setCell(col::State, r, QStringLiteral("Y"));
-        doc.table.setCell(col::Type, r, KindText(RecordKind::Point));
-        doc.table.setCell(col::point::Shape, r, kGridPointShape);
-        doc.table.setCell(col::point::X, r, at.x());
-        doc.table.setCell(col::point::Y, r, at.y());
+        addShapedPoint(editor, clickPoint(editor, kP1), kGridPointShape);
         return true;
     }
 };

@@ -42,6 +42,8 @@ bool anyVisibleLine(const Editor& editor);
 // nothing else, otherwise the tool of `mode` starts.
 void startIfLine(Editor& editor, ToolMode mode, bool mustBeVisible, const QString& refusal);
 
+// A visible point record of the given shape.
+void addShapedPoint(Editor& editor, QPoint at, const QString& shape);
 // A constructed point record: visible, shape "0".
 void addConstructedPoint(Editor& editor, QPoint at);
 
