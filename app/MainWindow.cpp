@@ -68,6 +68,10 @@ MainWindow::MainWindow(const PortFactory& makePort)
     moveBox_ = pages_->control<QLineEdit>(Control::edtmove);
     if (auto* done = pages_->control<QPushButton>(Control::btndone))
         connect(done, &QPushButton::clicked, this, [this] { moveTabDone(*editor_); });
+    // "Mod Circle" of page T7 serves the circle being modified.
+    if (auto* modCircle = pages_->control<QPushButton>(Control::btnmodcircle))
+        connect(modCircle, &QPushButton::clicked, this,
+                [this] { editor_->commands.run(QStringLiteral("btnmodcircle"), *editor_); });
 
     menus_ = buildMenuBar(
         menuBar(), [this](const QString& component) { editor_->runMenuItem(component); },

@@ -1,5 +1,7 @@
 #include "constructions/ConstructionsRegistration.h"
 
+#include "constructions/circles/CircleTools.h"
+#include "constructions/intersections/IntersectionTools.h"
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
 
@@ -15,6 +17,13 @@ void registerConstructions(Registrations& registrations)
     registerFixedDistanceTool(registrations);
     registerTwoLineTools(registrations);
     registerMeasureTools(registrations);
+    registerCircleCommands(registrations);
+    registerCircleTools(registrations);
+    registerCircleEditTools(registrations);
+    registerIntersectionTools(registrations);
+    registerApproximateIntersectionTool(registrations);
+    registerPointTools(registrations);
+    registerGroupPointTools(registrations);
 }
 
 } // namespace kel

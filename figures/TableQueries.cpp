@@ -84,14 +84,19 @@ std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p)
 int MoveLineEnds(ObjectTable& table, QPoint from, QPoint to)
 {
     const std::vector<LineEnd> ends = FindLineEnds(table, from);
+    SetLineEnds(table, ends, to);
+    return static_cast<int>(ends.size());
+}
+
+void SetLineEnds(ObjectTable& table, const std::vector<LineEnd>& ends, QPoint to)
+{
     if (ends.empty())
-        return 0;
+        return;
     ObjectTable::BulkUpdate bulk(table);
     for (const LineEnd& end : ends) {
         table.setCell(LineEndColumn(end.end), end.row, to.x());
         table.setCell(LineEndColumn(end.end) + 1, end.row, to.y());
     }
-    return static_cast<int>(ends.size());
 }
 
 int DivideSegment(Document& doc, QPoint a, QPoint b, int n)

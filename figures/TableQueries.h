@@ -47,6 +47,10 @@ std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p);
 // Moves every line end found at `from` to `to`; gives the number moved. The
 // caller redraws when it is not 0.
 int MoveLineEnds(ObjectTable& table, QPoint from, QPoint to);
+// Moves exactly the listed ends to `to`, wherever they are now, so a drag
+// keeps the ends it started with and never picks up another line's end it
+// passes over.
+void SetLineEnds(ObjectTable& table, const std::vector<LineEnd>& ends, QPoint to);
 
 // Appends the n - 1 points that divide a-b into n parts, the one nearest b
 // first; nothing below n = 2. Gives the number of points appended.

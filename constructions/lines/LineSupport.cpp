@@ -67,16 +67,26 @@ void startIfLine(Editor& editor, ToolMode mode, bool mustBeVisible, const QStrin
     editor.startTool(mode);
 }
 
-void addConstructedPoint(Editor& editor, QPoint at)
+void addShapedPoint(Editor& editor, QPoint at, const QString& shape)
 {
     Document& doc = editor.doc;
     const int r = FindFreeRow(doc);
     ObjectTable::BulkUpdate bulk(doc.table);
     doc.table.setCell(col::State, r, QStringLiteral("Y"));
     doc.table.setCell(col::Type, r, KindText(RecordKind::Point));
-    doc.table.setCell(col::point::Shape, r, QStringLiteral("0"));
+    doc.table.setCell(col::point::Shape, r, shape);
     doc.table.setCell(col::point::X, r, at.x());
     doc.table.setCell(col::point::Y, r, at.y());
+}
+
+void addConstructedPoint(Editor& editor, QPoint at)
+{
+    addShapedPoint(editor, at, QStringLiteral("0"));
+}
+
+std::function<void(Editor&)> asEvent(void (*command)(Editor&))
+{
+    return [command](Editor& editor) { editor.runEvent([&] { command(editor); }, true); };
 }
 
 std::optional<int> wholeNumberIn(const QString& text, int lo, int hi)

@@ -25,14 +25,7 @@ struct PendingWork {
 
 const PendingWork kPendingWork[] = {
     {"line constructions", "mnupoplineDUP mnupoplineMOV"},
-    {"circle and arc constructions, intersections",
-     "Showcircleinfo1 mnumarkcirNpoints mnucirpopmarkcir mnupopcirmarkcir mnuperpen2cir "
-     "mnucirpoptan2cir mnuCirPopTagCircle mnutrimcircle mnumodcirR mnucirpopdupcir "
-     "mnupopcirmovecir mnupoparcinfo mnuarc2circle mnupoparcmodarc mnupopComplementArc "
-     "mnupoparcmirror mnupoparcmidpt mnupoparcmarkctr mnuperpen2arc mnupoparcTagArc "
-     "mnupoplineconcircle mnupoplinesemicir mnuduppoints mnushowintersect mnucircirintrsvt "
-     "CircleLine1 mnuLineArccut mnuLineLine mnumovconlines mnupoplinmovpt mnumirorpt2pt "
-     "mnuptBet2Points mnupopgridID mnuMarkGridPoints"},
+    {"circle and arc constructions, intersections", "mnucirpopdupcir mnupopcirmovecir"},
     {"triangles and quadrilaterals, per-object popup commands, characters window",
      "mnubuildTriang mnulineactPGS mnuLineactPGD mnusquarbydiag mnysquareByside mnuLine2Rect "
      "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line popPointYellowCenter popPointSolidBack3 "
