@@ -2,6 +2,7 @@
 
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
+#include "constructions/moving/MovingTools.h"
 
 namespace kel {
 
@@ -15,6 +16,7 @@ void registerConstructions(Registrations& registrations)
     registerFixedDistanceTool(registrations);
     registerTwoLineTools(registrations);
     registerMeasureTools(registrations);
+    registerPickedObjectMoves(registrations);
 }
 
 } // namespace kel
