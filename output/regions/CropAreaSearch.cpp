@@ -4,12 +4,15 @@
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
 #include "model/TaggedRows.h"
-#include "output/regions/BlackInkCanvas.h"
+#include "output/regions/InkCanvas.h"
 #include "render/CurveMath.h"
 #include "render/RasterCanvas.h"
 
 #include <algorithm>
 #include <cmath>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cstdlib>
 #include <limits>
 
@@ -18,7 +21,6 @@ namespace kel {
 namespace {
 
 constexpr qint64 kFar = std::numeric_limits<int>::max();
-constexpr std::uint32_t kWhitePixel = 0xFFFFFFFFu;
 
 // A box of pixels, both ends included; empty when right < left.
 struct Box {
@@ -60,11 +62,8 @@ public:
             return false;
         if (bounds.inside(window_))
             return true;
-        draw(row);
-        if (!inkIn(look))
-            return false;
-        clear(bounds.meet(whole_));
-        return true;
+        draw(row, takeInk());
+        return inkIn(look);
     }
 
 private:
@@ -139,8 +138,23 @@ private:
                 highest->x() + margin, static_cast<qint64>(std::ceil(bottom)) + margin};
     }
 
-    void draw(int row)
+    // Every row drawn gets an ink of its own, so the ink of the rows before
+    // it never needs clearing; when the inks run out the image starts white
+    // again.
+    Colour takeInk()
     {
+        if (++nextInk_ >= kWhite) {
+            nextInk_ = 1;
+            scratch_.setBrush({kWhite, BrushStyle::Solid});
+            scratch_.fillRect(0, 0, scratch_.size().width(), scratch_.size().height());
+        }
+        ink_.setInk(nextInk_);
+        return nextInk_;
+    }
+
+    void draw(int row, Colour ink)
+    {
+        inkPixel_ = 0xFF000000u | ((ink & 0xFFu) << 16) | (ink & 0xFF00u) | ((ink >> 16) & 0xFFu);
         if (RowKind(table_, row) != RecordKind::Fill) {
             editor_.renderer.drawRow(ink_, row);
             return;
@@ -148,11 +162,12 @@ private:
         // A fill counts at its seed: two short strokes, not the filled area.
         const int x = table_.intCell(col::fill::X, row, fallback::Coordinate);
         const int y = table_.intCell(col::fill::Y, row, fallback::Coordinate);
-        ink_.setPen({kBlack, 1, PenStyle::Solid});
+        ink_.setPen({kBlack, 0, PenStyle::Solid});
         ink_.line({x - 3, y}, {x + 3, y});
         ink_.line({x, y - 2}, {x, y + 2});
     }
 
+    // Whether the last row drawn left ink in the box.
     bool inkIn(const Box& look) const
     {
         const QImage& image = scratch_.image();
@@ -160,21 +175,28 @@ private:
         for (qint64 y = box.top; y <= box.bottom; ++y) {
             const auto* line =
                 reinterpret_cast<const std::uint32_t*>(image.constScanLine(static_cast<int>(y)));
-            for (qint64 x = box.left; x <= box.right; ++x) {
-                if (line[x] != kWhitePixel)
-                    return true;
-            }
+            if (holdsInk(line + box.left, line + box.right + 1))
+                return true;
         }
         return false;
     }
 
-    void clear(const Box& box)
+    // Four pixels at a time where the processor compares them at once.
+    bool holdsInk(const std::uint32_t* from, const std::uint32_t* to) const
     {
-        if (box.empty())
-            return;
-        scratch_.setBrush({kWhite, BrushStyle::Solid});
-        scratch_.fillRect(static_cast<int>(box.left), static_cast<int>(box.top),
-                          static_cast<int>(box.right) + 1, static_cast<int>(box.bottom) + 1);
+#ifdef __SSE2__
+        const __m128i ink = _mm_set1_epi32(static_cast<int>(inkPixel_));
+        for (; to - from >= 4; from += 4) {
+            const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(pixels, ink)) != 0)
+                return true;
+        }
+#endif
+        for (; from < to; ++from) {
+            if (*from == inkPixel_)
+                return true;
+        }
+        return false;
     }
 
     Editor& editor_;
@@ -182,7 +204,10 @@ private:
     Box window_;
     Box whole_;
     RasterCanvas scratch_;
-    BlackInkCanvas ink_;
+    InkCanvas ink_;
+    Colour nextInk_ = 0;
+    // The last ink as the image stores it (0xFFRRGGBB).
+    std::uint32_t inkPixel_ = 0;
 };
 
 } // namespace

@@ -24,7 +24,7 @@ struct CropArea {
 };
 
 // Clears every tag, then tags each visible row with ink in the area; gives
-// the number tagged. Each row is drawn alone, in black and one pixel wider,
+// the number tagged. Each row is drawn alone, in one colour, one pixel wider,
 // but only the rows whose bounds meet the area are drawn, and a row whose
 // bounds lie wholly inside it is in it without drawing.
 int FindObjectsInCropArea(Editor& editor, const CropArea& area);

@@ -1,7 +1,9 @@
 #pragma once
-// A canvas that paints everything it is given in black, one pixel wider:
-// the crop-area search draws objects through it, so an object in white (or
-// in any colour) leaves ink the search can see. Pictures leave a black box
+// A canvas that paints everything it is given in one ink colour, one pixel
+// wider: the crop-area search draws each object through it in an ink of its
+// own, so an object in white (or in any colour) leaves ink the search can
+// see and tell from the ink of the objects drawn before it. Pictures leave a
+// box of ink, focus rectangles a dotted frame instead of inverted pixels,
 // and flood fills nothing (alone on a white image they would flood it all).
 // The pen, brush and font it reports are the ones it was given.
 
@@ -9,29 +11,38 @@
 
 namespace kel {
 
-class BlackInkCanvas final : public Canvas {
+class InkCanvas final : public Canvas {
 public:
-    explicit BlackInkCanvas(Canvas& target) : target_(target) {}
+    explicit InkCanvas(Canvas& target) : target_(target) {}
+
+    // The ink of what is drawn next; the pen, brush and font are set again.
+    void setInk(Colour ink)
+    {
+        ink_ = ink;
+        setPen(pen_);
+        setBrush(brush_);
+        setFont(font_);
+    }
 
     QSize size() const override { return target_.size(); }
     void setPen(const CanvasPen& pen) override
     {
         pen_ = pen;
-        target_.setPen({kBlack, pen.width + 1, pen.style});
+        target_.setPen({ink_, pen.width + 1, pen.style});
     }
     CanvasPen pen() const override { return pen_; }
     void setBrush(const CanvasBrush& brush) override
     {
         brush_ = brush;
-        target_.setBrush({kBlack, brush.style});
+        target_.setBrush({ink_, brush.style});
     }
     CanvasBrush brush() const override { return brush_; }
     void setFont(const CanvasFont& font) override
     {
         font_ = font;
-        CanvasFont black = font;
-        black.colour = kBlack;
-        target_.setFont(black);
+        CanvasFont inked = font;
+        inked.colour = ink_;
+        target_.setFont(inked);
     }
     CanvasFont font() const override { return font_; }
 
@@ -51,7 +62,13 @@ public:
     }
     void focusRect(int left, int top, int right, int bottom) override
     {
-        target_.focusRect(left, top, right, bottom);
+        const CanvasPen pen = pen_;
+        const CanvasBrush brush = brush_;
+        setPen({ink_, 0, PenStyle::Dotted});
+        setBrush({ink_, BrushStyle::Clear});
+        target_.rectangle(left, top, right, bottom);
+        setPen(pen);
+        setBrush(brush);
     }
     void ellipse(int left, int top, int right, int bottom) override
     {
@@ -71,19 +88,20 @@ public:
     void drawImage(QPoint at, const QImage& image) override { box(QRect(at, image.size())); }
     void stretchImage(const QRect& area, const QImage&) override { box(area); }
     std::optional<Colour> pixel(QPoint at) const override { return target_.pixel(at); }
-    void setPixel(QPoint at, Colour) override { target_.setPixel(at, kBlack); }
+    void setPixel(QPoint at, Colour) override { target_.setPixel(at, ink_); }
 
 private:
     void box(const QRect& area)
     {
         const CanvasBrush before = target_.brush();
-        target_.setBrush({kBlack, BrushStyle::Solid});
+        target_.setBrush({ink_, BrushStyle::Solid});
         target_.fillRect(area.left(), area.top(), area.left() + area.width(),
                          area.top() + area.height());
         target_.setBrush(before);
     }
 
     Canvas& target_;
+    Colour ink_ = kBlack;
     CanvasPen pen_;
     CanvasBrush brush_;
     CanvasFont font_;
