@@ -75,6 +75,7 @@ protected:
             return;
         const QPoint a = editor.tool.construction.point(0);
         Canvas& canvas = editor.surfaceCanvas();
+        canvas.setPen({editor.doc.current.penColour, 1, PenStyle::Solid});
         canvas.setBrush({kWhite, BrushStyle::Clear});
         canvas.rectangle(a.x(), a.y(), pos.x(), pos.y());
     }

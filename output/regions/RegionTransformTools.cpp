@@ -68,11 +68,7 @@ public:
     {
     }
 
-    void wheel(Editor& editor, int notches) override
-    {
-        if (editor.tool.construction.clicks() >= 2)
-            wheelCropZoom(editor, notches);
-    }
+    void wheel(Editor& editor, int notches) override { wheelCropZoom(editor, notches); }
 
 protected:
     void begin(Editor& editor) override { showValuePage(editor, QStringLiteral("ZOOM"), 100); }
@@ -100,11 +96,7 @@ public:
     {
     }
 
-    void wheel(Editor& editor, int notches) override
-    {
-        if (editor.tool.construction.clicks() >= 3)
-            wheelCropRotation(editor, notches);
-    }
+    void wheel(Editor& editor, int notches) override { wheelCropRotation(editor, notches); }
 
 protected:
     void begin(Editor& editor) override { showValuePage(editor, QStringLiteral("Rot Angle"), 0); }
