@@ -4,6 +4,7 @@
 #include "constructions/intersections/IntersectionTools.h"
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
+#include "constructions/moving/MovingTools.h"
 
 namespace kel {
 
@@ -24,6 +25,7 @@ void registerConstructions(Registrations& registrations)
     registerApproximateIntersectionTool(registrations);
     registerPointTools(registrations);
     registerGroupPointTools(registrations);
+    registerPickedObjectMoves(registrations);
 }
 
 } // namespace kel

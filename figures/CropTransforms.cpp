@@ -6,6 +6,7 @@
 #include "model/AttributeStrings.h"
 #include "model/RecordKinds.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -15,6 +16,8 @@ namespace kel {
 namespace {
 
 using figmath::Wide;
+
+constexpr int kSmallestZoom = 3; // percent
 
 struct CellWrite {
     int row;
@@ -134,18 +137,24 @@ private:
         return true;
     }
 
-    // A size cell multiplied by the percentage, its sign kept.
+    // A size cell multiplied by the percentage, its sign kept. A size never
+    // shrinks to 0: a radius of 0 would read as a filled circle.
     bool scaled(int column)
     {
         const std::optional<int> size = number(column);
         if (!size)
             return false;
-        const std::optional<int> result = figmath::Narrow(Wide{*size} * value_ / 100);
-        if (!result) {
+        Wide result = Wide{*size} * value_ / 100;
+        if (*size > 0)
+            result = std::max<Wide>(result, 1);
+        else if (*size < 0)
+            result = std::min<Wide>(result, -1);
+        const std::optional<int> narrowed = figmath::Narrow(result);
+        if (!narrowed) {
             fail(QStringLiteral("Range check error"));
             return false;
         }
-        write(column, QString::number(*result));
+        write(column, QString::number(*narrowed));
         return true;
     }
 
@@ -232,6 +241,8 @@ TableEditResult TransformCropObjects(Document& doc, CropTransform kind, int valu
                                      QPoint areaTopLeft, QPoint rotationCentre)
 {
     const ObjectTable& scratch = doc.scratch;
+    if (kind == CropTransform::Zoom)
+        value = std::max(value, kSmallestZoom);
     Plan plan(scratch, kind, value, areaTopLeft, rotationCentre);
     for (int r = 1; r < scratch.rows(); ++r) {
         if (!cells::Visible(scratch, r))

@@ -26,13 +26,19 @@ struct TableEditResult {
 // radius and run the other way round, so start and end change roles.
 TableEditResult MirrorTaggedObjects(Document& doc, const ConstructionState& state);
 
+// Gives every tagged row whose column 3 is a pen (kinds A, B, C, E, G, K, N
+// and L) the pen attribute string; a metafile picture's column 3 is its
+// zoom and stays. Gives the number of rows changed.
+int RestyleTaggedObjects(ObjectTable& table, const QString& pen);
+
 enum class CropTransform { Rotate = 0, Zoom = 1 };
 
 // Writes into the object table, for every visible row of the scratch table
 // (untouched copies whose column 0 names their object row, so repeated calls
 // do not accumulate), the object zoomed by `value` percent from `areaTopLeft`
 // or rotated by `value` degrees about `rotationCentre` (clockwise on the
-// screen for positive values). Numeric cells must be whole numbers.
+// screen for positive values). Numeric cells must be whole numbers. A zoom
+// is at least 3 percent and no radius, cell or font size drops to 0.
 TableEditResult TransformCropObjects(Document& doc, CropTransform kind, int value,
                                      QPoint areaTopLeft, QPoint rotationCentre);
 

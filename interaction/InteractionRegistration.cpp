@@ -6,6 +6,7 @@
 #include "interaction/core/Registrations.h"
 #include "interaction/tools/CreationTools.h"
 #include "interaction/tools/editing/PickTools.h"
+#include "interaction/tools/moving/PlaceObjectsTool.h"
 
 namespace kel {
 
@@ -35,6 +36,7 @@ void registerInteraction(Registrations& registrations)
     registerStarPolygonTools(tools);
     registerSemicircleTool(tools);
     registerLineMarkTools(tools);
+    registerPlacementTool(tools);
 }
 
 } // namespace kel

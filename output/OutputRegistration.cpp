@@ -1,9 +1,13 @@
 #include "output/OutputRegistration.h"
 
+#include "output/regions/RegionTools.h"
+
 namespace kel {
 
-// The region, export, printing and picture tools add themselves here as they
-// arrive.
-void registerOutput(Registrations&) {}
+// The export, printing and picture tools add themselves here as they arrive.
+void registerOutput(Registrations& registrations)
+{
+    registerRegionTools(registrations);
+}
 
 } // namespace kel

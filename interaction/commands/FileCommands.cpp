@@ -135,6 +135,11 @@ void appendFile(Editor& editor)
     editor.tool.mode = ToolMode::PlaceObjects;
 }
 
+std::optional<QString> askKelSaveName(Editor& editor)
+{
+    return askSaveName(editor);
+}
+
 void saveTaggedAsKel(Editor& editor)
 {
     if (const std::optional<QString> name = askSaveName(editor))

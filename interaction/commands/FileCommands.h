@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace kel {
 
 class CommandRegistry;
@@ -35,6 +37,9 @@ void appendFile(Editor& editor);
 void saveTaggedAsKel(Editor& editor);
 // The same without the dialog, for callers that already have the name.
 bool saveTaggedKel(Editor& editor, const QString& path);
+// The KEL save dialog alone: the chosen name with ".KEL" added when it has no
+// extension, or nothing when cancelled.
+std::optional<QString> askKelSaveName(Editor& editor);
 
 // Actions > Paste from Clipboard: adds the drawing data on the clipboard
 // behind the drawing, tagged, and waits for their placement.

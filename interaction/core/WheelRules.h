@@ -1,8 +1,8 @@
 #pragma once
 // The wheel's building blocks: notches taken one at a time, the page
-// controls a wheel rule reads and writes, and the rules of the tools still
-// to come (the crop-area rotation and zoom, the triangle values, the placed
-// picture's size), kept here for those tools' wheel hooks to call.
+// controls a wheel rule reads and writes, and the rules of tools that live
+// in other folders (the crop-area rotation and zoom, the triangle values, the
+// placed picture's size), kept here for those tools' wheel hooks to call.
 
 #include "model/Controls.h"
 

@@ -31,14 +31,16 @@ public:
     int pick(QPoint pointer, QChar letter, QSize bitmapSize);
     int pickLiteral(QPoint pointer, QChar letter, QSize bitmapSize);
 
-private:
     // Bounds of what a row can paint; `unbounded` when they cannot be told
     // from its cells without drawing it (texts, polynomial curves, pictures).
+    // Kept per row until the table changes.
     struct Bounds {
         qint64 left = 0, top = 0, right = 0, bottom = 0;
         bool unbounded = false;
     };
     const Bounds& bounds(int row);
+
+private:
     Bounds computeBounds(int row) const;
     bool candidate(int row, QChar letter) const;
     void drawCandidate(Canvas& canvas, int row);

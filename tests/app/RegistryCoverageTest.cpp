@@ -24,31 +24,25 @@ struct PendingWork {
 };
 
 const PendingWork kPendingWork[] = {
-    {"line constructions", "mnupoplineDUP mnupoplineMOV"},
-    {"circle and arc constructions, intersections", "mnucirpopdupcir mnupopcirmovecir"},
     {"triangles and quadrilaterals, per-object popup commands, characters window",
      "mnubuildTriang mnulineactPGS mnuLineactPGD mnusquarbydiag mnysquareByside mnuLine2Rect "
      "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line popPointYellowCenter popPointSolidBack3 "
      "popPointSolidBlack2 popPointBlueSquare "
-     "mnuModifylinePen popCircleModifyPen popCircleModifyBrush popArcModifyPen popArcMove "
-     "popArcDup popTextModify popTextModifyAttribs popTextMove popTextDuplicate popTextModifyAngle "
-     "popTextGet popGridModifyPen popGridMove popGridDup popFillModifyStyle popPolyLineModifyPen "
-     "popPolyLineMove popPolyLineDuplicate popPolygonDuplicate popPolygonMove mnyeditpolybrush "
-     "mnuedtplygonpen popCurveModifyPen popCurveMove popCurveDuplicate popPolynomialModifyPen "
-     "popPolynomialMove popPolynomialShowPoints mnuShowPolyCoefc popPolynomialDuplicate "
-     "popOtherModifyPen popOtherMove popOtherDup popOtherMarkCenter mnumodelissbrush"},
-    {"table management, region operations (placing appended and pasted objects goes on as Move "
-     "Objects), single step",
+     "mnuModifylinePen popCircleModifyPen popCircleModifyBrush popArcModifyPen "
+     "popTextModify popTextModifyAttribs popTextModifyAngle "
+     "popTextGet popGridModifyPen popFillModifyStyle popPolyLineModifyPen "
+     "mnyeditpolybrush mnuedtplygonpen popCurveModifyPen popPolynomialModifyPen "
+     "popPolynomialShowPoints mnuShowPolyCoefc "
+     "popOtherModifyPen popOtherMarkCenter mnumodelissbrush"},
+    {"table management, single step",
      "mnuedtobjdata mnuclearTags mnutagyelows mnudelyells mnydeltagedobj mnuDelyelrows "
-     "mnuhideyellow DuplicateObject1 mnuTrackObjs mnutagsingleobj popPointDelete popPointHide "
+     "mnuhideyellow DuplicateObject1 mnuTrackObjs popPointDelete popPointHide "
      "popPointDrawLast popLineDelete popLineHide popCircleDelete popCircleHide popArcDelete "
      "popArcHide popTextDelete popTextHide popGridDelete popGridHide popFillDelete popFillDrawLast "
      "popPolyLineDelete popPolyLineHide popPolygonDelete popPolygonHide popCurveDelete "
      "popCurveHide popPolynomialDelete popPolynomialHide popEMFDelete popEMFHide popOtherDelete "
      "popOtherHide popGDHideObject popGDShowObject popGDDeleteObject popGDDrawLast "
-     "popGDSizeOfObject popGDMoveToRow mnutagobjects mnusavtag2KEL mnucropdel mnucutthenpaste "
-     "mnumirrorobj2line CopyandPaste1 mnuzoomobjs Rotatecroparea1 mnuincdotfram mnumodallattr "
-     "mnuEraseBlock mnucrop2Clip mnuapndfile mnupastefromclip mnusinglestep"},
+     "popGDSizeOfObject popGDMoveToRow mnusinglestep"},
     {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
     {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
                          "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},

@@ -1,9 +1,12 @@
 #include "figures/ObjectTransforms.h"
 #include "FigureTestSupport.h"
+#include "figures/RowShift.h"
 #include "model/FakeUi.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
 
 namespace kel {
 namespace {
@@ -180,6 +183,109 @@ TEST_F(ObjectTransforms, ResultsOutsideThePlaneLeaveEveryObjectAsItWas)
     doc.scratch.setCell(0, 1, 999);
     EXPECT_FALSE(TransformCropObjects(doc, CropTransform::Zoom, 200, {100, 100}, {}).ok());
     EXPECT_EQ(rowText(doc.table, 1), "Y|P|0|110|120||||||");
+}
+
+TEST_F(ObjectTransforms, RotateBy45AndZoomBy50)
+{
+    putRow(doc.table, 1, "Y|L|00000001|200|100|100|100");
+    putRow(doc.table, 2, "Y|P|0|100|200");
+    putRow(doc.table, 3, "Y|C|00000001|150|150|-30|0000FF01");
+    copyToScratch({1, 2, 3});
+    ASSERT_TRUE(TransformCropObjects(doc, CropTransform::Rotate, 45, {}, {100, 100}).ok());
+    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|171|171|100|100||||");
+    EXPECT_EQ(rowText(doc.table, 2), "Y|P|0|29|171||||||");
+    EXPECT_EQ(rowText(doc.table, 3), "Y|C|00000001|100|171|-30|0000FF01||||");
+    ASSERT_TRUE(TransformCropObjects(doc, CropTransform::Zoom, 50, {100, 100}, {}).ok());
+    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|150|100|100|100||||");
+    EXPECT_EQ(rowText(doc.table, 2), "Y|P|0|100|150||||||");
+    EXPECT_EQ(rowText(doc.table, 3), "Y|C|00000001|125|125|-15|0000FF01||||");
+}
+
+// Mended: a zoom of 0 made outlined circles (radius 0 reads as filled) and
+// fonts of size 0; the zoom is now at least 3 percent and sizes at least 1.
+TEST_F(ObjectTransforms, ZoomNeverShrinksASizeToNothing)
+{
+    putRow(doc.table, 1, "Y|C|00000001|100|100|20");
+    putRow(doc.table, 2, "Y|C|00000001|100|100|-20|0000FF01");
+    putRow(doc.table, 3, "Y|T|150|150|12|0000FF|0|Arial|Hi|0");
+    putRow(doc.table, 4, "Y|L|00000001|200|100|100|100");
+    copyToScratch({1, 2, 3, 4});
+    ASSERT_TRUE(TransformCropObjects(doc, CropTransform::Zoom, 0, {100, 100}, {}).ok());
+    EXPECT_EQ(rowText(doc.table, 1), "Y|C|00000001|100|100|1|||||");
+    EXPECT_EQ(rowText(doc.table, 2), "Y|C|00000001|100|100|-1|0000FF01||||");
+    EXPECT_EQ(rowText(doc.table, 3), "Y|T|101|101|1|0000FF|0|Arial|Hi|0|");
+    EXPECT_EQ(rowText(doc.table, 4), "Y|L|00000001|103|100|100|100||||");
+}
+
+TEST_F(ObjectTransforms, ABadCellInTheMiddleStopsTheWholeTransform)
+{
+    putRow(doc.table, 1, "Y|L|00000001|110|120|150|100");
+    putRow(doc.table, 2, "Y|C|00000001|100|x|20");
+    putRow(doc.table, 3, "Y|P|0|130|140");
+    copyToScratch({1, 2, 3});
+    for (const CropTransform kind : {CropTransform::Zoom, CropTransform::Rotate}) {
+        EXPECT_FALSE(TransformCropObjects(doc, kind, 200, {100, 100}, {100, 100}).ok());
+        EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|110|120|150|100||||");
+        EXPECT_EQ(rowText(doc.table, 3), "Y|P|0|130|140||||||");
+    }
+}
+
+// Mended: column 3 of a metafile picture is its zoom, not a pen.
+TEST_F(ObjectTransforms, RestyleGivesThePenOnlyWhereColumn3IsAPen)
+{
+    putTagged(1, "Y|L|00000001|1|2|3|4");
+    putTagged(2, "Y|f|150|110|90|data");
+    putTagged(3, "Y|T|1|2|12|000000|0|Arial|Hi|0");
+    putRow(doc.table, 4, "Y|C|00000001|1|2|3");
+    EXPECT_EQ(RestyleTaggedObjects(doc.table, "0000FF03"), 1);
+    EXPECT_EQ(doc.table.cell(3, 1), "0000FF03");
+    EXPECT_EQ(doc.table.cell(3, 2), "150");
+    EXPECT_EQ(doc.table.cell(3, 3), "1");
+    EXPECT_EQ(doc.table.cell(3, 4), "00000001");
+}
+
+// Mended: labels, blocks and pictures were left where they were, so a
+// duplicate stacked its copies of them on the originals.
+TEST(RowShift, EveryKindMovesByTheOffset)
+{
+    ObjectTable scratch(12);
+    const QStringList rows = {"Y|L|00000001|1|2|3|4",
+                              "Y|E|00000001|1|2|3|4",
+                              "Y|C|00000001|1|2|-5|0000FF01",
+                              "Y|T|1|2|12|000000|0|Arial|Hi|0",
+                              "Y|N|00000001|1 2 3 4|0000FF01",
+                              "Y|h|00000001|1|2||Arial|12|Hi|0",
+                              "Y|b|255|1|2|3|4",
+                              "Y|j|0|1|2|data",
+                              "Y|x|0|1|2|data",
+                              "Y|f|100|1|2|data",
+                              "Y|F|00FF0004|1|2|000000"};
+    for (int r = 1; r <= rows.size(); ++r) {
+        test::putRow(scratch, r, rows[r - 1]);
+        scratch.setCell(kNumberColumn, r, 20 + r);
+    }
+    scratch.setCell(kStateColumn, 4, QStringLiteral("N")); // hidden rows stay behind
+    const ShiftResult result = ShiftScratchRows(scratch, {10, -1});
+    ASSERT_TRUE(result.ok());
+    QStringList moved;
+    for (const ShiftedRow& row : result.rows) {
+        QStringList cells(row.cells.begin() + 1, row.cells.end() - 1);
+        moved << QString::number(row.source) + ":" +
+                     cells.join('|').remove(QRegularExpression("\\|+$"));
+    }
+    EXPECT_EQ(moved,
+              QStringList({"21:Y|L|00000001|11|1|13|3", "22:Y|E|00000001|11|1|13|3",
+                           "23:Y|C|00000001|11|1|-5|0000FF01", "25:Y|N|00000001|11 1 13 3|0000FF01",
+                           "26:Y|h|00000001|11|1||Arial|12|Hi|0", "27:Y|b|255|11|1|13|3",
+                           "28:Y|j|0|11|1|data", "29:Y|x|0|11|1|data", "30:Y|f|100|11|1|data",
+                           "31:Y|F|00FF0004|11|1|000000"}));
+    // A text's anchor is its columns 3 and 4.
+    scratch.setCell(kStateColumn, 4, QStringLiteral("Y"));
+    EXPECT_EQ(ShiftScratchRows(scratch, {1, 1}).rows[3].cells[3], "2");
+    // Beyond the 32-bit plane nothing is given.
+    const ShiftResult far = ShiftScratchRows(scratch, {2147483647, 0});
+    EXPECT_FALSE(far.ok());
+    EXPECT_TRUE(far.rows.empty());
 }
 
 } // namespace

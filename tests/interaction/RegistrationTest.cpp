@@ -49,15 +49,10 @@ TEST(Registration, MenuItemsStartTheToolsOfEveryEntryInAnyOrder)
 
 TEST(Registration, InteractionServesTheModesWhoseHomeItIs)
 {
-    // Placing appended or pasted objects waits for the region move tool.
-    const std::vector<ToolMode> pending = {ToolMode::PlaceObjects};
     test::FakeUi ui;
     Editor editor{ui, {registerInteraction}};
     for (const ToolModeInfo& info : toolModeTable()) {
-        const bool isPending =
-            std::find(pending.begin(), pending.end(), info.mode) != pending.end();
-        EXPECT_EQ(editor.tools.find(info.mode) != nullptr,
-                  info.home == ToolHome::Interaction && !isPending)
+        EXPECT_EQ(editor.tools.find(info.mode) != nullptr, info.home == ToolHome::Interaction)
             << static_cast<int>(info.mode) << " " << info.command.toStdString();
     }
 }
