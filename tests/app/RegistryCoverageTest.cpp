@@ -44,18 +44,10 @@ const PendingWork kPendingWork[] = {
      "mnuedtplygonpen popCurveModifyPen popCurveMove popCurveDuplicate popPolynomialModifyPen "
      "popPolynomialMove popPolynomialShowPoints mnuShowPolyCoefc popPolynomialDuplicate "
      "popOtherModifyPen popOtherMove popOtherDup popOtherMarkCenter mnumodelissbrush"},
-    {"table management, region operations (placing appended and pasted objects goes on as Move "
-     "Objects), single step",
-     "mnuedtobjdata mnuclearTags mnutagyelows mnudelyells mnydeltagedobj mnuDelyelrows "
-     "mnuhideyellow DuplicateObject1 mnuTrackObjs mnutagsingleobj popPointDelete popPointHide "
-     "popPointDrawLast popLineDelete popLineHide popCircleDelete popCircleHide popArcDelete "
-     "popArcHide popTextDelete popTextHide popGridDelete popGridHide popFillDelete popFillDrawLast "
-     "popPolyLineDelete popPolyLineHide popPolygonDelete popPolygonHide popCurveDelete "
-     "popCurveHide popPolynomialDelete popPolynomialHide popEMFDelete popEMFHide popOtherDelete "
-     "popOtherHide popGDHideObject popGDShowObject popGDDeleteObject popGDDrawLast "
-     "popGDSizeOfObject popGDMoveToRow mnutagobjects mnusavtag2KEL mnucropdel mnucutthenpaste "
-     "mnumirrorobj2line CopyandPaste1 mnuzoomobjs Rotatecroparea1 mnuincdotfram mnumodallattr "
-     "mnuEraseBlock mnucrop2Clip mnuapndfile mnupastefromclip mnusinglestep"},
+    {"region operations (placing appended and pasted objects goes on as Move Objects)",
+     "mnutagsingleobj mnutagobjects mnusavtag2KEL mnucropdel mnucutthenpaste mnumirrorobj2line "
+     "CopyandPaste1 mnuzoomobjs Rotatecroparea1 mnuincdotfram mnumodallattr mnuEraseBlock "
+     "mnucrop2Clip mnuapndfile mnupastefromclip"},
     {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
     {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
                          "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},
