@@ -49,6 +49,19 @@ TEST_F(TableCommands, DeleteSelectedRowsCountsTheRowsInUseAndClearsTheSelection)
     EXPECT_FALSE(ui.selection);
 }
 
+TEST_F(TableCommands, DeleteTaggedObjectsAsksThenLeavesTheRestAndTenFreeRows)
+{
+    test::fillPoints(table, 9);
+    for (const int row : {3, 8})
+        table.setCell(kTagColumn, row, kTagMark);
+    editor.runMenuItem("mnydeltagedobj"); // answered No
+    EXPECT_EQ(table.rows(), 500);
+    ui.yesAnswer = true;
+    editor.runMenuItem("mnydeltagedobj");
+    EXPECT_EQ(xs(), "1 2 4 5 6 7 9");
+    EXPECT_EQ(table.rows(), 17);
+}
+
 TEST_F(TableCommands, ShowObjectsInfoDescribesTheVisibleRowUnderThePointer)
 {
     test::fillPoints(table, 3);
