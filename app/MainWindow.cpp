@@ -4,9 +4,11 @@
 #include "app/DrawingSurface.h"
 #include "app/FolderRegistrations.h"
 #include "app/GridRowHeader.h"
+#include "app/ObjectGrid.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
 #include "interaction/commands/MoveTab.h"
+#include "interaction/commands/TableCommands.h"
 #include "interaction/core/Editor.h"
 #include "interaction/core/KeyHandler.h"
 #include "interaction/tools/curves/BezierPage.h"
@@ -14,6 +16,7 @@
 #include "windows/AboutWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,6 +66,7 @@ MainWindow::MainWindow(const PortFactory& makePort)
     for (int column : kNarrowColumns)
         grid_->setColumnWidth(column - 1, kNarrowColumnWidth);
     connectGrid();
+    connectEditPage();
     attributes_ = new AttributeBinding(*pages_, *surface_, *editor_, this);
     qApp->installEventFilter(this);
     moveBox_ = pages_->control<QLineEdit>(Control::edtmove);
@@ -122,7 +126,9 @@ void MainWindow::buildWidgets()
     grid_->setObjectName(QStringLiteral("gd"));
     grid_->setShowGrid(false);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // One contiguous range of rows at most: the commands on selected rows
+    // act on a range.
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setWordWrap(false);
     grid_->setTextElideMode(Qt::ElideNone); // narrow cells clip their text
@@ -186,6 +192,16 @@ void MainWindow::connectGrid()
     connect(grid_, &QTableView::clicked, this, [this] { editor_->gdClick(); });
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { editor_->gdDblClick(index.row() + 1); });
+    objectGrid_ = new ObjectGrid(grid_, surface_, *editor_, this);
+}
+
+void MainWindow::connectEditPage()
+{
+    if (auto* columns = pages_->control<QComboBox>(Control::cbcolumns))
+        connect(columns, &QComboBox::currentIndexChanged, this,
+                [this](int index) { editColumnChosen(*editor_, index + 1); });
+    if (auto* update = pages_->control<QPushButton>(Control::btnupdate))
+        connect(update, &QPushButton::clicked, this, [this] { updateEditedCell(*editor_); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

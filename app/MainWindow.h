@@ -25,6 +25,7 @@ class AttributeBinding;
 class DrawingSurface;
 class Editor;
 class GridRowHeader;
+class ObjectGrid;
 class PageControl;
 class WidgetUiPort;
 
@@ -41,6 +42,7 @@ public:
     Editor& editor() { return *editor_; }
     WidgetUiPort& port() { return *port_; }
     QTableView* grid() const { return grid_; }
+    const ObjectGrid& objectGrid() const { return *objectGrid_; }
     DrawingSurface* surface() const { return surface_; }
     PageControl* pages() const { return pages_; }
     QLabel* statusPanel(int index) const;
@@ -58,9 +60,11 @@ private:
     void buildWidgets();
     void buildStatusBar();
     void connectGrid();
+    void connectEditPage();
 
     QTableView* grid_ = nullptr;
     GridRowHeader* rowHeader_ = nullptr;
+    ObjectGrid* objectGrid_ = nullptr;
     QWidget* moveBox_ = nullptr; // edtmove: entering it takes the Move snapshot
     DrawingSurface* surface_ = nullptr;
     PageControl* pages_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -150,6 +151,11 @@ void ScriptRunner::addPointerCommands()
     commands_.insert(QStringLiteral("key"), [this](const QStringList& args) {
         if (!needArgs(args, 1, 1))
             return;
+        if (QWidget* modal = openModalWindow()) {
+            QWidget* target = modal->focusWidget();
+            sendKey(target ? target : modal, args[0]);
+            return;
+        }
         QWidget* target = window_.focusWidget();
         sendKey(target ? target : window_.surface(), args[0]);
     });
@@ -166,9 +172,19 @@ void ScriptRunner::addControlCommands()
     commands_.insert(QStringLiteral("type"), [this](const QStringList& args) {
         if (!needArgs(args, 2, 2))
             return;
-        auto* edit = qobject_cast<QLineEdit*>(control(args[0]));
+        QWidget* widget = control(args[0]);
         if (session_.error())
             return;
+        // A combo box takes the entry of that text, as a user's choice.
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            const int entry = combo->findText(args[1]);
+            if (entry < 0 || !combo->isEnabled())
+                fail(QStringLiteral("'%1' has no enabled entry \"%2\"").arg(args[0], args[1]));
+            else
+                combo->setCurrentIndex(entry);
+            return;
+        }
+        auto* edit = qobject_cast<QLineEdit*>(widget);
         if (!edit || !edit->isEnabled()) {
             fail(QStringLiteral("'%1' is not an enabled edit box").arg(args[0]));
             return;
@@ -208,7 +224,8 @@ void ScriptRunner::addControlCommands()
     commands_.insert(QStringLiteral("press"), [this](const QStringList& args) {
         if (!needArgs(args, 1, 1))
             return;
-        QWidget* widget = control(args[0]);
+        QWidget* modal = openModalWindow();
+        QWidget* widget = modal ? modalControl(modal, args[0]) : control(args[0]);
         if (!widget)
             return;
         if (!widget->isEnabled()) {
@@ -225,15 +242,31 @@ void ScriptRunner::addControlCommands()
     });
 }
 
-void ScriptRunner::gridMouse(int row, bool doubleClick)
+QWidget* ScriptRunner::openModalWindow() const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != &window_ && modal->isVisible() ? modal : nullptr;
+}
+
+QWidget* ScriptRunner::modalControl(QWidget* modal, const QString& name)
+{
+    auto* widget = modal->findChild<QWidget*>(name);
+    if (!widget)
+        fail(QStringLiteral("the window \"%1\" has no control '%2'")
+                 .arg(modal->windowTitle(), name));
+    return widget;
+}
+
+void ScriptRunner::gridMouse(int row, bool doubleClick, Qt::MouseButton button)
 {
     QTableView* grid = window_.grid();
     const QModelIndex index = grid->model()->index(row - 1, 0);
     grid->scrollTo(index);
     const QPoint pos = grid->visualRect(index).center();
     QWidget* viewport = grid->viewport();
-    sendMouse(viewport, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(viewport, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    sendMouse(viewport, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
+    sendMouse(viewport, QEvent::MouseButtonPress, pos, button, button);
+    sendMouse(viewport, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
     if (doubleClick) {
         sendMouse(viewport, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
         sendMouse(viewport, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
@@ -260,10 +293,16 @@ void ScriptRunner::addGridCommands()
         };
         const QString& what = args[0];
         if (what == QStringLiteral("click") || what == QStringLiteral("dblclick")) {
-            if (!needArgs(args, 2, 2))
+            const bool doubleClick = what == QStringLiteral("dblclick");
+            if (!needArgs(args, 2, doubleClick ? 2 : 3))
                 return;
+            const bool right = args.size() > 2 && args[2] == QStringLiteral("right");
+            if (args.size() > 2 && !right) {
+                fail(QStringLiteral("grid click takes right or nothing after the row"));
+                return;
+            }
             if (const auto r = row(args[1]))
-                gridMouse(*r, what == QStringLiteral("dblclick"));
+                gridMouse(*r, doubleClick, right ? Qt::RightButton : Qt::LeftButton);
         } else if (what == QStringLiteral("select")) {
             if (!needArgs(args, 3, 3))
                 return;
@@ -320,7 +359,12 @@ void ScriptRunner::addReportCommands()
             fail(QStringLiteral("control takes colour or background after the name"));
             return;
         }
-        if (const QWidget* widget = control(args[0]))
+        // The open modal window's controls first, then the main window's.
+        const QWidget* modal = openModalWindow();
+        const QWidget* widget = modal ? modal->findChild<QWidget*>(args[0]) : nullptr;
+        if (!widget)
+            widget = control(args[0]);
+        if (widget)
             session_.print(
                 QStringLiteral("control: %1 %2")
                     .arg(args.join(QLatin1Char(' ')), describeControl(*widget, *aspect)));

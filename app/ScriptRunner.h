@@ -46,7 +46,12 @@ private:
     bool parseFontAnswer(const QStringList& args, ScriptAnswer& answer);
     void moveTo(QPoint pos);
     void sendKey(QWidget* target, const QString& name);
-    void gridMouse(int row, bool doubleClick);
+    void gridMouse(int row, bool doubleClick, Qt::MouseButton button);
+    // The command's modal window that is open (the step window), or null.
+    QWidget* openModalWindow() const;
+    // A control of the open modal window by its name; null (and the script
+    // stopped) when it has none of that name.
+    QWidget* modalControl(QWidget* modal, const QString& name);
     void exportBitmap(const QString& path);
 
     MainWindow& window_;

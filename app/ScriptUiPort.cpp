@@ -28,11 +28,19 @@ bool ScriptUiPort::askYesNo(const QString& text)
 QString ScriptUiPort::inputBox(const QString& caption, const QString& prompt,
                                const QString& defaultText)
 {
+    // Cancel gives the default text, as the real box does.
+    return askText(caption, prompt, defaultText).value_or(defaultText);
+}
+
+std::optional<QString> ScriptUiPort::askText(const QString& caption, const QString& prompt,
+                                             const QString&)
+{
     const auto answer = session_.take({AnswerKind::Text, AnswerKind::Cancel},
                                       QStringLiteral("input: ") + printableText(caption) +
                                           QStringLiteral(" | ") + printableText(prompt));
-    // Cancel gives the default text, as the real box does.
-    return answer && answer->kind == AnswerKind::Text ? answer->text : defaultText;
+    if (!answer || answer->kind != AnswerKind::Text)
+        return std::nullopt;
+    return answer->text;
 }
 
 std::optional<QString> ScriptUiPort::fileDialog(const QString& kind)
@@ -93,6 +101,18 @@ std::optional<QString> ScriptUiPort::popupMenu(const QString& menuName, QPoint)
     }
     session_.fail(QStringLiteral("popup %1 has no item \"%2\"").arg(menuName, answer->text));
     return std::nullopt;
+}
+
+std::optional<QString> ScriptUiPort::gridPopupMenu(const QString& menuName)
+{
+    return popupMenu(menuName, QPoint());
+}
+
+bool ScriptUiPort::modalWindowOpening(const QString& caption)
+{
+    // Shown without waiting: the script's own lines press its buttons.
+    session_.print(QStringLiteral("window: ") + printableText(caption));
+    return false;
 }
 
 void ScriptUiPort::showAboutWindow(int pictureSelector)

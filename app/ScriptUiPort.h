@@ -16,12 +16,16 @@ public:
     bool askYesNo(const QString& text) override;
     QString inputBox(const QString& caption, const QString& prompt,
                      const QString& defaultText) override;
+    std::optional<QString> askText(const QString& caption, const QString& prompt,
+                                   const QString& defaultText) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
     std::optional<QString> printDialog() override;
     std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) override;
+    std::optional<QString> gridPopupMenu(const QString& menuName) override;
+    bool modalWindowOpening(const QString& caption) override;
     void showAboutWindow(int pictureSelector) override;
 
     QPoint pointerPos() const override;

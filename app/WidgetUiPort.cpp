@@ -4,6 +4,7 @@
 #include "app/DrawingSurface.h"
 #include "app/MainWindow.h"
 #include "app/MenuBuilder.h"
+#include "app/ObjectGrid.h"
 #include "app/PageControl.h"
 #include "model/Controls.h"
 #include "windows/AboutWindow.h"
@@ -17,6 +18,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,6 +28,9 @@
 #include <QPrinter>
 #include <QTableView>
 #include <QUrl>
+
+#include <algorithm>
+#include <limits>
 
 namespace kel {
 
@@ -90,6 +95,36 @@ void WidgetUiPort::setGridEnabled(bool enabled)
 bool WidgetUiPort::gridEnabled() const
 {
     return window_.grid()->isEnabled();
+}
+
+std::optional<RowRange> WidgetUiPort::gridSelection() const
+{
+    const QItemSelectionModel* selection = window_.grid()->selectionModel();
+    if (!selection || !selection->hasSelection())
+        return std::nullopt;
+    RowRange range{std::numeric_limits<int>::max(), 0};
+    for (const QItemSelectionRange& part : selection->selection()) {
+        range.first = std::min(range.first, part.top() + 1);
+        range.last = std::max(range.last, part.bottom() + 1);
+    }
+    return range;
+}
+
+void WidgetUiPort::clearGridSelection()
+{
+    window_.grid()->clearSelection();
+}
+
+void WidgetUiPort::scrollGridTo(int row)
+{
+    QTableView* grid = window_.grid();
+    if (grid->model() && row >= 1 && row <= grid->model()->rowCount())
+        grid->scrollTo(grid->model()->index(row - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+int WidgetUiPort::gridRowUnderPointer() const
+{
+    return window_.objectGrid().rowUnderPointer();
 }
 
 void WidgetUiPort::showPage(int index)
@@ -196,6 +231,15 @@ QString WidgetUiPort::inputBox(const QString& caption, const QString& prompt,
     return ok ? text : defaultText;
 }
 
+std::optional<QString> WidgetUiPort::askText(const QString& caption, const QString& prompt,
+                                             const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(&window_, caption, plainLines(prompt),
+                                               QLineEdit::Normal, defaultText, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
 std::optional<QString> WidgetUiPort::openFileDialog(const FileDialogRequest& request)
 {
     const QString name =
@@ -249,6 +293,19 @@ std::optional<QString> WidgetUiPort::popupMenu(const QString& menuName, QPoint s
     if (!menu)
         return std::nullopt;
     return execPopup(menu.get(), window_.surface()->mapToGlobal(surfacePos));
+}
+
+std::optional<QString> WidgetUiPort::gridPopupMenu(const QString& menuName)
+{
+    std::unique_ptr<QMenu> menu(buildPopupMenu(&window_, menuName, nullptr));
+    if (!menu)
+        return std::nullopt;
+    return execPopup(menu.get(), window_.objectGrid().pointerGlobal());
+}
+
+bool WidgetUiPort::modalWindowOpening(const QString&)
+{
+    return true;
 }
 
 void WidgetUiPort::showAboutWindow(int pictureSelector)

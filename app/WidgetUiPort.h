@@ -27,6 +27,10 @@ public:
     void repaintGrid() override;
     void setGridEnabled(bool enabled) override;
     bool gridEnabled() const override;
+    std::optional<RowRange> gridSelection() const override;
+    void clearGridSelection() override;
+    void scrollGridTo(int row) override;
+    int gridRowUnderPointer() const override;
 
     void showPage(int index) override;
     int currentPage() const override;
@@ -46,12 +50,16 @@ public:
     bool askYesNo(const QString& text) override;
     QString inputBox(const QString& caption, const QString& prompt,
                      const QString& defaultText) override;
+    std::optional<QString> askText(const QString& caption, const QString& prompt,
+                                   const QString& defaultText) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
     std::optional<QString> printDialog() override;
     std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) override;
+    std::optional<QString> gridPopupMenu(const QString& menuName) override;
+    bool modalWindowOpening(const QString& caption) override;
     void showAboutWindow(int pictureSelector) override;
 
     QString clipboardText() const override;

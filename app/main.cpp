@@ -125,6 +125,7 @@ int main(int argc, char** argv)
     kel::MainWindow window;
     // At the desk the hover pick pauses between picks; scripts do not wait.
     window.editor().hoverThrottle.setEnabled(true);
+    window.editor().gridHoverThrottle.setEnabled(true);
     window.show();
     openStartupDrawing(window, line.drawing);
     return QApplication::exec();

@@ -29,6 +29,12 @@ struct FontChoice {
     Colour colour = kBlack;
 };
 
+// A contiguous range of grid rows, first to last (rows may be free).
+struct RowRange {
+    int first = 0;
+    int last = -1;
+};
+
 enum class SurfaceCursor { Cursor1, Cursor2, Arrow };
 
 // Which colour of a page control: its text, or its background (a colour
@@ -50,6 +56,13 @@ public:
     virtual void repaintGrid() = 0;
     virtual void setGridEnabled(bool enabled) = 0;
     virtual bool gridEnabled() const = 0;
+    // The grid's one selected range of rows; nothing when no row is selected.
+    virtual std::optional<RowRange> gridSelection() const = 0;
+    virtual void clearGridSelection() = 0;
+    // Scrolls the grid so that `row` is its top visible row.
+    virtual void scrollGridTo(int row) = 0;
+    // The row under the pointer over the grid (0 when none).
+    virtual int gridRowUnderPointer() const = 0;
 
     // Tab pages of pgc, by index 0 to 6.
     virtual void showPage(int index) = 0;
@@ -77,6 +90,9 @@ public:
     // Cancel returns the default text.
     virtual QString inputBox(const QString& caption, const QString& prompt,
                              const QString& defaultText) = 0;
+    // An input box that tells Cancel apart: nothing when cancelled.
+    virtual std::optional<QString> askText(const QString& caption, const QString& prompt,
+                                           const QString& defaultText) = 0;
     virtual std::optional<QString> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<Colour> colourDialog(Colour initial) = 0;
@@ -86,6 +102,12 @@ public:
     // Shows a popup menu at a drawing-surface point; returns the component
     // name of the chosen item, or nothing when the menu was dismissed.
     virtual std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) = 0;
+    // A popup menu at the pointer over the grid, as popupMenu.
+    virtual std::optional<QString> gridPopupMenu(const QString& menuName) = 0;
+    // A command's modal window is about to show: true when the caller waits
+    // in it until it closes (at the desk); a script only notes it, goes on,
+    // and its lines reach the window until the window closes.
+    virtual bool modalWindowOpening(const QString& caption) = 0;
     // The About window, modal; selector picks its picture.
     virtual void showAboutWindow(int pictureSelector) = 0;
 

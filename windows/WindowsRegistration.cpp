@@ -1,8 +1,13 @@
 #include "windows/WindowsRegistration.h"
 
+#include "interaction/core/Editor.h"
+#include "windows/StepWindow.h"
+
 namespace kel {
 
-// The commands of the secondary windows add themselves here as they arrive.
-void registerWindows(Registrations&) {}
+void registerWindows(Registrations& registrations)
+{
+    registrations.commands.add(QStringLiteral("mnusinglestep"), StepWindow::run);
+}
 
 } // namespace kel

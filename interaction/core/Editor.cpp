@@ -11,6 +11,8 @@ namespace kel {
 namespace {
 constexpr int kValuePage = 6;
 constexpr int kValueCaptionLength = 10;
+const QString kGridPopup = QStringLiteral("PopupGD");
+const QString kShowObjectsInfo = QStringLiteral("mnuTrackObjs");
 } // namespace
 
 QString colourHex(Colour colour)
@@ -179,10 +181,33 @@ void Editor::gdDblClick(int row)
     ui().repaintGrid();
 }
 
-void Editor::gdMouseDown()
+void Editor::gdMouseDown(Qt::MouseButton button)
 {
     if (!tool.idle())
         CancelTool();
+    if (button != Qt::RightButton)
+        return;
+    const int row = ui().gridRowUnderPointer();
+    if (row < 1)
+        return;
+    ui().setGridCurrentRow(row);
+    if (const std::optional<QString> chosen = ui().gridPopupMenu(kGridPopup))
+        runMenuItem(*chosen);
+}
+
+void Editor::gdMouseMove()
+{
+    if (!tool.idle() || !menuChecked(kShowObjectsInfo))
+        return;
+    if (!gridHoverThrottle.allow(QPoint()))
+        return;
+    const int row = ui().gridRowUnderPointer();
+    if (doc.table.cell(kStateColumn, row) != QStringLiteral("Y"))
+        return;
+    clearPreview();
+    renderer.HighlightRow(surfaceCanvas(), row);
+    ui().repaintSurface();
+    ui().setStatus(4, RowDescription(doc.table, row));
 }
 
 void Editor::gdKeyPress(char key)

@@ -11,6 +11,7 @@
 #include "interaction/core/ToolState.h"
 #include "interaction/menus/CommandRegistry.h"
 #include "interaction/picking/ObjectPicker.h"
+#include "model/CellEdit.h"
 #include "model/Document.h"
 #include "render/RasterCanvas.h"
 #include "render/Renderer.h"
@@ -49,6 +50,11 @@ public:
     AttributeControls attributes{*this};
     ObjectPicker picker{doc.table, renderer};
     HoverThrottle hoverThrottle{[this](QPoint pos) { pointerMoved(pos); }};
+    // The pause between "Show Objects Info" highlights while the pointer
+    // moves over the grid; the replay looks at the row under the pointer.
+    HoverThrottle gridHoverThrottle{[this](QPoint) { gdMouseMove(); }};
+    // Page "Edit": the row and column being edited.
+    CellEdit cellEdit;
 
     // The window's create handling, once the drawing surface has its size.
     void start();
@@ -111,7 +117,11 @@ public:
     // A double click names the row it hit.
     void gdClick();
     void gdDblClick(int row);
-    void gdMouseDown();
+    // The right button opens the grid's popup on the row under the pointer.
+    void gdMouseDown(Qt::MouseButton button = Qt::LeftButton);
+    // The pointer moved over the grid: with "Show Objects Info" checked and no
+    // tool running, the row under it is highlighted and described.
+    void gdMouseMove();
     void gdKeyPress(char key);
 
     // The table's revision when the Move page took its snapshot.

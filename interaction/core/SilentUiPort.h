@@ -27,6 +27,10 @@ public:
     void repaintGrid() override {}
     void setGridEnabled(bool) override {}
     bool gridEnabled() const override { return true; }
+    std::optional<RowRange> gridSelection() const override { return std::nullopt; }
+    void clearGridSelection() override {}
+    void scrollGridTo(int) override {}
+    int gridRowUnderPointer() const override { return 0; }
     void showPage(int) override {}
     int currentPage() const override { return 0; }
     void setTabVisible(int, bool) override {}
@@ -45,6 +49,10 @@ public:
     {
         return defaultText;
     }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     std::optional<QString> openFileDialog(const FileDialogRequest&) override
     {
         return std::nullopt;
@@ -57,6 +65,8 @@ public:
     std::optional<FontChoice> fontDialog(const FontChoice&) override { return std::nullopt; }
     std::optional<QString> printDialog() override { return std::nullopt; }
     std::optional<QString> popupMenu(const QString&, QPoint) override { return std::nullopt; }
+    std::optional<QString> gridPopupMenu(const QString&) override { return std::nullopt; }
+    bool modalWindowOpening(const QString&) override { return false; }
     void showAboutWindow(int) override {}
     QString clipboardText() const override { return {}; }
     void setClipboardText(const QString&) override {}

@@ -34,15 +34,6 @@ const PendingWork kPendingWork[] = {
      "mnyeditpolybrush mnuedtplygonpen popCurveModifyPen popPolynomialModifyPen "
      "popPolynomialShowPoints mnuShowPolyCoefc "
      "popOtherModifyPen popOtherMarkCenter mnumodelissbrush"},
-    {"table management, single step",
-     "mnuedtobjdata mnuclearTags mnutagyelows mnudelyells mnydeltagedobj mnuDelyelrows "
-     "mnuhideyellow DuplicateObject1 mnuTrackObjs popPointDelete popPointHide "
-     "popPointDrawLast popLineDelete popLineHide popCircleDelete popCircleHide popArcDelete "
-     "popArcHide popTextDelete popTextHide popGridDelete popGridHide popFillDelete popFillDrawLast "
-     "popPolyLineDelete popPolyLineHide popPolygonDelete popPolygonHide popCurveDelete "
-     "popCurveHide popPolynomialDelete popPolynomialHide popEMFDelete popEMFHide popOtherDelete "
-     "popOtherHide popGDHideObject popGDShowObject popGDDeleteObject popGDDrawLast "
-     "popGDSizeOfObject popGDMoveToRow mnusinglestep"},
     {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
     {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
                          "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},

@@ -32,6 +32,9 @@ public:
     std::deque<std::optional<Colour>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     std::vector<FontChoice> fontRequests;
+    std::deque<std::optional<QString>> textAnswers; // askText; empty cancels
+    std::optional<RowRange> selection;
+    bool yesAnswer = false;
 
     void setStatus(int panel, const QString& text) override
     {
@@ -52,6 +55,12 @@ public:
     void repaintGrid() override {}
     void setGridEnabled(bool enabled) override { gridEnabled_ = enabled; }
     bool gridEnabled() const override { return gridEnabled_; }
+    std::optional<RowRange> gridSelection() const override { return selection; }
+    void clearGridSelection() override { selection.reset(); }
+    void scrollGridTo(int row) override { topRow = row; }
+    int gridRowUnderPointer() const override { return pointerRow; }
+    int topRow = 0;
+    int pointerRow = 0;
 
     void showPage(int index) override { page_ = index; }
     int currentPage() const override { return page_; }
@@ -66,7 +75,11 @@ public:
     void setControlVisible(Control, bool) override {}
 
     void message(const QString& text) override { messages.push_back(text); }
-    bool askYesNo(const QString&) override { return false; }
+    bool askYesNo(const QString&) override { return yesAnswer; }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override
+    {
+        return nextOf(textAnswers);
+    }
     // Input boxes and the colour and font dialogs answer from these queues;
     // an empty queue cancels (an input box then gives its default).
     QString inputBox(const QString& caption, const QString& prompt,
@@ -97,6 +110,8 @@ public:
     }
     std::optional<QString> printDialog() override { return {}; }
     std::optional<QString> popupMenu(const QString&, QPoint) override { return {}; }
+    std::optional<QString> gridPopupMenu(const QString&) override { return {}; }
+    bool modalWindowOpening(const QString&) override { return false; }
     void showAboutWindow(int) override {}
 
     QString clipboardText() const override { return clipboardText_; }
