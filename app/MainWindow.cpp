@@ -12,6 +12,7 @@
 #include "interaction/tools/curves/BezierPage.h"
 #include "model/Controls.h"
 #include "windows/AboutWindow.h"
+#include "windows/CharactersWindow.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -68,6 +69,16 @@ MainWindow::MainWindow(const PortFactory& makePort)
     moveBox_ = pages_->control<QLineEdit>(Control::edtmove);
     if (auto* done = pages_->control<QPushButton>(Control::btndone))
         connect(done, &QPushButton::clicked, this, [this] { moveTabDone(*editor_); });
+    // The characters window lives hidden from start-up; "Chars" shows it.
+    characters_ = new CharactersWindow(this, *editor_);
+    if (auto* chars = pages_->control<QPushButton>(Control::btnchars))
+        connect(chars, &QPushButton::clicked, characters_, &QWidget::show);
+    // Page buttons whose commands the folders register under their names.
+    for (const Control name : {Control::btndir, Control::lbDone}) {
+        if (auto* button = pages_->control<QPushButton>(name))
+            connect(button, &QPushButton::clicked, this,
+                    [this, name] { editor_->pressButton(name); });
+    }
 
     menus_ = buildMenuBar(
         menuBar(), [this](const QString& component) { editor_->runMenuItem(component); },

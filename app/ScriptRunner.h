@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QTableWidget;
 class QWidget;
 
 namespace kel {
@@ -47,6 +48,7 @@ private:
     void moveTo(QPoint pos);
     void sendKey(QWidget* target, const QString& name);
     void gridMouse(int row, bool doubleClick);
+    void pressCell(QTableWidget* table, const QStringList& cell);
     void exportBitmap(const QString& path);
 
     MainWindow& window_;

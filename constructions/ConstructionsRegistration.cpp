@@ -2,6 +2,8 @@
 
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
+#include "constructions/popups/PopupCommands.h"
+#include "constructions/triangles/TriangleTools.h"
 
 namespace kel {
 
@@ -15,6 +17,16 @@ void registerConstructions(Registrations& registrations)
     registerFixedDistanceTool(registrations);
     registerTwoLineTools(registrations);
     registerMeasureTools(registrations);
+    registerTrianglePageTool(registrations);
+    registerTriangleOnLineTools(registrations);
+    registerParallelogramTools(registrations);
+    registerSquareCommands(registrations);
+    registerRectangleOnSideTool(registrations);
+    registerConvertToLines(registrations);
+    registerValuePageDone(registrations);
+    registerStyleCommands(registrations);
+    registerTextCommands(registrations);
+    registerInfoCommands(registrations);
 }
 
 } // namespace kel

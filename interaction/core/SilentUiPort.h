@@ -56,7 +56,10 @@ public:
     std::optional<Colour> colourDialog(Colour) override { return std::nullopt; }
     std::optional<FontChoice> fontDialog(const FontChoice&) override { return std::nullopt; }
     std::optional<QString> printDialog() override { return std::nullopt; }
-    std::optional<QString> popupMenu(const QString&, QPoint) override { return std::nullopt; }
+    std::optional<QString> popupMenu(const QString&, QPoint, const QStringList&) override
+    {
+        return std::nullopt;
+    }
     void showAboutWindow(int) override {}
     QString clipboardText() const override { return {}; }
     void setClipboardText(const QString&) override {}

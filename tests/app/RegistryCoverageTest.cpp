@@ -34,16 +34,9 @@ const PendingWork kPendingWork[] = {
      "CircleLine1 mnuLineArccut mnuLineLine mnumovconlines mnupoplinmovpt mnumirorpt2pt "
      "mnuptBet2Points mnupopgridID mnuMarkGridPoints"},
     {"triangles and quadrilaterals, per-object popup commands, characters window",
-     "mnubuildTriang mnulineactPGS mnuLineactPGD mnusquarbydiag mnysquareByside mnuLine2Rect "
-     "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line popPointYellowCenter popPointSolidBack3 "
-     "popPointSolidBlack2 popPointBlueSquare "
-     "mnuModifylinePen popCircleModifyPen popCircleModifyBrush popArcModifyPen popArcMove "
-     "popArcDup popTextModify popTextModifyAttribs popTextMove popTextDuplicate popTextModifyAngle "
-     "popTextGet popGridModifyPen popGridMove popGridDup popFillModifyStyle popPolyLineModifyPen "
-     "popPolyLineMove popPolyLineDuplicate popPolygonDuplicate popPolygonMove mnyeditpolybrush "
-     "mnuedtplygonpen popCurveModifyPen popCurveMove popCurveDuplicate popPolynomialModifyPen "
-     "popPolynomialMove popPolynomialShowPoints mnuShowPolyCoefc popPolynomialDuplicate "
-     "popOtherModifyPen popOtherMove popOtherDup popOtherMarkCenter mnumodelissbrush"},
+     "popArcMove popArcDup popTextMove popTextDuplicate popGridMove popGridDup popPolyLineMove "
+     "popPolyLineDuplicate popPolygonDuplicate popPolygonMove popCurveMove popCurveDuplicate "
+     "popPolynomialMove popPolynomialDuplicate popOtherMove popOtherDup"},
     {"table management, region operations (placing appended and pasted objects goes on as Move "
      "Objects), single step",
      "mnuedtobjdata mnuclearTags mnutagyelows mnudelyells mnydeltagedobj mnuDelyelrows "

@@ -96,7 +96,10 @@ public:
         return nextOf(fontAnswers);
     }
     std::optional<QString> printDialog() override { return {}; }
-    std::optional<QString> popupMenu(const QString&, QPoint) override { return {}; }
+    std::optional<QString> popupMenu(const QString&, QPoint, const QStringList&) override
+    {
+        return {};
+    }
     void showAboutWindow(int) override {}
 
     QString clipboardText() const override { return clipboardText_; }
