@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 namespace kel::pages {
 
@@ -37,10 +36,7 @@ void buildTriangle(QWidget* page)
     wheelChoice->setObjectName(QStringLiteral("grpRBT"));
     for (int i = 0; i < 3; ++i) {
         wheelChoice->addButton(radio(page, radios[i], QString(), kBoxX[i] + 12, 19, 17), i);
-        // Digits only: any other key leaves the box as it was.
-        edit(page, boxes[i], values[i], 3, kBoxX[i], 38, 40)
-            ->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("[0-9]*")), page));
+        digitsOnly(edit(page, boxes[i], values[i], 3, kBoxX[i], 38, 40));
     }
     wheelChoice->button(1)->setChecked(true);
     QLabel* names = label(page, Control::Label24, QStringLiteral("S   S   S"), 118, 62);
