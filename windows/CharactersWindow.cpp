@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 namespace kel {
@@ -51,6 +52,7 @@ CharactersWindow::CharactersWindow(QWidget* parent, Editor& editor)
     table_->setStyleSheet(QStringLiteral(
         "QTableWidget::item:selected { background: palette(base); color: palette(text); }"));
     table_->setMouseTracking(true);
+    table_->viewport()->setMouseTracking(true);
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(kTableFontPixels);
     setTableFont(font);
@@ -96,6 +98,11 @@ QWidget* CharactersWindow::control(const QString& name) const
 
 void CharactersWindow::showEvent(QShowEvent* event)
 {
+    if (!placed_) {
+        placed_ = true;
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     fillTable();
     QWidget::showEvent(event);
 }

@@ -45,6 +45,7 @@ private:
     QTableWidget* table_;
     QLineEdit* text_;
     QLabel* codeLabel_;
+    bool placed_ = false; // centred on the screen at the first showing
 };
 
 } // namespace kel
