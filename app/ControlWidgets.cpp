@@ -8,7 +8,9 @@ ControlWidgets::ControlWidgets(const QWidget& window)
 {
     for (Control control : allControls()) {
         const QString name = controlName(control);
-        const QList<QWidget*> found = window.findChildren<QWidget*>(name);
+        // Secondary windows owned by this one have controls of their own.
+        QList<QWidget*> found = window.findChildren<QWidget*>(name);
+        found.removeIf([&](const QWidget* widget) { return widget->window() != &window; });
         if (found.size() == 1)
             widgets_[static_cast<std::size_t>(control)] = found.front();
         else if (found.isEmpty())

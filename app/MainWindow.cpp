@@ -14,6 +14,7 @@
 #include "interaction/tools/curves/BezierPage.h"
 #include "model/Controls.h"
 #include "windows/AboutWindow.h"
+#include "windows/CharactersWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -76,6 +77,16 @@ MainWindow::MainWindow(const PortFactory& makePort)
     if (auto* modCircle = pages_->control<QPushButton>(Control::btnmodcircle))
         connect(modCircle, &QPushButton::clicked, this,
                 [this] { editor_->commands.run(QStringLiteral("btnmodcircle"), *editor_); });
+    // The characters window lives hidden from start-up; "Chars" shows it.
+    characters_ = new CharactersWindow(this, *editor_);
+    if (auto* chars = pages_->control<QPushButton>(Control::btnchars))
+        connect(chars, &QPushButton::clicked, characters_, &QWidget::show);
+    // Page buttons whose commands the folders register under their names.
+    for (const Control name : {Control::btndir, Control::lbDone}) {
+        if (auto* button = pages_->control<QPushButton>(name))
+            connect(button, &QPushButton::clicked, this,
+                    [this, name] { editor_->pressButton(name); });
+    }
 
     menus_ = buildMenuBar(
         menuBar(), [this](const QString& component) { editor_->runMenuItem(component); },

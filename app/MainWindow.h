@@ -22,6 +22,7 @@ namespace kel {
 
 class AboutWindow;
 class AttributeBinding;
+class CharactersWindow;
 class DrawingSurface;
 class Editor;
 class GridRowHeader;
@@ -49,6 +50,7 @@ public:
     // Marks a row's number in the grid ("**" on yellow); 0 clears the mark.
     void markGridRow(int row);
     AboutWindow* aboutWindow() const { return about_; }
+    CharactersWindow* charactersWindow() const { return characters_; }
     const BuiltMenus& menus() const { return menus_; }
 
 protected:
@@ -73,6 +75,7 @@ private:
     QSplitter* mainSplitter_ = nullptr;
     std::array<QLabel*, kStatusPanels> panels_{};
     AboutWindow* about_ = nullptr;
+    CharactersWindow* characters_ = nullptr;
     BuiltMenus menus_;
     std::unique_ptr<WidgetUiPort> port_;
     std::unique_ptr<Editor> editor_;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
@@ -248,6 +249,13 @@ QLineEdit* edit(QWidget* parent, Control control, const QString& text, int maxLe
     ed->setText(text);
     ed->setGeometry(x, y, width, height);
     return ed;
+}
+
+QLineEdit* digitsOnly(QLineEdit* box)
+{
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    return box;
 }
 
 namespace {

@@ -143,6 +143,9 @@ QLabel* label(QWidget* parent, Control control, const QString& text, int x, int 
               int height = -1);
 QLineEdit* edit(QWidget* parent, Control control, const QString& text, int maxLength, int x, int y,
                 int width, int height = 21);
+// A box that takes only the digits 0..9: any other character leaves it as
+// it was.
+QLineEdit* digitsOnly(QLineEdit* box);
 QPushButton* button(QWidget* parent, Control control, const QString& text, int x, int y, int width,
                     int height = 23);
 QCheckBox* checkBox(QWidget* parent, Control control, const QString& text, int x, int y, int width,

@@ -17,7 +17,7 @@ void buildT7(QWidget* page)
     for (int i = 0; i < 3; ++i) {
         // The commands set the captions, at most 10 characters each.
         label(page, captions[i], QString(), 4, 9 + i * 28, 76, 17);
-        edit(page, boxes[i], QStringLiteral("100"), 4, 82, 6 + i * 28, 50);
+        digitsOnly(edit(page, boxes[i], QStringLiteral("100"), 4, 82, 6 + i * 28, 50));
     }
 
     button(page, Control::lbDone, QStringLiteral("Done"), 144, 4, 72, 25)->setEnabled(false);

@@ -6,6 +6,7 @@
 #include "model/Controls.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,14 +36,20 @@ void buildTriangle(QWidget* page)
     wheelChoice->setObjectName(QStringLiteral("grpRBT"));
     for (int i = 0; i < 3; ++i) {
         wheelChoice->addButton(radio(page, radios[i], QString(), kBoxX[i] + 12, 19, 17), i);
-        edit(page, boxes[i], values[i], 3, kBoxX[i], 38, 40);
+        digitsOnly(edit(page, boxes[i], values[i], 3, kBoxX[i], 38, 40));
     }
     wheelChoice->button(1)->setChecked(true);
-    label(page, Control::Label24, QStringLiteral("S   S   S"), 118, 62);
+    QLabel* names = label(page, Control::Label24, QStringLiteral("S   S   S"), 118, 62);
+    // The caption under the boxes names what each box holds for the type.
+    QObject::connect(type, &RadioGroup::itemIndexChanged, names, [names](int index) {
+        static const QString kNames[] = {QStringLiteral("S  S  S"), QStringLiteral("A  S  A"),
+                                         QStringLiteral("S  A  S"), QStringLiteral("S  A  S")};
+        if (index >= 0 && index < 4)
+            names->setText(kNames[index]);
+    });
 
-    QPushButton* dir = button(page, Control::btndir, QStringLiteral("Dir-"), 106, 84, 48, 25);
-    // The apex direction: 1 while the caption reads "Dir-", 0 for "Dir+".
-    dir->setProperty("tag", 1);
+    // The apex direction is its caption: "Dir-" above the base, "Dir+" below.
+    button(page, Control::btndir, QStringLiteral("Dir-"), 106, 84, 48, 25);
     label(page, Control::lbstatus, QStringLiteral("Status"), 160, 88, 90, 17);
 }
 

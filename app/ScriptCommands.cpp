@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
+#include <QTableWidget>
 #include <QWheelEvent>
 
 #include <limits>
@@ -222,14 +223,22 @@ void ScriptRunner::addControlCommands()
             fail(QStringLiteral("'%1' cannot be set %2 by a click").arg(args[0], args[1]));
     });
     commands_.insert(QStringLiteral("press"), [this](const QStringList& args) {
-        if (!needArgs(args, 1, 1))
+        if (!needArgs(args, 1, 3))
             return;
         QWidget* modal = openModalWindow();
         QWidget* widget = modal ? modalControl(modal, args[0]) : control(args[0]);
         if (!widget)
             return;
-        if (!widget->isEnabled()) {
-            fail(QStringLiteral("'%1' is disabled").arg(args[0]));
+        if (!widget->isEnabled() || !widget->window()->isVisible()) {
+            fail(QStringLiteral("'%1' is disabled or not shown").arg(args[0]));
+            return;
+        }
+        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            pressCell(table, args.mid(1));
+            return;
+        }
+        if (args.size() > 1) {
+            fail(QStringLiteral("only a table's cell is pressed by its column and row"));
             return;
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -255,6 +264,26 @@ QWidget* ScriptRunner::modalControl(QWidget* modal, const QString& name)
         fail(QStringLiteral("the window \"%1\" has no control '%2'")
                  .arg(modal->windowTitle(), name));
     return widget;
+}
+
+// The pointer comes over the cell, then presses and releases there.
+void ScriptRunner::pressCell(QTableWidget* table, const QStringList& cell)
+{
+    if (cell.size() != 2) {
+        fail(QStringLiteral("a table is pressed at COLUMN ROW"));
+        return;
+    }
+    const auto column = number(cell[0], 0, table->columnCount() - 1);
+    const auto row = column ? number(cell[1], 0, table->rowCount() - 1) : std::nullopt;
+    if (!row)
+        return;
+    const QModelIndex index = table->model()->index(*row, *column);
+    table->scrollTo(index);
+    const QPoint pos = table->visualRect(index).center();
+    QWidget* viewport = table->viewport();
+    sendMouse(viewport, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
+    sendMouse(viewport, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
 }
 
 void ScriptRunner::gridMouse(int row, bool doubleClick, Qt::MouseButton button)

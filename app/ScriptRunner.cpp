@@ -8,6 +8,7 @@
 #include "interaction/core/Editor.h"
 #include "interaction/menus/MenuTable.h"
 #include "model/Controls.h"
+#include "windows/CharactersWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,12 +122,21 @@ QWidget* ScriptRunner::control(const QString& name)
 {
     // Only the named controls count: a frame, a menu or a misspelt name
     // stops the script instead of acting on the wrong widget or on none.
-    const std::optional<Control> known = controlFromName(name);
-    if (!known) {
+    // The characters window's controls come after the main window's, or
+    // with the window's name before theirs ("frmchars.Label1").
+    const QString charsPrefix = QStringLiteral("frmchars.");
+    const bool qualified = name.startsWith(charsPrefix);
+    const std::optional<Control> known = qualified ? std::nullopt : controlFromName(name);
+    if (known)
+        return window_.port().widget(*known);
+    CharactersWindow* chars = window_.charactersWindow();
+    QWidget* charsControl =
+        chars ? chars->control(qualified ? name.mid(charsPrefix.size()) : name) : nullptr;
+    if (!charsControl) {
         fail(QStringLiteral("unknown control '%1'").arg(name));
         return nullptr;
     }
-    return window_.port().widget(*known);
+    return charsControl;
 }
 
 void ScriptRunner::addCommands()

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QTableWidget;
 class QWidget;
 
 namespace kel {
@@ -52,6 +53,7 @@ private:
     // A control of the open modal window by its name; null (and the script
     // stopped) when it has none of that name.
     QWidget* modalControl(QWidget* modal, const QString& name);
+    void pressCell(QTableWidget* table, const QStringList& cell);
     void exportBitmap(const QString& path);
 
     MainWindow& window_;

@@ -89,15 +89,30 @@ std::optional<QString> ScriptUiPort::printDialog()
     return answer->text;
 }
 
-std::optional<QString> ScriptUiPort::popupMenu(const QString& menuName, QPoint)
+std::optional<QString> ScriptUiPort::popupMenu(const QString& menuName, QPoint,
+                                               const QStringList& disabledItems)
 {
     const auto answer = session_.take({AnswerKind::Popup, AnswerKind::Cancel},
                                       QStringLiteral("popup: ") + menuName);
     if (!answer || answer->kind == AnswerKind::Cancel)
         return std::nullopt;
-    for (const MenuItem* item : MenuTable::instance().itemsOf(menuName)) {
-        if (item->caption == answer->text || displayCaption(item->caption) == answer->text)
-            return item->component;
+    // An item of a submenu is named by its path, "Submenu/Item".
+    const MenuTable& table = MenuTable::instance();
+    const MenuItem* chosen = nullptr;
+    for (const MenuItem* item : table.itemsOf(menuName)) {
+        if (item->caption == answer->text || displayCaption(item->caption) == answer->text) {
+            chosen = item;
+            break;
+        }
+    }
+    if (!chosen)
+        chosen = table.findByPath(menuName + u'/' + answer->text);
+    if (chosen) {
+        if (!disabledItems.contains(chosen->component))
+            return chosen->component;
+        session_.fail(
+            QStringLiteral("popup %1 item \"%2\" is disabled").arg(menuName, answer->text));
+        return std::nullopt;
     }
     session_.fail(QStringLiteral("popup %1 has no item \"%2\"").arg(menuName, answer->text));
     return std::nullopt;
@@ -105,7 +120,7 @@ std::optional<QString> ScriptUiPort::popupMenu(const QString& menuName, QPoint)
 
 std::optional<QString> ScriptUiPort::gridPopupMenu(const QString& menuName)
 {
-    return popupMenu(menuName, QPoint());
+    return popupMenu(menuName, QPoint(), {});
 }
 
 bool ScriptUiPort::modalWindowOpening(const QString& caption)

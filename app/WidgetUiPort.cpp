@@ -287,11 +287,17 @@ std::optional<QString> WidgetUiPort::printDialog()
     return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
 }
 
-std::optional<QString> WidgetUiPort::popupMenu(const QString& menuName, QPoint surfacePos)
+std::optional<QString> WidgetUiPort::popupMenu(const QString& menuName, QPoint surfacePos,
+                                               const QStringList& disabledItems)
 {
-    std::unique_ptr<QMenu> menu(buildPopupMenu(&window_, menuName, nullptr));
+    QHash<QString, QAction*> actions;
+    std::unique_ptr<QMenu> menu(buildPopupMenu(&window_, menuName, nullptr, &actions));
     if (!menu)
         return std::nullopt;
+    for (const QString& item : disabledItems) {
+        if (QAction* action = actions.value(item))
+            action->setEnabled(false);
+    }
     return execPopup(menu.get(), window_.surface()->mapToGlobal(surfacePos));
 }
 

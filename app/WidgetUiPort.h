@@ -57,7 +57,8 @@ public:
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
     std::optional<QString> printDialog() override;
-    std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) override;
+    std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos,
+                                     const QStringList& disabledItems) override;
     std::optional<QString> gridPopupMenu(const QString& menuName) override;
     bool modalWindowOpening(const QString& caption) override;
     void showAboutWindow(int pictureSelector) override;

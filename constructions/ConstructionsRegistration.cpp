@@ -5,6 +5,8 @@
 #include "constructions/lines/LineTools.h"
 #include "constructions/measure/MeasureTools.h"
 #include "constructions/moving/MovingTools.h"
+#include "constructions/popups/PopupCommands.h"
+#include "constructions/triangles/TriangleTools.h"
 
 namespace kel {
 
@@ -26,6 +28,16 @@ void registerConstructions(Registrations& registrations)
     registerPointTools(registrations);
     registerGroupPointTools(registrations);
     registerPickedObjectMoves(registrations);
+    registerTrianglePageTool(registrations);
+    registerTriangleOnLineTools(registrations);
+    registerParallelogramTools(registrations);
+    registerSquareCommands(registrations);
+    registerRectangleOnSideTool(registrations);
+    registerConvertToLines(registrations);
+    registerValuePageDone(registrations);
+    registerStyleCommands(registrations);
+    registerTextCommands(registrations);
+    registerInfoCommands(registrations);
 }
 
 } // namespace kel

@@ -99,9 +99,11 @@ public:
     virtual std::optional<FontChoice> fontDialog(const FontChoice& initial) = 0;
     // Returns the printer's output file, or nothing when cancelled.
     virtual std::optional<QString> printDialog() = 0;
-    // Shows a popup menu at a drawing-surface point; returns the component
-    // name of the chosen item, or nothing when the menu was dismissed.
-    virtual std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) = 0;
+    // Shows a popup menu at a drawing-surface point with the named items
+    // disabled; returns the component name of the chosen item, or nothing
+    // when the menu was dismissed.
+    virtual std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos,
+                                             const QStringList& disabledItems) = 0;
     // A popup menu at the pointer over the grid, as popupMenu.
     virtual std::optional<QString> gridPopupMenu(const QString& menuName) = 0;
     // A command's modal window is about to show: true when the caller waits

@@ -162,4 +162,11 @@ void AttributeControls::chooseFont()
     ui.setControlChecked(controls::kItalic, chosen->italic);
 }
 
+void AttributeControls::setFont(const QString& name, int size)
+{
+    panel_.fontName = name;
+    editor_.ui().setControlText(controls::kFontName, name);
+    setBoxText(controls::kFontSize, QString::number(size));
+}
+
 } // namespace kel

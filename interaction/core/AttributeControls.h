@@ -83,6 +83,9 @@ public:
     void typeSwatchColour(Swatch swatch);
     // "Font": the font dialog, with its colour step.
     void chooseFont();
+    // A font chosen elsewhere (the characters window): its name goes into
+    // the font-name label and its size into the size box.
+    void setFont(const QString& name, int size);
     // The "Text" label empties the text box and focuses it; the character
     // labels append their character.
     void clearText();

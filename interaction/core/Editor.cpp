@@ -79,6 +79,11 @@ void Editor::runMenuItem(const QString& component)
     commands.run(component, *this);
 }
 
+void Editor::pressButton(Control button)
+{
+    commands.run(controlName(button), *this);
+}
+
 void Editor::topMenuAboutToShow(const QString& menuComponent)
 {
     const MenuDef* menu = MenuTable::instance().findMenu(menuComponent);

@@ -63,6 +63,9 @@ public:
 
     // A menu or popup item was chosen (by the user or a script).
     void runMenuItem(const QString& component);
+    // A button of a page was pressed: runs the command registered under the
+    // button's component name, when there is one.
+    void pressButton(Control button);
     // A top-level menu is about to open.
     void topMenuAboutToShow(const QString& menuComponent);
     bool menuChecked(const QString& component) const;

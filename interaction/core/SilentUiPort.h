@@ -64,7 +64,10 @@ public:
     std::optional<Colour> colourDialog(Colour) override { return std::nullopt; }
     std::optional<FontChoice> fontDialog(const FontChoice&) override { return std::nullopt; }
     std::optional<QString> printDialog() override { return std::nullopt; }
-    std::optional<QString> popupMenu(const QString&, QPoint) override { return std::nullopt; }
+    std::optional<QString> popupMenu(const QString&, QPoint, const QStringList&) override
+    {
+        return std::nullopt;
+    }
     std::optional<QString> gridPopupMenu(const QString&) override { return std::nullopt; }
     bool modalWindowOpening(const QString&) override { return false; }
     void showAboutWindow(int) override {}

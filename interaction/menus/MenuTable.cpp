@@ -2,6 +2,8 @@
 
 #include "interaction/menus/MenuTableBuilder.h"
 
+#include <algorithm>
+
 namespace kel {
 
 namespace {
@@ -57,6 +59,16 @@ const MenuItem* MenuTable::findItem(const QString& component) const
             return &item;
     }
     return nullptr;
+}
+
+QStringList MenuTable::disabledFor(const QString& popup, RecordKind kind) const
+{
+    QStringList disabled;
+    for (const MenuItem* item : itemsOf(popup)) {
+        if (std::find(item->offFor.begin(), item->offFor.end(), kind) != item->offFor.end())
+            disabled << item->component;
+    }
+    return disabled;
 }
 
 std::vector<const MenuItem*> MenuTable::itemsOf(const QString& menuComponent) const

@@ -5,8 +5,10 @@
 // the handlers are looked up by component name in the CommandRegistry.
 
 #include "interaction/menus/ToolModes.h"
+#include "model/RecordKinds.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -38,6 +40,9 @@ struct MenuItem {
     QString component;              // unique over the whole table
     ToolMode mode = ToolMode::Idle; // the tool mode the command sets; Idle = acts at once
     unsigned flags = 0;
+    // A kind popup's item that makes no sense for these kinds of the picked
+    // row is disabled when the popup opens for one of them.
+    std::vector<RecordKind> offFor = {};
 };
 
 class MenuTable {
@@ -49,6 +54,9 @@ public:
 
     const MenuDef* findMenu(const QString& component) const;
     const MenuItem* findItem(const QString& component) const;
+    // The items of a popup that are disabled when it opens for a row of the
+    // kind.
+    QStringList disabledFor(const QString& popup, RecordKind kind) const;
     // Items of one menu, in order (submenus included as items).
     std::vector<const MenuItem*> itemsOf(const QString& menuComponent) const;
     // An item by caption path from the menu bar, "NewObj/New Point/Use Mouse";

@@ -5,6 +5,7 @@
 
 #include "interaction/menus/MenuTable.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace kel {
@@ -51,6 +52,9 @@ public:
         items_.push_back(
             {open_.back(), QString::fromUtf8(caption), QString::fromUtf8(component), mode, flags});
     }
+
+    // The item just added is disabled for rows of these kinds.
+    void offFor(std::initializer_list<RecordKind> kinds) { items_.back().offFor = kinds; }
 
 private:
     std::vector<MenuDef>& menus_;

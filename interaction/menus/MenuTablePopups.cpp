@@ -216,6 +216,8 @@ void addPicturePopups(MenuTableBuilder& b)
     b.item("Dup Object", "popOtherDup", DuplicatePickedObject);
     b.item("Mark Object Center", "popOtherMarkCenter");
     b.item("Modify Brush", "mnumodelissbrush");
+    // Of the kinds of this popup only the round rectangle holds a brush.
+    b.offFor({RecordKind::Rectangle, RecordKind::Ellipse, RecordKind::FocusRect});
     b.item("Cancel", "popOtherCancel", Idle, kNone);
 
     b.popupMenu("popEraseblock");

@@ -24,16 +24,6 @@ struct PendingWork {
 };
 
 const PendingWork kPendingWork[] = {
-    {"triangles and quadrilaterals, per-object popup commands, characters window",
-     "mnubuildTriang mnulineactPGS mnuLineactPGD mnusquarbydiag mnysquareByside mnuLine2Rect "
-     "mnuSSS mnuASA mnupoppoly2Lines mnyKonPolyGon2Line popPointYellowCenter popPointSolidBack3 "
-     "popPointSolidBlack2 popPointBlueSquare "
-     "mnuModifylinePen popCircleModifyPen popCircleModifyBrush popArcModifyPen "
-     "popTextModify popTextModifyAttribs popTextModifyAngle "
-     "popTextGet popGridModifyPen popFillModifyStyle popPolyLineModifyPen "
-     "mnyeditpolybrush mnuedtplygonpen popCurveModifyPen popPolynomialModifyPen "
-     "popPolynomialShowPoints mnuShowPolyCoefc "
-     "popOtherModifyPen popOtherMarkCenter mnumodelissbrush"},
     {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
     {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
                          "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},

@@ -109,7 +109,10 @@ public:
         return nextOf(fontAnswers);
     }
     std::optional<QString> printDialog() override { return {}; }
-    std::optional<QString> popupMenu(const QString&, QPoint) override { return {}; }
+    std::optional<QString> popupMenu(const QString&, QPoint, const QStringList&) override
+    {
+        return {};
+    }
     std::optional<QString> gridPopupMenu(const QString&) override { return {}; }
     bool modalWindowOpening(const QString&) override { return false; }
     void showAboutWindow(int) override {}

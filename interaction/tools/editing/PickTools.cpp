@@ -2,6 +2,7 @@
 
 #include "interaction/core/Editor.h"
 #include "interaction/core/ToolRegistry.h"
+#include "interaction/menus/MenuTable.h"
 #include "model/RecordKinds.h"
 
 #include <array>
@@ -104,7 +105,9 @@ public:
             return;
         if (RecordKindOf(type.front()) == RecordKind::Text)
             editor.ui().showPage(kTextPage);
-        if (const std::optional<QString> chosen = editor.ui().popupMenu(popup, at))
+        const QStringList disabled =
+            MenuTable::instance().disabledFor(popup, *RecordKindOf(type.front()));
+        if (const std::optional<QString> chosen = editor.ui().popupMenu(popup, at, disabled))
             editor.runMenuItem(*chosen);
     }
 
