@@ -6,6 +6,7 @@
 #include "app/GridRowHeader.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
+#include "interaction/commands/FrameCommands.h"
 #include "interaction/commands/MoveTab.h"
 #include "interaction/core/Editor.h"
 #include "interaction/core/KeyHandler.h"
@@ -14,6 +15,7 @@
 #include "windows/AboutWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -178,6 +180,15 @@ void MainWindow::buildStatusBar()
         }
         panels_[static_cast<size_t>(i)] = panel;
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous() && !confirmExit(*editor_)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::connectGrid()

@@ -2,6 +2,7 @@
 
 #include "interaction/commands/FileCommands.h"
 #include "interaction/commands/FrameCommands.h"
+#include "interaction/commands/HistoryCommands.h"
 #include "interaction/core/AttributeControls.h"
 #include "interaction/core/Registrations.h"
 #include "interaction/tools/CreationTools.h"
@@ -14,6 +15,7 @@ void registerInteraction(Registrations& registrations)
     CommandRegistry& commands = registrations.commands;
     registerFrameCommands(commands);
     registerFileCommands(commands);
+    registerHistoryCommands(commands);
     registerAttributeCommands(commands);
 
     ToolRegistry& tools = registrations.tools;

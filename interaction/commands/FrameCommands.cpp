@@ -13,6 +13,8 @@ namespace {
 
 const QString kGridDotsItem = QStringLiteral("mnuGridDots1");
 const QString kHelpFile = QStringLiteral("KelvaneHelp.doc");
+const QString kExitQuestion =
+    QStringLiteral("The drawing has changes that are not saved. Exit anyway?");
 constexpr int kAboutPicture = 1;
 constexpr int kFileDateLength = 40;
 
@@ -36,7 +38,7 @@ QString aboutText()
 void newDrawing(Editor& editor)
 {
     UiPort& ui = editor.ui();
-    if (!ui.askYesNo(QStringLiteral("Have you saved are you sure ? ")))
+    if (!editor.mayDiscardDrawing(QStringLiteral("Have you saved are you sure ? ")))
         return;
     ui.setStatus(2, QString());
     ui.setStatus(3, QString());
@@ -45,7 +47,19 @@ void newDrawing(Editor& editor)
     editor.renderer.ClearBitmap();
     ui.setGridCurrentRow(1);
     editor.CancelTool();
+    editor.doc.history.reset();
     ui.repaintGrid();
+}
+
+bool confirmExit(Editor& editor)
+{
+    return editor.mayDiscardDrawing(kExitQuestion);
+}
+
+void exitProgram(Editor& editor)
+{
+    if (confirmExit(editor))
+        editor.ui().closeMainWindow();
 }
 
 void refresh(Editor& editor)
@@ -101,7 +115,7 @@ void showInfo(Editor& editor)
 void registerFrameCommands(CommandRegistry& commands)
 {
     commands.add(QStringLiteral("mnuNewscketch"), newDrawing);
-    commands.add(QStringLiteral("mnuexitapp"), [](Editor& e) { e.ui().closeMainWindow(); });
+    commands.add(QStringLiteral("mnuexitapp"), exitProgram);
     commands.add(QStringLiteral("mnuRefresh"), refresh);
     commands.add(QStringLiteral("mnuSmoothImage"), enhanceImage);
     commands.add(kGridDotsItem, toggleGridDots);

@@ -1,5 +1,5 @@
 #pragma once
-// The menus as data: the seven main menus, their submenus and the popup
+// The menus as data: the eight main menus, their submenus and the popup
 // menus, every item with its caption, component name and tool mode. The Qt
 // menus and the command-script runner are both built from this one table;
 // the handlers are looked up by component name in the CommandRegistry.
@@ -38,6 +38,7 @@ struct MenuItem {
     QString component;              // unique over the whole table
     ToolMode mode = ToolMode::Idle; // the tool mode the command sets; Idle = acts at once
     unsigned flags = 0;
+    QString shortcut; // key sequences, "; " between two: "Ctrl+Shift+Z; Ctrl+Y"
 };
 
 class MenuTable {

@@ -63,7 +63,7 @@ TEST_F(MenuBarFixture, TopMenusInOrderReportTheirOpening)
         top->menu()->popup(QPoint(10, 10));
         top->menu()->hide();
     }
-    EXPECT_EQ(opened, QStringList({"mnuFileactions", "mnuEdtAll", "mnuEditObj", "Crop1", "mnuKel",
+    EXPECT_EQ(opened, QStringList({"mnuFileactions", "mnuEditHistory", "mnuEdtAll", "mnuEditObj", "Crop1", "mnuKel",
                                    "mnuadvanced", "Help1"}));
     EXPECT_TRUE(chosen.isEmpty());
 }
