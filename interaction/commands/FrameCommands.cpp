@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace kel {
 
@@ -31,6 +32,20 @@ QString aboutText()
                           "Mail: kelvane@example.org\r\n"
                           "Web: https://kelvane.example.org\r\n") +
            date.left(kFileDateLength);
+}
+
+// The help document: in the current folder as always, else where the
+// installation puts it, beside the program's bin folder or in a data folder.
+QString findHelpFile()
+{
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kelvane/") + kHelpFile;
+    for (const QString& candidate : {kHelpFile, installed}) {
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).absoluteFilePath();
+    }
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("kelvane/") + kHelpFile);
 }
 
 } // namespace
@@ -103,12 +118,12 @@ void showAbout(Editor& editor)
 
 void showInfo(Editor& editor)
 {
-    const QFileInfo help(kHelpFile);
-    if (!help.exists()) {
+    const QString help = findHelpFile();
+    if (help.isEmpty()) {
         editor.ui().message(QStringLiteral("KelvaneHelp.doc not found"));
         return;
     }
-    if (!editor.ui().shellOpen(help.absoluteFilePath()))
+    if (!editor.ui().shellOpen(help))
         editor.ui().message(QStringLiteral("KelvaneHelp.doc could not be opened"));
 }
 
