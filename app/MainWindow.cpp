@@ -4,6 +4,7 @@
 #include "app/DrawingSurface.h"
 #include "app/FolderRegistrations.h"
 #include "app/GridRowHeader.h"
+#include "app/InterfaceFont.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
 #include "interaction/commands/FrameCommands.h"
@@ -54,6 +55,10 @@ MainWindow::MainWindow(const PortFactory& makePort)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("KelvaneD7"));
+    // The application's font, not only the window's: the style sheets of the
+    // splitters keep a widget's font from reaching its children until they
+    // are polished, and the controls size themselves before that.
+    QApplication::setFont(interfaceFont());
     buildWidgets();
     buildStatusBar();
     about_ = new AboutWindow(this);
@@ -197,6 +202,10 @@ void MainWindow::connectGrid()
     connect(grid_, &QTableView::clicked, this, [this] { editor_->gdClick(); });
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { editor_->gdDblClick(index.row() + 1); });
+    // Columns are narrow by design; a double click on a header fits one to
+    // its values (the header's edges drag it wider or narrower).
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, grid_,
+            &QTableView::resizeColumnToContents);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

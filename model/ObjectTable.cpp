@@ -191,9 +191,13 @@ int ObjectTable::columnCount(const QModelIndex& parent) const
 
 QVariant ObjectTable::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return cell(index.column() + 1, index.row() + 1);
+    // The tooltip shows the whole value of a cell too narrow for it.
+    if (role == Qt::DisplayRole ||
+        (role == Qt::ToolTipRole && !cell(index.column() + 1, index.row() + 1).isEmpty()))
+        return cell(index.column() + 1, index.row() + 1);
+    return {};
 }
 
 QVariant ObjectTable::headerData(int section, Qt::Orientation orientation, int role) const
