@@ -144,6 +144,9 @@ void Editor::CancelTool()
     tool.ignoreZeroDistanceEnds = 0;
     ui().setStatus(3, QString());
     ui().setStatus(4, QString());
+    // The hover may have put its own caption up: the title comes back at
+    // the end of the event.
+    shownTitle_.clear();
 }
 
 void Editor::ShowValuePage(const QString& label1, const QString& label2, const QString& label3)

@@ -11,34 +11,18 @@
 namespace kel {
 namespace {
 
-// The width a control gives its caption, or -1 for a control without one.
-int textRoom(const QWidget& widget)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(&widget))
-        return label->wordWrap() ? -1 : label->contentsRect().width() - 2 * label->margin();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
-        return pages::buttonTextRoom(*button);
-    return -1;
-}
-
-QString captionOf(const QWidget& widget)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(&widget))
-        return label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
-        return button->text();
-    return {};
-}
-
 // "name: caption (text width > room)" for every caption wider than its control.
 QStringList clippedCaptions(const QWidget& root)
 {
     QStringList clipped;
     for (const QWidget* widget : root.findChildren<QWidget*>()) {
-        const int room = textRoom(*widget);
-        const QString caption = captionOf(*widget);
-        if (room < 0 || caption.isEmpty())
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const QString caption = label ? label->text() : button ? button->text() : QString();
+        if (caption.isEmpty() || (label && label->wordWrap()))
             continue;
+        const int room = label ? label->contentsRect().width() - 2 * label->margin()
+                               : pages::buttonTextRoom(*button);
         const int width = pages::captionWidth(*widget, caption);
         if (width > room)
             clipped << QStringLiteral("%1: %2 (%3 > %4)")
