@@ -74,7 +74,8 @@ MainWindow::MainWindow(const PortFactory& makePort)
     qApp->installEventFilter(this);
     moveBox_ = pages_->control<QLineEdit>(Control::edtmove);
     if (auto* done = pages_->control<QPushButton>(Control::btndone))
-        connect(done, &QPushButton::clicked, this, [this] { moveTabDone(*editor_); });
+        connect(done, &QPushButton::clicked, this,
+                [this] { editor_->runEvent([this] { moveTabDone(*editor_); }, true); });
     // "Mod Circle" of page T7 serves the circle being modified.
     if (auto* modCircle = pages_->control<QPushButton>(Control::btnmodcircle))
         connect(modCircle, &QPushButton::clicked, this,
@@ -251,10 +252,18 @@ bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
         editor_->gdKeyPress(kEscapeKey);
         return true;
     }
-    // The arrows in the Bezier page's point boxes move the curve's points.
-    if (bezierBoxKey(*editor_, bezierBoxOf(widget), press.key))
+    // Each key is one event: what it changes is one step of the history.
+    bool bezierKey = false;
+    bool consumed = false;
+    editor_->runEvent(
+        [&] {
+            // The arrows in the Bezier page's point boxes move the curve's points.
+            bezierKey = bezierBoxKey(*editor_, bezierBoxOf(widget), press.key);
+            consumed = bezierKey || handleKeyPress(*editor_, press);
+        },
+        true);
+    if (bezierKey)
         return true;
-    const bool consumed = handleKeyPress(*editor_, press);
     // The attribute boxes handle their keys after the window has seen them.
     if (attributes_ && attributes_->handlesKeysOf(widget))
         return false;
