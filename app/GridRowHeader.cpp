@@ -27,7 +27,7 @@ void GridRowHeader::paintSection(QPainter* painter, const QRect& rect, int logic
     painter->save();
     painter->fillRect(rect, QColor(255, 255, 0));
     QFont font = painter->font();
-    font.setPointSize(10);
+    font.setPixelSize(13); // 10 points at 96 dots per inch
     painter->setFont(font);
     painter->setPen(Qt::black);
     painter->drawText(rect, Qt::AlignCenter, QStringLiteral("**"));

@@ -4,9 +4,11 @@
 #include "app/DrawingSurface.h"
 #include "app/FolderRegistrations.h"
 #include "app/GridRowHeader.h"
+#include "app/InterfaceFont.h"
 #include "app/ObjectGrid.h"
 #include "app/PageControl.h"
 #include "app/WidgetUiPort.h"
+#include "interaction/commands/FrameCommands.h"
 #include "interaction/commands/MoveTab.h"
 #include "interaction/commands/TableCommands.h"
 #include "interaction/core/Editor.h"
@@ -17,6 +19,7 @@
 #include "windows/CharactersWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -56,6 +59,10 @@ MainWindow::MainWindow(const PortFactory& makePort)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("KelvaneD7"));
+    // The application's font, not only the window's: the style sheets of the
+    // splitters keep a widget's font from reaching its children until they
+    // are polished, and the controls size themselves before that.
+    QApplication::setFont(interfaceFont());
     buildWidgets();
     buildStatusBar();
     about_ = new AboutWindow(this);
@@ -72,7 +79,8 @@ MainWindow::MainWindow(const PortFactory& makePort)
     qApp->installEventFilter(this);
     moveBox_ = pages_->control<QLineEdit>(Control::edtmove);
     if (auto* done = pages_->control<QPushButton>(Control::btndone))
-        connect(done, &QPushButton::clicked, this, [this] { moveTabDone(*editor_); });
+        connect(done, &QPushButton::clicked, this,
+                [this] { editor_->runEvent([this] { moveTabDone(*editor_); }, true); });
     // "Mod Circle" of page T7 serves the circle being modified.
     if (auto* modCircle = pages_->control<QPushButton>(Control::btnmodcircle))
         connect(modCircle, &QPushButton::clicked, this,
@@ -197,12 +205,25 @@ void MainWindow::buildStatusBar()
     }
 }
 
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous() && !confirmExit(*editor_)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void MainWindow::connectGrid()
 {
     connect(grid_, &QTableView::pressed, this, [this] { editor_->gdMouseDown(); });
     connect(grid_, &QTableView::clicked, this, [this] { editor_->gdClick(); });
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { editor_->gdDblClick(index.row() + 1); });
+    // Columns are narrow by design; a double click on a header fits one to
+    // its values (the header's edges drag it wider or narrower).
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, grid_,
+            &QTableView::resizeColumnToContents);
     objectGrid_ = new ObjectGrid(grid_, surface_, *editor_, this);
 }
 
@@ -258,10 +279,18 @@ bool MainWindow::handleKey(QWidget* widget, QKeyEvent* key)
         editor_->gdKeyPress(kEscapeKey);
         return true;
     }
-    // The arrows in the Bezier page's point boxes move the curve's points.
-    if (bezierBoxKey(*editor_, bezierBoxOf(widget), press.key))
+    // Each key is one event: what it changes is one step of the history.
+    bool bezierKey = false;
+    bool consumed = false;
+    editor_->runEvent(
+        [&] {
+            // The arrows in the Bezier page's point boxes move the curve's points.
+            bezierKey = bezierBoxKey(*editor_, bezierBoxOf(widget), press.key);
+            consumed = bezierKey || handleKeyPress(*editor_, press);
+        },
+        true);
+    if (bezierKey)
         return true;
-    const bool consumed = handleKeyPress(*editor_, press);
     // The attribute boxes handle their keys after the window has seen them.
     if (attributes_ && attributes_->handlesKeysOf(widget))
         return false;

@@ -55,6 +55,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window's close box asks before unsaved changes go (Exit asks itself).
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool handleKey(QWidget* widget, QKeyEvent* key);

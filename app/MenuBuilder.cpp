@@ -3,6 +3,7 @@
 #include "interaction/menus/MenuTable.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,6 +50,8 @@ void fillMenu(QMenu* menu, const QString& menuComponent, const ItemHandler& onIt
             }
         }
         action->setObjectName(item->component);
+        if (!item->shortcut.isEmpty())
+            action->setShortcuts(QKeySequence::listFromString(item->shortcut));
         applyFlags(action, item->flags);
         actions.insert(item->component, action);
     }

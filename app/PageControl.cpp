@@ -1,5 +1,7 @@
 #include "app/PageControl.h"
 
+#include "app/InterfaceFont.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QLineEdit>
@@ -8,9 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionButton>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
+
+#include <algorithm>
 
 namespace kel {
 
@@ -173,10 +178,8 @@ protected:
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("pgc"));
-    // The pages are laid out in pixels for a small dialog font.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    // The pages are laid out in pixels for the interface font.
+    setFont(interfaceFont());
     setTabBar(new PageTabBar(this));
 
     struct PageDef {
@@ -236,7 +239,8 @@ QLabel* label(QWidget* parent, Control control, const QString& text, int x, int 
     auto* lb = new QLabel(text, parent);
     lb->setObjectName(controlName(control));
     const QSize hint = lb->sizeHint();
-    lb->setGeometry(x, y, width > 0 ? width : hint.width(), height > 0 ? height : hint.height());
+    lb->setGeometry(x, y, width > 0 ? std::max(width, hint.width()) : hint.width(),
+                    height > 0 ? height : hint.height());
     return lb;
 }
 
@@ -261,6 +265,8 @@ QLineEdit* digitsOnly(QLineEdit* box)
 namespace {
 
 // A captioned control with its component name at its design place.
+// A button's caption keeps its whole text: where the font is wider than the
+// one the page was laid out for, the control grows to the right.
 template <class Widget>
 Widget* placed(QWidget* parent, Control control, const QString& text, int x, int y, int width,
                int height)
@@ -268,10 +274,36 @@ Widget* placed(QWidget* parent, Control control, const QString& text, int x, int
     auto* widget = new Widget(text, parent);
     widget->setObjectName(controlName(control));
     widget->setGeometry(x, y, width, height);
+    const int missing = captionWidth(*widget, widget->text()) - buttonTextRoom(*widget);
+    if (!text.isEmpty() && missing > 0)
+        widget->resize(width + missing, height);
     return widget;
 }
 
 } // namespace
+
+int captionWidth(const QWidget& widget, const QString& caption)
+{
+    int widest = 0;
+    for (const QString& line : QString(caption).remove(QLatin1Char('&')).split(QLatin1Char('\n')))
+        widest = std::max(widest, widget.fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+int buttonTextRoom(const QAbstractButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QStyle* style = button.style();
+    // A push button centres its caption, which may run into the padding up
+    // to the frame; a check box or radio button starts it after the mark.
+    if (qobject_cast<const QCheckBox*>(&button))
+        return style->subElementRect(QStyle::SE_CheckBoxContents, &option, &button).width();
+    if (qobject_cast<const QRadioButton*>(&button))
+        return style->subElementRect(QStyle::SE_RadioButtonContents, &option, &button).width();
+    return button.width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
+}
 
 QPushButton* button(QWidget* parent, Control control, const QString& text, int x, int y, int width,
                     int height)

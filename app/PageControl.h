@@ -152,6 +152,10 @@ QCheckBox* checkBox(QWidget* parent, Control control, const QString& text, int x
                     int height = 19);
 QRadioButton* radio(QWidget* parent, Control control, const QString& text, int x, int y, int width,
                     int height = 19);
+// The width a push button, check box or radio button gives its caption.
+int buttonTextRoom(const QAbstractButton& button);
+// The width of a caption's widest line.
+int captionWidth(const QWidget& widget, const QString& caption);
 // Colours of text (foreground) and of the background of a label or box.
 void setTextColour(QWidget* widget, QRgb colour);
 void setBackground(QWidget* widget, QRgb colour);

@@ -21,7 +21,7 @@ ClickLabel* charLabel(QWidget* parent, Control control, QChar ch, int x, int y)
     auto* lb = new ClickLabel(QString(ch), parent);
     lb->setObjectName(controlName(control));
     QFont font(QStringLiteral("Arial Narrow"));
-    font.setPointSize(20);
+    font.setPixelSize(27); // 20 points at 96 dots per inch
     font.setBold(true);
     lb->setFont(font);
     lb->setAlignment(Qt::AlignCenter);

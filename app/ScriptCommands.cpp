@@ -406,6 +406,10 @@ void ScriptRunner::addReportCommands()
                            .arg(static_cast<int>(tool.mode))
                            .arg(tool.construction.clicks()));
     });
+    commands_.insert(QStringLiteral("title"), [this](const QStringList& args) {
+        if (needArgs(args, 0, 0))
+            session_.print(QStringLiteral("title: ") + window_.windowTitle());
+    });
     commands_.insert(QStringLiteral("cursor"), [this](const QStringList& args) {
         if (!needArgs(args, 0, 0))
             return;

@@ -2,6 +2,7 @@
 
 #include "interaction/commands/FileCommands.h"
 #include "interaction/commands/FrameCommands.h"
+#include "interaction/commands/HistoryCommands.h"
 #include "interaction/commands/TableCommands.h"
 #include "interaction/core/AttributeControls.h"
 #include "interaction/core/Registrations.h"
@@ -17,6 +18,7 @@ void registerInteraction(Registrations& registrations)
     registerFrameCommands(commands);
     registerFileCommands(commands);
     registerTableCommands(commands);
+    registerHistoryCommands(commands);
     registerAttributeCommands(commands);
 
     ToolRegistry& tools = registrations.tools;

@@ -5,6 +5,7 @@
 
 #include "model/Attributes.h"
 #include "model/ObjectTable.h"
+#include "model/TableHistory.h"
 #include "model/UiPort.h"
 
 namespace kel {
@@ -17,6 +18,7 @@ struct Document {
     UiPort& ui;
     ObjectTable table;      // gd
     ObjectTable scratch{2}; // tempgd
+    TableHistory history{table};
     CurrentAttributes current;
     AttributePanel panel;
     QString fileName; // the open KEL file, shown in status panel 2

@@ -7,7 +7,8 @@ namespace kel {
 
 namespace {
 const QString kEmpty;
-}
+const ObjectTable::Row kEmptyRow;
+} // namespace
 
 ObjectTable::ObjectTable(int rows, QObject* parent) : QAbstractTableModel(parent)
 {
@@ -78,6 +79,18 @@ int ObjectTable::lastRowInUse() const
     while (row < rows() && inUse(row))
         ++row;
     return row - 1;
+}
+
+const ObjectTable::Row& ObjectTable::rowCells(int row) const
+{
+    return valid(0, row) ? cells_[static_cast<size_t>(row)] : kEmptyRow;
+}
+
+void ObjectTable::setObjectCells(int row, const Row& cells)
+{
+    BulkUpdate bulk(*this);
+    for (int c = 1; c < kTableColumns; ++c)
+        setCell(c, row, cells[static_cast<size_t>(c)]);
 }
 
 void ObjectTable::clearRow(int row)
@@ -178,9 +191,13 @@ int ObjectTable::columnCount(const QModelIndex& parent) const
 
 QVariant ObjectTable::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return cell(index.column() + 1, index.row() + 1);
+    // The tooltip shows the whole value of a cell too narrow for it.
+    if (role == Qt::DisplayRole ||
+        (role == Qt::ToolTipRole && !cell(index.column() + 1, index.row() + 1).isEmpty()))
+        return cell(index.column() + 1, index.row() + 1);
+    return {};
 }
 
 QVariant ObjectTable::headerData(int section, Qt::Orientation orientation, int role) const

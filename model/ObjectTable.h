@@ -27,6 +27,8 @@ inline const QString kTagMark = QStringLiteral("\u00B6");
 class ObjectTable : public QAbstractTableModel {
     Q_OBJECT
 public:
+    using Row = std::array<QString, kTableColumns>;
+
     explicit ObjectTable(int rows = kInitialRows, QObject* parent = nullptr);
 
     // The grid's row count, header row included (500 at start).
@@ -47,6 +49,11 @@ public:
     bool tagged(int row) const { return cell(kTagColumn, row) == kTagMark; }
     // Index of the last row of the contiguous run from row 1 (0 when empty).
     int lastRowInUse() const;
+
+    // Every cell of one row (column 0 included); an empty row outside the table.
+    const Row& rowCells(int row) const;
+    // Writes columns 1..11 of one row; column 0 keeps the row number.
+    void setObjectCells(int row, const Row& cells);
 
     // Empties columns 1..11 of one row.
     void clearRow(int row);
@@ -90,7 +97,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    using Row = std::array<QString, kTableColumns>;
     bool valid(int column, int row) const;
     void cellWritten(int column, int row);
 

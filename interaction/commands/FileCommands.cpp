@@ -62,10 +62,12 @@ bool load(Editor& editor, const QString& path, LoadMode mode)
     ObjectTable& table = editor.doc.table;
     const bool wasEmpty = !table.inUse(1);
     int first = 1;
-    if (mode == LoadMode::Open)
+    if (mode == LoadMode::Open) {
         replaceRows(table, read.rows);
-    else
+        editor.doc.history.reset();
+    } else {
         first = appendRows(table, read.rows);
+    }
     ui.setGridCurrentRow(1);
     // Brings the appended rows into view.
     if (mode == LoadMode::Append && !wasEmpty)
@@ -88,8 +90,10 @@ bool writeRows(Editor& editor, const QString& path, KelRowSet rows)
 
 void saveTo(Editor& editor, const QString& path)
 {
-    if (writeRows(editor, path, KelRowSet::InUse))
-        setFileName(editor, path);
+    if (!writeRows(editor, path, KelRowSet::InUse))
+        return;
+    setFileName(editor, path);
+    editor.doc.history.markSaved();
 }
 
 } // namespace
@@ -103,7 +107,9 @@ void openDrawing(Editor& editor)
 bool directOpen(Editor& editor, const QString& path)
 {
     editor.doc.openDialogName = path;
-    return load(editor, path, LoadMode::Open);
+    const bool loaded = load(editor, path, LoadMode::Open);
+    editor.eventFinished();
+    return loaded;
 }
 
 void saveDrawingAs(Editor& editor)

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace kel {
 
@@ -13,6 +14,8 @@ namespace {
 
 const QString kGridDotsItem = QStringLiteral("mnuGridDots1");
 const QString kHelpFile = QStringLiteral("KelvaneHelp.doc");
+const QString kExitQuestion =
+    QStringLiteral("The drawing has changes that are not saved. Exit anyway?");
 constexpr int kAboutPicture = 1;
 constexpr int kFileDateLength = 40;
 
@@ -31,12 +34,26 @@ QString aboutText()
            date.left(kFileDateLength);
 }
 
+// The help document: in the current folder as always, else where the
+// installation puts it, beside the program's bin folder or in a data folder.
+QString findHelpFile()
+{
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kelvane/") + kHelpFile;
+    for (const QString& candidate : {kHelpFile, installed}) {
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).absoluteFilePath();
+    }
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("kelvane/") + kHelpFile);
+}
+
 } // namespace
 
 void newDrawing(Editor& editor)
 {
     UiPort& ui = editor.ui();
-    if (!ui.askYesNo(QStringLiteral("Have you saved are you sure ? ")))
+    if (!editor.mayDiscardDrawing(QStringLiteral("Have you saved are you sure ? ")))
         return;
     ui.setStatus(2, QString());
     ui.setStatus(3, QString());
@@ -45,7 +62,19 @@ void newDrawing(Editor& editor)
     editor.renderer.ClearBitmap();
     ui.setGridCurrentRow(1);
     editor.CancelTool();
+    editor.doc.history.reset();
     ui.repaintGrid();
+}
+
+bool confirmExit(Editor& editor)
+{
+    return editor.mayDiscardDrawing(kExitQuestion);
+}
+
+void exitProgram(Editor& editor)
+{
+    if (confirmExit(editor))
+        editor.ui().closeMainWindow();
 }
 
 void refresh(Editor& editor)
@@ -89,19 +118,19 @@ void showAbout(Editor& editor)
 
 void showInfo(Editor& editor)
 {
-    const QFileInfo help(kHelpFile);
-    if (!help.exists()) {
+    const QString help = findHelpFile();
+    if (help.isEmpty()) {
         editor.ui().message(QStringLiteral("KelvaneHelp.doc not found"));
         return;
     }
-    if (!editor.ui().shellOpen(help.absoluteFilePath()))
+    if (!editor.ui().shellOpen(help))
         editor.ui().message(QStringLiteral("KelvaneHelp.doc could not be opened"));
 }
 
 void registerFrameCommands(CommandRegistry& commands)
 {
     commands.add(QStringLiteral("mnuNewscketch"), newDrawing);
-    commands.add(QStringLiteral("mnuexitapp"), [](Editor& e) { e.ui().closeMainWindow(); });
+    commands.add(QStringLiteral("mnuexitapp"), exitProgram);
     commands.add(QStringLiteral("mnuRefresh"), refresh);
     commands.add(QStringLiteral("mnuSmoothImage"), enhanceImage);
     commands.add(kGridDotsItem, toggleGridDots);

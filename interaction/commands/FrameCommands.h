@@ -10,6 +10,8 @@ class Editor;
 void registerFrameCommands(CommandRegistry& commands);
 
 void newDrawing(Editor& editor);
+// Asks before unsaved changes go when the program ends; true to end.
+bool confirmExit(Editor& editor);
 void refresh(Editor& editor);
 void toggleGridDots(Editor& editor);
 void enhanceImage(Editor& editor);

@@ -6,6 +6,8 @@
 #include "model/RowDescription.h"
 #include "model/TaggedRows.h"
 
+#include <QFileInfo>
+
 namespace kel {
 
 namespace {
@@ -61,6 +63,7 @@ void Editor::start()
     ui().setTabVisible(3, false);
     renderer.createBitmap(ui().surfaceSize());
     setSurfaceCursor(SurfaceCursor::Cursor1);
+    eventFinished();
 }
 
 void Editor::surfaceResized(QSize size)
@@ -76,7 +79,33 @@ void Editor::runMenuItem(const QString& component)
     const MenuItem* item = MenuTable::instance().findItem(component);
     if (!item || (item->flags & kMenuNoAction))
         return;
-    commands.run(component, *this);
+    runEvent([&] { commands.run(component, *this); }, true);
+}
+
+QString Editor::windowTitle() const
+{
+    QString title = QStringLiteral("KelvaneD7");
+    if (!doc.fileName.isEmpty())
+        title += QStringLiteral(" - ") + QFileInfo(doc.fileName).fileName();
+    if (doc.history.modified())
+        title += QStringLiteral(" *");
+    return title;
+}
+
+void Editor::eventFinished()
+{
+    doc.history.record();
+    const QString title = windowTitle();
+    if (title == shownTitle_)
+        return;
+    shownTitle_ = title;
+    ui().setWindowCaption(title);
+}
+
+bool Editor::mayDiscardDrawing(const QString& question)
+{
+    doc.history.record();
+    return !doc.history.modified() || ui().askYesNo(question);
 }
 
 void Editor::pressButton(Control button)
@@ -122,6 +151,9 @@ void Editor::CancelTool()
     tool.ignoreZeroDistanceEnds = 0;
     ui().setStatus(3, QString());
     ui().setStatus(4, QString());
+    // The hover may have put its own caption up: the title comes back at
+    // the end of the event.
+    shownTitle_.clear();
 }
 
 void Editor::ShowValuePage(const QString& label1, const QString& label2, const QString& label3)
@@ -182,7 +214,9 @@ void Editor::gdDblClick(int row)
     // row has already moved the current row to row 1.
     if (!doc.table.inUse(row))
         return;
-    doc.table.setCell(kTagColumn, row, doc.table.tagged(row) ? QString() : kTagMark);
+    runEvent(
+        [&] { doc.table.setCell(kTagColumn, row, doc.table.tagged(row) ? QString() : kTagMark); },
+        true);
     ui().repaintGrid();
 }
 
@@ -227,9 +261,14 @@ void Editor::gdKeyPress(char key)
     const int row = ui().gridCurrentRow();
     if (!doc.table.inUse(row))
         return;
-    const bool hidden = doc.table.cell(kStateColumn, row) == QStringLiteral("N");
-    doc.table.setCell(kStateColumn, row, hidden ? QStringLiteral("Y") : QStringLiteral("N"));
-    RedrawAll();
+    runEvent(
+        [&] {
+            const bool hidden = doc.table.cell(kStateColumn, row) == QStringLiteral("N");
+            doc.table.setCell(kStateColumn, row,
+                              hidden ? QStringLiteral("Y") : QStringLiteral("N"));
+            RedrawAll();
+        },
+        true);
 }
 
 void Editor::setSurfaceCursor(SurfaceCursor cursor)

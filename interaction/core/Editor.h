@@ -104,7 +104,17 @@ public:
     // Runs an event's action as a transaction: when it fails, the table, the
     // tool state and the attributes are put back and one message says why
     // (in the status bar when the event may not ask, a move or the wheel).
+    // The outermost event records its changes as one undo step.
     bool runEvent(const std::function<void()>& action, bool mayAsk);
+
+    // "KelvaneD7", then " - " and the drawing's file name when it has one,
+    // then " *" while it has unsaved changes.
+    QString windowTitle() const;
+    // Records the changes since the last step as one and shows the title.
+    void eventFinished();
+    // Asks the question only when the drawing has unsaved changes; true
+    // when they may go.
+    bool mayDiscardDrawing(const QString& question);
 
     // The visible row of the type letter under `pos` (-1 when none); a found
     // row's description goes into status panel 4.
@@ -138,6 +148,8 @@ private:
     void reloadPen();
 
     QHash<QString, bool> checked_;
+    int eventDepth_ = 0;
+    QString shownTitle_;
     std::unique_ptr<RasterCanvas> preview_;
     SurfaceCursor cursor_ = SurfaceCursor::Cursor1;
 };

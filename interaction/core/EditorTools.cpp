@@ -13,10 +13,16 @@ bool Editor::runEvent(const std::function<void()>& action, bool mayAsk)
     const ObjectTable::Snapshot table = doc.table.snapshot();
     const ToolState toolBefore = tool;
     const CurrentAttributes attributes = doc.current;
+    struct Depth {
+        explicit Depth(int& depth) : depth_(depth) { ++depth_; }
+        ~Depth() { --depth_; }
+        int& depth_;
+    } depth(eventDepth_);
+    bool done = true;
     try {
         action();
-        return true;
     } catch (const ActionFailed& failure) {
+        done = false;
         doc.table.restore(table);
         tool = toolBefore;
         doc.current = attributes;
@@ -26,8 +32,10 @@ bool Editor::runEvent(const std::function<void()>& action, bool mayAsk)
             ui().message(failure.message());
         else
             ui().setStatus(3, failure.message());
-        return false;
     }
+    if (eventDepth_ == 1)
+        eventFinished();
+    return done;
 }
 
 void Editor::startTool(ToolMode mode)

@@ -1,5 +1,5 @@
 #pragma once
-// The menus as data: the seven main menus, their submenus and the popup
+// The menus as data: the eight main menus, their submenus and the popup
 // menus, every item with its caption, component name and tool mode. The Qt
 // menus and the command-script runner are both built from this one table;
 // the handlers are looked up by component name in the CommandRegistry.
@@ -43,6 +43,7 @@ struct MenuItem {
     // A kind popup's item that makes no sense for these kinds of the picked
     // row is disabled when the popup opens for one of them.
     std::vector<RecordKind> offFor = {};
+    QString shortcut; // key sequences, "; " between two: "Ctrl+Shift+Z; Ctrl+Y"
 };
 
 class MenuTable {

@@ -40,7 +40,7 @@ public:
         menus_.push_back(
             {QString::fromUtf8(component), QString::fromUtf8(caption), parent, false, false});
         items_.push_back({parent, QString::fromUtf8(caption), QString::fromUtf8(component),
-                          ToolMode::Idle, flags});
+                          ToolMode::Idle, flags, QString()});
         open_.push_back(menus_.back().component);
     }
 
@@ -49,12 +49,20 @@ public:
     void item(const char* caption, const char* component, ToolMode mode = ToolMode::Idle,
               unsigned flags = 0)
     {
-        items_.push_back(
-            {open_.back(), QString::fromUtf8(caption), QString::fromUtf8(component), mode, flags});
+        items_.push_back({open_.back(),
+                          QString::fromUtf8(caption),
+                          QString::fromUtf8(component),
+                          mode,
+                          flags,
+                          {},
+                          QString()});
     }
 
     // The item just added is disabled for rows of these kinds.
     void offFor(std::initializer_list<RecordKind> kinds) { items_.back().offFor = kinds; }
+
+    // Gives the last item its keyboard shortcuts.
+    void shortcut(const char* keys) { items_.back().shortcut = QString::fromUtf8(keys); }
 
 private:
     std::vector<MenuDef>& menus_;

@@ -1,4 +1,4 @@
-// The seven menus of the menu bar with their submenus, in screen order.
+// The eight menus of the menu bar with their submenus, in screen order.
 // Submenus and the few items that have no component name of their own are
 // named "mnu" + what they hold (+ "Sub" for a submenu).
 
@@ -26,6 +26,15 @@ void addFileMenu(MenuTableBuilder& b)
     b.item("Append File", "mnuapndfile", PlaceObjects);
     b.item("Print", "mnuPrint");
     b.item("Exit", "mnuexitapp");
+}
+
+void addEditMenu(MenuTableBuilder& b)
+{
+    b.topMenu("Edit", "mnuEditHistory", true);
+    b.item("Undo", "mnuUndo");
+    b.shortcut("Ctrl+Z");
+    b.item("Redo", "mnuRedo");
+    b.shortcut("Ctrl+Shift+Z; Ctrl+Y");
 }
 
 void addActionsMenu(MenuTableBuilder& b)
@@ -207,6 +216,7 @@ void addHelpMenu(MenuTableBuilder& b)
 void addMainMenus(MenuTableBuilder& b)
 {
     addFileMenu(b);
+    addEditMenu(b);
     addActionsMenu(b);
     addEditObjMenu(b);
     addCropAndMenu(b);

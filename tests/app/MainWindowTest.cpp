@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,6 +145,20 @@ TEST_F(MainWindowTest, PenWidthBoxFeedsTheCore)
     editor().doc.current.penWidth = 7;
     editor().CancelTool();
     EXPECT_EQ(editor().doc.current.penWidth, 4) << "CancelTool reloads the pen from the box";
+}
+
+TEST_F(MainWindowTest, GridCellsShowTheirWholeValueOnDemand)
+{
+    table().setCell(8, 1, QStringLiteral("Liberation Sans"));
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("gd"));
+    ASSERT_NE(grid, nullptr);
+    const QModelIndex cell = grid->model()->index(0, 7);
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), "Liberation Sans");
+    EXPECT_FALSE(grid->model()->index(0, 8).data(Qt::ToolTipRole).isValid());
+    const int before = grid->columnWidth(7);
+    emit grid->horizontalHeader()->sectionDoubleClicked(7);
+    EXPECT_GE(grid->columnWidth(7), grid->fontMetrics().horizontalAdvance("Liberation Sans"));
+    EXPECT_GT(grid->columnWidth(7), before);
 }
 
 } // namespace

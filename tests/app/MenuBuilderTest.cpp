@@ -63,9 +63,17 @@ TEST_F(MenuBarFixture, TopMenusInOrderReportTheirOpening)
         top->menu()->popup(QPoint(10, 10));
         top->menu()->hide();
     }
-    EXPECT_EQ(opened, QStringList({"mnuFileactions", "mnuEdtAll", "mnuEditObj", "Crop1", "mnuKel",
-                                   "mnuadvanced", "Help1"}));
+    EXPECT_EQ(opened, QStringList({"mnuFileactions", "mnuEditHistory", "mnuEdtAll", "mnuEditObj",
+                                   "Crop1", "mnuKel", "mnuadvanced", "Help1"}));
     EXPECT_TRUE(chosen.isEmpty());
+}
+
+TEST_F(MenuBarFixture, UndoAndRedoHaveTheirShortcuts)
+{
+    EXPECT_EQ(action("mnuUndo")->shortcuts(),
+              QList<QKeySequence>{QKeySequence::fromString("Ctrl+Z")});
+    EXPECT_EQ(action("mnuRedo")->shortcuts(), QKeySequence::listFromString("Ctrl+Shift+Z; Ctrl+Y"));
+    EXPECT_EQ(action("mnuRedo")->shortcuts().size(), 2);
 }
 
 TEST_F(MenuBarFixture, CaptionsShowAsWrittenWithoutMnemonics)
