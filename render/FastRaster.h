@@ -32,7 +32,9 @@ struct Ink {
 
 class FastRaster {
 public:
-    explicit FastRaster(QImage& image);
+    // The image holds rows firstRow onwards of the picture (a band of it):
+    // everything is drawn in picture rows and lands on the rows held.
+    explicit FastRaster(QImage& image, int firstRow = 0);
 
     // A one-pixel line from a to b, both ends included. A dotted pen colours
     // every other pixel along the path; `phase` counts the pixels and carries
@@ -68,12 +70,13 @@ private:
     void wideOutline(const QRectF& outline, double width, QRgb pen, const Ink* fill,
                      const Sector* sector);
 
-    QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
+    QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + (y - top_) * bytesPerLine_); }
 
     uchar* bits_;
     qsizetype bytesPerLine_;
     int width_;
-    int height_;
+    int top_; // the picture rows held: top_ to end_ - 1
+    int end_;
 };
 
 } // namespace kel
