@@ -85,11 +85,8 @@ void FastRaster::inkSpan(int y, int x1, int x2, const Ink& ink)
         return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_ - 1);
-    QRgb* line = row(y);
-    const int ty = y / ink.tileScale;
-    for (int x = x1; x <= x2; ++x)
-        if (HatchCovers(ink.style, x / ink.tileScale, ty))
-            line[x] = ink.colour;
+    if (x1 <= x2)
+        PaintHatchSpan(row(y), x1, x2, y, ink.style, ink.tileScale, ink.colour);
 }
 
 void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector)
@@ -137,6 +134,29 @@ void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& pha
             }
         }
     }
+    if (inside && !dotted) {
+        // The common case, every pixel on the image: no checks per pixel.
+        phase += count;
+        if (count > 0 && dy == 0) {
+            std::fill_n(sx > 0 ? pixel : pixel - (count - 1), count, colour);
+            return;
+        }
+        for (; count > 0; --count) {
+            *pixel = colour;
+            if (count == 1)
+                break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                pixel += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                pixel += rowStep;
+            }
+        }
+        return;
+    }
     for (; count > 0; --count) {
         if (!dotted || (phase & 1) == 0) {
             if (inside)
@@ -168,6 +188,8 @@ void FastRaster::disc(QPointF centre, double radius, QRgb colour)
     // Pixels whose centres lie strictly within the radius, and the one under
     // the centre.
     const double cx = centre.x(), cy = centre.y();
+    if (cy + radius < top_ || cy - radius >= end_)
+        return; // wholly above or below the rows held
     const int y0 = Ceil(cy - radius), y1 = static_cast<int>(std::floor(cy + radius));
     for (int y = y0; y <= y1; ++y) {
         const double dy = y - cy;
@@ -184,6 +206,8 @@ void FastRaster::disc(QPointF centre, double radius, QRgb colour)
 void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds)
 {
     const double half = width / 2;
+    if (std::max(a.y(), b.y()) + half < top_ || std::min(a.y(), b.y()) - half >= end_)
+        return; // wholly above or below the rows held, round ends included
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double length = std::hypot(dx, dy);
     if (length > 0) {
@@ -224,6 +248,14 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
         disc(a, half, colour);
         disc(b, half, colour);
     }
+}
+
+void FastRaster::widePath(std::span<const QPointF> points, double width, QRgb colour)
+{
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        wideLine(points[i], points[i + 1], width, colour, false);
+    for (const QPointF& p : points)
+        disc(p, width / 2, colour);
 }
 
 void FastRaster::dashedPath(std::span<const QPointF> points, double width, double dash, QRgb colour)

@@ -42,6 +42,9 @@ public:
     void thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst);
     // A line `width` pixels wide, with round or flat ends.
     void wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds);
+    // The lines from point to point `width` pixels wide with round ends:
+    // one round cap on every point, where two lines meet as well.
+    void widePath(std::span<const QPointF> points, double width, QRgb colour);
     // A path `width` pixels wide drawn as flat-ended dashes, `dash` pixels
     // on and `dash` off along it, each dash centred on a multiple of twice
     // `dash` from the start (so an open path's first dash reaches half a

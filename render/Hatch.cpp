@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 namespace kel {
 
 bool IsHatch(BrushStyle style)
@@ -32,6 +34,29 @@ bool HatchCovers(BrushStyle style, int x, int y)
         return false;
     }
     return false;
+}
+
+void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int scale, QRgb ink)
+{
+    // The tile's row as eight bits, one per tile column.
+    unsigned mask = 0;
+    for (int column = 0; column < 8; ++column)
+        mask |= HatchCovers(style, column, y / scale) ? 1u << column : 0u;
+    if (mask == 0)
+        return;
+    if (mask == 0xFFu) {
+        std::fill_n(line + x1, x2 - x1 + 1, ink);
+        return;
+    }
+    if (scale == 1) {
+        for (int x = x1; x <= x2; ++x)
+            if ((mask >> (x & 7)) & 1u)
+                line[x] = ink;
+        return;
+    }
+    for (int x = x1; x <= x2; ++x)
+        if ((mask >> ((x / scale) & 7)) & 1u)
+            line[x] = ink;
 }
 
 QBrush HatchBrush(BrushStyle style, Colour colour)

@@ -314,8 +314,8 @@ void RasterCanvas::strokePath(std::span<const QPointF> points, bool closed)
     }
     if (path.size() == 1)
         raster.wideLine(path[0], path[0], width, ink, true);
-    for (size_t i = 0; i + 1 < path.size(); ++i)
-        raster.wideLine(path[i], path[i + 1], width, ink, true);
+    else
+        raster.widePath(path, width, ink);
 }
 
 void RasterCanvas::fillArea(std::span<const QPointF> points, bool onPath)

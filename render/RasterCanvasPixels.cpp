@@ -77,17 +77,9 @@ void RasterCanvas::floodFill(QPoint seed, Colour border)
     const QRgb ink = toQRgb(brush_.colour);
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    const bool solid = brush_.style == BrushStyle::Solid;
-    for (const FillSpan& span : region) {
-        auto* line = reinterpret_cast<QRgb*>(bits + span.y * stride);
-        if (solid) {
-            std::fill_n(line + span.x1, span.x2 - span.x1 + 1, ink);
-            continue;
-        }
-        for (int x = span.x1; x <= span.x2; ++x)
-            if (HatchCovers(brush_.style, x / scale_, span.y / scale_))
-                line[x] = ink;
-    }
+    for (const FillSpan& span : region)
+        PaintHatchSpan(reinterpret_cast<QRgb*>(bits + span.y * stride), span.x1, span.x2, span.y,
+                       brush_.style, scale_, ink);
 }
 
 QTransform RasterCanvas::textTransform(QPoint at) const

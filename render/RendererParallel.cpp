@@ -23,9 +23,9 @@ namespace {
 // that would take more pixels than the limit.
 constexpr int kEnhanceScale = 4;
 constexpr long long kMaxEnhancePixels = 64LL * 1024 * 1024;
-// The large picture is drawn in bands of about this many pixels (4 MB),
+// The large picture is drawn in bands of about this many pixels (8 MB),
 // and in at least this many, so both threads have work.
-constexpr long long kEnhanceBandPixels = 1024 * 1024;
+constexpr long long kEnhanceBandPixels = 2 * 1024 * 1024;
 constexpr int kMinBands = 8;
 // Below this many pixels a side the result is a plain stretch.
 constexpr int kSmallestAveraged = 10;
