@@ -3,6 +3,10 @@
 #include <bit>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kel {
 
 namespace {
@@ -71,10 +75,11 @@ public:
 
     std::vector<FillSpan> run(QPoint seed)
     {
+        // The runs found so far are also the queue of runs whose neighbours
+        // are still to be looked at.
         take(seed.y(), seed.x());
-        while (!pending_.empty()) {
-            const FillSpan span = pending_.back();
-            pending_.pop_back();
+        for (size_t next = 0; next < region_.size(); ++next) {
+            const FillSpan span = region_[next];
             if (span.y > 0)
                 scanNeighbour(span.y - 1, span.x1, span.x2);
             if (span.y + 1 < height_)
@@ -94,18 +99,22 @@ private:
             ++x;
         return x;
     }
-    // The first blocked pixel in x..end - 1, or end; eight at a time where
-    // the run is long.
+    // The first blocked pixel in x..end - 1, or end; four at a time where
+    // the processor can compare them at once.
     int nextBlocked(const QRgb* line, int x, int end) const
     {
-        while (x + 8 <= end) {
-            bool any = false;
-            for (int i = 0; i < 8; ++i)
-                any |= blocked(line[x + i]);
-            if (any)
-                break;
-            x += 8;
+#if defined(__SSE2__)
+        const __m128i colour = _mm_set1_epi32(static_cast<int>(stop_));
+        const __m128i rgb = _mm_set1_epi32(0x00FFFFFF);
+        while (x + 4 <= end) {
+            const __m128i pixels =
+                _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x)), rgb);
+            const int hits = _mm_movemask_epi8(_mm_cmpeq_epi32(pixels, colour));
+            if (hits != 0)
+                return x + std::countr_zero(static_cast<unsigned>(hits)) / 4;
+            x += 4;
         }
+#endif
         while (x < end && !blocked(line[x]))
             ++x;
         return x;
@@ -121,7 +130,6 @@ private:
         const int x2 = nextBlocked(line, x + 1, width_) - 1;
         marks_.mark(y, x1, x2);
         region_.push_back({y, x1, x2});
-        pending_.push_back({y, x1, x2});
         return x2;
     }
 
@@ -149,7 +157,6 @@ private:
     const QRgb stop_;
     RunMarks marks_;
     std::vector<FillSpan> region_;
-    std::vector<FillSpan> pending_;
 };
 
 } // namespace

@@ -48,15 +48,20 @@ void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int sca
         std::fill_n(line + x1, x2 - x1 + 1, ink);
         return;
     }
-    if (scale == 1) {
-        for (int x = x1; x <= x2; ++x)
-            if ((mask >> (x & 7)) & 1u)
-                line[x] = ink;
-        return;
+    // Column c of the tile covers the pixels c * scale .. c * scale + scale
+    // - 1 of every 8 * scale: only those are visited.
+    const int period = 8 * scale;
+    for (int column = 0; column < 8; ++column) {
+        if (!((mask >> column) & 1u))
+            continue;
+        const int offset = column * scale;
+        for (int start = x1 - ((x1 - offset) % period + period) % period; start <= x2;
+             start += period) {
+            const int from = std::max(start, x1), to = std::min(start + scale - 1, x2);
+            if (from <= to)
+                std::fill_n(line + from, to - from + 1, ink);
+        }
     }
-    for (int x = x1; x <= x2; ++x)
-        if ((mask >> ((x / scale) & 7)) & 1u)
-            line[x] = ink;
 }
 
 QBrush HatchBrush(BrushStyle style, Colour colour)
