@@ -16,6 +16,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -48,6 +49,16 @@ void openStartupDrawing(kel::MainWindow& window, const QString& drawing)
 {
     if (!drawing.isEmpty() && QFileInfo(drawing).isFile())
         kel::directOpen(window.editor(), drawing);
+}
+
+// The export has written and closed its file. Tearing the application down
+// would only make Qt's font database read the whole font configuration in
+// order to let go of it, so the process ends here.
+[[noreturn]] void endExport(int code)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(code);
 }
 
 int runScript(const kel::CommandLine& line)
@@ -100,10 +111,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kelvane: %s\n", qPrintable(outcome.report));
         if (!outcome.error.isEmpty()) {
             std::fprintf(stderr, "kelvane: %s\n", qPrintable(outcome.error));
-            return 1;
+            endExport(1);
         }
         std::printf("%s written\n", qPrintable(line.exportOutput));
-        return 0;
+        endExport(0);
     }
     const bool script = line.mode == kel::CommandLine::Mode::Script;
     if (script && !line.display)

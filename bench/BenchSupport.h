@@ -102,6 +102,13 @@ public:
         }
     }
 
+    // A fill at a random point bordered by black, solid or hatched.
+    void addLooseFill(int width, int height)
+    {
+        static const char* brushes[] = {"00FF0000", "FF000004", "0000FF00", "00808002"};
+        add({"F", brushes[pick(0, 3)], n(0, width - 1), n(0, height - 1), "000000"});
+    }
+
     int rows() const { return row_; }
 
 private:

@@ -1,29 +1,21 @@
 #include "output/BitmapFile.h"
 
+#include "output/PngCodec.h"
 #include "output/SavedFile.h"
 #include "render/JpegCodec.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 
 namespace kel {
-
-namespace {
-constexpr int kPngQuality = 80;
-}
 
 std::optional<QByteArray> encodeBitmap(const QImage& image, const QString& path, QString* error)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QStringLiteral("png")) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        // A light compression: a fifth of the default's time for files a
-        // third larger.
-        if (image.save(&buffer, "PNG", kPngQuality))
-            return bytes;
-        *error = QStringLiteral("cannot encode %1 as PNG").arg(path);
+        QString why;
+        if (std::optional<QByteArray> png = encodePng(image, &why))
+            return png;
+        *error = QStringLiteral("cannot encode %1 as PNG: %2").arg(path, why);
         return std::nullopt;
     }
     if (suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg")) {

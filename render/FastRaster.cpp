@@ -51,22 +51,22 @@ struct FastRaster::Sector {
     }
 };
 
-FastRaster::FastRaster(QImage& image)
+FastRaster::FastRaster(QImage& image, int firstRow)
     : bits_(image.bits()), bytesPerLine_(image.bytesPerLine()), width_(image.width()),
-      height_(image.height())
+      top_(firstRow), end_(firstRow + image.height())
 {
 }
 
 void FastRaster::plot(int x, int y, QRgb colour)
 {
     if (static_cast<unsigned>(x) < static_cast<unsigned>(width_) &&
-        static_cast<unsigned>(y) < static_cast<unsigned>(height_))
+        static_cast<unsigned>(y - top_) < static_cast<unsigned>(end_ - top_))
         row(y)[x] = colour;
 }
 
 void FastRaster::span(int y, int x1, int x2, QRgb colour)
 {
-    if (y < 0 || y >= height_)
+    if (y < top_ || y >= end_)
         return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_ - 1);
@@ -81,15 +81,12 @@ void FastRaster::inkSpan(int y, int x1, int x2, const Ink& ink)
         span(y, x1, x2, ink.colour);
         return;
     }
-    if (ink.style == BrushStyle::Clear || y < 0 || y >= height_)
+    if (ink.style == BrushStyle::Clear || y < top_ || y >= end_)
         return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_ - 1);
-    QRgb* line = row(y);
-    const int ty = y / ink.tileScale;
-    for (int x = x1; x <= x2; ++x)
-        if (HatchCovers(ink.style, x / ink.tileScale, ty))
-            line[x] = ink.colour;
+    if (x1 <= x2)
+        PaintHatchSpan(row(y), x1, x2, y, ink.style, ink.tileScale, ink.colour);
 }
 
 void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector)
@@ -98,7 +95,7 @@ void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* se
         span(y, x1, x2, colour);
         return;
     }
-    if (y < 0 || y >= height_)
+    if (y < top_ || y >= end_)
         return;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_ - 1);
@@ -112,8 +109,8 @@ void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& pha
 {
     // Bresenham; the canvas only hands over lines near the image. A line
     // wholly inside it walks a pointer through the pixels unchecked.
-    const bool inside = std::min(a.x(), b.x()) >= 0 && std::min(a.y(), b.y()) >= 0 &&
-                        std::max(a.x(), b.x()) < width_ && std::max(a.y(), b.y()) < height_;
+    const bool inside = std::min(a.x(), b.x()) >= 0 && std::max(a.x(), b.x()) < width_ &&
+                        std::min(a.y(), b.y()) >= top_ && std::max(a.y(), b.y()) < end_;
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
     const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
@@ -136,6 +133,29 @@ void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& pha
                 pixel += inside ? rowStep : 0;
             }
         }
+    }
+    if (inside && !dotted) {
+        // The common case, every pixel on the image: no checks per pixel.
+        phase += count;
+        if (count > 0 && dy == 0) {
+            std::fill_n(sx > 0 ? pixel : pixel - (count - 1), count, colour);
+            return;
+        }
+        for (; count > 0; --count) {
+            *pixel = colour;
+            if (count == 1)
+                break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                pixel += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                pixel += rowStep;
+            }
+        }
+        return;
     }
     for (; count > 0; --count) {
         if (!dotted || (phase & 1) == 0) {
@@ -168,6 +188,8 @@ void FastRaster::disc(QPointF centre, double radius, QRgb colour)
     // Pixels whose centres lie strictly within the radius, and the one under
     // the centre.
     const double cx = centre.x(), cy = centre.y();
+    if (cy + radius < top_ || cy - radius >= end_)
+        return; // wholly above or below the rows held
     const int y0 = Ceil(cy - radius), y1 = static_cast<int>(std::floor(cy + radius));
     for (int y = y0; y <= y1; ++y) {
         const double dy = y - cy;
@@ -184,6 +206,8 @@ void FastRaster::disc(QPointF centre, double radius, QRgb colour)
 void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds)
 {
     const double half = width / 2;
+    if (std::max(a.y(), b.y()) + half < top_ || std::min(a.y(), b.y()) - half >= end_)
+        return; // wholly above or below the rows held, round ends included
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double length = std::hypot(dx, dy);
     if (length > 0) {
@@ -192,7 +216,7 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
         // both distances are linear in x, so each bound cuts x once.
         const double ux = dx / length, uy = dy / length;
         const double top = std::min(a.y(), b.y()) - half, bottom = std::max(a.y(), b.y()) + half;
-        const int first = std::max(Ceil(top), 0), last = std::min(Ceil(bottom) - 1, height_ - 1);
+        const int first = std::max(Ceil(top), top_), last = std::min(Ceil(bottom) - 1, end_ - 1);
         for (int y = first; y <= last; ++y) {
             double lo = -1e300, hi = 1e300;
             // from <= sx (x - ax) + sy (y - ay) <= to, as an x range, or
@@ -224,6 +248,14 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
         disc(a, half, colour);
         disc(b, half, colour);
     }
+}
+
+void FastRaster::widePath(std::span<const QPointF> points, double width, QRgb colour)
+{
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        wideLine(points[i], points[i + 1], width, colour, false);
+    for (const QPointF& p : points)
+        disc(p, width / 2, colour);
 }
 
 void FastRaster::dashedPath(std::span<const QPointF> points, double width, double dash, QRgb colour)
@@ -276,8 +308,8 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
         edges.push_back({p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())});
     }
     // Rows whose sample points lie in [top, bottom).
-    const int first = std::max(Ceil(top), 0);
-    const int last = std::min(Ceil(bottom) - 1, height_ - 1);
+    const int first = std::max(Ceil(top), top_);
+    const int last = std::min(Ceil(bottom) - 1, end_ - 1);
     for (int y = first; y <= last; ++y) {
         crossings.clear();
         for (const Edge& e : edges)
@@ -296,7 +328,7 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
 
 void FastRaster::fillRect(int left, int top, int right, int bottom, const Ink& ink)
 {
-    for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y)
+    for (int y = std::max(top, top_); y < std::min(bottom, end_); ++y)
         inkSpan(y, left, right - 1, ink);
 }
 
@@ -327,8 +359,8 @@ void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, c
     const double a = outline.width() / 2, b = outline.height() / 2;
     // Rows above and below the image only matter as neighbours of its edge
     // rows.
-    const int top = std::max(Ceil(outline.top() - 1e-9), -1);
-    const int bottom = std::min(static_cast<int>(std::floor(outline.bottom() + 1e-9)), height_);
+    const int top = std::max(Ceil(outline.top() - 1e-9), top_ - 1);
+    const int bottom = std::min(static_cast<int>(std::floor(outline.bottom() + 1e-9)), end_);
     const int rows = bottom - top + 1;
     if (rows <= 0)
         return;
@@ -351,7 +383,7 @@ void FastRaster::thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, c
     for (int i = 0; i < rows; ++i) {
         const size_t k = static_cast<size_t>(i);
         const int y = top + i;
-        if (y < 0 || y >= height_)
+        if (y < top_ || y >= end_)
             continue;
         if (single) {
             sectorSpan(y, left[k], right[k], pen, sector);
@@ -388,8 +420,8 @@ void FastRaster::wideOutline(const QRectF& outline, double width, QRgb pen, cons
     const double half = width / 2;
     const double oa = outline.width() / 2 + half, ob = outline.height() / 2 + half;
     const double ia = outline.width() / 2 - half, ib = outline.height() / 2 - half;
-    const int first = std::max(Ceil(cy - ob), 0);
-    const int last = std::min(Ceil(cy + ob) - 1, height_ - 1);
+    const int first = std::max(Ceil(cy - ob), top_);
+    const int last = std::min(Ceil(cy + ob) - 1, end_ - 1);
     for (int y = first; y <= last; ++y) {
         const double dy = y - cy;
         const double to = dy / ob;

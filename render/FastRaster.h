@@ -32,7 +32,9 @@ struct Ink {
 
 class FastRaster {
 public:
-    explicit FastRaster(QImage& image);
+    // The image holds rows firstRow onwards of the picture (a band of it):
+    // everything is drawn in picture rows and lands on the rows held.
+    explicit FastRaster(QImage& image, int firstRow = 0);
 
     // A one-pixel line from a to b, both ends included. A dotted pen colours
     // every other pixel along the path; `phase` counts the pixels and carries
@@ -40,6 +42,9 @@ public:
     void thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst);
     // A line `width` pixels wide, with round or flat ends.
     void wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds);
+    // The lines from point to point `width` pixels wide with round ends:
+    // one round cap on every point, where two lines meet as well.
+    void widePath(std::span<const QPointF> points, double width, QRgb colour);
     // A path `width` pixels wide drawn as flat-ended dashes, `dash` pixels
     // on and `dash` off along it, each dash centred on a multiple of twice
     // `dash` from the start (so an open path's first dash reaches half a
@@ -68,12 +73,13 @@ private:
     void wideOutline(const QRectF& outline, double width, QRgb pen, const Ink* fill,
                      const Sector* sector);
 
-    QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
+    QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + (y - top_) * bytesPerLine_); }
 
     uchar* bits_;
     qsizetype bytesPerLine_;
     int width_;
-    int height_;
+    int top_; // the picture rows held: top_ to end_ - 1
+    int end_;
 };
 
 } // namespace kel

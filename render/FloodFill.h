@@ -21,8 +21,8 @@ struct FillSpan {
 
 // The 4-connected region around `seed` in which no pixel has exactly the
 // border colour (the alpha byte is ignored). Empty when the seed lies outside
-// the image or on the border colour. Iterative: the stack holds spans, never
-// single pixels, and no recursion is involved.
+// the image or on the border colour. Iterative, with no recursion: every
+// span is a whole run of open pixels, each found and read once.
 std::vector<FillSpan> FindFillRegion(const QImage& image, QPoint seed, Colour border);
 
 } // namespace kel

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 namespace kel {
 
 bool IsHatch(BrushStyle style)
@@ -32,6 +34,34 @@ bool HatchCovers(BrushStyle style, int x, int y)
         return false;
     }
     return false;
+}
+
+void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int scale, QRgb ink)
+{
+    // The tile's row as eight bits, one per tile column.
+    unsigned mask = 0;
+    for (int column = 0; column < 8; ++column)
+        mask |= HatchCovers(style, column, y / scale) ? 1u << column : 0u;
+    if (mask == 0)
+        return;
+    if (mask == 0xFFu) {
+        std::fill_n(line + x1, x2 - x1 + 1, ink);
+        return;
+    }
+    // Column c of the tile covers the pixels c * scale .. c * scale + scale
+    // - 1 of every 8 * scale: only those are visited.
+    const int period = 8 * scale;
+    for (int column = 0; column < 8; ++column) {
+        if (!((mask >> column) & 1u))
+            continue;
+        const int offset = column * scale;
+        for (int start = x1 - ((x1 - offset) % period + period) % period; start <= x2;
+             start += period) {
+            const int from = std::max(start, x1), to = std::min(start + scale - 1, x2);
+            if (from <= to)
+                std::fill_n(line + from, to - from + 1, ink);
+        }
+    }
 }
 
 QBrush HatchBrush(BrushStyle style, Colour colour)

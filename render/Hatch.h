@@ -7,6 +7,7 @@
 #include "model/Colour.h"
 
 #include <QBrush>
+#include <QRgb>
 
 namespace kel {
 
@@ -14,6 +15,11 @@ bool IsHatch(BrushStyle style);
 
 // Whether the hatch of `style` covers the pixel (x, y).
 bool HatchCovers(BrushStyle style, int x, int y);
+
+// Paints the pixels x1..x2 (x1 <= x2, both at least 0) of image row y that
+// the hatch covers, its tiles `scale` pixels per tile pixel; a solid style
+// covers them all.
+void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int scale, QRgb ink);
 
 // A brush tiling the hatch of `style` in the colour.
 QBrush HatchBrush(BrushStyle style, Colour colour);

@@ -88,6 +88,13 @@ RasterCanvas::RasterCanvas(QSize size, const QImage* backdrop) : backdrop_(backd
     reset(size);
 }
 
+RasterCanvas::RasterCanvas(QSize size, int scale, int firstRow, int rows)
+    : scale_(std::clamp(scale, 1, 16)), firstRow_(firstRow), bandRows_(std::max(rows, 1))
+{
+    InstallFontSubstitutes();
+    reset(size);
+}
+
 RasterCanvas::~RasterCanvas()
 {
     finish();
@@ -97,8 +104,16 @@ void RasterCanvas::reset(QSize size)
 {
     finish();
     size_ = size.expandedTo(QSize(1, 1));
-    image_ = QImage(size_ * scale_,
+    const QSize pixels = size_ * scale_;
+    image_ = QImage(bandRows_ > 0 ? QSize(pixels.width(), bandRows_) : pixels,
                     isLayer() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    clear();
+}
+
+void RasterCanvas::setBand(int firstRow)
+{
+    finish();
+    firstRow_ = firstRow;
     clear();
 }
 
@@ -137,7 +152,8 @@ void RasterCanvas::useAreaTransform()
     QPainter& p = painter();
     if (transform_ == Transform::Area)
         return;
-    p.setTransform(QTransform::fromScale(scale_, scale_));
+    p.setTransform(QTransform::fromScale(scale_, scale_) *
+                   QTransform::fromTranslate(0, -firstRow_));
     transform_ = Transform::Area;
 }
 
@@ -258,7 +274,7 @@ void RasterCanvas::strokePath(std::span<const QPointF> points, bool closed)
     const size_t n = points.size();
     if (n == 0)
         return;
-    FastRaster raster(image_);
+    FastRaster raster = this->raster();
     const QRgb ink = toQRgb(pen_.colour);
     const bool dotted = pen_.style == PenStyle::Dotted;
     if (thinPen()) {
@@ -298,8 +314,8 @@ void RasterCanvas::strokePath(std::span<const QPointF> points, bool closed)
     }
     if (path.size() == 1)
         raster.wideLine(path[0], path[0], width, ink, true);
-    for (size_t i = 0; i + 1 < path.size(); ++i)
-        raster.wideLine(path[i], path[i + 1], width, ink, true);
+    else
+        raster.widePath(path, width, ink);
 }
 
 void RasterCanvas::fillArea(std::span<const QPointF> points, bool onPath)
@@ -311,7 +327,7 @@ void RasterCanvas::fillArea(std::span<const QPointF> points, bool onPath)
     area.reserve(points.size());
     for (const QPointF& p : points)
         area.push_back(onPath ? QPointF(centre(p.x()), centre(p.y())) : p * scale_);
-    FastRaster(image_).polygonFill(area, *ink);
+    raster().polygonFill(area, *ink);
 }
 
 void RasterCanvas::drawShape(std::span<const QPointF> points, bool closed, bool filled, bool onPath)
@@ -364,9 +380,9 @@ void RasterCanvas::fillRect(int left, int top, int right, int bottom)
     b.bottom = std::min<long long>(b.bottom, size_.height());
     if (b.right <= b.left || b.bottom <= b.top)
         return;
-    FastRaster(image_).fillRect(static_cast<int>(b.left) * scale_, static_cast<int>(b.top) * scale_,
-                                static_cast<int>(b.right) * scale_,
-                                static_cast<int>(b.bottom) * scale_, *brushInk());
+    raster().fillRect(static_cast<int>(b.left) * scale_, static_cast<int>(b.top) * scale_,
+                      static_cast<int>(b.right) * scale_, static_cast<int>(b.bottom) * scale_,
+                      *brushInk());
 }
 
 void RasterCanvas::roundRect(int left, int top, int right, int bottom, int cornerWidth,
@@ -396,8 +412,8 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom)
         return;
     }
     const std::optional<Ink> ink = brushInk();
-    FastRaster(image_).ellipse(imageOutline(outline), penPixels(), toQRgb(pen_.colour),
-                               ink ? &*ink : nullptr);
+    raster().ellipse(imageOutline(outline), penPixels(), toQRgb(pen_.colour),
+                     ink ? &*ink : nullptr);
 }
 
 void RasterCanvas::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
@@ -417,7 +433,7 @@ void RasterCanvas::arc(int left, int top, int right, int bottom, QPoint start, Q
         drawShape(points, false, false, true);
         return;
     }
-    FastRaster(image_).arc(imageOutline(outline), from, span, penPixels(), toQRgb(pen_.colour));
+    raster().arc(imageOutline(outline), from, span, penPixels(), toQRgb(pen_.colour));
 }
 
 void RasterCanvas::polygon(const std::vector<QPoint>& points)

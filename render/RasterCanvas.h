@@ -12,7 +12,9 @@
 // still empty, and inverting (the focus rectangle) inverts what is seen.
 //
 // With a scale above 1 every unit of the canvas covers scale x scale pixels
-// of the image, pens and fonts included; Enhance Image draws at 4.
+// of the image, pens and fonts included; Enhance Image draws at 4, a band of
+// the picture at a time: a band canvas draws as the whole canvas would and
+// keeps only the image rows of its band.
 
 #include "model/Canvas.h"
 #include "render/FastRaster.h"
@@ -37,12 +39,18 @@ public:
     explicit RasterCanvas(QSize size = QSize(1, 1), int scale = 1);
     // A transparent layer of `size` over `backdrop` (which must outlive it).
     RasterCanvas(QSize size, const QImage* backdrop);
+    // The image rows firstRow .. firstRow + rows - 1 of an opaque white
+    // bitmap of `size` units at `scale`; firstRow is a whole unit. A band
+    // cannot flood fill: the region depends on rows it does not hold.
+    RasterCanvas(QSize size, int scale, int firstRow, int rows);
     ~RasterCanvas() override;
     RasterCanvas(const RasterCanvas&) = delete;
     RasterCanvas& operator=(const RasterCanvas&) = delete;
 
     // A new image of `size` units, cleared.
     void reset(QSize size);
+    // Moves a band to hold the image rows from firstRow on, cleared.
+    void setBand(int firstRow);
     // White, or transparent for a layer.
     void clear();
     bool isLayer() const { return backdrop_ != nullptr; }
@@ -129,6 +137,7 @@ private:
     // Fill and outline, clipped to the canvas when the shape reaches far.
     void drawShape(std::span<const QPointF> points, bool closed, bool filled, bool onPath);
 
+    FastRaster raster() { return FastRaster(image_, firstRow_); }
     QRgb seenPixel(int x, int y) const; // device pixel, backdrop included
     void putPixel(int x, int y, QRgb rgb);
     QImage seenImage() const;
@@ -137,6 +146,8 @@ private:
     QImage image_;
     const QImage* backdrop_ = nullptr;
     int scale_ = 1;
+    int firstRow_ = 0; // of a band: the first image row held, and how many
+    int bandRows_ = 0;
     QSize size_;
     QPainter painter_;
     enum class Transform { None, Area };

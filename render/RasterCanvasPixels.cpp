@@ -29,14 +29,14 @@ void RasterCanvas::focusRect(int left, int top, int right, int bottom)
     // work, so it may stay open.
     // In image pixels; each pixel of the outline is inverted exactly once.
     const long long l = std::min<long long>(left, right) * scale_;
-    const long long t = std::min<long long>(top, bottom) * scale_;
+    const long long t = std::min<long long>(top, bottom) * scale_ - firstRow_;
     const long long r = std::max<long long>(left, right) * scale_ - 1;
-    const long long btm = std::max<long long>(top, bottom) * scale_ - 1;
+    const long long btm = std::max<long long>(top, bottom) * scale_ - 1 - firstRow_;
     if (r < l || btm < t)
         return;
     const long long w = image_.width(), h = image_.height();
     auto invert = [&](long long x, long long y) {
-        if (((x + y) & 1) != 0)
+        if (((x + y + firstRow_) & 1) != 0)
             return; // dotted: every other pixel
         const int ix = static_cast<int>(x), iy = static_cast<int>(y);
         putPixel(ix, iy, seenPixel(ix, iy) ^ 0xFFFFFFu);
@@ -63,7 +63,7 @@ void RasterCanvas::focusRect(int left, int top, int right, int bottom)
 
 void RasterCanvas::floodFill(QPoint seed, Colour border)
 {
-    if (image_.isNull())
+    if (image_.isNull() || bandRows_ > 0)
         return;
     const long long sx = static_cast<long long>(seed.x()) * scale_ + scale_ / 2;
     const long long sy = static_cast<long long>(seed.y()) * scale_ + scale_ / 2;
@@ -75,12 +75,11 @@ void RasterCanvas::floodFill(QPoint seed, Colour border)
     if (brush_.style == BrushStyle::Clear)
         return;
     const QRgb ink = toQRgb(brush_.colour);
-    for (const FillSpan& span : region) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(span.y));
-        for (int x = span.x1; x <= span.x2; ++x)
-            if (HatchCovers(brush_.style, x / scale_, span.y / scale_))
-                line[x] = ink;
-    }
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (const FillSpan& span : region)
+        PaintHatchSpan(reinterpret_cast<QRgb*>(bits + span.y * stride), span.x1, span.x2, span.y,
+                       brush_.style, scale_, ink);
 }
 
 QTransform RasterCanvas::textTransform(QPoint at) const
@@ -90,7 +89,7 @@ QTransform RasterCanvas::textTransform(QPoint at) const
         t.scale(scale_, scale_);
     t.translate(at.x(), at.y());
     t.rotate(-font_.escapement / 10.0);
-    return t;
+    return t * QTransform::fromTranslate(0, -firstRow_);
 }
 
 void RasterCanvas::textOut(QPoint at, const QString& text)
@@ -106,26 +105,28 @@ void RasterCanvas::textOut(QPoint at, const QString& text)
     if (at.x() + reach < 0 || at.y() + reach < 0 || at.x() - reach > size_.width() ||
         at.y() - reach > size_.height())
         return;
-    const TextStamps::Stamp& stamp =
+    const std::shared_ptr<const TextStamps::Stamp> stamp =
         TextStamps::shared().stamp(f, face.key, font_.escapement, scale_, text);
     const QRgb ink = toQRgb(font_.colour);
     const long long ax = static_cast<long long>(at.x()) * scale_;
-    const long long ay = static_cast<long long>(at.y()) * scale_;
+    const long long ay = static_cast<long long>(at.y()) * scale_ - firstRow_;
     const long long width = image_.width(), height = image_.height();
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    const QRect& area = stamp.bounds;
-    if (!area.isEmpty() && ax + area.left() >= 0 && ay + area.top() >= 0 &&
-        ax + area.right() < width && ay + area.bottom() < height) {
+    const QRect& area = stamp->bounds;
+    if (area.isEmpty() || ay + area.bottom() < 0 || ay + area.top() >= height)
+        return; // above or below the image (or the band of it held)
+    if (ax + area.left() >= 0 && ay + area.top() >= 0 && ax + area.right() < width &&
+        ay + area.bottom() < height) {
         // Wholly on the canvas: no clipping per run.
-        for (const TextStamps::Run& run : stamp.runs) {
+        for (const TextStamps::Run& run : stamp->runs) {
             QRgb* line = reinterpret_cast<QRgb*>(bits + (ay + run.y) * stride) + ax;
             for (int x = run.x1; x <= run.x2; ++x)
                 line[x] = ink;
         }
         return;
     }
-    for (const TextStamps::Run& run : stamp.runs) {
+    for (const TextStamps::Run& run : stamp->runs) {
         const long long y = ay + run.y;
         const long long x1 = std::max(ax + run.x1, 0LL);
         const long long x2 = std::min(ax + run.x2, width - 1);
@@ -227,7 +228,7 @@ QImage RasterCanvas::seenImage() const
 std::optional<Colour> RasterCanvas::pixel(QPoint at) const
 {
     const long long x = static_cast<long long>(at.x()) * scale_;
-    const long long y = static_cast<long long>(at.y()) * scale_;
+    const long long y = static_cast<long long>(at.y()) * scale_ - firstRow_;
     if (image_.isNull() || x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return std::nullopt;
     return fromQRgb(seenPixel(static_cast<int>(x), static_cast<int>(y)));
@@ -236,7 +237,7 @@ std::optional<Colour> RasterCanvas::pixel(QPoint at) const
 void RasterCanvas::setPixel(QPoint at, Colour colour)
 {
     const long long x = static_cast<long long>(at.x()) * scale_;
-    const long long y = static_cast<long long>(at.y()) * scale_;
+    const long long y = static_cast<long long>(at.y()) * scale_ - firstRow_;
     if (image_.isNull() || x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return;
     for (int dy = 0; dy < scale_; ++dy)

@@ -1,8 +1,9 @@
 #include "render/Renderer.h"
 
-#include "render/ImageResize.h"
 #include "render/RowPainter.h"
 #include "render/ShapeDrawers.h"
+
+#include <algorithm>
 
 namespace kel {
 
@@ -10,10 +11,6 @@ namespace {
 
 constexpr Colour kGridDotColour = 0x818181;
 constexpr int kGridDotSpacing = 10;
-// Enhance Image draws at this many times the size, or at half of it when
-// that would take more pixels than the limit.
-constexpr int kEnhanceScale = 4;
-constexpr long long kMaxEnhancePixels = 64LL * 1024 * 1024;
 
 // Puts the four current attributes and the canvas's pen, brush and font
 // back on every way out of a replay.
@@ -71,7 +68,7 @@ void Renderer::ClearBitmap()
     PresentBitmap();
 }
 
-void Renderer::drawGridDots(Canvas& canvas)
+void Renderer::drawGridDots(Canvas& canvas) const
 {
     if (!gridDots_)
         return;
@@ -87,25 +84,33 @@ void Renderer::PresentBitmap()
     ui_.repaintSurface();
 }
 
-void Renderer::replay(Canvas& canvas, QPoint offset)
+Renderer::ReplayReport Renderer::replayRows(Canvas& canvas, QPoint offset,
+                                            CurrentAttributes& current, PictureCache& pictures,
+                                            int firstRow, int endRow) const
 {
-    ReplayGuard guard(canvas, current_);
-    RowPainter painter(table_, current_, pictures_);
+    ReplayGuard guard(canvas, current);
+    RowPainter painter(table_, current, pictures);
     painter.setOffset(offset);
-    lastProblem_.clear();
-    lastSkipped_ = 0;
-    for (int row = 1; row < table_.rows(); ++row) {
+    ReplayReport replayed;
+    for (int row = firstRow; row < std::min(endRow, table_.rows()); ++row) {
         const QString& state = table_.cell(kStateColumn, row);
         if (state.isEmpty())
             break; // the first free row ends the drawing
         if (state != QLatin1String("Y"))
             continue;
         if (const std::optional<QString> problem = painter.draw(canvas, row)) {
-            if (lastSkipped_++ == 0)
-                lastProblem_ = Skipped(row, *problem);
+            if (replayed.skipped++ == 0)
+                replayed.firstProblem = Skipped(row, *problem);
         }
     }
     canvas.setBrush(kNoBrush);
+    return replayed;
+}
+
+void Renderer::report(const ReplayReport& replayed)
+{
+    lastProblem_ = replayed.firstProblem;
+    lastSkipped_ = replayed.skipped;
     if (lastSkipped_ > 0) {
         QString text = lastProblem_;
         if (lastSkipped_ > 1)
@@ -114,40 +119,17 @@ void Renderer::replay(Canvas& canvas, QPoint offset)
     }
 }
 
+void Renderer::replay(Canvas& canvas, QPoint offset)
+{
+    report(replayRows(canvas, offset, current_, pictures_));
+}
+
 void Renderer::RedrawAll()
 {
     bitmap_.clear();
     drawGridDots(bitmap_);
-    replay(bitmap_, QPoint());
-    PresentBitmap();
-}
-
-void Renderer::enhanceImage()
-{
-    const QSize size = bitmap_.size();
-    int scale = kEnhanceScale;
-    auto pixels = [&](int s) {
-        return static_cast<long long>(size.width()) * s * size.height() * s;
-    };
-    while (scale > 1 && pixels(scale) > kMaxEnhancePixels)
-        scale /= 2;
-    if (scale == 1) {
-        RedrawAll();
-        return;
-    }
-    RasterCanvas large(size, scale);
-    if (large.image().isNull()) {
-        ui_.setStatus(3, QStringLiteral("Not enough memory to enhance the image"));
-        RedrawAll();
-        return;
-    }
-    drawGridDots(large);
-    replay(large, QPoint());
-    const QImage smooth = ResizeBitmapPercent(100 / scale, large.pixels());
-    if (smooth.size() == bitmap_.image().size()) {
-        bitmap_.finish();
-        bitmap_.pixels() = smooth;
-    }
+    if (!replayOnTwoThreads())
+        replay(bitmap_, QPoint());
     PresentBitmap();
 }
 

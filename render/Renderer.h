@@ -25,6 +25,8 @@
 #include <QSize>
 #include <QString>
 
+#include <limits>
+#include <memory>
 #include <optional>
 
 namespace kel {
@@ -73,14 +75,35 @@ public:
     void setGridDots(bool on) { gridDots_ = on; }
 
 private:
-    void drawGridDots(Canvas& canvas);
+    struct ReplayReport {
+        QString firstProblem; // with its row number
+        int skipped = 0;
+    };
+    void drawGridDots(Canvas& canvas) const;
     // Every visible row up to the first free one; reports what was left out.
     void replay(Canvas& canvas, QPoint offset);
+    // The same without reporting, for the rows from firstRow up to endRow,
+    // with the attributes and pictures given (a second thread has its own).
+    ReplayReport replayRows(Canvas& canvas, QPoint offset, CurrentAttributes& current,
+                            PictureCache& pictures, int firstRow = 1,
+                            int endRow = std::numeric_limits<int>::max()) const;
+    void report(const ReplayReport& replayed);
+    // RedrawAll's replay split in two parts drawn at once: false when the
+    // drawing is small or its later rows depend on the pixels below them.
+    bool replayOnTwoThreads();
+    // The large picture averaged back down, drawn whole, or band by band on
+    // two threads from bandStart on (the rows before it drawn whole first);
+    // null when there is not enough memory.
+    QImage enhanceWhole(int scale);
+    QImage enhanceInBands(int scale, int bandStart);
 
     ObjectTable& table_;
     CurrentAttributes& current_;
     UiPort& ui_;
     RasterCanvas bitmap_;
+    // The second half of a split replay, laid over the bitmap afterwards;
+    // kept between redraws so its memory is not faulted in every time.
+    std::unique_ptr<RasterCanvas> upperRows_;
     PictureCache pictures_;
     bool gridDots_ = true;
     QString lastProblem_;

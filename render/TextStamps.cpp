@@ -98,24 +98,28 @@ void TextStamps::makeRoom(qsizetype bytes)
     }
 }
 
-const TextStamps::Stamp& TextStamps::stamp(const QFont& font, const QString& faceKey,
-                                           int escapement, int scale, const QString& text)
+std::shared_ptr<const TextStamps::Stamp> TextStamps::stamp(const QFont& font,
+                                                           const QString& faceKey, int escapement,
+                                                           int scale, const QString& text)
 {
     const Key key{faceKey, escapement, scale, text};
+    const std::lock_guard<std::mutex> hold(lock_);
     auto found = stamps_.constFind(key);
     if (found != stamps_.cend())
         return *found;
-    Stamp made = render(font, escapement, scale, text);
+    auto made = std::make_shared<const Stamp>(render(font, escapement, scale, text));
     const qsizetype bytes =
-        static_cast<qsizetype>(made.runs.size() * sizeof(Run)) + text.size() * 2 + 64;
+        static_cast<qsizetype>(made->runs.size() * sizeof(Run)) + text.size() * 2 + 64;
     makeRoom(bytes);
     bytes_ += bytes;
-    return *stamps_.insert(key, std::move(made));
+    stamps_.insert(key, made);
+    return made;
 }
 
 QSize TextStamps::extent(const QFont& font, const QString& faceKey, const QString& text)
 {
     const Key key{faceKey, 0, 0, text};
+    const std::lock_guard<std::mutex> hold(lock_);
     auto found = extents_.constFind(key);
     if (found != extents_.cend())
         return *found;

@@ -1,7 +1,9 @@
 #pragma once
 // Text as the raster canvas draws it, kept as masks. A drawing shows the
 // same texts on every redraw; QPainter takes several microseconds for each,
-// copying a kept mask a fraction of that. Used on the GUI thread only.
+// copying a kept mask a fraction of that. Enhance Image draws on two threads
+// at once, so the masks are shared under a lock and handed out as shared
+// pointers that outlive their eviction.
 
 #include <QFont>
 #include <QHash>
@@ -10,6 +12,8 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace kel {
@@ -34,8 +38,8 @@ public:
     // The text with the top-left corner of its cell at the anchor, turned by
     // `escapement` tenths of a degree counter-clockwise about it, drawn at
     // `scale` image pixels per unit.
-    const Stamp& stamp(const QFont& font, const QString& faceKey, int escapement, int scale,
-                       const QString& text);
+    std::shared_ptr<const Stamp> stamp(const QFont& font, const QString& faceKey, int escapement,
+                                       int scale, const QString& text);
     // The text's advance and the font's ascent plus descent, in units.
     QSize extent(const QFont& font, const QString& faceKey, const QString& text);
 
@@ -51,7 +55,8 @@ private:
     static Stamp render(const QFont& font, int escapement, int scale, const QString& text);
     void makeRoom(qsizetype bytes);
 
-    QHash<Key, Stamp> stamps_;
+    std::mutex lock_;
+    QHash<Key, std::shared_ptr<const Stamp>> stamps_;
     QHash<Key, QSize> extents_;
     qsizetype bytes_ = 0;
 };

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "app/PageControl.h"
 #include "windows/AboutWindow.h"
+#include "windows/CharactersWindow.h"
+#include "windows/StepWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +45,16 @@ TEST(WidgetTextFit, NoCaptionIsWiderThanItsControl)
     EXPECT_EQ(window.fontInfo().family(), "Liberation Sans");
     EXPECT_EQ(clippedCaptions(window), QStringList());
     AboutWindow about;
-    about.show();
-    QApplication::processEvents();
-    EXPECT_EQ(clippedCaptions(about), QStringList());
+    StepWindow step(window.editor(), &window);
+    auto* characters = window.findChild<CharactersWindow*>();
+    ASSERT_NE(characters, nullptr);
+    for (QWidget* secondary : std::initializer_list<QWidget*>{&about, &step, characters}) {
+        secondary->show();
+        QApplication::processEvents();
+        EXPECT_EQ(clippedCaptions(*secondary), QStringList())
+            << secondary->windowTitle().toStdString();
+        secondary->hide();
+    }
 }
 
 } // namespace
