@@ -20,7 +20,7 @@ public:
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
-    std::optional<QString> printDialog() override;
+    PrintOutcome printPage(const PagePainter& paint) override;
     std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) override;
     void showAboutWindow(int pictureSelector) override;
 

@@ -9,9 +9,15 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace kel {
 
 class MainWindow;
+
+// One page painted on a printer already set up; a printer that cannot
+// start or finish is reported as a failure.
+PrintOutcome printOnePage(QPrinter& printer, const PagePainter& paint);
 
 class WidgetUiPort : public UiPort {
 public:
@@ -50,7 +56,7 @@ public:
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
-    std::optional<QString> printDialog() override;
+    PrintOutcome printPage(const PagePainter& paint) override;
     std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos) override;
     void showAboutWindow(int pictureSelector) override;
 
@@ -58,6 +64,7 @@ public:
     void setClipboardText(const QString& text) override;
     QImage clipboardImage() const override;
     void setClipboardImage(const QImage& image) override;
+    void setClipboardData(std::unique_ptr<QMimeData> data) override;
 
     QPoint pointerPos() const override;
     void warpPointer(QPoint surfacePos) override;

@@ -43,7 +43,6 @@ const PendingWork kPendingWork[] = {
      "popCurveHide popPolynomialDelete popPolynomialHide popEMFDelete popEMFHide popOtherDelete "
      "popOtherHide popGDHideObject popGDShowObject popGDDeleteObject popGDDrawLast "
      "popGDSizeOfObject popGDMoveToRow mnusinglestep"},
-    {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
     {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
                          "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},
 };
