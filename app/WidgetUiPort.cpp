@@ -300,7 +300,8 @@ void WidgetUiPort::setClipboardImage(const QImage& image)
 
 void WidgetUiPort::setClipboardData(std::unique_ptr<QMimeData> data)
 {
-    QApplication::clipboard()->setMimeData(data.release());
+    if (data)
+        QApplication::clipboard()->setMimeData(data.release());
 }
 
 QPoint WidgetUiPort::pointerPos() const
