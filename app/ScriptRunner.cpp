@@ -45,6 +45,7 @@ ScriptRunner::ScriptRunner(MainWindow& window, ScriptSession& session)
     addControlCommands();
     addGridCommands();
     addReportCommands();
+    addPictureCommands();
 }
 
 int ScriptRunner::run(const QString& path, QTextStream& errors)

@@ -36,6 +36,8 @@ private:
     void addControlCommands();
     void addGridCommands();
     void addReportCommands();
+    // picture, clipboard
+    void addPictureCommands();
 
     void fail(const QString& reason) { session_.fail(reason); }
     bool needArgs(const QStringList& args, int min, int max);

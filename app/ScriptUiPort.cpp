@@ -5,6 +5,7 @@
 #include "windows/AboutWindow.h"
 
 #include <QDir>
+#include <QPrinter>
 
 namespace kel {
 
@@ -80,13 +81,20 @@ std::optional<FontChoice> ScriptUiPort::fontDialog(const FontChoice&)
     return answer->font;
 }
 
-std::optional<QString> ScriptUiPort::printDialog()
+PrintOutcome ScriptUiPort::printPage(const PagePainter& paint)
 {
     const auto answer =
         session_.take({AnswerKind::Print, AnswerKind::Cancel}, QStringLiteral("dialog: print"));
     if (!answer || answer->kind == AnswerKind::Cancel)
-        return std::nullopt;
-    return answer->text;
+        return {PrintStatus::Cancelled, {}};
+    // The script's printer writes its pages to the named PDF file; an empty
+    // name stands for a machine without printers.
+    if (answer->text.isEmpty())
+        return {PrintStatus::NoPrinter, {}};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(answer->text);
+    return printOnePage(printer, paint);
 }
 
 std::optional<QString> ScriptUiPort::popupMenu(const QString& menuName, QPoint,

@@ -22,7 +22,7 @@ public:
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
-    std::optional<QString> printDialog() override;
+    PrintOutcome printPage(const PagePainter& paint) override;
     std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos,
                                      const QStringList& disabledItems) override;
     std::optional<QString> gridPopupMenu(const QString& menuName) override;

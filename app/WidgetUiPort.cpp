@@ -24,8 +24,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTableView>
 #include <QUrl>
 
@@ -43,6 +45,22 @@ QString plainLines(QString text)
 }
 
 } // namespace
+
+PrintOutcome printOnePage(QPrinter& printer, const PagePainter& paint)
+{
+    QPainter painter;
+    // A printer that cannot start (no such queue, an unwritable file) says
+    // so here; printing on would lose the page without a word.
+    if (!painter.begin(&printer))
+        return {PrintStatus::Failed,
+                QStringLiteral("The printer %1 could not start printing")
+                    .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                            : printer.outputFileName())};
+    paint(painter, QRect(0, 0, printer.width(), printer.height()));
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return {PrintStatus::Failed, QStringLiteral("The page could not be printed")};
+    return {PrintStatus::Printed, {}};
+}
 
 WidgetUiPort::WidgetUiPort(MainWindow& window) : window_(window), controls_(window)
 {
@@ -278,13 +296,15 @@ std::optional<FontChoice> WidgetUiPort::fontDialog(const FontChoice& initial)
     return FontChoice{font.family(), font.pointSize(), font.bold(), font.italic(), *colour};
 }
 
-std::optional<QString> WidgetUiPort::printDialog()
+PrintOutcome WidgetUiPort::printPage(const PagePainter& paint)
 {
-    QPrinter printer;
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        return {PrintStatus::NoPrinter, {}};
+    QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &window_);
     if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        return {PrintStatus::Cancelled, {}};
+    return printOnePage(printer, paint);
 }
 
 std::optional<QString> WidgetUiPort::popupMenu(const QString& menuName, QPoint surfacePos,
@@ -339,6 +359,12 @@ QImage WidgetUiPort::clipboardImage() const
 void WidgetUiPort::setClipboardImage(const QImage& image)
 {
     QApplication::clipboard()->setImage(image);
+}
+
+void WidgetUiPort::setClipboardData(std::unique_ptr<QMimeData> data)
+{
+    if (data)
+        QApplication::clipboard()->setMimeData(data.release());
 }
 
 QPoint WidgetUiPort::pointerPos() const

@@ -9,9 +9,15 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace kel {
 
 class MainWindow;
+
+// One page painted on a printer already set up; a printer that cannot
+// start or finish is reported as a failure.
+PrintOutcome printOnePage(QPrinter& printer, const PagePainter& paint);
 
 class WidgetUiPort : public UiPort {
 public:
@@ -56,7 +62,7 @@ public:
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Colour> colourDialog(Colour initial) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial) override;
-    std::optional<QString> printDialog() override;
+    PrintOutcome printPage(const PagePainter& paint) override;
     std::optional<QString> popupMenu(const QString& menuName, QPoint surfacePos,
                                      const QStringList& disabledItems) override;
     std::optional<QString> gridPopupMenu(const QString& menuName) override;
@@ -67,6 +73,7 @@ public:
     void setClipboardText(const QString& text) override;
     QImage clipboardImage() const override;
     void setClipboardImage(const QImage& image) override;
+    void setClipboardData(std::unique_ptr<QMimeData> data) override;
 
     QPoint pointerPos() const override;
     void warpPointer(QPoint surfacePos) override;

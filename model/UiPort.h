@@ -7,11 +7,17 @@
 #include "model/Controls.h"
 
 #include <QImage>
+#include <QMimeData>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
+
+class QPainter;
 
 namespace kel {
 
@@ -20,6 +26,18 @@ struct FileDialogRequest {
     QString filter;      // "KEL files (*.kel)"
     QString defaultName; // proposed file name
 };
+
+// What became of a printed page.
+enum class PrintStatus { Printed, Cancelled, NoPrinter, Failed };
+
+struct PrintOutcome {
+    PrintStatus status = PrintStatus::Cancelled;
+    QString detail; // why it failed
+};
+
+// Paints the page on a painter begun on the printer; `printable` is the
+// printable area in the painter's coordinates.
+using PagePainter = std::function<void(QPainter& painter, const QRect& printable)>;
 
 struct FontChoice {
     QString family;
@@ -97,8 +115,9 @@ public:
     virtual std::optional<QString> saveFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<Colour> colourDialog(Colour initial) = 0;
     virtual std::optional<FontChoice> fontDialog(const FontChoice& initial) = 0;
-    // Returns the printer's output file, or nothing when cancelled.
-    virtual std::optional<QString> printDialog() = 0;
+    // The print dialog, then one page on the chosen printer. With no
+    // printer installed nothing is shown and the status says so.
+    virtual PrintOutcome printPage(const PagePainter& paint) = 0;
     // Shows a popup menu at a drawing-surface point with the named items
     // disabled; returns the component name of the chosen item, or nothing
     // when the menu was dismissed.
@@ -118,6 +137,8 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     virtual QImage clipboardImage() const = 0;
     virtual void setClipboardImage(const QImage& image) = 0;
+    // Several formats of one picture at once; the clipboard takes them over.
+    virtual void setClipboardData(std::unique_ptr<QMimeData> data) = 0;
 
     // Pointer, in drawing-surface coordinates.
     virtual QPoint pointerPos() const = 0;

@@ -1,13 +1,17 @@
 #include "output/OutputRegistration.h"
 
+#include "output/CropExportTools.h"
+#include "output/PrintedPage.h"
 #include "output/regions/RegionTools.h"
 
 namespace kel {
 
-// The export, printing and picture tools add themselves here as they arrive.
+// The picture tools add themselves here as they arrive.
 void registerOutput(Registrations& registrations)
 {
     registerRegionTools(registrations);
+    registerCropExportTools(registrations);
+    registerPrintCommand(registrations);
 }
 
 } // namespace kel

@@ -154,14 +154,14 @@ void PainterCanvas::useFont()
 
 void PainterCanvas::line(QPoint from, QPoint to)
 {
-    shadow().line(from, to);
+    onShadow([=](RasterCanvas& raster) { raster.line(from, to); });
     useStrokes(false);
     painter_.drawLine(from, to);
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom)
 {
-    shadow().rectangle(left, top, right, bottom);
+    onShadow([=](RasterCanvas& raster) { raster.rectangle(left, top, right, bottom); });
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -171,7 +171,7 @@ void PainterCanvas::rectangle(int left, int top, int right, int bottom)
 
 void PainterCanvas::fillRect(int left, int top, int right, int bottom)
 {
-    shadow().fillRect(left, top, right, bottom);
+    onShadow([=](RasterCanvas& raster) { raster.fillRect(left, top, right, bottom); });
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty() || shadow().brush().style == BrushStyle::Clear)
         return;
@@ -182,7 +182,9 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom)
 void PainterCanvas::roundRect(int left, int top, int right, int bottom, int cornerWidth,
                               int cornerHeight)
 {
-    shadow().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    onShadow([=](RasterCanvas& raster) {
+        raster.roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    });
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -194,7 +196,7 @@ void PainterCanvas::roundRect(int left, int top, int right, int bottom, int corn
 
 void PainterCanvas::focusRect(int left, int top, int right, int bottom)
 {
-    shadow().focusRect(left, top, right, bottom);
+    onShadow([=](RasterCanvas& raster) { raster.focusRect(left, top, right, bottom); });
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -212,7 +214,7 @@ void PainterCanvas::focusRect(int left, int top, int right, int bottom)
 
 void PainterCanvas::ellipse(int left, int top, int right, int bottom)
 {
-    shadow().ellipse(left, top, right, bottom);
+    onShadow([=](RasterCanvas& raster) { raster.ellipse(left, top, right, bottom); });
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -222,7 +224,7 @@ void PainterCanvas::ellipse(int left, int top, int right, int bottom)
 
 void PainterCanvas::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
 {
-    shadow().arc(left, top, right, bottom, start, end);
+    onShadow([=](RasterCanvas& raster) { raster.arc(left, top, right, bottom, start, end); });
     const Box b = Normalised(left, top, right, bottom);
     if (b.isEmpty())
         return;
@@ -238,7 +240,7 @@ void PainterCanvas::arc(int left, int top, int right, int bottom, QPoint start, 
 
 void PainterCanvas::polygon(const std::vector<QPoint>& points)
 {
-    shadow().polygon(points);
+    onShadow([=](RasterCanvas& raster) { raster.polygon(points); });
     if (points.empty())
         return;
     useStrokes(true);
@@ -247,7 +249,7 @@ void PainterCanvas::polygon(const std::vector<QPoint>& points)
 
 void PainterCanvas::polyline(const std::vector<QPoint>& points)
 {
-    shadow().polyline(points);
+    onShadow([=](RasterCanvas& raster) { raster.polyline(points); });
     if (points.empty())
         return;
     useStrokes(false);
@@ -256,7 +258,7 @@ void PainterCanvas::polyline(const std::vector<QPoint>& points)
 
 void PainterCanvas::bezier(const std::vector<QPoint>& points)
 {
-    shadow().bezier(points);
+    onShadow([=](RasterCanvas& raster) { raster.bezier(points); });
     if (points.size() < 4)
         return;
     QPainterPath path(points[0]);
@@ -282,7 +284,7 @@ QTransform PainterCanvas::textPlacement(QPoint at) const
 
 void PainterCanvas::textOut(QPoint at, const QString& text)
 {
-    shadow().textOut(at, text);
+    onShadow([=](RasterCanvas& raster) { raster.textOut(at, text); });
     if (text.isEmpty())
         return;
     useFont();
@@ -299,7 +301,7 @@ void PainterCanvas::textOut(QPoint at, const QString& text)
 
 void PainterCanvas::textPath(QPoint at, const QString& text)
 {
-    shadow().textPath(at, text);
+    onShadow([=](RasterCanvas& raster) { raster.textPath(at, text); });
     if (text.isEmpty())
         return;
     const QFont f = QtFontOf(shadow().font());
@@ -315,7 +317,7 @@ void PainterCanvas::textPath(QPoint at, const QString& text)
 
 void PainterCanvas::drawImage(QPoint at, const QImage& image)
 {
-    shadow().drawImage(at, image);
+    onShadow([=](RasterCanvas& raster) { raster.drawImage(at, image); });
     if (image.isNull())
         return;
     place(Placement::Edges);
@@ -324,7 +326,7 @@ void PainterCanvas::drawImage(QPoint at, const QImage& image)
 
 void PainterCanvas::stretchImage(const QRect& box, const QImage& image)
 {
-    shadow().stretchImage(box, image);
+    onShadow([=](RasterCanvas& raster) { raster.stretchImage(box, image); });
     if (image.isNull())
         return;
     // Only the part on the page is embedded.
@@ -342,7 +344,7 @@ void PainterCanvas::stretchImage(const QRect& box, const QImage& image)
 
 void PainterCanvas::setPixel(QPoint at, Colour colour)
 {
-    shadow().setPixel(at, colour);
+    onShadow([=](RasterCanvas& raster) { raster.setPixel(at, colour); });
     place(Placement::Edges);
     painter_.fillRect(QRect(at, QSize(1, 1)), QColor::fromRgb(toQRgb(colour)));
 }

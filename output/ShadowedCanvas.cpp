@@ -5,8 +5,33 @@
 
 namespace kel {
 
+void ShadowedCanvas::onShadow(std::function<void(RasterCanvas&)> draw)
+{
+    pending_.push_back({shadow_.pen(), shadow_.brush(), shadow_.font(), std::move(draw)});
+}
+
+void ShadowedCanvas::catchUp() const
+{
+    if (pending_.empty())
+        return;
+    const CanvasPen pen = shadow_.pen();
+    const CanvasBrush brush = shadow_.brush();
+    const CanvasFont font = shadow_.font();
+    for (const PendingDraw& pending : pending_) {
+        shadow_.setPen(pending.pen);
+        shadow_.setBrush(pending.brush);
+        shadow_.setFont(pending.font);
+        pending.draw(shadow_);
+    }
+    pending_.clear();
+    shadow_.setPen(pen);
+    shadow_.setBrush(brush);
+    shadow_.setFont(font);
+}
+
 void ShadowedCanvas::floodFill(QPoint seed, Colour border)
 {
+    catchUp();
     const FilledArea area = FillOnShadow(shadow_, seed, border);
     if (!area.isEmpty())
         embedFill(area);

@@ -63,7 +63,7 @@ public:
     }
     std::optional<Colour> colourDialog(Colour) override { return std::nullopt; }
     std::optional<FontChoice> fontDialog(const FontChoice&) override { return std::nullopt; }
-    std::optional<QString> printDialog() override { return std::nullopt; }
+    PrintOutcome printPage(const PagePainter&) override { return {}; }
     std::optional<QString> popupMenu(const QString&, QPoint, const QStringList&) override
     {
         return std::nullopt;
@@ -75,6 +75,7 @@ public:
     void setClipboardText(const QString&) override {}
     QImage clipboardImage() const override { return {}; }
     void setClipboardImage(const QImage&) override {}
+    void setClipboardData(std::unique_ptr<QMimeData>) override {}
     QPoint pointerPos() const override { return pointer; }
     void warpPointer(QPoint surfacePos) override { pointer = surfacePos; }
     void setSurfaceCursor(SurfaceCursor) override {}

@@ -39,8 +39,13 @@ public:
         const QString parent = open_.back();
         menus_.push_back(
             {QString::fromUtf8(component), QString::fromUtf8(caption), parent, false, false});
-        items_.push_back({parent, QString::fromUtf8(caption), QString::fromUtf8(component),
-                          ToolMode::Idle, flags, QString()});
+        items_.push_back({parent,
+                          QString::fromUtf8(caption),
+                          QString::fromUtf8(component),
+                          ToolMode::Idle,
+                          flags,
+                          {},
+                          QString()});
         open_.push_back(menus_.back().component);
     }
 

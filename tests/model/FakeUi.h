@@ -5,6 +5,7 @@
 #include "model/UiPort.h"
 
 #include <QHash>
+#include <QPainter>
 #include <QSize>
 
 #include <array>
@@ -108,7 +109,16 @@ public:
         fontRequests.push_back(initial);
         return nextOf(fontAnswers);
     }
-    std::optional<QString> printDialog() override { return {}; }
+    // A printer whose page is an image of `printerPage`'s size, when given.
+    PrintOutcome printPage(const PagePainter& paint) override
+    {
+        if (printerPage.isNull())
+            return {PrintStatus::NoPrinter, {}};
+        printerPage.fill(Qt::gray);
+        QPainter painter(&printerPage);
+        paint(painter, printerPage.rect());
+        return {PrintStatus::Printed, {}};
+    }
     std::optional<QString> popupMenu(const QString&, QPoint, const QStringList&) override
     {
         return {};
@@ -121,6 +131,10 @@ public:
     void setClipboardText(const QString& text) override { clipboardText_ = text; }
     QImage clipboardImage() const override { return clipboardImage_; }
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
+    void setClipboardData(std::unique_ptr<QMimeData> data) override
+    {
+        clipboardData = std::move(data);
+    }
 
     QPoint pointerPos() const override { return pointer_; }
     void warpPointer(QPoint surfacePos) override { pointer_ = surfacePos; }
@@ -150,6 +164,9 @@ public:
     QHash<Control, Colour> backgrounds;
     int previewPattern = -1;
     QString caption;
+
+    QImage printerPage;
+    std::unique_ptr<QMimeData> clipboardData;
 
 private:
     template <class T> static std::optional<T> nextOf(std::deque<std::optional<T>>& answers)
