@@ -1,5 +1,7 @@
 #include "output/OutputRegistration.h"
 
+#include "output/GifTools.h"
+#include "output/PictureTools.h"
 #include "output/regions/RegionTools.h"
 
 namespace kel {
@@ -8,6 +10,8 @@ namespace kel {
 void registerOutput(Registrations& registrations)
 {
     registerRegionTools(registrations);
+    registerPictureTools(registrations);
+    registerGifTools(registrations);
 }
 
 } // namespace kel

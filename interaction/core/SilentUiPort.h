@@ -62,6 +62,8 @@ public:
     void setClipboardText(const QString&) override {}
     QImage clipboardImage() const override { return {}; }
     void setClipboardImage(const QImage&) override {}
+    QByteArray clipboardMetafile() const override { return {}; }
+    void setClipboardMetafile(const QByteArray&, const QImage&) override {}
     QPoint pointerPos() const override { return pointer; }
     void warpPointer(QPoint surfacePos) override { pointer = surfacePos; }
     void setSurfaceCursor(SurfaceCursor) override {}

@@ -44,8 +44,6 @@ const PendingWork kPendingWork[] = {
      "popOtherHide popGDHideObject popGDShowObject popGDDeleteObject popGDDrawLast "
      "popGDSizeOfObject popGDMoveToRow mnusinglestep"},
     {"export and printing", "mnusavecrop mnucropemfsave mnusavtoClip mnuEMF2clip mnuPrint"},
-    {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
-                         "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},
 };
 
 TEST(RegistryCoverage, EveryItemHasItsToolAndCommandOrIsListedAsPending)

@@ -103,6 +103,12 @@ public:
     void setClipboardText(const QString& text) override { clipboardText_ = text; }
     QImage clipboardImage() const override { return clipboardImage_; }
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
+    QByteArray clipboardMetafile() const override { return clipboardMetafile_; }
+    void setClipboardMetafile(const QByteArray& emf, const QImage& preview) override
+    {
+        clipboardMetafile_ = emf;
+        clipboardImage_ = preview;
+    }
 
     QPoint pointerPos() const override { return pointer_; }
     void warpPointer(QPoint surfacePos) override { pointer_ = surfacePos; }
@@ -149,6 +155,7 @@ private:
     QHash<Control, QString> controls_;
     QString clipboardText_;
     QImage clipboardImage_;
+    QByteArray clipboardMetafile_;
     QPoint pointer_;
 };
 
