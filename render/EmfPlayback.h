@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 #include <QTransform>
 
 #include <cstdint>
@@ -60,7 +61,12 @@ private:
     QTransform pageTransform() const;
     QTransform logicalToDevice() const { return dc_.world * pageTransform(); }
     void applyClip();
+    // Clip, transform, pen and brush for the next shape; false when the shape
+    // must go as a path (a hatch over an opaque background).
+    bool prepare(const QPen& pen, const QBrush& brush);
     void drawWith(const QPen& pen, const QBrush& brush, const QPainterPath& path);
+    // Polygons and polylines outside a path, without building one.
+    bool drawnDirectly(const QPolygonF& points, bool closed);
     void fillAndStroke(const QPainterPath& path, bool fill, bool stroke);
     // Shapes either go into the open path or are drawn at once.
     void shape(const QPainterPath& path, bool closedFill);

@@ -367,9 +367,11 @@ void Playback::createPen(const EmfRecord& r)
         return;
     const Qt::PenStyle dash = DashOf(*style);
     QPen pen = Cosmetic(ColourOf(*colour), dash);
-    if (*width > 1 && dash == Qt::SolidLine) {
-        pen = QPen(ColourOf(*colour), *width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    }
+    // Round ends and joins show only on wide pens.
+    if (*width > 1 && dash == Qt::SolidLine)
+        pen = *width < 4
+                  ? QPen(ColourOf(*colour), *width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                  : QPen(ColourOf(*colour), *width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     storeObject(*index, PenObject{pen});
 }
 

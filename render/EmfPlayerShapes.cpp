@@ -134,7 +134,7 @@ void Playback::applyClip()
         painter_.setClipping(false);
 }
 
-void Playback::drawWith(const QPen& pen, const QBrush& brush, const QPainterPath& path)
+bool Playback::prepare(const QPen& pen, const QBrush& brush)
 {
     applyClip();
     const QTransform full = logicalToDevice() * deviceToTarget_;
@@ -144,12 +144,29 @@ void Playback::drawWith(const QPen& pen, const QBrush& brush, const QPainterPath
     if (used.style() != Qt::NoPen && !used.isCosmetic() &&
         used.widthF() * std::sqrt(std::abs(full.determinant())) < 1.5)
         used.setWidth(0);
-    if (brush.style() >= Qt::HorPattern && brush.style() <= Qt::DiagCrossPattern &&
-        dc_.opaqueBackground)
-        painter_.fillPath(path, dc_.backColour);
     painter_.setPen(used);
     painter_.setBrush(brush);
+    // Hatches on an opaque background need the shape's path.
+    return !(brush.style() >= Qt::HorPattern && brush.style() <= Qt::DiagCrossPattern &&
+             dc_.opaqueBackground);
+}
+
+void Playback::drawWith(const QPen& pen, const QBrush& brush, const QPainterPath& path)
+{
+    if (!prepare(pen, brush))
+        painter_.fillPath(path, dc_.backColour);
     painter_.drawPath(path);
+}
+
+bool Playback::drawnDirectly(const QPolygonF& points, bool closed)
+{
+    if (inPath_ || !prepare(dc_.pen, closed ? dc_.brush : QBrush(Qt::NoBrush)))
+        return false;
+    if (closed)
+        painter_.drawPolygon(points, dc_.fillRule);
+    else
+        painter_.drawPolyline(points);
+    return true;
 }
 
 void Playback::fillAndStroke(const QPainterPath& path, bool fill, bool stroke)
@@ -177,6 +194,8 @@ bool Playback::shapes(const EmfRecord& r)
     case U_EMR_ROUNDRECT: {
         const QRectF box = BoxOf(r, 8);
         if (box.isNull())
+            return true;
+        if (type == U_EMR_RECTANGLE && drawnDirectly(QPolygonF(box), true))
             return true;
         if (type == U_EMR_RECTANGLE)
             path.addRect(box);
@@ -293,6 +312,9 @@ bool Playback::points(const EmfRecord& r)
             return true;
         const bool to = base == U_EMR_POLYBEZIERTO || base == U_EMR_POLYLINETO;
         const bool bezier = base == U_EMR_POLYBEZIER || base == U_EMR_POLYBEZIERTO;
+        if ((base == U_EMR_POLYGON || base == U_EMR_POLYLINE) &&
+            drawnDirectly(*pts, base == U_EMR_POLYGON))
+            return true;
         QPainterPath local;
         QPainterPath& path = to && inPath_ ? path_ : local;
         qsizetype i = 0;
@@ -336,10 +358,9 @@ bool Playback::points(const EmfRecord& r)
             next += n;
             if (part.isEmpty())
                 continue;
+            path.addPolygon(part);
             if (base == U_EMR_POLYPOLYGON)
-                path.addPolygon(part), path.closeSubpath();
-            else
-                path.addPolygon(part);
+                path.closeSubpath();
         }
         shape(path, base == U_EMR_POLYPOLYGON);
         return true;
