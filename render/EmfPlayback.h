@@ -61,6 +61,8 @@ private:
     QTransform pageTransform() const;
     QTransform logicalToDevice() const { return dc_.world * pageTransform(); }
     void applyClip();
+    // The painter's transform, set only when it changes.
+    void useTransform(const QTransform& transform);
     // Clip, transform, pen and brush for the next shape; false when the shape
     // must go as a path (a hatch over an opaque background).
     bool prepare(const QPen& pen, const QBrush& brush);
@@ -101,6 +103,9 @@ private:
     std::vector<DeviceContext> saved_;
     std::vector<GdiObject> objects_;
     bool inPath_ = false;
+    // The painter's clip no longer matches the device context's.
+    bool clipDirty_ = true;
+    std::optional<QTransform> transform_;
     QPainterPath path_; // logical coordinates
 };
 

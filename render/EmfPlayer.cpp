@@ -224,6 +224,7 @@ bool Playback::state(const EmfRecord& r)
         if (index < 0 || index >= static_cast<long long>(saved_.size()))
             return true;
         dc_ = saved_[static_cast<std::size_t>(index)];
+        clipDirty_ = true;
         saved_.resize(static_cast<std::size_t>(index));
         return true;
     }

@@ -141,7 +141,7 @@ void Playback::blit(const QImage& image, const QRectF& dest, const QRectF& sourc
     QPainterPath area;
     area.addRect(dest);
     applyClip();
-    painter_.setTransform(logicalToDevice() * deviceToTarget_);
+    useTransform(logicalToDevice() * deviceToTarget_);
     if (image.isNull()) {
         const QBrush fill = rop == kBlackness   ? QBrush(Qt::black)
                             : rop == kWhiteness ? QBrush(Qt::white)
@@ -293,16 +293,18 @@ bool Playback::text(const EmfRecord& r)
         const auto l = r.i32(kText + 20), t = r.i32(kText + 24), ri = r.i32(kText + 28),
                    b = r.i32(kText + 32);
         const QRectF box = QRectF(QPointF(*l, *t), QPointF(*ri, *b)).normalized();
-        painter_.setTransform(full);
+        useTransform(full);
         if (*options & U_ETO_OPAQUE)
             painter_.fillRect(box, dc_.backColour);
-        if (*options & U_ETO_CLIPPED)
+        if (*options & U_ETO_CLIPPED) {
             painter_.setClipRect(box, Qt::IntersectClip);
+            clipDirty_ = true;
+        }
     }
     QTransform placement;
     placement.translate(full.map(reference).x(), full.map(reference).y());
     placement.rotate(-dc_.font.escapement / 10.0);
-    painter_.setTransform(placement);
+    useTransform(placement);
     if (dc_.opaqueBackground)
         painter_.fillRect(QRectF(shiftX, baseline - metrics.ascent(), x, metrics.height()),
                           dc_.backColour);

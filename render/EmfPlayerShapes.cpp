@@ -125,9 +125,20 @@ std::optional<QPainterPath> RegionAt(const EmfRecord& r, qsizetype offset, std::
 
 } // namespace
 
+void Playback::useTransform(const QTransform& transform)
+{
+    if (transform_ == transform)
+        return;
+    transform_ = transform;
+    painter_.setTransform(transform);
+}
+
 void Playback::applyClip()
 {
-    painter_.setTransform(deviceToTarget_);
+    if (!clipDirty_)
+        return;
+    clipDirty_ = false;
+    useTransform(deviceToTarget_);
     if (dc_.clip)
         painter_.setClipPath(*dc_.clip);
     else
@@ -138,7 +149,7 @@ bool Playback::prepare(const QPen& pen, const QBrush& brush)
 {
     applyClip();
     const QTransform full = logicalToDevice() * deviceToTarget_;
-    painter_.setTransform(full);
+    useTransform(full);
     QPen used = pen;
     // A geometric pen thinner than a pixel is drawn one pixel wide.
     if (used.style() != Qt::NoPen && !used.isCosmetic() &&
@@ -438,6 +449,7 @@ bool Playback::paths(const EmfRecord& r)
 
 void Playback::combineClip(const QPainterPath& area, std::uint32_t mode)
 {
+    clipDirty_ = true;
     QPainterPath everywhere;
     everywhere.addRect(QRectF(-kHuge, -kHuge, 2 * kHuge, 2 * kHuge));
     const QPainterPath current = dc_.clip.value_or(everywhere);
@@ -481,6 +493,7 @@ bool Playback::clipping(const EmfRecord& r)
             const QTransform page = logicalToDevice();
             const QPointF moved = page.map(*offset) - page.map(QPointF(0, 0));
             dc_.clip->translate(moved);
+            clipDirty_ = true;
         }
         return true;
     case U_EMR_EXTSELECTCLIPRGN: {
@@ -490,6 +503,7 @@ bool Playback::clipping(const EmfRecord& r)
         if (*size == 0) {
             if (*mode == U_RGN_COPY)
                 dc_.clip.reset();
+            clipDirty_ = true;
             return true;
         }
         if (const std::optional<QPainterPath> region = RegionAt(r, 16, *size))
