@@ -367,6 +367,31 @@ void WidgetUiPort::setClipboardData(std::unique_ptr<QMimeData> data)
         QApplication::clipboard()->setMimeData(data.release());
 }
 
+// The names Linux programs offer and look for an enhanced metafile by.
+static const char* const kMetafileMimeTypes[] = {
+    "image/x-emf", "image/emf", "application/x-openoffice-emf;windows_formatname=\"Image EMF\""};
+
+QByteArray WidgetUiPort::clipboardMetafile() const
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data)
+        return {};
+    for (const char* type : kMetafileMimeTypes)
+        if (data->hasFormat(QLatin1String(type)))
+            return data->data(QLatin1String(type));
+    return {};
+}
+
+void WidgetUiPort::setClipboardMetafile(const QByteArray& emf, const QImage& preview)
+{
+    auto* data = new QMimeData;
+    for (const char* type : kMetafileMimeTypes)
+        data->setData(QLatin1String(type), emf);
+    if (!preview.isNull())
+        data->setImageData(preview);
+    QApplication::clipboard()->setMimeData(data);
+}
+
 QPoint WidgetUiPort::pointerPos() const
 {
     return window_.surface()->mapFromGlobal(QCursor::pos());

@@ -146,8 +146,16 @@ void EmfCanvas::textPath(QPoint at, const QString& text)
 void EmfCanvas::drawImage(QPoint at, const QImage& image)
 {
     shadow().drawImage(at, image);
-    if (!image.isNull())
-        bitmapRecord(QRect(at, image.size()), image, image.rect());
+    if (image.isNull())
+        return;
+    // A picture with transparent parts (a played metafile) goes in as what
+    // the shadow shows there: the picture over what lay below it.
+    if (image.hasAlphaChannel()) {
+        const QRect box = QRect(at, image.size()).intersected(QRect(QPoint(0, 0), size()));
+        bitmapRecord(box, shadow().pixels(), box);
+        return;
+    }
+    bitmapRecord(QRect(at, image.size()), image, image.rect());
 }
 
 void EmfCanvas::stretchImage(const QRect& box, const QImage& image)

@@ -1,6 +1,8 @@
 #include "output/OutputRegistration.h"
 
 #include "output/CropExportTools.h"
+#include "output/GifTools.h"
+#include "output/PictureTools.h"
 #include "output/PrintedPage.h"
 #include "output/regions/RegionTools.h"
 
@@ -12,6 +14,8 @@ void registerOutput(Registrations& registrations)
     registerRegionTools(registrations);
     registerCropExportTools(registrations);
     registerPrintCommand(registrations);
+    registerPictureTools(registrations);
+    registerGifTools(registrations);
 }
 
 } // namespace kel

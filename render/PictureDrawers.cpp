@@ -1,5 +1,6 @@
 #include "render/PictureDrawers.h"
 
+#include "render/EmfPlayer.h"
 #include "render/JpegCodec.h"
 #include "render/ShapeDrawers.h"
 
@@ -10,7 +11,7 @@ namespace kel {
 
 namespace {
 
-constexpr size_t kMaxEntries = 8;
+constexpr size_t kMaxEntries = 64;
 constexpr qsizetype kMaxCachedBytes = qsizetype(256) * 1024 * 1024;
 // Pictures are clamped to this far beyond the canvas; axis-parallel boxes
 // keep every visible pixel.
@@ -31,16 +32,6 @@ void SetError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
-}
-
-std::int32_t ReadInt32(QByteArrayView data, qsizetype offset)
-{
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<unsigned char>(data[offset + i]);
-    std::int32_t result = 0;
-    std::memcpy(&result, &value, sizeof result);
-    return result;
 }
 
 int ClampFar(long long v)
@@ -125,30 +116,10 @@ QString EncodeSixBitPicture(QByteArrayView bytes)
 
 std::optional<QSize> EmfPictureSize(QByteArrayView data, QString* error)
 {
-    // EMR_HEADER: type 1, size, bounds (device pixels, inclusive), frame
-    // (0.01 mm), then the signature " EMF".
-    constexpr qsizetype kHeaderSize = 88;
-    constexpr std::int32_t kSignature = 0x464D4520;
-    if (data.size() < kHeaderSize || ReadInt32(data, 0) != 1 || ReadInt32(data, 40) != kSignature ||
-        ReadInt32(data, 4) < kHeaderSize) {
-        SetError(error, QStringLiteral("Metafile is not valid"));
+    const std::optional<EmfInfo> info = ValidateEmf(data, error);
+    if (!info)
         return std::nullopt;
-    }
-    const long long frameWidth = static_cast<long long>(ReadInt32(data, 32)) - ReadInt32(data, 24);
-    const long long frameHeight = static_cast<long long>(ReadInt32(data, 36)) - ReadInt32(data, 28);
-    long long width = (frameWidth * 96 + 1270) / 2540;
-    long long height = (frameHeight * 96 + 1270) / 2540;
-    if (frameWidth <= 0 || frameHeight <= 0) {
-        width = static_cast<long long>(ReadInt32(data, 16)) - ReadInt32(data, 8) + 1;
-        height = static_cast<long long>(ReadInt32(data, 20)) - ReadInt32(data, 12) + 1;
-    }
-    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide) {
-        SetError(error, QStringLiteral("Metafile is not valid: it declares %1 x %2 pixels")
-                            .arg(width)
-                            .arg(height));
-        return std::nullopt;
-    }
-    return QSize(static_cast<int>(width), static_cast<int>(height));
+    return info->size;
 }
 
 DecodedPicture PictureCache::decodeNew(RecordKind type, const QString& text)
@@ -160,8 +131,11 @@ DecodedPicture PictureCache::decodeNew(RecordKind type, const QString& text)
     if (!bytes)
         return picture;
     if (type == RecordKind::EmfPicture) {
-        if (const std::optional<QSize> size = EmfPictureSize(*bytes, &picture.error))
-            picture.size = *size;
+        if (const std::optional<EmfInfo> info = ValidateEmf(*bytes, &picture.error)) {
+            picture.emf = *info;
+            picture.size = info->size;
+            picture.metafile = *bytes;
+        }
         return picture;
     }
     JpegResult jpeg = decodeJpeg(*bytes, kMaxPictureSide, kMaxPictureSide);
@@ -173,20 +147,27 @@ DecodedPicture PictureCache::decodeNew(RecordKind type, const QString& text)
     return picture;
 }
 
+namespace {
+
+// A cell that did not change still shares its characters with the cached
+// copy.
+bool SameText(const QString& a, const QString& b)
+{
+    return a.constData() == b.constData() ? a.size() == b.size() : a == b;
+}
+
+} // namespace
+
 const DecodedPicture& PictureCache::decode(RecordKind type, const QString& text)
 {
     ++clock_;
     for (Entry& entry : entries_) {
-        // A cell that did not change still shares its characters with the
-        // cached copy.
-        const bool same = entry.type == type && (entry.text.constData() == text.constData()
-                                                     ? entry.text.size() == text.size()
-                                                     : entry.text == text);
-        if (same) {
+        if (entry.type == type && SameText(entry.text, text)) {
             entry.lastUse = clock_;
             return entry.picture;
         }
     }
+    ++decodes_;
     entries_.push_back({type, text, decodeNew(type, text), clock_});
     evictBeyondLimits();
     return std::find_if(entries_.begin(), entries_.end(),
@@ -194,21 +175,60 @@ const DecodedPicture& PictureCache::decode(RecordKind type, const QString& text)
         ->picture;
 }
 
+QImage PictureCache::playedEmf(const QString& text, const PictureBox& box, const QRect& visible)
+{
+    const long long width = box.right - box.left, height = box.bottom - box.top;
+    const QRect part = visible.translated(-QPoint(ClampFar(box.left), ClampFar(box.top)));
+    ++clock_;
+    for (Played& p : played_) {
+        if (p.width == width && p.height == height && p.part == part && SameText(p.text, text)) {
+            p.lastUse = clock_;
+            return p.image;
+        }
+    }
+    const DecodedPicture& picture = decode(RecordKind::EmfPicture, text);
+    if (picture.metafile.isEmpty() || part.isEmpty())
+        return {};
+    QImage image = RenderEmf(picture.metafile, picture.emf,
+                             QSizeF(static_cast<double>(width), static_cast<double>(height)), part);
+    played_.push_back({text, width, height, part, image, clock_});
+    evictBeyondLimits();
+    return image;
+}
+
+void PictureCache::clear()
+{
+    entries_.clear();
+    played_.clear();
+}
+
 void PictureCache::evictBeyondLimits()
 {
     auto total = [&] {
         qsizetype bytes = 0;
         for (const Entry& e : entries_)
-            bytes += e.picture.image.sizeInBytes() + e.text.size() * 2;
+            bytes += e.picture.image.sizeInBytes() + e.picture.metafile.size() + e.text.size() * 2;
+        for (const Played& p : played_)
+            bytes += p.image.sizeInBytes();
         return bytes;
     };
-    // The newest entry always stays, whatever its size.
-    while (entries_.size() > 1 && (entries_.size() > kMaxEntries || total() > kMaxCachedBytes)) {
-        auto oldest =
-            std::min_element(entries_.begin(), entries_.end(),
-                             [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
-        entries_.erase(oldest);
+    auto oldest = [](auto& list) {
+        return std::min_element(list.begin(), list.end(),
+                                [](const auto& a, const auto& b) { return a.lastUse < b.lastUse; });
+    };
+    // The newest entry of each list always stays, whatever its size.
+    while (entries_.size() > kMaxEntries ||
+           (total() > kMaxCachedBytes && (entries_.size() > 1 || played_.size() > 1))) {
+        if (played_.size() > 1 &&
+            (entries_.size() <= 1 || oldest(played_)->lastUse < oldest(entries_)->lastUse))
+            played_.erase(oldest(played_));
+        else if (entries_.size() > 1)
+            entries_.erase(oldest(entries_));
+        else
+            break;
     }
+    while (played_.size() > kMaxEntries)
+        played_.erase(oldest(played_));
 }
 
 PictureBox EmfPictureBox(QPoint at, QSize size, int percent)
@@ -218,20 +238,16 @@ PictureBox EmfPictureBox(QPoint at, QSize size, int percent)
     return {at.x(), at.y(), at.x() + w, at.y() + h};
 }
 
-void DrawEmfPlaceholder(Canvas& canvas, QPoint at, QSize size, int percent)
+void DrawBrokenPicture(Canvas& canvas, QPoint at)
 {
-    const PictureBox box = EmfPictureBox(at, size, percent);
-    if (box.right <= box.left || box.bottom <= box.top)
-        return;
-    const int l = ClampFar(box.left), t = ClampFar(box.top);
-    const int r = ClampFar(box.right), b = ClampFar(box.bottom);
-    canvas.setBrush({kWhite, BrushStyle::Solid});
-    canvas.fillRect(l, t, r, b);
-    canvas.setBrush({0xC0C0C0, BrushStyle::DiagonalCross});
-    canvas.fillRect(l, t, r, b);
+    const long long r = static_cast<long long>(at.x()) + kBrokenPictureSide;
+    const long long b = static_cast<long long>(at.y()) + kBrokenPictureSide;
+    const int right = ClampFar(r), bottom = ClampFar(b);
     canvas.setBrush(kNoBrush);
     canvas.setPen({0x808080, 1, PenStyle::Solid});
-    canvas.rectangle(l, t, r, b);
+    canvas.rectangle(at.x(), at.y(), right, bottom);
+    canvas.line(at, {right - 1, bottom - 1});
+    canvas.line({at.x(), bottom - 1}, {right - 1, at.y()});
 }
 
 } // namespace kel

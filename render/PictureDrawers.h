@@ -9,6 +9,7 @@
 
 #include "model/Canvas.h"
 #include "model/RecordKinds.h"
+#include "render/EmfData.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -39,25 +40,38 @@ std::optional<QByteArray> DecodeSixBitPicture(const QString& text, QString* erro
 QString EncodeSixBitPicture(QByteArrayView bytes);
 
 // The size in pixels (96 dots per inch) an enhanced metafile declares in its
-// header; nothing when the data is not a metafile or declares more than
-// kMaxPictureSide pixels a side.
+// header; nothing when the data is not a whole metafile (ValidateEmf) or
+// declares more than kMaxPictureSide pixels a side.
 std::optional<QSize> EmfPictureSize(QByteArrayView data, QString* error = nullptr);
 
-// What a picture cell decodes to: the pixels of a JPEG picture, or the
-// declared size of a metafile; `error` says why neither was found.
+// What a picture cell decodes to: the pixels of a JPEG picture, or a
+// checked metafile with its size; `error` says why neither was found.
 struct DecodedPicture {
     QImage image;
     QSize size;
+    QByteArray metafile;
+    EmfInfo emf;
     QString error;
 };
 
-// Decodes picture cells, keeping the last few results so an unchanged
-// drawing is not decoded again on every redraw.
+// The box a metafile picture fills, in 64 bits (it can exceed 32).
+struct PictureBox {
+    long long left, top, right, bottom;
+};
+PictureBox EmfPictureBox(QPoint at, QSize size, int percent);
+
+// Decodes picture cells and plays metafiles, keeping the results by cell
+// text so that an unchanged drawing decodes and plays nothing again.
 class PictureCache {
 public:
     // `type` is one of the picture kinds.
     const DecodedPicture& decode(RecordKind type, const QString& text);
-    void clear() { entries_.clear(); }
+    // The part `visible` (canvas pixels) of the metafile of `text` played
+    // into `box`; null when nothing of it is visible.
+    QImage playedEmf(const QString& text, const PictureBox& box, const QRect& visible);
+    void clear();
+    // How many cells were decoded since the cache was made (for tests).
+    int decodeCount() const { return decodes_; }
 
 private:
     struct Entry {
@@ -66,21 +80,25 @@ private:
         DecodedPicture picture;
         std::uint64_t lastUse = 0;
     };
+    struct Played {
+        QString text;
+        long long width, height;
+        QRect part; // in the box's coordinates
+        QImage image;
+        std::uint64_t lastUse = 0;
+    };
     static DecodedPicture decodeNew(RecordKind type, const QString& text);
     void evictBeyondLimits();
 
     std::vector<Entry> entries_;
+    std::vector<Played> played_;
     std::uint64_t clock_ = 0;
+    int decodes_ = 0;
 };
 
-// The stand-in for an enhanced metafile until metafiles are played: a white
-// box with a light cross hatch and a grey frame, of the declared size scaled
-// by `percent`, at `at`. Nothing for a size of 0 or less.
-void DrawEmfPlaceholder(Canvas& canvas, QPoint at, QSize size, int percent);
-// The box the placeholder fills, in 64 bits (it can exceed 32).
-struct PictureBox {
-    long long left, top, right, bottom;
-};
-PictureBox EmfPictureBox(QPoint at, QSize size, int percent);
+// Where a picture cell does not decode: a grey frame with a cross of
+// kBrokenPictureSide pixels at `at`.
+inline constexpr int kBrokenPictureSide = 48;
+void DrawBrokenPicture(Canvas& canvas, QPoint at);
 
 } // namespace kel

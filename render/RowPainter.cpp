@@ -320,22 +320,30 @@ void RowPainter::drawPicture(Canvas& canvas, RecordKind kind, RowMode mode)
         return;
     const QPoint at = point(X, Y);
     const DecodedPicture& picture = pictures_.decode(kind, cell(Data));
-    if (!picture.error.isEmpty())
-        throw Problem{picture.error};
+    // Text that does not decode is marked where the picture would be; the
+    // row itself stays as it is.
+    if (!picture.error.isEmpty()) {
+        DrawBrokenPicture(canvas, at);
+        return;
+    }
     if (!metafile) {
         canvas.drawImage(at, picture.image);
         return;
     }
-    const int percent = number(Zoom, fallback::Size);
-    DrawEmfPlaceholder(canvas, at, picture.size, percent);
-    if (mode == RowMode::Highlight) {
-        const PictureBox box = EmfPictureBox(at, picture.size, percent);
-        constexpr long long kFar = 1LL << 30;
-        auto clamp = [&](long long v) { return static_cast<int>(std::clamp(v, -kFar, kFar)); };
-        if (box.right > box.left && box.bottom > box.top)
-            DrawRectangle(canvas, current_, {clamp(box.left), clamp(box.top)},
-                          {clamp(box.right), clamp(box.bottom)});
-    }
+    const PictureBox box = EmfPictureBox(at, picture.size, number(Zoom, fallback::Size));
+    if (box.right <= box.left || box.bottom <= box.top)
+        return;
+    constexpr long long kFar = 1LL << 30;
+    auto clamp = [&](long long v) { return static_cast<int>(std::clamp(v, -kFar, kFar)); };
+    const QRect visible =
+        QRect(QPoint(clamp(box.left), clamp(box.top)), QPoint(clamp(box.right), clamp(box.bottom)))
+            .adjusted(0, 0, -1, -1)
+            .intersected(QRect(QPoint(0, 0), canvas.size()));
+    if (!visible.isEmpty())
+        canvas.drawImage(visible.topLeft(), pictures_.playedEmf(cell(Data), box, visible));
+    if (mode == RowMode::Highlight)
+        DrawRectangle(canvas, current_, {clamp(box.left), clamp(box.top)},
+                      {clamp(box.right), clamp(box.bottom)});
 }
 
 } // namespace kel

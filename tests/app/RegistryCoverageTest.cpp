@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <vector>
+
 namespace kel {
 namespace {
 
@@ -23,10 +25,8 @@ struct PendingWork {
     const char* items;
 };
 
-const PendingWork kPendingWork[] = {
-    {"pictures and GIF", "mnuembedEMF mnuBMP64x mnubmp2EMF mnuCopyEMFObj mnuZoomEMFObj "
-                         "mnuSaveEMFObj mnuBlockstoGIF mnucrop2GIF"},
-};
+// Nothing is pending now; new menu items arrive with their work.
+const std::vector<PendingWork> kPendingWork = {};
 
 TEST(RegistryCoverage, EveryItemHasItsToolAndCommandOrIsListedAsPending)
 {

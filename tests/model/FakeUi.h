@@ -135,6 +135,12 @@ public:
     {
         clipboardData = std::move(data);
     }
+    QByteArray clipboardMetafile() const override { return clipboardMetafile_; }
+    void setClipboardMetafile(const QByteArray& emf, const QImage& preview) override
+    {
+        clipboardMetafile_ = emf;
+        clipboardImage_ = preview;
+    }
 
     QPoint pointerPos() const override { return pointer_; }
     void warpPointer(QPoint surfacePos) override { pointer_ = surfacePos; }
@@ -184,6 +190,7 @@ private:
     QHash<Control, QString> controls_;
     QString clipboardText_;
     QImage clipboardImage_;
+    QByteArray clipboardMetafile_;
     QPoint pointer_;
 };
 

@@ -69,7 +69,7 @@ inline std::set<Colour> Colours(const QImage& image)
 }
 
 // An EMR_HEADER of 88 bytes with the given frame in 0.01 mm and bounds in
-// pixels.
+// pixels, and an end-of-file record.
 inline QByteArray EmfHeader(qint32 frameRight, qint32 frameBottom, qint32 boundsRight = 0,
                             qint32 boundsBottom = 0)
 {
@@ -85,7 +85,11 @@ inline QByteArray EmfHeader(qint32 frameRight, qint32 frameBottom, qint32 bounds
     put(32, frameRight);
     put(36, frameBottom);
     put(40, 0x464D4520);
-    return header;
+    QByteArray eof(20, '\0');
+    eof[0] = 14;
+    eof[4] = 20;
+    eof[16] = 20;
+    return header + eof;
 }
 
 } // namespace test

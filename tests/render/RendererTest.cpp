@@ -91,7 +91,10 @@ TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
     renderer.RedrawAll();
     EXPECT_EQ(at(200, 10), kRed);
     EXPECT_EQ(at(200, 290), kBlue);
-    EXPECT_EQ(renderer.lastSkippedRows(), 10);
+    // Picture text that does not decode is drawn as a frame with a cross.
+    EXPECT_EQ(at(10 + kBrokenPictureSide - 1, 30), 0x808080u);
+    EXPECT_EQ(at(30, 30), 0x808080u);
+    EXPECT_EQ(renderer.lastSkippedRows(), 4);
     EXPECT_EQ(renderer.lastProblem(),
               QStringLiteral("Row %1 not drawn: the row has no type letter").arg(first));
     EXPECT_EQ(current.penWidth, before.penWidth);
