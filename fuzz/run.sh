@@ -5,7 +5,9 @@
 #   TARGET: kel_file, clipboard_paste, picture_rows, script_parser or all
 # New inputs go to build-fuzz/corpus/TARGET, findings to
 # build-fuzz/artifacts/TARGET/. The exit status is 1 when a target found
-# something. KELVANE_JOBS sets the build's parallel jobs (default: every core).
+# something. KELVANE_JOBS sets the build's parallel jobs (default: every core);
+# KELVANE_FUZZ_ARGS adds libFuzzer options, which win over the ones below
+# (e.g. -timeout=5 on a machine so loaded that wall-clock seconds say little).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/common.sh
@@ -57,7 +59,7 @@ for t in "${wanted[@]}"; do
     "$build/fuzz/${t}_fuzzer" "$build/corpus/$t" "fuzz/corpus/$t" \
         -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -max_len="${max_len[$t]}" \
         -detect_leaks=1 -dict="fuzz/dict/${dictionary[$t]}.dict" -print_final_stats=1 \
-        -artifact_prefix="$build/artifacts/$t/" >"$log" 2>&1 || result=$?
+        -artifact_prefix="$build/artifacts/$t/" ${KELVANE_FUZZ_ARGS:-} >"$log" 2>&1 || result=$?
     # Progress lines left out; the full output stays in the log.
     grep -v '^#[0-9]*[[:space:]]*\(NEW\|REDUCE\|pulse\)' "$log" || true
     if [ $result -ne 0 ]; then
