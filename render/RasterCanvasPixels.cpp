@@ -105,12 +105,19 @@ void RasterCanvas::textOut(QPoint at, const QString& text)
     if (at.x() + reach < 0 || at.y() + reach < 0 || at.x() - reach > size_.width() ||
         at.y() - reach > size_.height())
         return;
-    const std::shared_ptr<const TextStamps::Stamp> stamp =
-        TextStamps::shared().stamp(f, face.key, font_.escapement, scale_, text);
-    const QRgb ink = toQRgb(font_.colour);
     const long long ax = static_cast<long long>(at.x()) * scale_;
     const long long ay = static_cast<long long>(at.y()) * scale_ - firstRow_;
     const long long width = image_.width(), height = image_.height();
+    // The image relative to the anchor; far corners are clamped, as no stamp
+    // reaches them.
+    const auto relative = [](long long v) {
+        return static_cast<int>(std::clamp(v, -(1LL << 30), 1LL << 30));
+    };
+    const QRect window(QPoint(relative(-ax), relative(-ay)),
+                       QPoint(relative(width - 1 - ax), relative(height - 1 - ay)));
+    const std::shared_ptr<const TextStamps::Stamp> stamp =
+        TextStamps::shared().stamp(f, face.key, font_.escapement, scale_, text, window);
+    const QRgb ink = toQRgb(font_.colour);
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     const QRect& area = stamp->bounds;

@@ -12,6 +12,10 @@ namespace {
 
 constexpr qsizetype kMaxBytes = qsizetype(64) * 1024 * 1024;
 constexpr qsizetype kMaxStamps = 8192;
+// The cell of a text in a font of 2000 pixels holds tens of millions of
+// pixels, which take seconds to paint and scan; only stamps up to this size
+// are made whole and kept.
+constexpr long long kMaxKeptPixels = 4LL * 1024 * 1024;
 
 // The anchored text's transform: scale, then the turn about the anchor.
 QTransform TextTransform(int escapement, int scale)
@@ -41,17 +45,19 @@ TextStamps& TextStamps::shared()
     return stamps;
 }
 
-TextStamps::Stamp TextStamps::render(const QFont& font, int escapement, int scale,
-                                     const QString& text)
+QRect TextStamps::area(const QFont& font, int escapement, int scale, const QString& text)
 {
     const QFontMetrics metrics(font);
-    // The cell with room for overhangs (italics, accents), then where it
-    // lands in the image.
+    // The cell with room for overhangs (italics, accents).
     const double room = font.pixelSize();
     const QRectF cell(-room, -room, metrics.horizontalAdvance(text) + 2 * room,
                       metrics.height() + 2 * room);
-    const QTransform turn = TextTransform(escapement, scale);
-    const QRect area = turn.mapRect(cell).toAlignedRect();
+    return TextTransform(escapement, scale).mapRect(cell).toAlignedRect();
+}
+
+TextStamps::Stamp TextStamps::render(const QFont& font, int escapement, int scale,
+                                     const QString& text, const QRect& area)
+{
     if (area.isEmpty())
         return {};
     QImage canvas(area.size(), QImage::Format_ARGB32_Premultiplied);
@@ -61,10 +67,11 @@ TextStamps::Stamp TextStamps::render(const QFont& font, int escapement, int scal
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setTransform(turn * QTransform::fromTranslate(-area.x(), -area.y()));
+        painter.setTransform(TextTransform(escapement, scale) *
+                             QTransform::fromTranslate(-area.x(), -area.y()));
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(QPointF(0, metrics.ascent()), text);
+        painter.drawText(QPointF(0, QFontMetrics(font).ascent()), text);
     }
     // Only the ink is kept, as runs.
     Stamp stamp;
@@ -100,14 +107,18 @@ void TextStamps::makeRoom(qsizetype bytes)
 
 std::shared_ptr<const TextStamps::Stamp> TextStamps::stamp(const QFont& font,
                                                            const QString& faceKey, int escapement,
-                                                           int scale, const QString& text)
+                                                           int scale, const QString& text,
+                                                           const QRect& window)
 {
     const Key key{faceKey, escapement, scale, text};
     const std::lock_guard<std::mutex> hold(lock_);
     auto found = stamps_.constFind(key);
     if (found != stamps_.cend())
         return *found;
-    auto made = std::make_shared<const Stamp>(render(font, escapement, scale, text));
+    const QRect whole = area(font, escapement, scale, text);
+    if (static_cast<long long>(whole.width()) * whole.height() > kMaxKeptPixels)
+        return std::make_shared<const Stamp>(render(font, escapement, scale, text, whole & window));
+    auto made = std::make_shared<const Stamp>(render(font, escapement, scale, text, whole));
     const qsizetype bytes =
         static_cast<qsizetype>(made->runs.size() * sizeof(Run)) + text.size() * 2 + 64;
     makeRoom(bytes);

@@ -37,9 +37,11 @@ public:
 
     // The text with the top-left corner of its cell at the anchor, turned by
     // `escapement` tenths of a degree counter-clockwise about it, drawn at
-    // `scale` image pixels per unit.
+    // `scale` image pixels per unit. A stamp too large to keep (a huge
+    // font) is made only where it meets `window`, the canvas relative to the
+    // anchor, and is not kept.
     std::shared_ptr<const Stamp> stamp(const QFont& font, const QString& faceKey, int escapement,
-                                       int scale, const QString& text);
+                                       int scale, const QString& text, const QRect& window);
     // The text's advance and the font's ascent plus descent, in units.
     QSize extent(const QFont& font, const QString& faceKey, const QString& text);
 
@@ -52,7 +54,11 @@ public:
     };
 
 private:
-    static Stamp render(const QFont& font, int escapement, int scale, const QString& text);
+    // Where the text's cell lands, relative to the anchor.
+    static QRect area(const QFont& font, int escapement, int scale, const QString& text);
+    // The ink inside `area` (the whole area or a part of it).
+    static Stamp render(const QFont& font, int escapement, int scale, const QString& text,
+                        const QRect& area);
     void makeRoom(qsizetype bytes);
 
     std::mutex lock_;

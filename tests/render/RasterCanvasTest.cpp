@@ -284,5 +284,22 @@ TEST(RasterCanvasText, KeptTextMasksGiveTheSamePixelsAsDrawingDirectly)
     }
 }
 
+// A font of 2000 pixels: the text's whole mask would take seconds to make,
+// so only the part on the canvas is drawn, and it must look the same.
+TEST(RasterCanvasText, HugeTextShowsTheSamePixelsWhereverItStands)
+{
+    const CanvasFont font{QStringLiteral("Arial"), 1500, kRed, false, false, 0};
+    qsizetype ink = 0;
+    for (const QPoint at : {QPoint(-400, -1000), QPoint(-2800, -1300), QPoint(150, -1600)}) {
+        RasterCanvas canvas(QSize(300, 200));
+        canvas.setFont(font);
+        canvas.textOut(at, QStringLiteral("Side a"));
+        canvas.finish();
+        EXPECT_EQ(canvas.image(), DirectText(QSize(300, 200), 1, font, at, "Side a")) << at.x();
+        ink += Count(canvas.image(), canvas.image().rect(), kRed);
+    }
+    EXPECT_GT(ink, 0);
+}
+
 } // namespace
 } // namespace kel

@@ -1,0 +1,36 @@
+// A KEL file opened as File > Open does it, followed by the full redraw the
+// open ends with.
+#include "fuzz/FuzzSupport.h"
+#include "interaction/commands/FileCommands.h"
+#include "interaction/core/Editor.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace kel;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::startHeadlessQt();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static fuzz::FuzzUiPort ui;
+    static Editor editor(ui);
+    static const bool started = (editor.start(), true);
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("input.kel"));
+    (void)started;
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
+            static_cast<qint64>(size))
+        qFatal("cannot write the fuzz input to %s", qPrintable(path));
+    file.close();
+    directOpen(editor, path);
+    ui.messages.clear();
+    return 0;
+}
