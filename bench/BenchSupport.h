@@ -20,9 +20,24 @@ constexpr int kRows = 10000;
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 
+// Benches run headless unless a platform is asked for.
+inline void UseOffscreenUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 class Generator {
 public:
     explicit Generator(kel::ObjectTable& table) : table_(table) {}
+
+    // The bench drawing: five fills, then mixed rows up to kRows.
+    void addBenchDrawing()
+    {
+        addFills(5);
+        while (rows() < kRows)
+            addMixedRow();
+    }
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
     QString n(int lo, int hi) { return QString::number(pick(lo, hi)); }

@@ -47,15 +47,12 @@ double FastestRun(int runs, const QString& program, const QStringList& arguments
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::ObjectTable table(kRows + 2);
     Generator generator(table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
 
     QTemporaryDir dir;
     const QString kel = dir.filePath(QStringLiteral("bench.kel"));

@@ -25,8 +25,7 @@ struct Case {
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::SilentUiPort ui(QSize(kWidth, kHeight));
@@ -34,9 +33,7 @@ int main(int argc, char** argv)
     editor.start();
     editor.doc.table.setRows(kRows + 4);
     Generator generator(editor.doc.table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
     // The picked line, and a point for the struck line.
     const int line = generator.rows() + 1;
     generator.add({QStringLiteral("L"), QStringLiteral("00000001"), QStringLiteral("300"),

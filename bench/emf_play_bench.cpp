@@ -16,8 +16,7 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::ObjectTable unused(2);

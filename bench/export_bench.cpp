@@ -28,15 +28,12 @@ void Print(const char* what, const Timing& t, double target, qsizetype bytes)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::ObjectTable table(kRows + 2);
     Generator generator(table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
 
     kel::SilentUiPort ui;
     kel::CurrentAttributes current;

@@ -15,8 +15,7 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::SilentUiPort ui(QSize(kWidth, kHeight));
@@ -25,9 +24,7 @@ int main(int argc, char** argv)
     kel::ObjectTable& table = editor.doc.table;
     table.setRows(kRows + 2);
     Generator generator(table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
     editor.doc.history.reset();
     kel::TableHistory& history = editor.doc.history;
 

@@ -14,8 +14,7 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::SilentUiPort ui(QSize(kWidth, kHeight));
@@ -23,9 +22,7 @@ int main(int argc, char** argv)
     editor.start();
     editor.doc.table.setRows(kRows + 2);
     Generator generator(editor.doc.table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
     editor.RedrawAll();
 
     std::mt19937 random(7);

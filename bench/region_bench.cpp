@@ -18,8 +18,7 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::SilentUiPort ui(QSize(kWidth, kHeight));
@@ -27,9 +26,7 @@ int main(int argc, char** argv)
     editor.start();
     editor.doc.table.setRows(kRows + 2);
     Generator generator(editor.doc.table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
     editor.doc.table.renumber();
     editor.RedrawAll();
     const kel::CropArea whole{0, 0, kWidth - 1, kHeight - 1};

@@ -70,15 +70,12 @@ void TimeFills(kel::UiPort& ui, kel::CurrentAttributes& current)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
 
     kel::ObjectTable table(kRows + 2);
     Generator generator(table);
-    generator.addFills(5);
-    while (generator.rows() < kRows)
-        generator.addMixedRow();
+    generator.addBenchDrawing();
 
     kel::SilentUiPort ui; // the renderer only repaints and writes the status bar
     kel::CurrentAttributes current;

@@ -72,6 +72,14 @@ QString decodeKelBytes(QByteArrayView bytes)
     return decodeWindows1252(bytes);
 }
 
+std::optional<QChar> singleByteCharacter(int code)
+{
+    if (code < 0x20 || code == 0x7F || code > 0xFF)
+        return std::nullopt;
+    const char byte = static_cast<char>(code);
+    return decodeWindows1252(QByteArrayView(&byte, 1)).at(0);
+}
+
 QByteArray encodeKelText(QStringView text)
 {
     std::optional<QByteArray> single = encodeWindows1252(text);

@@ -21,6 +21,11 @@ QString decodeWindows1252(QByteArrayView bytes);
 // Nothing when a character has no Windows-1252 byte.
 std::optional<QByteArray> encodeWindows1252(QStringView text);
 
+// The character of a single-byte code as the drawing's texts hold it (codes
+// 128 to 159 are Windows-1252's euro sign, quotes and dashes); nothing for the
+// control codes, which a text cannot keep.
+std::optional<QChar> singleByteCharacter(int code);
+
 // Bytes of a KEL file as text: UTF-8 after a byte-order mark, Windows-1252
 // otherwise.
 QString decodeKelBytes(QByteArrayView bytes);

@@ -2,6 +2,7 @@
 
 #include "interaction/core/AttributeControls.h"
 #include "interaction/core/Editor.h"
+#include "model/KelText.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -117,7 +118,8 @@ void CharactersWindow::fillTable()
 {
     for (int row = 0; row < kCells; ++row) {
         for (int column = 0; column < kCells; ++column) {
-            auto* item = new QTableWidgetItem(QString(QChar(codeAt(column, row))));
+            const std::optional<QChar> character = singleByteCharacter(codeAt(column, row));
+            auto* item = new QTableWidgetItem(character ? QString(*character) : QString());
             item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
             table_->setItem(row, column, item);
         }
@@ -127,16 +129,21 @@ void CharactersWindow::fillTable()
 void CharactersWindow::pointAtCell(int row, int column)
 {
     const int code = codeAt(column, row);
-    codeLabel_->setText(QStringLiteral("%1 %2").arg(code).arg(QChar(code)));
+    const std::optional<QChar> character = singleByteCharacter(code);
+    codeLabel_->setText(
+        QStringLiteral("%1 %2").arg(code).arg(character ? QString(*character) : QString()));
 }
 
 // The character goes in at the caret, and the caret behind it.
 void CharactersWindow::insertCell(int row, int column)
 {
     pointAtCell(row, column);
+    const std::optional<QChar> character = singleByteCharacter(codeAt(column, row));
+    if (!character)
+        return;
     const int caret = text_->cursorPosition();
     QString text = text_->text();
-    text.insert(caret, QChar(codeAt(column, row)));
+    text.insert(caret, *character);
     text_->setText(text);
     text_->setCursorPosition(caret + 1);
 }

@@ -114,6 +114,27 @@ TEST_F(KelFileOnDisk, SavedRowsReadBackEqualWithTheirCharactersByteForByte)
     EXPECT_FALSE(loaded.inUse(4));
 }
 
+TEST_F(KelFileOnDisk, EveryCharacterThePickerInsertsSurvivesSaveAndLoad)
+{
+    QString text;
+    for (int code = 0; code < 256; ++code) {
+        if (const std::optional<QChar> character = singleByteCharacter(code))
+            text += *character;
+    }
+    ASSERT_EQ(text.size(), 256 - 33);
+    ObjectTable table;
+    putRow(table, 1, "Y|T|5|6|8|000000|0|Symbol||0");
+    table.setCell(9, 1, text);
+    const QString file = path("chars.kel");
+    ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
+    EXPECT_FALSE(readBytes(file).startsWith("\xEF\xBB\xBF")) << "kept single-byte";
+    const KelReadResult read = readKelFile(file);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    ObjectTable loaded;
+    replaceRows(loaded, read.rows);
+    EXPECT_EQ(loaded.cell(9, 1), text);
+}
+
 TEST_F(KelFileOnDisk, CharacterOutsideWindows1252SavesAsUtf8AndReadsBack)
 {
     ObjectTable table;
