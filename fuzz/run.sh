@@ -2,7 +2,7 @@
 # Builds the fuzz targets into build-fuzz/ (clang, libFuzzer, ASan, UBSan)
 # and runs one target, or every target in turn.
 #   fuzz/run.sh TARGET SECONDS
-#   TARGET: kel_file, clipboard_paste, picture_rows, script_parser or all
+#   TARGET: kel_file, clipboard_paste, picture_rows, script_parser, emf_player or all
 # New inputs go to build-fuzz/corpus/TARGET, findings to
 # build-fuzz/artifacts/TARGET/. The exit status is 1 when a target found
 # something. KELVANE_JOBS sets the build's parallel jobs (default: every core);
@@ -12,10 +12,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/common.sh
 
-targets=(kel_file clipboard_paste picture_rows script_parser)
+targets=(kel_file clipboard_paste picture_rows script_parser emf_player)
 declare -A max_len=([kel_file]=16384 [clipboard_paste]=16384 [picture_rows]=65536
+    [emf_player]=65536
     [script_parser]=4096)
 declare -A dictionary=([kel_file]=kel [clipboard_paste]=kel [picture_rows]=picture
+    [emf_player]=picture
     [script_parser]=script)
 
 usage() {

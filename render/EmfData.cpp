@@ -13,6 +13,7 @@ namespace {
 constexpr std::uint32_t kSignature = 0x464D4520; // " EMF"
 constexpr int kMaxRecords = 4'000'000;
 constexpr int kMaxSide = 10000;
+constexpr long long kMaxCoordinate = 1LL << 28;
 
 void SetError(QString* error, const QString& text)
 {
@@ -121,17 +122,29 @@ std::optional<EmfInfo> ValidateEmf(QByteArrayView data, QString* error)
     const double perMmX = deviceKnown ? double(devW) / double(mmW) : 96 / 25.4;
     const double perMmY = deviceKnown ? double(devH) / double(mmH) : 96 / 25.4;
     info.devicePerMm = perMmX;
+    // Device coordinates stay far inside int, so rectangles made of them
+    // cannot overflow; a header that needs more is refused.
+    auto device = [](long long hundredths, double perMm) -> std::optional<int> {
+        const double value = std::round(static_cast<double>(hundredths) * perMm / 100);
+        if (!std::isfinite(value) || std::abs(value) > kMaxCoordinate)
+            return std::nullopt;
+        return static_cast<int>(value);
+    };
     if (frameW > 0 && frameH > 0) {
-        auto device = [](long long hundredths, double perMm) {
-            return static_cast<int>(std::lround(static_cast<double>(hundredths) * perMm / 100));
-        };
-        const int l = device(at(frame), perMmX), t = device(at(frame + 4), perMmY);
-        info.frameDevice = QRect(QPoint(l, t), QPoint(device(at(frame + 8), perMmX) - 1,
-                                                      device(at(frame + 12), perMmY) - 1));
+        const std::optional<int> l = device(at(frame), perMmX), t = device(at(frame + 4), perMmY),
+                                 r = device(at(frame + 8), perMmX),
+                                 b = device(at(frame + 12), perMmY);
+        if (l && t && r && b)
+            info.frameDevice = QRect(QPoint(*l, *t), QPoint(*r - 1, *b - 1));
     }
-    if (info.frameDevice.isEmpty())
+    if (info.frameDevice.isEmpty()) {
+        if (std::abs(at(bounds)) > kMaxCoordinate || std::abs(at(bounds + 4)) > kMaxCoordinate) {
+            SetError(error, QStringLiteral("Metafile is not valid: its bounds lie out of range"));
+            return std::nullopt;
+        }
         info.frameDevice = QRect(static_cast<int>(at(bounds)), static_cast<int>(at(bounds + 4)),
                                  info.size.width(), info.size.height());
+    }
     info.handles = header->u16(offsetof(U_EMRHEADER, nHandles)).value_or(0);
     int records = 1;
     bool ended = false;

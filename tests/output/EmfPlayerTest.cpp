@@ -225,8 +225,12 @@ TEST_F(EmfPlayer, DamagedMetafilesAreRefusedOrPlayedPartly)
     };
     QByteArray badSize = good;
     badSize[good.size() - 20 + 4] = 22; // a record size that is not a multiple of 4
+    QByteArray farBounds = good; // no frame, and bounds at the edge of int
+    const std::int32_t edge[] = {0x7FFFFFF0, 0, 0x7FFFFFFF, 10, 0, 0, 0, 0};
+    std::memcpy(farBounds.data() + 8, edge, sizeof edge);
     const QByteArray refused[] = {good.left(good.size() - 1), good.left(100), badSize,
-                                  good.left(good.size() - 20), QByteArray(1000, '\xFF')};
+                                  good.left(good.size() - 20), QByteArray(1000, '\xFF'),
+                                  farBounds};
     for (const QByteArray& bytes : refused)
         EXPECT_FALSE(ValidateEmf(bytes));
 
