@@ -81,16 +81,12 @@ MainWindow::MainWindow(const PortFactory& makePort)
     if (auto* done = pages_->control<QPushButton>(Control::btndone))
         connect(done, &QPushButton::clicked, this,
                 [this] { editor_->runEvent([this] { moveTabDone(*editor_); }, true); });
-    // "Mod Circle" of page T7 serves the circle being modified.
-    if (auto* modCircle = pages_->control<QPushButton>(Control::btnmodcircle))
-        connect(modCircle, &QPushButton::clicked, this,
-                [this] { editor_->commands.run(QStringLiteral("btnmodcircle"), *editor_); });
     // The characters window lives hidden from start-up; "Chars" shows it.
     characters_ = new CharactersWindow(this, *editor_);
     if (auto* chars = pages_->control<QPushButton>(Control::btnchars))
         connect(chars, &QPushButton::clicked, characters_, &QWidget::show);
     // Page buttons whose commands the folders register under their names.
-    for (const Control name : {Control::btndir, Control::lbDone}) {
+    for (const Control name : {Control::btndir, Control::lbDone, Control::btnmodcircle}) {
         if (auto* button = pages_->control<QPushButton>(name))
             connect(button, &QPushButton::clicked, this,
                     [this, name] { editor_->pressButton(name); });

@@ -241,19 +241,19 @@ void constructSemicircle(Editor& editor)
 void registerCircleCommands(Registrations& registrations)
 {
     CommandRegistry& commands = registrations.commands;
-    commands.add(QStringLiteral("Showcircleinfo1"), linetools::asEvent(showCircleInfo));
-    commands.add(QStringLiteral("mnucirpopmarkcir"), linetools::asEvent(markCircleCentre));
-    commands.add(QStringLiteral("mnumarkcirNpoints"), linetools::asEvent(markEqualPoints));
-    commands.add(QStringLiteral("mnuCirPopTagCircle"), linetools::asEvent(tagCircle));
-    commands.add(QStringLiteral("mnupoparcTagArc"), linetools::asEvent(tagArc));
-    commands.add(QStringLiteral("mnupoparcinfo"), linetools::asEvent(showArcInfo));
-    commands.add(QStringLiteral("mnupopComplementArc"), linetools::asEvent(complementArc));
-    commands.add(QStringLiteral("mnupoparcmirror"), linetools::asEvent(mirrorArc));
-    commands.add(QStringLiteral("mnupoparcmidpt"), linetools::asEvent(markArcMidpoint));
-    commands.add(QStringLiteral("mnupoparcmarkctr"), linetools::asEvent(markArcCentre));
-    commands.add(QStringLiteral("mnuarc2circle"), linetools::asEvent(arcToCircle));
-    commands.add(QStringLiteral("mnupoplineconcircle"), linetools::asEvent(constructCircle));
-    commands.add(QStringLiteral("mnupoplinesemicir"), linetools::asEvent(constructSemicircle));
+    commands.add(QStringLiteral("Showcircleinfo1"), showCircleInfo);
+    commands.add(QStringLiteral("mnucirpopmarkcir"), markCircleCentre);
+    commands.add(QStringLiteral("mnumarkcirNpoints"), markEqualPoints);
+    commands.add(QStringLiteral("mnuCirPopTagCircle"), tagCircle);
+    commands.add(QStringLiteral("mnupoparcTagArc"), tagArc);
+    commands.add(QStringLiteral("mnupoparcinfo"), showArcInfo);
+    commands.add(QStringLiteral("mnupopComplementArc"), complementArc);
+    commands.add(QStringLiteral("mnupoparcmirror"), mirrorArc);
+    commands.add(QStringLiteral("mnupoparcmidpt"), markArcMidpoint);
+    commands.add(QStringLiteral("mnupoparcmarkctr"), markArcCentre);
+    commands.add(QStringLiteral("mnuarc2circle"), arcToCircle);
+    commands.add(QStringLiteral("mnupoplineconcircle"), constructCircle);
+    commands.add(QStringLiteral("mnupoplinesemicir"), constructSemicircle);
 }
 
 } // namespace kel

@@ -115,7 +115,7 @@ void registerCircleEditTools(Registrations& registrations)
 {
     registrations.tools.add(std::make_shared<ModifyCircleTool>(), {ToolMode::ModifyCircle});
     registrations.tools.add(std::make_shared<ModifyArcTool>(), {ToolMode::ModifyArc});
-    registrations.commands.add(QStringLiteral("btnmodcircle"), linetools::asEvent(modifyCircle));
+    registrations.commands.add(QStringLiteral("btnmodcircle"), modifyCircle);
 }
 
 } // namespace kel

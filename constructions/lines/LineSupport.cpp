@@ -84,11 +84,6 @@ void addConstructedPoint(Editor& editor, QPoint at)
     addShapedPoint(editor, at, QStringLiteral("0"));
 }
 
-std::function<void(Editor&)> asEvent(void (*command)(Editor&))
-{
-    return [command](Editor& editor) { editor.runEvent([&] { command(editor); }, true); };
-}
-
 std::optional<int> wholeNumberIn(const QString& text, int lo, int hi)
 {
     bool ok = false;

@@ -9,7 +9,6 @@
 #include <QPoint>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace kel {
@@ -46,10 +45,6 @@ void startIfLine(Editor& editor, ToolMode mode, bool mustBeVisible, const QStrin
 void addShapedPoint(Editor& editor, QPoint at, const QString& shape);
 // A constructed point record: visible, shape "0".
 void addConstructedPoint(Editor& editor, QPoint at);
-
-// A command run as one event: when it fails, the table and the tool state
-// are put back and one message says why.
-std::function<void(Editor&)> asEvent(void (*command)(Editor&));
 
 // The whole text as an integer in lo..hi; nothing for a word, an empty text,
 // a fraction or a number outside the range (never a truncated value).

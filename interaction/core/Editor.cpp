@@ -110,7 +110,7 @@ bool Editor::mayDiscardDrawing(const QString& question)
 
 void Editor::pressButton(Control button)
 {
-    commands.run(controlName(button), *this);
+    runEvent([&] { commands.run(controlName(button), *this); }, true);
 }
 
 void Editor::topMenuAboutToShow(const QString& menuComponent)
