@@ -7,6 +7,7 @@
 #include "app/ObjectGrid.h"
 #include "app/PageControl.h"
 #include "model/Controls.h"
+#include "output/CropMimeData.h"
 #include "windows/AboutWindow.h"
 
 #include <QAbstractButton>
@@ -367,16 +368,12 @@ void WidgetUiPort::setClipboardData(std::unique_ptr<QMimeData> data)
         QApplication::clipboard()->setMimeData(data.release());
 }
 
-// The names Linux programs offer and look for an enhanced metafile by.
-static const char* const kMetafileMimeTypes[] = {
-    "image/x-emf", "image/emf", "application/x-openoffice-emf;windows_formatname=\"Image EMF\""};
-
 QByteArray WidgetUiPort::clipboardMetafile() const
 {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data)
         return {};
-    for (const char* type : kMetafileMimeTypes)
+    for (const char* type : kEmfMimeTypes)
         if (data->hasFormat(QLatin1String(type)))
             return data->data(QLatin1String(type));
     return {};
@@ -385,7 +382,7 @@ QByteArray WidgetUiPort::clipboardMetafile() const
 void WidgetUiPort::setClipboardMetafile(const QByteArray& emf, const QImage& preview)
 {
     auto* data = new QMimeData;
-    for (const char* type : kMetafileMimeTypes)
+    for (const char* type : kEmfMimeTypes)
         data->setData(QLatin1String(type), emf);
     if (!preview.isNull())
         data->setImageData(preview);
