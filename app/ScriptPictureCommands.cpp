@@ -3,6 +3,7 @@
 
 #include "app/ScriptRunner.h"
 #include "interaction/core/Editor.h"
+#include "output/CropMimeData.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -80,8 +81,12 @@ void ScriptRunner::addPictureCommands()
         session_.print(QStringLiteral("picture: %1 %2").arg(args[0], what));
     });
     commands_.insert(QStringLiteral("clipboard"), [this](const QStringList& args) {
-        if (!needArgs(args, 0, 0))
+        if (!needArgs(args, 0, 2))
             return;
+        if (!args.isEmpty()) {
+            putOnClipboard(args);
+            return;
+        }
         const QMimeData* data = QApplication::clipboard()->mimeData();
         QStringList formats = data ? data->formats() : QStringList();
         formats.sort();
@@ -91,6 +96,32 @@ void ScriptRunner::addPictureCommands()
             line += QStringLiteral(" image %1x%2").arg(image.width()).arg(image.height());
         session_.print(line);
     });
+}
+
+void ScriptRunner::putOnClipboard(const QStringList& args)
+{
+    if (args.size() != 2 || (args[0] != u"emf" && args[0] != u"image")) {
+        fail(QStringLiteral("clipboard takes nothing, or emf PATH or image PATH"));
+        return;
+    }
+    QFile file(args[1]);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read %1").arg(args[1]));
+        return;
+    }
+    // The bytes go under the EMF names as they are, damaged or not, as
+    // another program might put them there.
+    const QByteArray bytes = file.readAll();
+    if (args[0] == u"emf") {
+        QApplication::clipboard()->setMimeData(metafileMimeData(bytes, {}).release());
+        return;
+    }
+    const QImage image = QImage::fromData(bytes);
+    if (image.isNull()) {
+        fail(QStringLiteral("%1 is not a picture").arg(args[1]));
+        return;
+    }
+    QApplication::clipboard()->setImage(image);
 }
 
 } // namespace kel

@@ -57,6 +57,7 @@ private:
     QWidget* modalControl(QWidget* modal, const QString& name);
     void pressCell(QTableWidget* table, const QStringList& cell);
     void exportBitmap(const QString& path);
+    void putOnClipboard(const QStringList& args);
 
     MainWindow& window_;
     ScriptSession& session_;

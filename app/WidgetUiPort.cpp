@@ -379,16 +379,6 @@ QByteArray WidgetUiPort::clipboardMetafile() const
     return {};
 }
 
-void WidgetUiPort::setClipboardMetafile(const QByteArray& emf, const QImage& preview)
-{
-    auto* data = new QMimeData;
-    for (const char* type : kEmfMimeTypes)
-        data->setData(QLatin1String(type), emf);
-    if (!preview.isNull())
-        data->setImageData(preview);
-    QApplication::clipboard()->setMimeData(data);
-}
-
 QPoint WidgetUiPort::pointerPos() const
 {
     return window_.surface()->mapFromGlobal(QCursor::pos());

@@ -73,7 +73,6 @@ public:
     void setClipboardText(const QString& text) override;
     QImage clipboardImage() const override;
     QByteArray clipboardMetafile() const override;
-    void setClipboardMetafile(const QByteArray& emf, const QImage& preview) override;
     void setClipboardImage(const QImage& image) override;
     void setClipboardData(std::unique_ptr<QMimeData> data) override;
 

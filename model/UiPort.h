@@ -139,10 +139,8 @@ public:
     virtual void setClipboardImage(const QImage& image) = 0;
     // Several formats of one picture at once; the clipboard takes them over.
     virtual void setClipboardData(std::unique_ptr<QMimeData> data) = 0;
-    // Enhanced metafile bytes on the clipboard, empty when it holds none;
-    // putting one there offers `preview` as its bitmap beside it.
+    // Enhanced metafile bytes on the clipboard, empty when it holds none.
     virtual QByteArray clipboardMetafile() const = 0;
-    virtual void setClipboardMetafile(const QByteArray& emf, const QImage& preview) = 0;
 
     // Pointer, in drawing-surface coordinates.
     virtual QPoint pointerPos() const = 0;

@@ -1,8 +1,8 @@
 #pragma once
 // What the clipboard receives for a crop area of the drawing: the enhanced
 // metafile under the names Linux programs look for it by, an SVG of the same
-// vectors, and the area's pixels as PNG. Putting it on the clipboard is the
-// caller's business.
+// vectors, and the area's pixels as PNG; and for a picture row's metafile.
+// Putting it on the clipboard is the caller's business.
 
 #include <QMimeData>
 #include <QRect>
@@ -19,5 +19,9 @@ inline constexpr const char* kEmfMimeTypes[] = {
 
 // Null for an empty crop area.
 std::unique_ptr<QMimeData> cropMimeData(Renderer& renderer, const QRect& crop);
+
+// A metafile under the EMF names, with `preview` (when not null) as the
+// bitmap beside it for programs that take only bitmaps.
+std::unique_ptr<QMimeData> metafileMimeData(const QByteArray& emf, const QImage& preview);
 
 } // namespace kel

@@ -10,6 +10,7 @@
 #include "interaction/menus/CommandRegistry.h"
 #include "model/RecordKinds.h"
 #include "model/RowRoutines.h"
+#include "output/CropMimeData.h"
 #include "output/PictureData.h"
 #include "render/PictureDrawers.h"
 
@@ -216,7 +217,8 @@ void copyMetafileObject(Editor& editor)
     const std::optional<ScaledMetafile> metafile = pickedMetafile(editor);
     if (!metafile)
         return;
-    editor.ui().setClipboardMetafile(metafile->bytes, MetafilePreview(metafile->bytes));
+    editor.ui().setClipboardData(
+        metafileMimeData(metafile->bytes, MetafilePreview(metafile->bytes)));
     editor.ui().message(
         QStringLiteral("EMF Object copied to Clipboard size=%1").arg(metafile->original.size()));
 }
@@ -254,7 +256,7 @@ void bitmapToMetafile(Editor& editor)
         editor.ui().message(QStringLiteral("The bitmap in clipboard could not be converted"));
         return;
     }
-    editor.ui().setClipboardMetafile(metafile, bitmap);
+    editor.ui().setClipboardData(metafileMimeData(metafile, bitmap));
     editor.ui().setStatus(3, QStringLiteral("Object size =%1").arg(metafile.size()));
     editor.ui().message(QStringLiteral("Converted object is now in clipboard"));
 }

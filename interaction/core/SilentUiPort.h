@@ -77,7 +77,6 @@ public:
     void setClipboardImage(const QImage&) override {}
     void setClipboardData(std::unique_ptr<QMimeData>) override {}
     QByteArray clipboardMetafile() const override { return {}; }
-    void setClipboardMetafile(const QByteArray&, const QImage&) override {}
     QPoint pointerPos() const override { return pointer; }
     void warpPointer(QPoint surfacePos) override { pointer = surfacePos; }
     void setSurfaceCursor(SurfaceCursor) override {}

@@ -130,16 +130,22 @@ public:
     QString clipboardText() const override { return clipboardText_; }
     void setClipboardText(const QString& text) override { clipboardText_ = text; }
     QImage clipboardImage() const override { return clipboardImage_; }
-    void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
+    void setClipboardImage(const QImage& image) override
+    {
+        clipboardData.reset();
+        clipboardImage_ = image;
+    }
+    // Like the real clipboard, new data replaces everything that was there.
     void setClipboardData(std::unique_ptr<QMimeData> data) override
     {
+        clipboardImage_ = data ? qvariant_cast<QImage>(data->imageData()) : QImage();
         clipboardData = std::move(data);
     }
-    QByteArray clipboardMetafile() const override { return clipboardMetafile_; }
-    void setClipboardMetafile(const QByteArray& emf, const QImage& preview) override
+    QByteArray clipboardMetafile() const override
     {
-        clipboardMetafile_ = emf;
-        clipboardImage_ = preview;
+        const QString emf = QStringLiteral("image/x-emf");
+        return clipboardData && clipboardData->hasFormat(emf) ? clipboardData->data(emf)
+                                                              : QByteArray();
     }
 
     QPoint pointerPos() const override { return pointer_; }
@@ -190,7 +196,6 @@ private:
     QHash<Control, QString> controls_;
     QString clipboardText_;
     QImage clipboardImage_;
-    QByteArray clipboardMetafile_;
     QPoint pointer_;
 };
 

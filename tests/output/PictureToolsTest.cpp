@@ -3,6 +3,7 @@
 #include "interaction/core/Editor.h"
 #include "model/FakeUi.h"
 #include "model/KelFile.h"
+#include "output/CropMimeData.h"
 #include "output/EmfCanvas.h"
 #include "output/OutputRegistration.h"
 #include "render/JpegCodec.h"
@@ -55,13 +56,13 @@ TEST_F(PictureTools, OnlyAWholeMetafileFromTheClipboardBecomesARow)
                         "record's size does not fit")},
     };
     for (const auto& c : cases) {
-        ui.setClipboardMetafile(c.clipboard, {});
+        ui.setClipboardData(metafileMimeData(c.clipboard, {}));
         editor.runMenuItem(QStringLiteral("mnuembedEMF"));
         editor.pointerDown(Qt::LeftButton, {50, 60});
         EXPECT_EQ(ui.messages.back(), c.message);
         EXPECT_EQ(table().lastRowInUse(), 0);
     }
-    ui.setClipboardMetafile(good, {});
+    ui.setClipboardData(metafileMimeData(good, {}));
     editor.runMenuItem(QStringLiteral("mnuembedEMF"));
     editor.wheel(2);
     editor.pointerDown(Qt::LeftButton, {50, 60});
