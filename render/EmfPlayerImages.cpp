@@ -24,6 +24,7 @@ constexpr std::uint32_t kSrcAnd = 0x008800C6;
 constexpr std::uint32_t kSrcPaint = 0x00EE0086;
 constexpr std::uint32_t kSrcInvert = 0x00660046;
 constexpr std::uint32_t kMaxTextLength = 65536;
+constexpr int kLargestGlyphImage = 1000; // pixels high
 
 int ShiftOf(std::uint32_t mask)
 {
@@ -308,6 +309,16 @@ bool Playback::text(const EmfRecord& r)
     if (dc_.opaqueBackground)
         painter_.fillRect(QRectF(shiftX, baseline - metrics.ascent(), x, metrics.height()),
                           dc_.backColour);
+    // Big glyphs go as outlines: the painter would first make an image of
+    // each whole glyph (seconds for one of 10,000 pixels), however little of
+    // it the picture shows.
+    if (font.pixelSize() > kLargestGlyphImage) {
+        QPainterPath outlines;
+        for (std::uint32_t i = 0; i < *count; ++i)
+            outlines.addText(QPointF(shiftX + offsets[i], baseline), font, QString(text.at(i)));
+        painter_.fillPath(outlines, dc_.textColour);
+        return true;
+    }
     painter_.setFont(font);
     painter_.setPen(dc_.textColour);
     for (std::uint32_t i = 0; i < *count; ++i)
