@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <vector>
 
 #include <jpeglib.h>
@@ -129,7 +128,7 @@ TEST(JpegCodec, RoundTripKeepsColourEdges)
     EXPECT_LE(maxChannelDifference(original, decoded.image), 6);
 }
 
-TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
+TEST(JpegCodec, NullAndOversizedImagesAndEmptyGarbageAndTruncatedInputAreRefused)
 {
     QString error;
     EXPECT_FALSE(encodeJpeg(QImage(), &error).has_value());
@@ -139,10 +138,6 @@ TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
     error.clear();
     EXPECT_FALSE(encodeJpeg(wide, &error).has_value());
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(JpegCodec, EmptyGarbageAndTruncatedInputIsRefused)
-{
     EXPECT_FALSE(decodeJpeg(QByteArrayView()).error.isEmpty());
     const JpegResult text = decodeJpeg(QByteArray("This is not a picture at all."));
     EXPECT_TRUE(text.image.isNull());
@@ -172,20 +167,6 @@ TEST(JpegCodec, HugeHeaderIsRefusedBeforeAllocation)
     EXPECT_TRUE(result.image.isNull());
     EXPECT_TRUE(result.error.contains(QStringLiteral("60000 x 60000")))
         << result.error.toStdString();
-}
-
-TEST(JpegCodec, DamagedBytesNeverCrash)
-{
-    const QByteArray jpeg = encodedEdgePicture();
-    std::mt19937 rng(1234);
-    for (int round = 0; round < 300; ++round) {
-        QByteArray damaged = jpeg;
-        const int flips = 1 + int(rng() % 8);
-        for (int i = 0; i < flips; ++i)
-            damaged[qsizetype(rng() % quint32(damaged.size()))] = char(rng() & 255);
-        const JpegResult result = decodeJpeg(damaged);
-        EXPECT_EQ(result.image.isNull(), !result.error.isEmpty()) << result.error.toStdString();
-    }
 }
 
 TEST(JpegCodec, AdobeCmykPicturesDecodeToRgb)
