@@ -9,9 +9,7 @@ namespace kel {
 namespace {
 
 using test::Colours;
-using test::Count;
 using test::InkBounds;
-using test::kRed;
 
 class CurveRecords : public test::DrawerTest {
 protected:

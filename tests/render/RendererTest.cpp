@@ -15,11 +15,8 @@ namespace {
 
 using test::At;
 using test::Count;
-using test::InkBounds;
 using test::kBlue;
 using test::kRed;
-
-constexpr Colour kDot = 0x818181;
 
 // The smallest rectangle of a layer's area holding every pixel drawn on it.
 QRect LayerInk(const QImage& layer, const QRect& area)
@@ -179,23 +176,6 @@ TEST_F(RendererTest, CropAreaReplayShiftsEveryCoordinate)
     EXPECT_EQ(At(crop.image(), 40, 0), kBlack); // the polygon's corner
     // The line's x cannot be shifted within 32 bits: left out and reported.
     EXPECT_TRUE(renderer.lastProblem().startsWith("Row 3 not drawn: coordinate"));
-}
-
-TEST_F(RendererTest, EnhanceImageAveragesTheFourTimesPicture)
-{
-    renderer.setGridDots(true);
-    add({"L", "00000001", "10", "10", "300", "200"});
-    add({"b", "255", "320", "20", "380", "80"});
-    renderer.RedrawAll();
-    const std::set<Colour> plain = test::Colours(renderer.bitmap());
-    EXPECT_EQ(plain.size(), 4u); // white, dots, black, red
-
-    renderer.enhanceImage();
-    EXPECT_EQ(renderer.bitmap().size(), QSize(400, 300));
-    EXPECT_EQ(at(350, 50), kRed); // whole pixels keep their colour
-
-    renderer.RedrawAll(); // back to the plain picture
-    EXPECT_EQ(test::Colours(renderer.bitmap()), plain);
 }
 
 } // namespace
