@@ -113,7 +113,7 @@ TEST(NearestKeyPoint, EqualsTheBruteForceSearchOnRandomDrawings)
         std::vector<QPoint> spots; // pointers right on a first point test the passed-over ends
         for (int r = 1; r <= rows; ++r) {
             const QString state = uniform(0, 9) == 0 ? "N|" : "Y|";
-            const char kind = "LPAGBKFDDD"[uniform(0, 9)];
+            const char kind = "LPAGBKFDDDER"[uniform(0, 11)];
             const QString x = QString::number(uniform(-300, 300)),
                           y = QString::number(uniform(-300, 300));
             const QString head = state + kind + "|00000001|", at = head + x + '|' + y;
@@ -126,6 +126,10 @@ TEST(NearestKeyPoint, EqualsTheBruteForceSearchOnRandomDrawings)
             case 'P':
             case 'F':
                 row = at;
+                break;
+            case 'E': // no key points
+            case 'R':
+                row = at + "|5|5";
                 break;
             case 'A':
                 row = at + QString("|%1|%2|%3")
