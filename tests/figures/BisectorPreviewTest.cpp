@@ -1,5 +1,4 @@
 #include "figures/BisectorPreview.h"
-#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 #include "model/FakeUi.h"
 

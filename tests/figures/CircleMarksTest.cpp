@@ -32,6 +32,10 @@ TEST(ArcAngles, SpanMidpointAndMirrorReduceAnyStoredAngle)
         EXPECT_EQ(m.first, c.mirrored1);
         EXPECT_EQ(m.second, c.mirrored2);
     }
+
+    EXPECT_EQ(ArcInfoHeight(100, 0, 90), 71);   // round(100 cos 45)
+    EXPECT_EQ(ArcInfoHeight(100, 0, 270), 171); // span above 180
+    EXPECT_EQ(ArcInfoHeight(100, 0, 180), 100); // H = 0 < 3
 }
 
 TEST(EqualPointsOnCircle, CountsTwoTo360CounterClockwiseFromTheOffset)
@@ -46,13 +50,6 @@ TEST(EqualPointsOnCircle, CountsTwoTo360CounterClockwiseFromTheOffset)
     for (const int n : {1, 361, 100000})
         EXPECT_FALSE(EqualPointsOnCircle({0, 0}, 10, n, 0)) << n;
     EXPECT_FALSE(EqualPointsOnCircle({0, 0}, 10, 3, std::numeric_limits<double>::infinity()));
-}
-
-TEST(ArcInfoHeight, IsTheArcsHeightOrAddsTheRadius)
-{
-    EXPECT_EQ(ArcInfoHeight(100, 0, 90), 71);   // round(100 cos 45)
-    EXPECT_EQ(ArcInfoHeight(100, 0, 270), 171); // span above 180
-    EXPECT_EQ(ArcInfoHeight(100, 0, 180), 100); // H = 0 < 3
 }
 
 TEST(GridPoints, CrossIndexIsArithmeticAndTypedPointsAreChecked)

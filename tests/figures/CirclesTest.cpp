@@ -1,5 +1,4 @@
 #include "figures/Circles.h"
-#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -23,17 +22,7 @@ TEST(NearestPointOnCircle, TakesTheCutNearerToThePoint)
     EXPECT_EQ(NearestPointOnCircle({0, 0}, -50, {80, 0})->point, QPoint(50, 0));
 }
 
-TEST(TangentPoints, TouchTheCircleAndAnswerNothingOnOrInsideIt)
-{
-    const auto t = TangentPoints({0, 0}, 30, {50, 0});
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->length, 40);
-    EXPECT_NE(t->points.first, t->points.second);
-    EXPECT_FALSE(TangentPoints({0, 0}, 50, {50, 0}));
-    EXPECT_FALSE(TangentPoints({0, 0}, 50, {30, 40}));
-}
-
-TEST(TangentPoints, RandomTangentsAreSquareToTheirRadius)
+TEST(TangentPoints, RandomTangentsAreSquareToTheirRadiusAndNoneFromOnTheCircle)
 {
     std::mt19937 random(21);
     std::uniform_int_distribution<int> coord(-2000, 2000);
@@ -54,6 +43,7 @@ TEST(TangentPoints, RandomTangentsAreSquareToTheirRadius)
             ASSERT_NEAR(t->length, exact, 2.5);
         }
         ASSERT_EQ(t->length, PointDistance(p, t->points.first));
+        ASSERT_NE(t->points.first, t->points.second);
         for (QPoint q : {t->points.first, t->points.second}) {
             ASSERT_NEAR(test::Distance(q, c), r, 1.5);
             ASSERT_GT(test::DistanceToLine(c, p, q), r - 1.5);
@@ -61,16 +51,12 @@ TEST(TangentPoints, RandomTangentsAreSquareToTheirRadius)
         ++checked;
     }
     EXPECT_GT(checked, 1000);
+    EXPECT_EQ(TangentPoints({0, 0}, 30, {50, 0})->length, 40);
+    EXPECT_FALSE(TangentPoints({0, 0}, 50, {50, 0})); // on the circle
+    EXPECT_FALSE(TangentPoints({0, 0}, 50, {30, 40}));
 }
 
-TEST(CircleThrough3Points, FindsCentreAndRadius)
-{
-    EXPECT_EQ(Show(CircleThrough3Points({10, 0}, {0, -10}, {-10, 0})), "(0,0) r=10");
-    EXPECT_FALSE(CircleThrough3Points({0, 0}, {10, 10}, {30, 30}));
-    EXPECT_FALSE(CircleThrough3Points({0, 0}, {0, 0}, {30, 30}));
-}
-
-TEST(PointAnglesOnCircle, GivesDirectionsFromTheCentre)
+TEST(PointAnglesOnCircle, GivesDirectionsFromTheCentreOfTheCircleThroughThem)
 {
     using Angles = std::optional<std::array<int, 3>>;
     EXPECT_EQ(PointAnglesOnCircle({200, 100}, {100, 0}, {100, 200}),
@@ -79,6 +65,10 @@ TEST(PointAnglesOnCircle, GivesDirectionsFromTheCentre)
     EXPECT_EQ(PointAnglesOnCircle({110, 100}, {100, 90}, {100, 110}),
               Angles(std::array{0, 89, 271}));
     EXPECT_FALSE(PointAnglesOnCircle({0, 0}, {10, 10}, {30, 30}));
+
+    EXPECT_EQ(Show(CircleThrough3Points({10, 0}, {0, -10}, {-10, 0})), "(0,0) r=10");
+    EXPECT_FALSE(CircleThrough3Points({0, 0}, {10, 10}, {30, 30}));
+    EXPECT_FALSE(CircleThrough3Points({0, 0}, {0, 0}, {30, 30}));
 }
 
 TEST(ArcOrientation, TellsTheTurnAndTheSweep)

@@ -21,10 +21,7 @@ TEST(IntersectLines, CrossesInfiniteLinesOfEveryDirection)
     EXPECT_EQ(IntersectLines({30, 0}, {30, 5}, {0, 0}, {10, 20}), QPoint(30, 60)); // A vertical
     // 100.5 rounds to the even 100.
     EXPECT_EQ(IntersectLines({100, 0}, {101, 1000}, {0, 500}, {1000, 500}), QPoint(100, 500));
-}
 
-TEST(IntersectLines, AnswersNoForParallelOrDegenerateLines)
-{
     EXPECT_FALSE(IntersectLines({0, 0}, {10, 5}, {0, 1}, {20, 11}));
     EXPECT_FALSE(IntersectLines({4, 4}, {4, 4}, {0, 0}, {10, 3})); // a point is no line
     // Nearly parallel: the crossing lies far outside the plane.
@@ -62,10 +59,7 @@ TEST(IntersectCircles, TheWorkedExampleAndTheOrderOfThePoints)
     EXPECT_FALSE(IntersectCircles({5, 5}, 10, {5, 5}, 20));
     EXPECT_FALSE(IntersectCircles({0, 0}, 0, {10, 0}, 10));
     EXPECT_FALSE(IntersectCircles({0, 0}, 10, {100, 0}, 10));
-}
 
-TEST(IntersectCircles, NearlyTouchingCirclesMeetAtTheFoot)
-{
     for (int d : {99, 101}) {
         const auto p = IntersectCircles({0, 0}, 60, {d, 0}, 40);
         ASSERT_TRUE(p) << d;
@@ -76,10 +70,7 @@ TEST(IntersectCircles, NearlyTouchingCirclesMeetAtTheFoot)
     EXPECT_FALSE(IntersectCircles({0, 0}, 60, {102, 0}, 40));
     // Diagonal centres: the foot lies on the centre line.
     EXPECT_EQ(Show(IntersectCircles({0, 0}, 50, {60, 80}, 50)), "(30,40) (30,40)");
-}
 
-TEST(IntersectCircles, RoundingTheChordDoesNotMoveThePointsOffTheCircles)
-{
     // Centres a few pixels apart in x (the rounded chord put these hundreds of
     // pixels off), and equal radii at an odd distance (the foot left the centres).
     struct Case {

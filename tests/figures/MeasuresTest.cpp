@@ -20,6 +20,12 @@ TEST(PointDistance, RoundsTheDistanceBetweenTwoPoints)
     EXPECT_EQ(PointDistance({0, 0}, {kMax, 0}), kMax);
     EXPECT_FALSE(PointDistance({-1, 0}, {kMax, 0}));
     EXPECT_FALSE(PointDistance({kMin, kMin}, {kMax, kMax}));
+
+    EXPECT_EQ(PointDistanceF({0, 0}, {-2, -2}), 3);
+    EXPECT_EQ(PointDistanceF({0, 0}, {kMax, 0}), kMax);
+    EXPECT_FALSE(PointDistanceF({kMin, kMin}, {kMax, kMax}));
+    EXPECT_EQ(IntAbs(-5), 5);
+    EXPECT_EQ(IntAbs(kMin), 2147483648LL);
 }
 
 TEST(AngleAtVertex, MeasuresTheUnsignedAngleInWholeDegrees)
@@ -39,15 +45,6 @@ TEST(AngleAtVertex, MeasuresTheUnsignedAngleInWholeDegrees)
     EXPECT_EQ(AngleAtVertex({kMin, 0}, {kMax, 0}, {kMax, 1}), 0);
 }
 
-TEST(PointDistanceF, RoundsTheDoubleDistanceAndIntAbsCoversTheIntRange)
-{
-    EXPECT_EQ(PointDistanceF({0, 0}, {-2, -2}), 3);
-    EXPECT_EQ(PointDistanceF({0, 0}, {kMax, 0}), kMax);
-    EXPECT_FALSE(PointDistanceF({kMin, kMin}, {kMax, kMax}));
-    EXPECT_EQ(IntAbs(-5), 5);
-    EXPECT_EQ(IntAbs(kMin), 2147483648LL);
-}
-
 TEST(DirectionAngle, CountsCounterClockwiseAsSeenOnTheScreen)
 {
     EXPECT_EQ(DirectionAngle({0, 0}, {0, -100}), 90);
@@ -59,20 +56,14 @@ TEST(DirectionAngle, CountsCounterClockwiseAsSeenOnTheScreen)
     EXPECT_EQ(DirectionAngle({0, 0}, {1000, 1}), 360);
     // Origins at the edge of the plane measure like any other.
     EXPECT_EQ(DirectionAngle({kMax, 0}, {kMax, -100}), 90);
-}
 
-TEST(BoxCentreAngles, MeasuresFromTheBoxCentre)
-{
     // Box 0..200 x 0..100: centre (100, 50), reference (200, 50).
     const AnglePair a = BoxCentreAngles({0, 0}, {200, 100}, {100, 0}, {100, 100});
     EXPECT_EQ(a.first, 90);
     EXPECT_EQ(a.second, 270);
     // Unlike DirectionAngle, a point rounding to 0 below the centre stays 0.
     EXPECT_EQ(BoxCentreAngles({0, 0}, {2000, 100}, {2000, 51}, {0, 0}).first, 0);
-}
 
-TEST(SweepDegrees, CountsCounterClockwiseFromTheFirstDirection)
-{
     EXPECT_EQ(SweepDegrees(30, 90), 60);
     EXPECT_EQ(SweepDegrees(90, 30), 300);
     EXPECT_EQ(SweepDegrees(350, 10), 20);

@@ -31,7 +31,7 @@ protected:
 
     // The scratch table as the crop tools leave it: copies of the given rows,
     // each naming its object row in column 0.
-    void copyToScratch(std::initializer_list<int> rows)
+    void copyToScratch(const std::vector<int>& rows)
     {
         doc.scratch.setRows(static_cast<int>(rows.size()) + 1);
         int k = 1;
@@ -53,34 +53,25 @@ TEST_F(ObjectTransforms, MirrorCopiesEachKindOfTaggedObject)
     putTagged(1, "Y|L|00FF0002|10|100|50|150");
     putTagged(2, "Y|P|2|30|180");
     putTagged(3, "Y|C|00000001|100|100|-40|0000FF01");
-    putTagged(4, "Y|G|00000001|0 0 10 0 10 10 7");
-    putTagged(5, "Y|T|100|150|12|0000FF|1|Arial|Hello|30");
-    putTagged(6, "Y|A|00000001|100|100|0|90|200");
-    putTagged(7, "Y|R|00000001|0|0|10|10");
-    putRow(doc.table, 8, "Y|L|00000001|0|0|10|10"); // not tagged
+    putTagged(4, "Y|L|00000001|400|200|0|200"); // the mirror line, ends swapped: no copy
+    putTagged(5, "Y|G|00000001|0 0 10 0 10 10 7");
+    putTagged(6, "Y|T|100|150|12|0000FF|1|Arial|Hello|30");
+    putTagged(7, "Y|A|00000001|100|100|0|90|200");
+    putTagged(8, "Y|R|00000001|0|0|10|10");
+    putRow(doc.table, 9, "Y|L|00000001|0|0|10|10"); // not tagged
     const TableEditResult result = MirrorTaggedObjects(doc, state);
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.changed);
-    EXPECT_EQ(rowText(doc.table, 9), "Y|L|00FF0002|10|300|50|250||||");
-    EXPECT_EQ(rowText(doc.table, 10), "Y|P|2|30|220||||||");
-    EXPECT_EQ(rowText(doc.table, 11), "Y|C|00000001|100|300|-40|0000FF01||||");
-    EXPECT_EQ(rowText(doc.table, 12), "Y|G|00000001|0 400 10 400 10 390|||||||");
-    EXPECT_EQ(rowText(doc.table, 13), "Y|T|100|250|12|0000FF|1|Arial|Hello|30|");
+    EXPECT_EQ(rowText(doc.table, 10), "Y|L|00FF0002|10|300|50|250||||");
+    EXPECT_EQ(rowText(doc.table, 11), "Y|P|2|30|220||||||");
+    EXPECT_EQ(rowText(doc.table, 12), "Y|C|00000001|100|300|-40|0000FF01||||");
+    EXPECT_EQ(rowText(doc.table, 13), "Y|G|00000001|0 400 10 400 10 390|||||||");
+    EXPECT_EQ(rowText(doc.table, 14), "Y|T|100|250|12|0000FF|1|Arial|Hello|30|");
     // The image of the upper-right quarter is the lower-right quarter.
-    EXPECT_EQ(rowText(doc.table, 14), "Y|A|00000001|100|300|270|0|200|||");
-    EXPECT_FALSE(doc.table.inUse(15));
+    EXPECT_EQ(rowText(doc.table, 15), "Y|A|00000001|100|300|270|0|200|||");
+    EXPECT_FALSE(doc.table.inUse(16)); // no gap
     // The sources stay as they were.
     EXPECT_EQ(rowText(doc.table, 1), "Y|L|00FF0002|10|100|50|150||||" + kTagMark);
-}
-
-TEST_F(ObjectTransforms, TheMirrorLineGetsNoCopyAndLeavesNoGap)
-{
-    putTagged(1, "Y|L|00000001|400|200|0|200"); // the mirror line, ends swapped
-    putTagged(2, "Y|P|0|5|5");
-    putTagged(3, "Y|L|00000001|0|200|400|200");
-    EXPECT_TRUE(MirrorTaggedObjects(doc, state).changed);
-    EXPECT_EQ(rowText(doc.table, 4), "Y|P|0|5|395||||||");
-    EXPECT_EQ(doc.table.lastRowInUse(), 4);
 }
 
 TEST_F(ObjectTransforms, MirroredArcsRunTheOtherWayWhateverTheirStoredAngles)
@@ -149,56 +140,50 @@ TEST_F(ObjectTransforms, RotateTurnsPointsClockwiseOnTheScreen)
     EXPECT_EQ(rowText(doc.table, 5), "Y|C|00000001|100|300|40|||||");
 }
 
-TEST_F(ObjectTransforms, ABadCellLeavesEveryObjectAsItWas)
+// A bad cell anywhere, or a result off the plane, stops the whole transform
+// before any row is written.
+TEST_F(ObjectTransforms, AnyFailureLeavesEveryObjectAsItWas)
 {
-    putRow(doc.table, 1, "Y|L|00000001|110|120|150|100");
-    putRow(doc.table, 2, "Y|T|150|150|12|0000FF|0|Arial|Hi|"); // no angle
-    putRow(doc.table, 3, "Y|P|0|abc|5");
-    copyToScratch({1, 2});
-    const TableEditResult rotate =
-        TransformCropObjects(doc, CropTransform::Rotate, 90, {}, {100, 100});
-    EXPECT_FALSE(rotate.ok());
-    EXPECT_FALSE(rotate.changed);
-    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|110|120|150|100||||");
-    // A zoom does not read the angle.
-    EXPECT_TRUE(TransformCropObjects(doc, CropTransform::Zoom, 200, {100, 100}, {}).changed);
-
-    copyToScratch({1, 3});
-    const TableEditResult zoom = TransformCropObjects(doc, CropTransform::Zoom, 50, {100, 100}, {});
-    EXPECT_EQ(zoom.error, "'abc' is not a valid integer value");
-    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|120|140|200|100||||");
-}
-
-TEST_F(ObjectTransforms, ResultsOutsideThePlaneLeaveEveryObjectAsItWas)
-{
-    putRow(doc.table, 1, "Y|P|0|110|120");
-    putRow(doc.table, 2, "Y|C|00000001|100|100|2000000");
-    copyToScratch({1, 2});
-    const TableEditResult result =
-        TransformCropObjects(doc, CropTransform::Zoom, 200000, {100, 100}, {});
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(rowText(doc.table, 1), "Y|P|0|110|120||||||");
-    // A scratch row naming no object row is refused as well.
+    const QString line = "Y|L|00000001|110|120|150|100", badCircle = "Y|C|00000001|100|x|20";
+    const struct {
+        QStringList rows;
+        CropTransform kind;
+        int value;
+        const char* error;
+    } cases[] = {
+        {{line, "Y|T|150|150|12|0000FF|0|Arial|Hi|"}, CropTransform::Rotate, 90, nullptr},
+        {{line, badCircle, "Y|P|0|130|140"}, CropTransform::Zoom, 200, nullptr},
+        {{line, badCircle, "Y|P|0|130|140"}, CropTransform::Rotate, 200, nullptr},
+        {{line, "Y|P|0|abc|5"}, CropTransform::Zoom, 50, "'abc' is not a valid integer value"},
+        {{"Y|P|0|110|120", "Y|C|00000001|100|100|2000000"}, CropTransform::Zoom, 200000, nullptr},
+    };
+    for (const auto& c : cases) {
+        doc.table.clearObjects();
+        std::vector<int> rows;
+        QStringList before;
+        for (const QString& cells : c.rows) {
+            rows.push_back(static_cast<int>(rows.size()) + 1);
+            putRow(doc.table, rows.back(), cells);
+            before << rowText(doc.table, rows.back());
+        }
+        copyToScratch(rows);
+        const TableEditResult result =
+            TransformCropObjects(doc, c.kind, c.value, {100, 100}, {100, 100});
+        EXPECT_FALSE(result.ok()) << c.rows.join(' ').toStdString();
+        EXPECT_FALSE(result.changed);
+        if (c.error) {
+            EXPECT_EQ(result.error, c.error);
+        }
+        for (int r : rows)
+            EXPECT_EQ(rowText(doc.table, r), before[r - 1]);
+    }
+    // A zoom does not read a text's angle; a scratch row naming no object
+    // row is refused.
+    putRow(doc.table, 1, "Y|T|150|150|12|0000FF|0|Arial|Hi|");
     copyToScratch({1});
+    EXPECT_TRUE(TransformCropObjects(doc, CropTransform::Zoom, 200, {100, 100}, {}).changed);
     doc.scratch.setCell(0, 1, 999);
-    EXPECT_FALSE(TransformCropObjects(doc, CropTransform::Zoom, 200, {100, 100}, {}).ok());
-    EXPECT_EQ(rowText(doc.table, 1), "Y|P|0|110|120||||||");
-}
-
-TEST_F(ObjectTransforms, RotateBy45AndZoomBy50)
-{
-    putRow(doc.table, 1, "Y|L|00000001|200|100|100|100");
-    putRow(doc.table, 2, "Y|P|0|100|200");
-    putRow(doc.table, 3, "Y|C|00000001|150|150|-30|0000FF01");
-    copyToScratch({1, 2, 3});
-    ASSERT_TRUE(TransformCropObjects(doc, CropTransform::Rotate, 45, {}, {100, 100}).ok());
-    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|171|171|100|100||||");
-    EXPECT_EQ(rowText(doc.table, 2), "Y|P|0|29|171||||||");
-    EXPECT_EQ(rowText(doc.table, 3), "Y|C|00000001|100|171|-30|0000FF01||||");
-    ASSERT_TRUE(TransformCropObjects(doc, CropTransform::Zoom, 50, {100, 100}, {}).ok());
-    EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|150|100|100|100||||");
-    EXPECT_EQ(rowText(doc.table, 2), "Y|P|0|100|150||||||");
-    EXPECT_EQ(rowText(doc.table, 3), "Y|C|00000001|125|125|-15|0000FF01||||");
+    EXPECT_FALSE(TransformCropObjects(doc, CropTransform::Zoom, 300, {100, 100}, {}).ok());
 }
 
 // Mended: a zoom of 0 made outlined circles (radius 0 reads as filled) and
@@ -215,19 +200,6 @@ TEST_F(ObjectTransforms, ZoomNeverShrinksASizeToNothing)
     EXPECT_EQ(rowText(doc.table, 2), "Y|C|00000001|100|100|-1|0000FF01||||");
     EXPECT_EQ(rowText(doc.table, 3), "Y|T|101|101|1|0000FF|0|Arial|Hi|0|");
     EXPECT_EQ(rowText(doc.table, 4), "Y|L|00000001|103|100|100|100||||");
-}
-
-TEST_F(ObjectTransforms, ABadCellInTheMiddleStopsTheWholeTransform)
-{
-    putRow(doc.table, 1, "Y|L|00000001|110|120|150|100");
-    putRow(doc.table, 2, "Y|C|00000001|100|x|20");
-    putRow(doc.table, 3, "Y|P|0|130|140");
-    copyToScratch({1, 2, 3});
-    for (const CropTransform kind : {CropTransform::Zoom, CropTransform::Rotate}) {
-        EXPECT_FALSE(TransformCropObjects(doc, kind, 200, {100, 100}, {100, 100}).ok());
-        EXPECT_EQ(rowText(doc.table, 1), "Y|L|00000001|110|120|150|100||||");
-        EXPECT_EQ(rowText(doc.table, 3), "Y|P|0|130|140||||||");
-    }
 }
 
 // Mended: column 3 of a metafile picture is its zoom, not a pen.

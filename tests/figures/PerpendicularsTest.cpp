@@ -21,10 +21,7 @@ TEST(PerpendicularFoot, DropsOntoTheInfiniteLineAndTruncates)
     EXPECT_EQ(Show(PerpendicularFoot({0, 1}, {0, 0}, {2, 2})), "(0,0) d=1");
     // Equal ends give the end and its distance.
     EXPECT_EQ(Show(PerpendicularFoot({13, 14}, {10, 10}, {10, 10})), "(10,10) d=5");
-}
 
-TEST(PerpendicularFoot, LongLinesDoNotWrap)
-{
     // Three-coordinate products pass 2^31 on a 1700-pixel line; the 32-bit
     // form put this foot at (-177, 500).
     EXPECT_EQ(Show(PerpendicularFoot({1500, 300}, {100, 500}, {1700, 500})), "(1500,500) d=200");
@@ -63,14 +60,6 @@ TEST(MirrorPoint, ReflectsInTheLineOfTheFirstFourSlots)
     EXPECT_FALSE(MirrorPoint({0, kMax}, {0, -kMax}, {1, -kMax}));
 }
 
-TEST(PerpendicularPoints, StandsLengthAwayFromTheSecondEnd)
-{
-    EXPECT_EQ(Show(PerpendicularPoints({0, 0}, {10, 0}, 5)), "(10,-5) (10,5)");
-    EXPECT_FALSE(PerpendicularPoints({4, 4}, {4, 4}, 10));
-    EXPECT_EQ(PerpendicularPoints({0, 0}, {kMax, 0}, 10)->left, QPoint(kMax, -10));
-    EXPECT_FALSE(PerpendicularPoints({0, kMax}, {10, kMax}, 10)); // Q2 below the plane
-}
-
 TEST(PerpendicularPoints, RandomPointsAreSquareAndAtTheLength)
 {
     std::mt19937 random(9);
@@ -97,6 +86,11 @@ TEST(PerpendicularPoints, RandomPointsAreSquareAndAtTheLength)
             ASSERT_LT(cross, 0);
         }
     }
+
+    EXPECT_EQ(Show(PerpendicularPoints({0, 0}, {10, 0}, 5)), "(10,-5) (10,5)");
+    EXPECT_FALSE(PerpendicularPoints({4, 4}, {4, 4}, 10));
+    EXPECT_EQ(PerpendicularPoints({0, 0}, {kMax, 0}, 10)->left, QPoint(kMax, -10));
+    EXPECT_FALSE(PerpendicularPoints({0, kMax}, {10, kMax}, 10)); // Q2 below the plane
 }
 
 } // namespace

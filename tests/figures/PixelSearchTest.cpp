@@ -15,13 +15,9 @@ QImage WhiteImage(int width, int height)
     return image;
 }
 
-void SetRect(ConstructionState& state, int left, int top, int right, int bottom)
-{
-    state.setPoint(0, {left, top});
-    state.setPoint(1, {right, bottom});
-}
-
-TEST(CountColourPixels, CountsMatchingPixelsInsideTheRectangleEdgesIncluded)
+// Counts inside the rectangle of slots 0 and 1, edges included and clipped
+// to the bitmap; a pointer outside it answers -1 and leaves the count slot.
+TEST(CountColourPixels, CountsInsideTheRectangleAndTheBitmapOnly)
 {
     QImage image = WhiteImage(50, 40);
     const Colour red = 0x0000FF;
@@ -29,40 +25,32 @@ TEST(CountColourPixels, CountsMatchingPixelsInsideTheRectangleEdgesIncluded)
         image.setPixel(x, 10, toQRgb(red)); // 11 pixels on one row
     image.setPixel(5, 5, toQRgb(red));      // outside the rectangle
     image.setPixel(12, 12, toQRgb(0x0000FE));
-    ConstructionState state;
-    SetRect(state, 10, 10, 20, 30);
-    EXPECT_EQ(CountColourPixels(state, image, {15, 15}, red), 11);
-    EXPECT_EQ(state.slot[ConstructionState::kCount], 11);
-    EXPECT_EQ(CountColourPixels(state, image, {10, 30}, kWhite), 11 * 21 - 11 - 1);
-    SetRect(state, 5, 5, 5, 5);
-    EXPECT_EQ(CountColourPixels(state, image, {5, 5}, red), 1);
+    const struct {
+        int left, top, right, bottom;
+        QPoint pointer;
+        Colour colour;
+        int count;
+    } cases[] = {
+        {10, 10, 20, 30, {15, 15}, red, 11},
+        {10, 10, 20, 30, {10, 30}, kWhite, 11 * 21 - 11 - 1},
+        {5, 5, 5, 5, {5, 5}, red, 1},
+        {-100, -100, 1000, 1000, {500, 500}, kWhite, 50 * 40 - 13},
+        {2000, 2000, 3000, 3000, {2500, 2500}, kWhite, 0},
+        {10, 10, 20, 30, {9, 15}, kWhite, -1},
+        {10, 10, 20, 30, {15, 31}, kWhite, -1},
+        {20, 10, 10, 30, {15, 15}, kWhite, -1}, // right < left: nothing is inside
+    };
+    for (const auto& c : cases) {
+        ConstructionState state;
+        state.setPoint(0, {c.left, c.top});
+        state.setPoint(1, {c.right, c.bottom});
+        state.slot[ConstructionState::kCount] = 77;
+        EXPECT_EQ(CountColourPixels(state, image, c.pointer, c.colour), c.count) << c.pointer.x();
+        EXPECT_EQ(state.slot[ConstructionState::kCount], c.count < 0 ? 77 : c.count);
+    }
 }
 
-TEST(CountColourPixels, APointOutsideTheRectangleLeavesTheSlotAlone)
-{
-    const QImage image = WhiteImage(50, 40);
-    ConstructionState state;
-    SetRect(state, 10, 10, 20, 30);
-    state.slot[ConstructionState::kCount] = 77;
-    EXPECT_EQ(CountColourPixels(state, image, {9, 15}, kWhite), -1);
-    EXPECT_EQ(CountColourPixels(state, image, {15, 31}, kWhite), -1);
-    EXPECT_EQ(state.slot[ConstructionState::kCount], 77);
-    SetRect(state, 20, 10, 10, 30); // right < left: nothing is inside
-    EXPECT_EQ(CountColourPixels(state, image, {15, 15}, kWhite), -1);
-}
-
-TEST(CountColourPixels, ReadsOnlyInsideTheBitmap)
-{
-    const QImage image = WhiteImage(50, 40);
-    ConstructionState state;
-    SetRect(state, -100, -100, 1000, 1000);
-    EXPECT_EQ(CountColourPixels(state, image, {500, 500}, kWhite), 50 * 40);
-    SetRect(state, 2000, 2000, 3000, 3000);
-    EXPECT_EQ(CountColourPixels(state, image, {2500, 2500}, kWhite), 0);
-    EXPECT_EQ(state.slot[ConstructionState::kCount], 0);
-}
-
-TEST(FindDrawnCrossing, FindsWhereTwoLinesCross)
+TEST(FindDrawnCrossing, FindsWhereTwoLinesCrossReadingInsideTheBitmapLessItsMargin)
 {
     QImage image = WhiteImage(200, 200);
     {
@@ -73,28 +61,21 @@ TEST(FindDrawnCrossing, FindsWhereTwoLinesCross)
     }
     ConstructionState state;
     state.setPoint(0, {90, 88}); // box 90..109 x 88..107
-    const std::optional<QPoint> crossing = FindDrawnCrossing(state, image);
-    ASSERT_TRUE(crossing);
-    EXPECT_EQ(*crossing, QPoint(100, 100));
-
+    EXPECT_EQ(FindDrawnCrossing(state, image), QPoint(100, 100));
     state.setPoint(0, {20, 20}); // blank
     EXPECT_FALSE(FindDrawnCrossing(state, image));
-}
 
-TEST(FindDrawnCrossing, ReadsOnlyInsideTheBitmapLessItsMargin)
-{
-    QImage image(30, 30, QImage::Format_RGB32);
-    image.fill(toQRgb(kBlack)); // drawn everywhere
-    ConstructionState state;
+    QImage black(30, 30, QImage::Format_RGB32);
+    black.fill(toQRgb(kBlack)); // drawn everywhere
     // The box hangs over the top-left corner: only x, y >= 1 count.
     state.setPoint(0, {-15, -15});
-    const std::optional<QPoint> corner = FindDrawnCrossing(state, image);
+    const std::optional<QPoint> corner = FindDrawnCrossing(state, black);
     ASSERT_TRUE(corner);
     EXPECT_GE(corner->x(), 1);
     EXPECT_GE(corner->y(), 1);
     // Entirely off the bitmap: nothing to read, no answer.
     state.setPoint(0, {2147483600, -2147483600});
-    EXPECT_FALSE(FindDrawnCrossing(state, image));
+    EXPECT_FALSE(FindDrawnCrossing(state, black));
     // Only the outermost ring is drawn: the margin hides it.
     QImage frame = WhiteImage(30, 30);
     for (int k = 0; k < 30; ++k) {

@@ -11,7 +11,7 @@
 namespace kel {
 namespace {
 
-TEST(Quadrilaterals, ParallelogramCorners)
+TEST(Quadrilaterals, ParallelogramCornersAndRectangleOnThePointersSide)
 {
     EXPECT_EQ(ParallelogramOnSide({0, 0}, {100, 0}, {30, -40}), QPoint(130, -40));
     // The midpoint is truncated toward zero before it is doubled.
@@ -20,10 +20,7 @@ TEST(Quadrilaterals, ParallelogramCorners)
     EXPECT_EQ(ParallelogramOnDiagonal({0, 0}, {100, 50}, {50, 25}), QPoint(50, 25));
     constexpr int kMax = std::numeric_limits<int>::max();
     EXPECT_FALSE(ParallelogramOnSide({0, 0}, {kMax, 0}, {10, 0}));
-}
 
-TEST(Quadrilaterals, RectangleTakesThePointersSide)
-{
     const auto above = RectangleOnSide({0, 0}, {100, 0}, 30, {50, -5});
     ASSERT_TRUE(above);
     EXPECT_EQ(above->nextToA, QPoint(0, -30));

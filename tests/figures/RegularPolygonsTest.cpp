@@ -1,5 +1,4 @@
 #include "figures/RegularPolygons.h"
-#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 #include "model/AttributeStrings.h"
 #include "model/FakeUi.h"
@@ -41,24 +40,21 @@ TEST(DistributeOnCircle, SpreadsThePointsCounterClockwiseFromTheStart)
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, 10, 13, 4, {}, {}));
     EXPECT_FALSE(DistributeOnCircle({0, 0}, 100, NAN, 360, 3, {}, {}));
     EXPECT_FALSE(DistributeOnCircle({INT_MAX - 5, 0}, 100, 0, 360, 3, {}, {}));
-}
 
-TEST(DistributeOnCircle, SnapsTheNearestPointsToTheSideEnds)
-{
     // On a circle of radius 6 most of the 12 points lie within 10 pixels of
     // (6, 0); the one exactly there becomes A, not the last one in reach.
-    const auto points = DistributeOnCircle({0, 0}, 6, 0, 360, 12, {6, 0}, {5, -3});
-    ASSERT_TRUE(points);
-    ASSERT_EQ(points->size(), 12u);
-    EXPECT_EQ((*points)[0], QPoint(6, 0));
-    EXPECT_EQ((*points)[1], QPoint(5, -3));
-    EXPECT_EQ((*points)[11], QPoint(5, 3));
+    const auto snapped = DistributeOnCircle({0, 0}, 6, 0, 360, 12, {6, 0}, {5, -3});
+    ASSERT_TRUE(snapped);
+    ASSERT_EQ(snapped->size(), 12u);
+    EXPECT_EQ((*snapped)[0], QPoint(6, 0));
+    EXPECT_EQ((*snapped)[1], QPoint(5, -3));
+    EXPECT_EQ((*snapped)[11], QPoint(5, 3));
 
     // Ends off the circle replace their nearest points exactly.
     const auto moved = DistributeOnCircle({0, 0}, 100, 0, 360, 4, {103, 4}, {-2, -96});
     ASSERT_TRUE(moved);
-    const std::vector<QPoint> expected{{103, 4}, {-2, -96}, {-100, 0}, {0, 100}};
-    EXPECT_EQ(*moved, expected);
+    const std::vector<QPoint> movedTo{{103, 4}, {-2, -96}, {-100, 0}, {0, 100}};
+    EXPECT_EQ(*moved, movedTo);
 }
 
 TEST(RegularPolygonVertices, ShortSteepAndLargePolygonsCloseOnTheirSide)
@@ -91,7 +87,7 @@ TEST(RegularPolygonVertices, ShortSteepAndLargePolygonsCloseOnTheirSide)
     EXPECT_FALSE(RegularPolygonVertices({0, 0}, {2000000000, 0}, 100, {0, 50}));
 }
 
-TEST(RegularPolygonVertices, RandomPolygonsMatchADoubleReference)
+TEST(RegularPolygonVertices, RandomPolygonsAreRegularOnThePointersSide)
 {
     std::mt19937 random(92);
     std::uniform_int_distribution<int> coord(-2000, 2000);
@@ -119,27 +115,19 @@ TEST(RegularPolygonVertices, RandomPolygonsMatchADoubleReference)
         ASSERT_NEAR(polygon->radius, side / 2 / std::sin(halfAngle),
                     0.5 + 0.5 / (2 * std::sin(halfAngle)) + 1e-9);
 
-        // Reference: the centre on the pointer's side, a turned about it.
-        const double r = polygon->radius;
-        const double mx = (a.x() + b.x()) / 2.0, my = (a.y() + b.y()) / 2.0;
-        double nx = -(b.y() - a.y()) / side, ny = (b.x() - a.x()) / side;
-        if (nx * (pointer.x() - mx) + ny * (pointer.y() - my) < 0) {
-            nx = -nx;
-            ny = -ny;
-        }
-        const double apothem = std::sqrt(r * r - side * side / 4);
-        const double cx = mx + nx * apothem, cy = my + ny * apothem;
-        ASSERT_LT(test::Distance(polygon->centre.x(), polygon->centre.y(), cx, cy), 2.5);
-        // Counter-clockwise on the screen is clockwise in y-down terms.
-        const double ux = (a.x() - cx) * r / test::Distance(a.x(), a.y(), cx, cy);
-        const double uy = (a.y() - cy) * r / test::Distance(a.x(), a.y(), cx, cy);
-        for (int i = 1; i < sides; ++i) {
-            const double t = -2 * M_PI * i / sides;
-            const double rx = cx + ux * std::cos(t) - uy * std::sin(t);
-            const double ry = cy + ux * std::sin(t) + uy * std::cos(t);
-            const QPoint vertex = v[static_cast<std::size_t>(i)];
-            const double error = test::Distance(vertex.x(), vertex.y(), rx, ry);
-            ASSERT_LT(error, 3.5) << i << " of " << sides;
+        // Every vertex on the circle, every side as long as AB, turning
+        // counter-clockwise on the screen round a centre on the pointer's side.
+        auto cross = [](QPoint o, QPoint p, QPoint q) {
+            return double(p.x() - o.x()) * (q.y() - o.y()) -
+                   double(p.y() - o.y()) * (q.x() - o.x());
+        };
+        ASSERT_GT(cross(a, b, polygon->centre) * cross(a, b, pointer), 0);
+        for (int i = 0; i < sides; ++i) {
+            const QPoint p = v[static_cast<std::size_t>(i)];
+            const QPoint q = v[static_cast<std::size_t>((i + 1) % sides)];
+            ASSERT_NEAR(test::Distance(p, polygon->centre), polygon->radius, 3.5) << i;
+            ASSERT_NEAR(test::Distance(p, q), side, 3.5) << i << " of " << sides;
+            ASSERT_LT(cross(polygon->centre, p, q), 0) << i << " of " << sides;
         }
     }
     EXPECT_GT(checked, 2000);
@@ -151,10 +139,10 @@ protected:
     Document doc{ui};
     ConstructionState state;
     test::FakeCanvas canvas;
-    std::vector<QPoint> vertices{{1, 1}};
+    std::vector<QPoint> vertices;
 };
 
-TEST_F(RegularPolygonOnSideTest, PreviewMarksTheCentreAndDrawsTheFilledPolygon)
+TEST_F(RegularPolygonOnSideTest, PreviewDrawsCreateAppendsAndARefusalChangesNothing)
 {
     doc.current.penWidth = 3;
     doc.current.penColour = 0x0000CC;
@@ -180,10 +168,9 @@ TEST_F(RegularPolygonOnSideTest, PreviewMarksTheCentreAndDrawsTheFilledPolygon)
     EXPECT_EQ(shape.brush.style, BrushStyle::ForwardDiagonal);
     EXPECT_EQ(test::Show(canvas.pen()), test::Show(pen)); // put back
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
-}
 
-TEST_F(RegularPolygonOnSideTest, CreateAppendsOnePolygonRecord)
-{
+    canvas.ellipses.clear();
+    canvas.polygons.clear();
     ASSERT_TRUE(RegularPolygonOnSide(doc, state, canvas, vertices, {0, 0}, {100, 0}, 5, {50, 100},
                                      FigureStep::Create));
     const auto expected = RegularPolygonVertices({0, 0}, {100, 0}, 5, {50, 100});
@@ -192,12 +179,11 @@ TEST_F(RegularPolygonOnSideTest, CreateAppendsOnePolygonRecord)
     ASSERT_EQ(test::RowsInUse(doc.table), 1);
     EXPECT_EQ(doc.table.cell(1, 1), "Y");
     EXPECT_EQ(doc.table.cell(4, 1), MakePointList(expected->vertices));
-}
 
-TEST_F(RegularPolygonOnSideTest, RefusalChangesNothing)
-{
+    // Refused: no slot, vertex, drawing or row changes.
     state.setPoint(9, {-3, -3});
     state.clicks() = 1;
+    const std::vector<QPoint> kept = vertices;
     for (FigureStep step : {FigureStep::Preview, FigureStep::Create}) {
         EXPECT_FALSE(
             RegularPolygonOnSide(doc, state, canvas, vertices, {5, 5}, {5, 5}, 6, {0, 0}, step));
@@ -206,9 +192,9 @@ TEST_F(RegularPolygonOnSideTest, RefusalChangesNothing)
     }
     EXPECT_EQ(state.point(9), QPoint(-3, -3));
     EXPECT_EQ(state.clicks(), 1);
-    EXPECT_EQ(vertices, std::vector<QPoint>{QPoint(1, 1)});
+    EXPECT_EQ(vertices, kept);
     EXPECT_TRUE(canvas.drewNothing());
-    EXPECT_EQ(test::RowsInUse(doc.table), 0);
+    EXPECT_EQ(test::RowsInUse(doc.table), 1);
 }
 
 } // namespace

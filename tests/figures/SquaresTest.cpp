@@ -1,5 +1,4 @@
 #include "figures/Squares.h"
-#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 #include "model/FakeUi.h"
 
@@ -35,24 +34,7 @@ TEST_F(SquareTest, PreviewShowsTheSquareLeftOfTheSideAndAppendsNothing)
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
 }
 
-TEST_F(SquareTest, EachSideAppendsItsOwnSquare)
-{
-    const struct {
-        SquareSide side;
-        std::vector<test::LineRecord> rows;
-    } cases[] = {
-        {SquareSide::Left,
-         {{{100, -100}, {100, 0}}, {{100, -100}, {0, -100}}, {{0, 0}, {0, -100}}}},
-        {SquareSide::Right, {{{100, 100}, {100, 0}}, {{100, 100}, {0, 100}}, {{0, 0}, {0, 100}}}},
-    };
-    for (const auto& c : cases) {
-        doc.table.clearObjects();
-        ASSERT_TRUE(SquareOnSide(doc, {0, 0}, {100, 0}, c.side));
-        EXPECT_EQ(test::LineRows(doc.table), c.rows);
-    }
-}
-
-TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneMakesNoSquare)
+TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneMakesNoSquareAndShortSidesAreRefused)
 {
     for (auto [a, b] :
          {std::pair<QPoint, QPoint>{{5, 5}, {5, 5}}, {{INT_MAX, 0}, {INT_MAX, 100}}}) {
@@ -62,10 +44,7 @@ TEST_F(SquareTest, ASideOfNoLengthOrOutsideThePlaneMakesNoSquare)
     }
     EXPECT_TRUE(canvas.lines.empty());
     EXPECT_EQ(test::RowsInUse(doc.table), 0);
-}
 
-TEST_F(SquareTest, SidesTooShortForALineAreRefusedOneByOne)
-{
     // A side of 2: every new side is 2 long and refused with a message.
     ASSERT_TRUE(SquareOnSide(doc, {10, 10}, {12, 10}, SquareSide::Left));
     EXPECT_EQ(test::RowsInUse(doc.table), 0);

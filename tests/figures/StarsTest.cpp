@@ -1,5 +1,4 @@
 #include "figures/Stars.h"
-#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -43,10 +42,7 @@ TEST(StarOutline, FivePointedStarHasElevenPointsTakingTurns)
     EXPECT_NEAR(test::Distance((*outline)[3], {0, 0}), 90, 0.75);
     EXPECT_NEAR(test::Distance((*outline)[4], {0, 0}), 30, 0.75);
     EXPECT_NEAR(Direction({0, 0}, (*outline)[4]), 120, 1.5);
-}
 
-TEST(StarOutline, RefusesWhatIsNoStar)
-{
     const std::tuple<int, int, int, int> cases[] = {
         {2, 50, 5, 5},  {50, 2, 5, 5},  {40, 40, 5, 5},
         {20, 50, 2, 2}, {20, 50, 5, 1}, {20, 50, 361, 361},

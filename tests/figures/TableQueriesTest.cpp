@@ -48,7 +48,7 @@ TEST_F(TableQueries, NearestCircleAndArcMeasureToTheOutline)
     EXPECT_FALSE(NearestArc(ObjectTable(), {0, 0}));
 }
 
-TEST_F(TableQueries, FindLineEndsListsVisibleLinesEndingAtThePoint)
+TEST_F(TableQueries, FindAndMoveLineEndsTakeVisibleLinesEndingAtThePoint)
 {
     putRow(table, 1, "Y|L|00000001|10|10|50|50");
     putRow(table, 2, "Y|L|00000001|50|50|90|10");
@@ -60,17 +60,14 @@ TEST_F(TableQueries, FindLineEndsListsVisibleLinesEndingAtThePoint)
         ends.emplace_back(e.row, e.end);
     EXPECT_EQ(ends, (std::vector<std::pair<int, int>>{{1, 1}, {2, 0}, {5, 0}}));
     EXPECT_TRUE(FindLineEnds(table, {51, 50}).empty());
-}
 
-TEST_F(TableQueries, MoveLineEndsDragsEverySharedEnd)
-{
-    putRow(table, 1, "Y|L|00000001|10|10|50|50");
-    putRow(table, 2, "Y|L|00000001|50|50|90|10");
-    putRow(table, 3, "N|L|00000001|50|50|0|0");
+    // Moving drags every end there: of visible lines, not the point.
+    putRow(table, 5, "Y|L|00000001|0|0|1|1");
     EXPECT_EQ(MoveLineEnds(table, {50, 50}, {60, 70}), 2);
     EXPECT_EQ(rowText(table, 1), "Y|L|00000001|10|10|60|70||||");
     EXPECT_EQ(rowText(table, 2), "Y|L|00000001|60|70|90|10||||");
     EXPECT_EQ(rowText(table, 3), "N|L|00000001|50|50|0|0||||");
+    EXPECT_EQ(rowText(table, 4), "Y|P|0|50|50||||||");
     EXPECT_EQ(MoveLineEnds(table, {50, 50}, {1, 1}), 0);
     EXPECT_EQ(rowText(table, 1), "Y|L|00000001|10|10|60|70||||");
 }

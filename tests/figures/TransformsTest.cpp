@@ -1,5 +1,6 @@
 #include "figures/Transforms.h"
 #include "FigureTestSupport.h"
+#include "figures/Equations.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,14 @@
 #include <limits>
 #include <numbers>
 #include <random>
+#include <utility>
 
 namespace kel {
 namespace {
 
 constexpr int kMax = std::numeric_limits<int>::max();
 
-TEST(RotatePoint, TurnsClockwiseOnTheScreenForPositiveAngles)
+TEST(RotatePoint, TurnsClockwiseOnTheScreenAndScaleAboutTruncatesTowardsZero)
 {
     EXPECT_EQ(RotatePoint({10, 0}, {0, 0}, 90), QPoint(0, 10)); // below: clockwise
     EXPECT_EQ(RotatePoint({110, 50}, {100, 50}, -90), QPoint(100, 40));
@@ -22,6 +24,16 @@ TEST(RotatePoint, TurnsClockwiseOnTheScreenForPositiveAngles)
     // Fails instead of leaving the plane.
     EXPECT_FALSE(RotatePoint({kMax, 0}, {-kMax, 0}, 90));
     EXPECT_EQ(RotatePoint({kMax, 0}, {kMax - 10, 0}, 180), QPoint(kMax - 20, 0));
+
+    EXPECT_EQ(ScaleAbout({15, 20}, {10, 10}, {10, 10}, 150), QPoint(17, 25)); // 7.5 -> 7
+    EXPECT_EQ(ScaleAbout({5, 0}, {10, 10}, {10, 10}, 150), QPoint(3, -5));    // -7.5 -> -7
+    EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {100, 200}, 100), QPoint(120, 230));
+    EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {10, 10}, -50), QPoint(0, -5));
+
+    // 2000 * 2000000 passes 2^31; the 32-bit product would wrap negative.
+    EXPECT_EQ(ScaleAbout({2000, 0}, {0, 0}, {0, 0}, 2000000), QPoint(40000000, 0));
+    EXPECT_FALSE(ScaleAbout({2000, 0}, {0, 0}, {0, 0}, 200000000)); // 4e9 is off the plane
+    EXPECT_FALSE(ScaleAbout({kMax, 0}, {-kMax, 0}, {0, 0}, kMax));
 }
 
 TEST(RotateAboutRadians, AgreesWithADoubleReference)
@@ -45,17 +57,32 @@ TEST(RotateAboutRadians, AgreesWithADoubleReference)
     }
 }
 
-TEST(ScaleAbout, TruncatesTheScaledOffsetTowardsZero)
+TEST(SolveQuadratic, GivesBothRootsLargerFirstForPositiveAAndNoOtherwise)
 {
-    EXPECT_EQ(ScaleAbout({15, 20}, {10, 10}, {10, 10}, 150), QPoint(17, 25)); // 7.5 -> 7
-    EXPECT_EQ(ScaleAbout({5, 0}, {10, 10}, {10, 10}, 150), QPoint(3, -5));    // -7.5 -> -7
-    EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {100, 200}, 100), QPoint(120, 230));
-    EXPECT_EQ(ScaleAbout({30, 40}, {10, 10}, {10, 10}, -50), QPoint(0, -5));
+    const auto roots = [](double a, double b, double c) {
+        const std::optional<QuadraticRoots> r = SolveQuadratic(a, b, c);
+        return r ? std::pair(r->r1, r->r2) : std::pair(std::nan(""), std::nan(""));
+    };
+    EXPECT_EQ(roots(1, -3, 2), std::pair(2.0, 1.0));
+    EXPECT_EQ(roots(2, -8, 8), std::pair(2.0, 2.0));
+    EXPECT_EQ(roots(-1, 0, 4), std::pair(-2.0, 2.0)); // (-b + root) / 2a
+    EXPECT_FALSE(SolveQuadratic(1, 0, 1));
+    EXPECT_FALSE(SolveQuadratic(std::nan(""), 1, 1));
+    EXPECT_FALSE(SolveQuadratic(0, 2, 1)); // not a quadratic: roots would be infinite
+    EXPECT_FALSE(SolveQuadratic(1, std::numeric_limits<double>::infinity(), 1));
+}
 
-    // 2000 * 2000000 passes 2^31; the 32-bit product would wrap negative.
-    EXPECT_EQ(ScaleAbout({2000, 0}, {0, 0}, {0, 0}, 2000000), QPoint(40000000, 0));
-    EXPECT_FALSE(ScaleAbout({2000, 0}, {0, 0}, {0, 0}, 200000000)); // 4e9 is off the plane
-    EXPECT_FALSE(ScaleAbout({kMax, 0}, {-kMax, 0}, {0, 0}, kMax));
+TEST(SolveLinear2x2, SolvesByCramersRuleAndRoundsHalvesToEven)
+{
+    // x + y = 3, x - y = 1
+    EXPECT_EQ(SolveLinear2x2(3, 1, 1, 1, -1, 1), QPoint(2, 1));
+    // 2x = 5, 2y = 7: 2.5 and 3.5 go to the even neighbours 2 and 4
+    EXPECT_EQ(SolveLinear2x2(5, 0, 2, 7, 2, 0), QPoint(2, 4));
+    // 3x + 4y = -10, -x + 2y = 0: x = -2, y = -1
+    EXPECT_EQ(SolveLinear2x2(-10, 4, 3, 0, 2, -1), QPoint(-2, -1));
+
+    EXPECT_FALSE(SolveLinear2x2(3, 1, 1, 6, 2, 2));
+    EXPECT_FALSE(SolveLinear2x2(1e300, 0, 1e-10, 1, 1, 0)); // x far beyond 32 bits
 }
 
 } // namespace

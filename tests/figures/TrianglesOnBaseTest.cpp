@@ -1,5 +1,4 @@
 #include "figures/TrianglesOnBase.h"
-#include "ConstructionTestSupport.h"
 #include "FigureTestSupport.h"
 #include "figures/Measures.h"
 
@@ -35,7 +34,7 @@ protected:
     test::FakeCanvas canvas;
 };
 
-TEST_F(TriangleOnBaseTest, SideSideSidePutsTheApexOnThePointersSide)
+TEST_F(TriangleOnBaseTest, SideSideSidePutsTheApexOnThePointersSideWithFivePixelsToSpare)
 {
     setBase({100, 300}, {300, 300});
     current.penWidth = 4;
@@ -53,10 +52,8 @@ TEST_F(TriangleOnBaseTest, SideSideSidePutsTheApexOnThePointersSide)
 
     ASSERT_TRUE(TriangleOnBaseSSS(state, canvas, current, {150, 500}, 150, 120));
     EXPECT_EQ(apex(), QPoint(above.x(), 600 - above.y()));
-}
 
-TEST_F(TriangleOnBaseTest, SideSideSideNeedsFivePixelsToSpare)
-{
+    canvas.lines.clear();
     setBase({0, 0}, {100, 0});
     state.setPoint(2, {-7, -7});
     state.slot[22] = 1;

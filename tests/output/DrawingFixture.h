@@ -6,6 +6,7 @@
 #include "model/Attributes.h"
 #include "model/ObjectTable.h"
 #include "render/Renderer.h"
+#include "support/KelTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,7 @@ protected:
     }
 
     // A visible row with the cells from column 2 on.
-    void add(const QStringList& cells)
-    {
-        table.setCell(kStateColumn, next, QStringLiteral("Y"));
-        for (int i = 0; i < cells.size(); ++i)
-            table.setCell(2 + i, next, cells[i]);
-        ++next;
-    }
+    void add(const QStringList& cells) { putRow(table, next++, "Y|" + cells.join('|')); }
 
     // Rows of every kind a worksheet has, a fill and a hatch among them.
     void addMixedDrawing()

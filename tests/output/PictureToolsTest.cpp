@@ -71,7 +71,7 @@ TEST_F(PictureTools, OnlyAWholeMetafileFromTheClipboardBecomesARow)
     EXPECT_EQ(editor.renderer.GetBitmapPixel(50 + 40, 60 + 20), 0x0000FFu);
 }
 
-TEST_F(PictureTools, BitmapsAreReducedAndStoredAsJpegData)
+TEST_F(PictureTools, BitmapsAreReducedAndStoredAsJpegDataOrBecomeAMetafileOfTheirSize)
 {
     QImage bitmap(40, 20, QImage::Format_RGB32);
     bitmap.fill(0x00FF00);
@@ -87,6 +87,11 @@ TEST_F(PictureTools, BitmapsAreReducedAndStoredAsJpegData)
         ASSERT_TRUE(jpeg);
         EXPECT_EQ(decodeJpeg(*jpeg).image.width(), side) << typed;
     }
+
+    ui.setClipboardImage(bitmap.copy(0, 0, 30, 20));
+    editor.runMenuItem(QStringLiteral("mnubmp2EMF"));
+    EXPECT_EQ(ui.messages.back(), QStringLiteral("Converted object is now in clipboard"));
+    EXPECT_EQ(EmfPictureSize(ui.clipboardMetafile()), QSize(30, 20));
 }
 
 TEST_F(PictureTools, ZoomCopyAndSaveOfAPickedMetafile)
@@ -112,16 +117,6 @@ TEST_F(PictureTools, ZoomCopyAndSaveOfAPickedMetafile)
     ui.setControlText(Control::edtvar1, QStringLiteral("1"));
     editor.pointerMoved({5, 5});
     EXPECT_EQ(table().cell(col::picture::Zoom, 1), "3");
-}
-
-TEST_F(PictureTools, BitmapBecomesAMetafileOfItsSize)
-{
-    QImage bitmap(30, 20, QImage::Format_RGB32);
-    bitmap.fill(0x123456);
-    ui.setClipboardImage(bitmap);
-    editor.runMenuItem(QStringLiteral("mnubmp2EMF"));
-    EXPECT_EQ(ui.messages.back(), QStringLiteral("Converted object is now in clipboard"));
-    EXPECT_EQ(EmfPictureSize(ui.clipboardMetafile()), QSize(30, 20));
 }
 
 // Mended: a row whose picture text did not decode stopped the redraw; it is

@@ -86,30 +86,6 @@ TEST_F(RegionTools, PastedObjectsLandExactlyGripToDrop)
     EXPECT_EQ(row(1), "Y|L|00000001|10|10|20|20||||");
 }
 
-// Duplicate appends shifted copies of every kind (labels and blocks too)
-// and renumbers; Move rewrites the same rows.
-TEST_F(RegionTools, DuplicateAndMoveCarryEveryObjectOfTheArea)
-{
-    add("Y|L|00000001|100|100|140|100");
-    add("Y|b|255|110|110|130|130");
-    add("Y|h|00000001|105|115||Arial|12|Hi|0");
-    editor.RedrawAll();
-    editor.runMenuItem(QStringLiteral("CopyandPaste1"));
-    area({90, 90}, {150, 150}); // grip (120, 120)
-    click({220, 140});
-    EXPECT_EQ(row(4), "Y|L|00000001|200|120|240|120||||");
-    EXPECT_EQ(row(5), "Y|b|255|210|130|230|150||||");
-    EXPECT_EQ(row(6), "Y|h|00000001|205|135||Arial|12|Hi|0|");
-    EXPECT_EQ(editor.doc.table.cell(kNumberColumn, 6), "6");
-    EXPECT_EQ(tags(), "------");
-    editor.runMenuItem(QStringLiteral("mnucutthenpaste"));
-    area({90, 90}, {150, 150});
-    click({120, 130});
-    EXPECT_EQ(row(1), "Y|L|00000001|100|110|140|110||||");
-    EXPECT_EQ(row(2), "Y|b|255|110|120|130|140||||");
-    EXPECT_EQ(editor.doc.table.lastRowInUse(), 6);
-}
-
 // Mended: the value box kept its earlier text, which read as 100, so the
 // first move after the area turned the objects by 100 degrees.
 TEST_F(RegionTools, RotateAndZoomStartFromTheValuesTheyShow)

@@ -1,5 +1,7 @@
 #include "output/VectorPictures.h"
 #include "DrawingFixture.h"
+#include "EmfRecords.h"
+#include "output/CropMimeData.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -29,7 +31,7 @@ QString Attribute(const QByteArray& svg, const char* name)
     return pattern.match(QString::fromUtf8(svg)).captured(1);
 }
 
-TEST_F(VectorPictures, SvgDrawsBackLikeTheScreen)
+TEST_F(VectorPictures, SvgDrawsBackLikeTheScreenAtTrueSizeAndScales)
 {
     addMixedDrawing();
     renderer.RedrawAll();
@@ -42,10 +44,7 @@ TEST_F(VectorPictures, SvgDrawsBackLikeTheScreen)
     QImage blank(QSize(320, 240), QImage::Format_RGB32);
     blank.fill(Qt::white);
     EXPECT_GT(test::DifferingShare(drawn, blank, 96), 0.05) << "not a blank picture";
-}
 
-TEST_F(VectorPictures, SvgIsTrueSizeAndScales)
-{
     add({"L", "00000001", "0", "0", "50", "50"});
     const QByteArray plain = RecordCropSvg(renderer, QRect(10, 10, 96, 48));
     EXPECT_EQ(Attribute(plain, "width"), QStringLiteral("25.4mm")) << "96 pixels are an inch";
@@ -82,6 +81,32 @@ TEST_F(VectorPictures, PdfIsOnePageOfTheCropSize)
             whole << QString::number(n.toDouble());
         EXPECT_EQ(whole.join(u' '), c.mediaBox) << c.pixels.width() << "x" << c.pixels.height();
     }
+}
+
+class CropMimeData : public test::DrawingFixture {};
+
+TEST_F(CropMimeData, OffersTheAreaAsMetafileSvgAndPng)
+{
+    addMixedDrawing();
+    renderer.RedrawAll();
+    const QRect crop(16, 8, 200, 120);
+    const std::unique_ptr<QMimeData> data = cropMimeData(renderer, crop);
+    ASSERT_TRUE(data);
+
+    const QByteArray emf = data->data(QString::fromLatin1(kEmfMimeTypes[0]));
+    EXPECT_TRUE(test::ReadEmf(emf).valid);
+    for (const char* type : kEmfMimeTypes)
+        EXPECT_EQ(data->data(QString::fromLatin1(type)), emf) << type;
+    EXPECT_TRUE(data->hasFormat(
+        QStringLiteral("application/x-openoffice-emf;windows_formatname=\"Image EMF\"")));
+
+    const QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), crop.size()));
+
+    const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), renderer.bitmap().copy(crop));
+    EXPECT_EQ(cropMimeData(renderer, QRect(5, 5, 0, 10)), nullptr);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "render/CurveMath.h"
 #include "figures/Transforms.h"
+#include "render/FarGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 constexpr int kMin = std::numeric_limits<int>::min();
 constexpr int kMax = std::numeric_limits<int>::max();
 
-TEST(CurveMathBezier, CurvePassesThroughItsMiddlePointsAtOneAndTwoThirds)
+TEST(CurveMathBezier, CurvePassesThroughItsMiddlePointsAndItsNearestSampleReachesTheEnds)
 {
     const std::vector<BezierRecordPoints> records = {
         {{{0, 0}, {30, 30}, {60, 30}, {90, 0}}},
@@ -34,10 +35,7 @@ TEST(CurveMathBezier, CurvePassesThroughItsMiddlePointsAtOneAndTwoThirds)
         EXPECT_NEAR(twoThirds.x(), p[2].x(), 2.0) << p[2].x();
         EXPECT_NEAR(twoThirds.y(), p[2].y(), 2.0) << p[2].y();
     }
-}
 
-TEST(CurveMathBezier, NearestSampleAtTheEndsAndInBetween)
-{
     const BezierRecordPoints curve{{{10, 10}, {100, 80}, {200, -30}, {300, 40}}};
     auto hit = BezierNearest(curve, {10, 10});
     ASSERT_TRUE(hit);
@@ -57,7 +55,8 @@ TEST(CurveMathBezier, NearestSampleAtTheEndsAndInBetween)
     EXPECT_TRUE(hit->t == 0.0f || hit->t == 1.0f);
 }
 
-TEST(CurveMathPolynomial, InterpolatesEveryPointAndRefusesBadLists)
+// Lists of too many points or two in one column: see CurveDrawersTest.
+TEST(CurveMathPolynomial, InterpolatesEveryPoint)
 {
     const std::vector<QPoint> few{{-30, 4}, {-12, -70}, {0, 9}, {5, 100}, {17, -3}, {40, 40}};
     const auto c = PolynomialCoefficients(few);
@@ -66,19 +65,9 @@ TEST(CurveMathPolynomial, InterpolatesEveryPointAndRefusesBadLists)
     EXPECT_EQ(degree, 5);
     for (const QPoint& p : few)
         EXPECT_NEAR(static_cast<double>(EvaluatePolynomial(*c, degree, p.x())), p.y(), 1e-6);
-
-    std::vector<QPoint> points;
-    for (int i = 0; i < kMaxPolynomialPoints; ++i)
-        points.emplace_back(i * 7 - 80, (i * 37) % 23 - 11);
-    EXPECT_TRUE(PolynomialCoefficients(points));
-    // A 27th point, or two points in one column: no polynomial.
-    points.emplace_back(500, 0);
-    EXPECT_FALSE(PolynomialCoefficients(points));
-    const std::vector<QPoint> column{{5, 1}, {5, 9}};
-    EXPECT_FALSE(PolynomialGraph(column, 0, {}, QRectF(0, 0, 100, 100)));
 }
 
-TEST(CurveMathPolynomial, GraphTakesOnlyColumnsThatReachTheWindow)
+TEST(CurveMathPolynomial, GraphTakesOnlyColumnsThatReachTheWindowAndHoldsSteepValuesNotWrapped)
 {
     const std::vector<QPoint> points{{-2000000000, 0}, {0, 100}, {2000000000, 0}};
     const QRectF window(-300, -300, 1000, 900);
@@ -97,18 +86,15 @@ TEST(CurveMathPolynomial, GraphTakesOnlyColumnsThatReachTheWindow)
     const auto none = PolynomialGraph(left, 0, {}, window);
     ASSERT_TRUE(none);
     EXPECT_TRUE(none->empty());
-}
 
-TEST(CurveMathPolynomial, SteepGraphIsHeldFarAwayNotWrapped)
-{
-    const std::vector<QPoint> points{{0, 0}, {1, kMax}, {2, kMin}, {3, kMax}, {4, 0}};
-    const auto runs = PolynomialGraph(points, 0, {}, QRectF(-300, -300, 1000, 1000));
-    ASSERT_TRUE(runs);
-    ASSERT_EQ(runs->size(), 1u);
-    const PolylineF& graph = runs->front();
-    ASSERT_EQ(graph.size(), 5u);
-    EXPECT_EQ(graph[1].y(), kMax);
-    EXPECT_EQ(graph[2].y(), kMin);
+    // A steep graph is held far away, not wrapped.
+    const std::vector<QPoint> steep{{0, 0}, {1, kMax}, {2, kMin}, {3, kMax}, {4, 0}};
+    const auto held = PolynomialGraph(steep, 0, {}, QRectF(-300, -300, 1000, 1000));
+    ASSERT_TRUE(held);
+    ASSERT_EQ(held->size(), 1u);
+    ASSERT_EQ(held->front().size(), 5u);
+    EXPECT_EQ(held->front()[1].y(), kMax);
+    EXPECT_EQ(held->front()[2].y(), kMin);
 
     // Far from its points the values leave any range, and stay finite.
     const std::vector<QPoint> wide{{-2000000000, 0}, {0, kMax}, {10, kMin}, {2000000000, 0}};
@@ -136,6 +122,47 @@ TEST(CurveMathPolynomial, TurnedGraphTurnsEachVertexLikeRotatePoint)
         ASSERT_TRUE(expected);
         EXPECT_EQ(turned->front()[i], QPointF(*expected)) << i;
     }
+}
+
+const QRectF kWindow(0, 0, 100, 50);
+
+double Area(const PolylineF& polygon)
+{
+    double twice = 0;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::abs(twice) / 2;
+}
+
+TEST(FarGeometry, HugeEllipsesAreFollowedCloselyNearTheWindowAndPolygonsClippedToIt)
+{
+    // A circle of radius 2e9 whose leftmost point is (0, 50).
+    const double r = 2e9;
+    const QRectF circle(0, 50 - r, 2 * r, 2 * r);
+    const QRectF window(-10, -10, 120, 120);
+    const PolylineF ring = EllipsePoints(circle, 0, 360, &window);
+    EXPECT_LT(ring.size(), 20000u); // the whole ring closely would take 200,000
+    EXPECT_NEAR(ring.front().x(), ring.back().x(), 1e-3);
+    int near = 0;
+    for (size_t i = 0; i + 1 < ring.size(); ++i) {
+        const QPointF mid = (ring[i] + ring[i + 1]) / 2;
+        QPointF a = ring[i], b = ring[i + 1];
+        if (!ClipSegment(a, b, window))
+            continue;
+        ++near;
+        const double off = r - std::hypot(mid.x() - r, mid.y() - 50);
+        ASSERT_LT(off, 0.26) << i; // every chord near the window hugs the curve
+    }
+    EXPECT_GT(near, 0);
+    const PolylineF whole = EllipsePoints(circle, 0, 360);
+    EXPECT_GT(whole.size(), 100000u);
+
+    const PolylineF huge{{-1e12, -1e12}, {1e12, -1e12}, {1e12, 1e12}, {-1e12, 1e12}};
+    EXPECT_NEAR(Area(ClipPolygon(huge, kWindow)), 100 * 50, 1e-6);
+    const PolylineF outside{{200, 200}, {300, 200}, {300, 300}};
+    EXPECT_TRUE(ClipPolygon(outside, kWindow).empty());
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 #include "model/Attributes.h"
 #include "model/Canvas.h"
 #include "model/ObjectTable.h"
-#include "model/RecordKinds.h"
 #include "render/RasterCanvas.h"
+#include "support/KelTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -44,13 +44,7 @@ protected:
 
     // A visible row whose cells from the type column on are the
     // "|"-separated `cells`.
-    void row(int r, const QString& cells)
-    {
-        table.setCell(col::State, r, QStringLiteral("Y"));
-        int column = col::Type;
-        for (const QString& text : cells.split(u'|'))
-            table.setCell(column++, r, text);
-    }
+    void row(int r, const QString& cells) { putRow(table, r, "Y|" + cells); }
     const QImage& image()
     {
         canvas.finish();

@@ -69,8 +69,10 @@ TEST(FloodFillTest, RunSearchFindsTheOraclesRegionOnRandomImages)
         const int density = pick(0, 60);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (pick(0, 99) < density) // the alpha byte does not count
-                    image.setPixel(x, y, toQRgb(border) & (pick(0, 1) ? 0xFFFFFFFFu : 0xFFFFFFu));
+                if (pick(0, 99) < density) { // alpha does not count; a near colour is open
+                    const QRgb mask = pick(0, 1) ? 0xFFFFFFFFu : 0xFFFFFFu;
+                    image.setPixel(x, y, (toQRgb(border) & mask) ^ (pick(0, 9) ? 0u : 1u));
+                }
         const QPoint seed(pick(-1, image.width()), pick(-1, image.height()));
         ASSERT_EQ(Sorted(FindFillRegion(image, seed, border)),
                   Sorted(OracleRegion(image, seed, border)))

@@ -16,7 +16,7 @@ QImage Blocks(int blocksWide, int blocksHigh)
     return image;
 }
 
-TEST(ResizeBitmapPercent, QuarterSizeAveragesEachFourByFourBlock)
+TEST(ResizeBitmapPercent, QuarterSizeAveragesEachBlockAndEnlargingNeverDividesByZero)
 {
     const QImage result = ResizeBitmapPercent(25, Blocks(12, 10));
     ASSERT_EQ(result.size(), QSize(12, 10));
@@ -28,16 +28,13 @@ TEST(ResizeBitmapPercent, QuarterSizeAveragesEachFourByFourBlock)
             EXPECT_EQ(qBlue(p), 1); // 1.5 truncated
         }
     }
-}
 
-TEST(ResizeBitmapPercent, EnlargingNeverDividesByZero)
-{
     const QImage source = Blocks(3, 3);
-    const QImage result = ResizeBitmapPercent(300, source);
-    ASSERT_EQ(result.size(), QSize(36, 36));
+    const QImage enlarged = ResizeBitmapPercent(300, source);
+    ASSERT_EQ(enlarged.size(), QSize(36, 36));
     for (int y = 0; y < 36; ++y)
         for (int x = 0; x < 36; ++x)
-            ASSERT_EQ(result.pixel(x, y), source.pixel(x / 3, y / 3)) << x << "," << y;
+            ASSERT_EQ(enlarged.pixel(x, y), source.pixel(x / 3, y / 3)) << x << "," << y;
     // Empty and oversized results are refused.
     EXPECT_TRUE(ResizeBitmapPercent(0, source).isNull());
     EXPECT_TRUE(ResizeBitmapPercent(2000000000, source).isNull());

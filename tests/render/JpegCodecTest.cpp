@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <vector>
 
 #include <jpeglib.h>
@@ -56,22 +55,6 @@ bool allOpaque(const QImage& image)
             if (qAlpha(image.pixel(x, y)) != 255)
                 return false;
     return true;
-}
-
-// Offset of the frame header (SOF0..SOF2 marker) in a JPEG stream, or -1.
-qsizetype frameHeaderOffset(const QByteArray& jpeg)
-{
-    qsizetype pos = 2; // after SOI
-    while (pos + 4 <= jpeg.size()) {
-        if (uchar(jpeg[pos]) != 0xFF)
-            return -1;
-        const uchar marker = uchar(jpeg[pos + 1]);
-        if (marker >= 0xC0 && marker <= 0xC2)
-            return pos;
-        const int length = (uchar(jpeg[pos + 2]) << 8) | uchar(jpeg[pos + 3]);
-        pos += 2 + length;
-    }
-    return -1;
 }
 
 QByteArray encodedEdgePicture()
@@ -129,7 +112,7 @@ TEST(JpegCodec, RoundTripKeepsColourEdges)
     EXPECT_LE(maxChannelDifference(original, decoded.image), 6);
 }
 
-TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
+TEST(JpegCodec, NullAndOversizedImagesAndEmptyGarbageAndTruncatedInputAreRefused)
 {
     QString error;
     EXPECT_FALSE(encodeJpeg(QImage(), &error).has_value());
@@ -139,10 +122,6 @@ TEST(JpegCodec, EncoderRefusesNullAndOversizedImages)
     error.clear();
     EXPECT_FALSE(encodeJpeg(wide, &error).has_value());
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(JpegCodec, EmptyGarbageAndTruncatedInputIsRefused)
-{
     EXPECT_FALSE(decodeJpeg(QByteArrayView()).error.isEmpty());
     const JpegResult text = decodeJpeg(QByteArray("This is not a picture at all."));
     EXPECT_TRUE(text.image.isNull());
@@ -162,7 +141,7 @@ TEST(JpegCodec, HugeHeaderIsRefusedBeforeAllocation)
 {
     // 60000 x 60000 would need 14.4 GB of pixels.
     QByteArray jpeg = encodedEdgePicture();
-    const qsizetype sof = frameHeaderOffset(jpeg);
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0"); // the baseline frame header
     ASSERT_GE(sof, 0);
     jpeg[sof + 5] = char(0xEA);
     jpeg[sof + 6] = char(0x60);
@@ -172,20 +151,6 @@ TEST(JpegCodec, HugeHeaderIsRefusedBeforeAllocation)
     EXPECT_TRUE(result.image.isNull());
     EXPECT_TRUE(result.error.contains(QStringLiteral("60000 x 60000")))
         << result.error.toStdString();
-}
-
-TEST(JpegCodec, DamagedBytesNeverCrash)
-{
-    const QByteArray jpeg = encodedEdgePicture();
-    std::mt19937 rng(1234);
-    for (int round = 0; round < 300; ++round) {
-        QByteArray damaged = jpeg;
-        const int flips = 1 + int(rng() % 8);
-        for (int i = 0; i < flips; ++i)
-            damaged[qsizetype(rng() % quint32(damaged.size()))] = char(rng() & 255);
-        const JpegResult result = decodeJpeg(damaged);
-        EXPECT_EQ(result.image.isNull(), !result.error.isEmpty()) << result.error.toStdString();
-    }
 }
 
 TEST(JpegCodec, AdobeCmykPicturesDecodeToRgb)

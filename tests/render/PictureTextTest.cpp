@@ -15,7 +15,7 @@ QByteArray AllBytes()
     return bytes;
 }
 
-TEST(HexPicture, LowHalfOfEachByteComesFirst)
+TEST(PictureText, HexHasTheLowHalfFirstAndSixBitCarriesThreeBytesInFourCharacters)
 {
     EXPECT_EQ(EncodeHexPicture(QByteArray("\x1F\xA0", 2)), QStringLiteral("F10A"));
     EXPECT_EQ(DecodeHexPicture(QStringLiteral("F10A")), QByteArray("\x1F\xA0", 2));
@@ -28,10 +28,7 @@ TEST(HexPicture, LowHalfOfEachByteComesFirst)
     error.clear();
     EXPECT_EQ(DecodeHexPicture(QStringLiteral("F1G0"), &error), std::nullopt);
     EXPECT_TRUE(error.contains(QLatin1String("hexadecimal")));
-}
 
-TEST(SixBitPicture, FourCharactersCarryThreeBytesLowestBitsFirst)
-{
     // n = 0x030201: six-bit digits 1, 8, 48, 0 from the lowest up.
     EXPECT_EQ(EncodeSixBitPicture(QByteArray("\x01\x02\x03", 3)), QStringLiteral("18`0"));
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18`0")), QByteArray("\x01\x02\x03", 3));
@@ -43,7 +40,7 @@ TEST(SixBitPicture, FourCharactersCarryThreeBytesLowestBitsFirst)
     EXPECT_EQ(DecodeSixBitPicture(text), QByteArray("\x07\x08\x09\x0A\x00\x00", 6));
 
     // Damaged text is refused with a reason.
-    QString error;
+    error.clear();
     EXPECT_EQ(DecodeSixBitPicture(QStringLiteral("18030"), &error), std::nullopt);
     EXPECT_TRUE(error.contains(QLatin1String("multiple of 4")));
     error.clear();

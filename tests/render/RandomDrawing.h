@@ -3,6 +3,7 @@
 // turned variants, for the pixel-identity tests of the fast drawing paths.
 
 #include "model/ObjectTable.h"
+#include "support/KelTestFiles.h"
 
 #include <QStringList>
 
@@ -19,13 +20,9 @@ public:
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
 
-    enum class Mix {
-        Everything,
-        NoFills,
-        // Only kinds written straight into the pixels, reading none: no
-        // fills, focus rectangles or (QPainter-drawn) labels.
-        DirectOnly
-    };
+    // DirectOnly: only kinds written straight into the pixels, reading none:
+    // no fills, focus rectangles or (QPainter-drawn) labels.
+    enum class Mix { Everything, NoFills, DirectOnly };
     void fill(int rows, Mix mix)
     {
         mix_ = mix;
@@ -52,13 +49,7 @@ private:
             list << x() << y();
         return list.join(' ');
     }
-    void add(const QStringList& cells)
-    {
-        ++row_;
-        table_.setCell(1, row_, QStringLiteral("Y"));
-        for (int i = 0; i < cells.size(); ++i)
-            table_.setCell(2 + i, row_, cells[i]);
-    }
+    void add(const QStringList& cells) { putRow(table_, ++row_, "Y|" + cells.join('|')); }
     void addRow()
     {
         const int kind = pick(0, mix_ == Mix::Everything ? 16 : 15);
@@ -66,57 +57,41 @@ private:
             return addRow();
         switch (kind) {
         case 0:
-            add({"L", pen(), x(), y(), x(), y()});
-            break;
+            return add({"L", pen(), x(), y(), x(), y()});
         case 1:
-            add({"R", pen(), x(), y(), x(), y()});
-            break;
+            return add({"R", pen(), x(), y(), x(), y()});
         case 2:
-            add({"E", pen(), x(), y(), x(), y()});
-            break;
+            return add({"E", pen(), x(), y(), x(), y()});
         case 3:
-            add({"1", pen(), x(), y(), x(), y(), n(-30, 30), brush()});
-            break;
+            return add({"1", pen(), x(), y(), x(), y(), n(-30, 30), brush()});
         case 4:
-            add({"2", pen(), x(), y(), x(), y()});
-            break;
+            return add({"2", pen(), x(), y(), x(), y()});
         case 5:
-            add({"C", pen(), x(), y(), n(-40, 40), brush()});
-            break;
+            return add({"C", pen(), x(), y(), n(-40, 40), brush()});
         case 6:
-            add({"A", pen(), x(), y(), n(0, 359), n(0, 359), n(1, 60)});
-            break;
+            return add({"A", pen(), x(), y(), n(0, 359), n(0, 359), n(1, 60)});
         case 7:
-            add({"D", pen(), x(), y(), n(1, 6), n(3, 20)});
-            break;
+            return add({"D", pen(), x(), y(), n(1, 6), n(3, 20)});
         case 8:
-            add({"P", n(0, 5), x(), y()});
-            break;
+            return add({"P", n(0, 5), x(), y()});
         case 9:
-            add({"G", pen(), points(pick(2, 6))});
-            break;
+            return add({"G", pen(), points(pick(2, 6))});
         case 10:
-            add({"N", pen(), points(pick(3, 6)), pick(0, 1) ? brush() : ""});
-            break;
+            return add({"N", pen(), points(pick(3, 6)), pick(0, 1) ? brush() : ""});
         case 11:
-            add({"B", pen(), points(4)});
-            break;
+            return add({"B", pen(), points(4)});
         case 12:
-            add({"K", pen(), points(pick(3, 5))});
-            break;
+            return add({"K", pen(), points(pick(3, 5))});
         case 13:
-            add({"T", x(), y(), n(6, 20), colour(), n(0, 3), "Liberation Sans", "Abc 12",
-                 pick(0, 3) ? QStringLiteral("0") : n(0, 3600)});
-            break;
+            return add({"T", x(), y(), n(6, 20), colour(), n(0, 3), "Liberation Sans", "Abc 12",
+                        pick(0, 3) ? QStringLiteral("0") : n(0, 3600)});
         case 14:
-            add({"h", pen(), x(), y(), brush(), "Liberation Serif", n(6, 16), "Label", n(0, 900)});
-            break;
+            return add(
+                {"h", pen(), x(), y(), brush(), "Liberation Serif", n(6, 16), "Label", n(0, 900)});
         case 15:
-            add({"b", "255", x(), y(), x(), y()});
-            break;
+            return add({"b", "255", x(), y(), x(), y()});
         default:
-            add({"F", brush(), x(), y(), colour()});
-            break;
+            return add({"F", brush(), x(), y(), colour()});
         }
     }
 

@@ -1,6 +1,7 @@
 #include "render/Renderer.h"
 #include "PixelChecks.h"
 #include "model/FakeUi.h"
+#include "support/KelTestFiles.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,8 @@ namespace {
 
 using test::At;
 using test::Count;
-using test::InkBounds;
 using test::kBlue;
 using test::kRed;
-
-constexpr Colour kDot = 0x818181;
 
 // The smallest rectangle of a layer's area holding every pixel drawn on it.
 QRect LayerInk(const QImage& layer, const QRect& area)
@@ -47,26 +45,32 @@ protected:
     // Appends a visible row with the given cells from column 2 on.
     int add(const QStringList& cells)
     {
-        table.setCell(1, next, QStringLiteral("Y"));
-        for (int i = 0; i < cells.size(); ++i)
-            table.setCell(2 + i, next, cells[i]);
+        test::putRow(table, next, "Y|" + cells.join('|'));
         return next++;
     }
     Colour at(int x, int y) { return At(renderer.bitmap(), x, y); }
 };
 
-TEST_F(RendererTest, RedrawStopsAtTheFirstFreeRowAndSkipsHiddenRows)
+TEST_F(RendererTest, RedrawStopsAtTheFirstFreeRowSkipsHiddenRowsAndPixelsAreReadInBoundsOnly)
 {
+    add({"b", "255", "0", "0", "1", "1"});
+    add({"b", "16711680", "399", "299", "400", "300"});
     add({"L", "0000FF01", "10", "10", "100", "10"});
     add({"L", "FF000001", "10", "20", "100", "20"});
     table.setCell(1, add({"L", "00FF0001", "10", "30", "100", "30"}), "N");
-    next++; // row 4 stays free
+    next++; // row 6 stays free
     add({"L", "00000001", "10", "50", "100", "50"});
     renderer.RedrawAll();
     EXPECT_EQ(at(50, 10), kRed);
     EXPECT_EQ(at(50, 20), kBlue);
     EXPECT_EQ(at(50, 50), kWhite);
     EXPECT_EQ(renderer.lastProblem(), QString());
+
+    EXPECT_EQ(renderer.GetBitmapPixel(0, 0), kRed);
+    EXPECT_EQ(renderer.GetBitmapPixel(399, 299), kBlue);
+    for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(400, 0), QPoint(0, 300),
+                           QPoint(std::numeric_limits<int>::max(), 0)})
+        EXPECT_EQ(renderer.GetBitmapPixel(p.x(), p.y()), std::nullopt) << p.x() << "," << p.y();
 }
 
 TEST_F(RendererTest, BadRowsAreLeftOutAndEveryLaterRowIsStillDrawn)
@@ -172,35 +176,6 @@ TEST_F(RendererTest, CropAreaReplayShiftsEveryCoordinate)
     EXPECT_EQ(At(crop.image(), 40, 0), kBlack); // the polygon's corner
     // The line's x cannot be shifted within 32 bits: left out and reported.
     EXPECT_TRUE(renderer.lastProblem().startsWith("Row 3 not drawn: coordinate"));
-}
-
-TEST_F(RendererTest, GetBitmapPixelChecksBothBounds)
-{
-    add({"b", "255", "0", "0", "1", "1"});
-    add({"b", "16711680", "399", "299", "400", "300"});
-    renderer.RedrawAll();
-    EXPECT_EQ(renderer.GetBitmapPixel(0, 0), kRed);
-    EXPECT_EQ(renderer.GetBitmapPixel(399, 299), kBlue);
-    for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(400, 0), QPoint(0, 300),
-                           QPoint(std::numeric_limits<int>::max(), 0)})
-        EXPECT_EQ(renderer.GetBitmapPixel(p.x(), p.y()), std::nullopt) << p.x() << "," << p.y();
-}
-
-TEST_F(RendererTest, EnhanceImageAveragesTheFourTimesPicture)
-{
-    renderer.setGridDots(true);
-    add({"L", "00000001", "10", "10", "300", "200"});
-    add({"b", "255", "320", "20", "380", "80"});
-    renderer.RedrawAll();
-    const std::set<Colour> plain = test::Colours(renderer.bitmap());
-    EXPECT_EQ(plain.size(), 4u); // white, dots, black, red
-
-    renderer.enhanceImage();
-    EXPECT_EQ(renderer.bitmap().size(), QSize(400, 300));
-    EXPECT_EQ(at(350, 50), kRed); // whole pixels keep their colour
-
-    renderer.RedrawAll(); // back to the plain picture
-    EXPECT_EQ(test::Colours(renderer.bitmap()), plain);
 }
 
 } // namespace

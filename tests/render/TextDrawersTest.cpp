@@ -64,7 +64,7 @@ TEST_F(TextRecords, TurnedTextTakesItsOwnStyleNotTheLastOne)
     EXPECT_NE(image(), alone);
 }
 
-TEST_F(TextRecords, CanvasFontAndBrushAreTheSameAfterwards)
+TEST_F(TextRecords, CanvasFontAndBrushAreTheSameAfterwardsAndAnEmptyLabelBrushFillsNothing)
 {
     const CanvasFont before{QStringLiteral("Times New Roman"), 11, kBlue, true, false, 450};
     canvas.setFont(before);
@@ -78,6 +78,16 @@ TEST_F(TextRecords, CanvasFontAndBrushAreTheSameAfterwards)
             << r;
         EXPECT_EQ(canvas.brush().style, BrushStyle::Clear) << r;
     }
+
+    canvas.clear();
+    current.brushColour = kBlue;
+    current.brushStyle = 1;
+    row(1, "h|0000FF01|50|60||Arial||OK|");
+    ASSERT_FALSE(drawLabel(1));
+    EXPECT_EQ(Count(canvas, kBlue), 0);
+    EXPECT_GT(Count(canvas, kRed), 0);
+    // Size 12 when empty: smaller than the 40 above.
+    EXPECT_LT(InkBounds(image()).height(), heightOfW(QStringLiteral("Arial"), 20));
 }
 
 TEST_F(TextRecords, FarAndHugeValuesAreSafe)
@@ -93,25 +103,9 @@ TEST_F(TextRecords, FarAndHugeValuesAreSafe)
     EXPECT_FALSE(drawText(2));
     row(3, "T|10|10|" + QString::number(kMax) + "|000000|0|Arial|A|" + QString::number(kMax));
     EXPECT_FALSE(drawText(3, {}, true));
-}
-
-TEST_F(TextRecords, LabelWithEmptyBrushIsNotFilledByAnEarlierBrush)
-{
-    current.brushColour = kBlue;
-    current.brushStyle = 1;
-    row(1, "h|0000FF01|50|60||Arial||OK|");
-    ASSERT_FALSE(drawLabel(1));
-    EXPECT_EQ(Count(canvas, kBlue), 0);
-    EXPECT_GT(Count(canvas, kRed), 0);
-    // Size 12 when empty: smaller than the 40 above.
-    EXPECT_LT(InkBounds(image()).height(), heightOfW(QStringLiteral("Arial"), 20));
-}
-
-TEST_F(TextRecords, LabelOutOfRangeIsLeftOut)
-{
-    row(1, "h|00000001|100|" + QString::number(kMax) + "|FF000001|Arial|20|X|0");
-    EXPECT_TRUE(drawLabel(1, {0, -1}));
-    EXPECT_FALSE(drawLabel(1));
+    row(4, "h|00000001|100|" + QString::number(kMax) + "|FF000001|Arial|20|X|0");
+    EXPECT_TRUE(drawLabel(4, {0, -1}));
+    EXPECT_FALSE(drawLabel(4));
     EXPECT_EQ(Colours(image()), (std::set<Colour>{kWhite}));
 }
 
