@@ -135,18 +135,6 @@ TEST_F(KelFileOnDisk, EveryCharacterThePickerInsertsSurvivesSaveAndLoad)
     EXPECT_EQ(loaded.cell(9, 1), text);
 }
 
-TEST_F(KelFileOnDisk, CharacterOutsideWindows1252SavesAsUtf8AndReadsBack)
-{
-    ObjectTable table;
-    putRow(table, 1, "Y|T|5|6|8|000000|0|Arial|\u221A2 \u00E9");
-    const QString file = path("u.kel");
-    ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
-    EXPECT_TRUE(readBytes(file).startsWith("\xEF\xBB\xBF"));
-    const KelReadResult read = readKelFile(file);
-    ASSERT_EQ(read.rows.size(), 1u);
-    EXPECT_EQ(read.rows[0][8], u"\u221A2 \u00E9");
-}
-
 TEST_F(KelFileOnDisk, AnyLineEndsAndBlankLinesGiveOneRunOfRows)
 {
     writeBytes(path("m.kel"), "Y\tP\t0\t1\r\n\r\nY\tP\t0\t2\rY\tP\t0\t3\n\n\t\tx\nY\tP\t0\t4");

@@ -40,37 +40,22 @@ protected:
 
 TEST_F(TableOperations, RangesCountOnlyTheRowsInUse)
 {
-    struct Case {
+    const struct {
         const char* name;
-        std::function<int(ObjectTable&)> run;
+        int (*run)(ObjectTable&, RowRange);
+        RowRange range;
         int result;
         const char* after;
     } cases[] = {
-        {"delete 3-5",
-         [](ObjectTable& t) {
-             return DeleteRowsInRange(t, {3, 5});
-         },
-         3, "1 2 6"},
-        {"delete 5-9 reaching past the objects",
-         [](ObjectTable& t) {
-             return DeleteRowsInRange(t, {5, 9});
-         },
-         2, "1 2 3 4"},
-        {"delete 8-9, all free",
-         [](ObjectTable& t) {
-             return DeleteRowsInRange(t, {8, 9});
-         },
-         0, "1 2 3 4 5 6"},
-        {"tag 5-8",
-         [](ObjectTable& t) {
-             return TagRowsInRange(t, {5, 8});
-         },
-         2, "1 2 3 4 5* 6*"},
+        {"delete 3-5", DeleteRowsInRange, {3, 5}, 3, "1 2 6"},
+        {"delete 5-9 reaching past the objects", DeleteRowsInRange, {5, 9}, 2, "1 2 3 4"},
+        {"delete 8-9, all free", DeleteRowsInRange, {8, 9}, 0, "1 2 3 4 5 6"},
+        {"tag 5-8", TagRowsInRange, {5, 8}, 2, "1 2 3 4 5* 6*"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         table.clearObjects();
         fillPoints(table, 6);
-        EXPECT_EQ(c.run(table), c.result) << c.name;
+        EXPECT_EQ(c.run(table, c.range), c.result) << c.name;
         EXPECT_EQ(objects(), c.after) << c.name;
     }
 }
