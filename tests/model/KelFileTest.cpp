@@ -50,16 +50,6 @@ TEST(KelText, WritesSingleByteWhenItFitsAndUtf8WithTheMarkOtherwise)
     EXPECT_EQ(decodeKelBytes(encodeKelText(lookalike)), lookalike);
 }
 
-TEST(KelText, SplitsAtEveryKindOfLineEnd)
-{
-    QStringList lines;
-    for (QStringView line : splitKelLines(u"a\r\nb\rc\nd\r\n\r\ne"))
-        lines << line.toString();
-    EXPECT_EQ(lines, QStringList({"a", "b", "c", "d", "", "e"}));
-    EXPECT_EQ(splitKelLines(u"a\r\n").size(), 1);
-    EXPECT_EQ(joinKelLines({"a", "b"}), "a\r\nb\r\n");
-}
-
 TEST(KelLine, HasTenFieldsWithLineBreaksAndTabsBlanked)
 {
     ObjectTable table(5);
