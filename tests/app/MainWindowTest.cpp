@@ -72,24 +72,23 @@ protected:
     MainWindow window;
 };
 
-TEST_F(MainWindowTest, PanelsAndSurfaceShareTheWindow)
-{
-    // The last panel takes the rest of the status bar, at least 70.
-    QLabel* last = window.statusPanel(4);
-    EXPECT_GE(last->width(), 70);
-    EXPECT_GE(last->geometry().right(), window.statusBar()->width() - 12);
-    // The drawing surface fills the rest of the window; the bitmap is its size.
-    EXPECT_EQ(editor().renderer.bitmap().size(), window.surface()->size());
-    EXPECT_GT(window.surface()->width(), 400);
-}
-
 TEST_F(MainWindowTest, GridShowsTheTableWithItsHeaders)
 {
     QTableView* grid = window.grid();
+    EXPECT_EQ(grid->objectName(), "gd");
     EXPECT_EQ(grid->model()->rowCount(), 499);
     EXPECT_EQ(grid->model()->headerData(498, Qt::Vertical).toString(), QStringLiteral("499"));
     table().setCell(kStateColumn, 1, QStringLiteral("Y"));
     EXPECT_EQ(grid->model()->index(0, 0).data().toString(), QStringLiteral("Y"));
+    // A cell shows its whole value as a tip, and its column widens on demand.
+    table().setCell(8, 1, QStringLiteral("Liberation Sans"));
+    const QModelIndex cell = grid->model()->index(0, 7);
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), "Liberation Sans");
+    EXPECT_FALSE(grid->model()->index(0, 8).data(Qt::ToolTipRole).isValid());
+    const int before = grid->columnWidth(7);
+    emit grid->horizontalHeader()->sectionDoubleClicked(7);
+    EXPECT_GE(grid->columnWidth(7), grid->fontMetrics().horizontalAdvance("Liberation Sans"));
+    EXPECT_GT(grid->columnWidth(7), before);
 }
 
 TEST_F(MainWindowTest, EscAndEnterInTheBoxesHandTheFocusToTheSurface)
@@ -120,8 +119,15 @@ TEST_F(MainWindowTest, NewDrawingKeepsTheGrownTable)
     EXPECT_EQ(window.port().gridCurrentRow(), 1);
 }
 
-TEST_F(MainWindowTest, ResizingTheWindowResizesTheBitmap)
+TEST_F(MainWindowTest, PanelsAndSurfaceShareTheWindowAndTheBitmapFollows)
 {
+    // The last panel takes the rest of the status bar, at least 70.
+    QLabel* last = window.statusPanel(4);
+    EXPECT_GE(last->width(), 70);
+    EXPECT_GE(last->geometry().right(), window.statusBar()->width() - 12);
+    // The drawing surface fills the rest of the window; the bitmap is its size.
+    EXPECT_GT(window.surface()->width(), 400);
+    EXPECT_EQ(editor().renderer.bitmap().size(), window.surface()->size());
     const QSize before = window.surface()->size();
     window.resize(window.size() + QSize(40, 30));
     QApplication::processEvents();
@@ -145,20 +151,6 @@ TEST_F(MainWindowTest, PenWidthBoxFeedsTheCore)
     editor().doc.current.penWidth = 7;
     editor().CancelTool();
     EXPECT_EQ(editor().doc.current.penWidth, 4) << "CancelTool reloads the pen from the box";
-}
-
-TEST_F(MainWindowTest, GridCellsShowTheirWholeValueOnDemand)
-{
-    table().setCell(8, 1, QStringLiteral("Liberation Sans"));
-    auto* grid = window.findChild<QTableView*>(QStringLiteral("gd"));
-    ASSERT_NE(grid, nullptr);
-    const QModelIndex cell = grid->model()->index(0, 7);
-    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), "Liberation Sans");
-    EXPECT_FALSE(grid->model()->index(0, 8).data(Qt::ToolTipRole).isValid());
-    const int before = grid->columnWidth(7);
-    emit grid->horizontalHeader()->sectionDoubleClicked(7);
-    EXPECT_GE(grid->columnWidth(7), grid->fontMetrics().horizontalAdvance("Liberation Sans"));
-    EXPECT_GT(grid->columnWidth(7), before);
 }
 
 } // namespace

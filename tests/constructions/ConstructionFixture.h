@@ -1,36 +1,18 @@
 #pragma once
-// An editor on the fake port with the interaction and construction tools,
-// and shorthands to pick a line, drive the pointer and read rows.
+// The figure tool fixture with the construction tools as well, and
+// shorthands to put lines and points, run a picked row's command and read rows.
 
 #include "constructions/ConstructionsRegistration.h"
-#include "interaction/core/Editor.h"
-#include "interaction/core/KeyHandler.h"
-#include "model/FakeUi.h"
+#include "interaction/FigureToolFixture.h"
 #include "model/RecordKinds.h"
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 namespace kel::test {
 
-class Constructions : public ::testing::Test {
+class Constructions : public FigureTools {
 protected:
-    Constructions() { editor.start(); }
+    Constructions() : FigureTools({registerInteraction, registerConstructions}) {}
 
-    void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
-    void move(int x, int y) { editor.pointerMoved({x, y}); }
-    bool key(int qtKey) { return handleKeyPress(editor, KeyPress{qtKey, {}, KeyTarget::Surface}); }
-    const QString& cell(int column, int r) const { return editor.doc.table.cell(column, r); }
-    ToolMode mode() const { return editor.tool.mode; }
-    int clicks() const { return editor.tool.construction.clicks(); }
     QString status() const { return ui.status(3); }
-    int rowsInUse() const
-    {
-        int n = 0;
-        while (editor.doc.table.inUse(n + 1))
-            ++n;
-        return n;
-    }
     void putLine(int r, QPoint a, QPoint b, const QString& state = QStringLiteral("Y"))
     {
         ObjectTable& t = editor.doc.table;
@@ -66,10 +48,6 @@ protected:
             cells << cell(c, r);
         return cells.join(u' ');
     }
-    std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
-
-    FakeUi ui;
-    Editor editor{ui, {registerInteraction, registerConstructions}};
 };
 
 } // namespace kel::test

@@ -48,24 +48,5 @@ TEST_F(IntersectionTools, MarkAnyGridPointChecksItsNumbersAndGrid)
     EXPECT_EQ(mode(), ToolMode::Idle);
 }
 
-// The ends taken at the first click are the ones dragged: passing over
-// another line's end does not pick it up.
-TEST_F(IntersectionTools, MoveConnectedLinesKeepsTheEndsOfTheFirstClick)
-{
-    putLine(1, {100, 100}, {200, 100});
-    putLine(2, {100, 100}, {100, 200});
-    putLine(3, {300, 300}, {400, 400});
-    editor.runMenuItem(QStringLiteral("mnumovconlines"));
-    click(101, 101);
-    EXPECT_EQ(ui.status(3), QStringLiteral("2 lines are connected to this point"));
-    move(300, 300);
-    move(250, 260);
-    click(250, 260);
-    EXPECT_EQ(shape(1), QStringLiteral("Y L 250 260 200 100"));
-    EXPECT_EQ(shape(2), QStringLiteral("Y L 250 260 100 200"));
-    EXPECT_EQ(shape(3), QStringLiteral("Y L 300 300 400 400"));
-    EXPECT_EQ(mode(), ToolMode::Idle);
-}
-
 } // namespace
 } // namespace kel::test

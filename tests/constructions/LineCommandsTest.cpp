@@ -33,26 +33,6 @@ TEST_F(LineCommands, DivideIntoNTakesOnlyAWholeCountInRange)
     EXPECT_EQ(shape(3), QStringLiteral("Y P 30 10"));
 }
 
-TEST_F(LineCommands, GapInMiddleReplacesTheLineByTwoPiecesOrCancels)
-{
-    putLine(1, {0, 100}, {100, 100});
-    run(1, "mnugapinLine");
-    EXPECT_EQ(cell(col::State, 1), QStringLiteral("N"));
-    key(Qt::Key_Escape);
-    EXPECT_EQ(cell(col::State, 1), QStringLiteral("Y"));
-    EXPECT_EQ(rowsInUse(), 1);
-
-    run(1, "mnugapinLine");
-    click(150, 100); // beyond the end: no gap
-    EXPECT_EQ(mode(), ToolMode::GapInMiddle);
-    move(30, 140);
-    EXPECT_EQ(status(), QStringLiteral("Gap=40"));
-    click(30, 140);
-    EXPECT_EQ(rowsInUse(), 2);
-    EXPECT_EQ(shape(1), QStringLiteral("Y L 70 100 100 100"));
-    EXPECT_EQ(shape(2), QStringLiteral("Y L 30 100 0 100"));
-}
-
 TEST_F(LineCommands, GapInMiddleOnTheLastRowLeavesTheNextHiddenRowHidden)
 {
     putLine(1, {0, 0}, {10, 10});

@@ -5,18 +5,6 @@ namespace {
 
 using MeasureTools = Constructions;
 
-TEST_F(MeasureTools, PixelsCountIncludesBothCornersAndNothingOutside)
-{
-    editor.runMenuItem(QStringLiteral("mnucountpixels"));
-    click(19, 19); // corners in any order
-    click(11, 11);
-    click(15, 15);
-    move(12, 12);
-    EXPECT_EQ(status(), QStringLiteral("Tot Pixels=81"));
-    move(30, 30);
-    EXPECT_EQ(status(), QStringLiteral("Tot Pixels=-1"));
-}
-
 TEST_F(MeasureTools, TriangleAreaFillsOnlyTheTriangleAndLeavesTheBitmap)
 {
     // A dotted outline around the triangle: a flood fill would leak through it.

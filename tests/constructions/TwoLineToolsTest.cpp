@@ -12,18 +12,6 @@ protected:
     }
 };
 
-TEST_F(TwoLineTools, AngleBisectorRefusesTheSameLineTwice)
-{
-    editor.runMenuItem(QStringLiteral("mnuanglebisect"));
-    click(300, 305);
-    click(300, 305);
-    EXPECT_EQ(ui.messages.last(), QStringLiteral("Identical lines not allowed"));
-    EXPECT_EQ(clicks(), 1);
-    click(95, 150);
-    click(200, 180);
-    EXPECT_EQ(shape(3), QStringLiteral("Y L 100 300 210 190"));
-}
-
 TEST_F(TwoLineTools, AngleBisectorOfParallelLinesEndsWithoutARow)
 {
     putLine(2, {100, 200}, {400, 200});
@@ -43,21 +31,6 @@ TEST_F(TwoLineTools, CommandsNeedAVisibleLine)
     editor.runMenuItem(QStringLiteral("mnuPerpendto2lines"));
     EXPECT_EQ(ui.messages, QStringList{QStringLiteral("No Line exists yet")});
     EXPECT_EQ(mode(), ToolMode::Idle);
-}
-
-TEST_F(TwoLineTools, MarkAngleWithArcRepeatsFromTheThirdClick)
-{
-    editor.runMenuItem(QStringLiteral("mnuArc2markAng"));
-    click(300, 305);
-    click(95, 150);
-    click(150, 250);
-    click(130, 270);
-    EXPECT_EQ(clicks(), 2);
-    EXPECT_EQ(rowsInUse(), 4);
-    // The arc fitted through the three points is centred on the crossing.
-    EXPECT_NEAR(cell(col::arc::CentreX, 3).toInt(), 100, 1);
-    EXPECT_NEAR(cell(col::arc::CentreY, 3).toInt(), 300, 1);
-    EXPECT_NEAR(cell(col::arc::Radius, 3).toInt(), 71, 1);
 }
 
 TEST_F(TwoLineTools, StruckAngledLineNeedsAValidAngle)

@@ -50,16 +50,6 @@ protected:
     std::shared_ptr<RecordingTool> tool = std::make_shared<RecordingTool>();
 };
 
-TEST(ColourCorrection, DialogColoursAvoidWhiteAndTheGridGrey)
-{
-    EXPECT_EQ(correctDialogColour(0xFFFFFF), 0xFFFFFEu);
-    EXPECT_EQ(correctDialogColour(0x818181), 0x808080u);
-    EXPECT_EQ(correctDialogColour(0xFF818181), 0x808080u); // alpha bits do not count
-    // Typed colours keep the grey.
-    EXPECT_EQ(correctTypedColour(0xFFFFFF), 0xFFFFFEu);
-    EXPECT_EQ(correctTypedColour(0x818181), 0x818181u);
-}
-
 TEST_F(PanelControls, TypedColoursReadBluePairFirstAndCancelGivesThePrefilledColour)
 {
     ui.inputAnswers.push_back("123456");
@@ -71,18 +61,6 @@ TEST_F(PanelControls, TypedColoursReadBluePairFirstAndCancelGivesThePrefilledCol
     attrs.typeSwatchColour(Swatch::Boundary); // no answer queued: Cancel
     EXPECT_EQ(ui.inputRequests.back().defaultText, "123456");
     EXPECT_EQ(toQRgb(panel.boundarySwatch), qRgb(0x56, 0x34, 0x12));
-}
-
-TEST_F(PanelControls, SpinKeysStepTheValue)
-{
-    attrs.setBoxText(kRadius, "0");
-    EXPECT_EQ(attrs.boxKeyDown(kRadius, SpinKey::PageDown), KeyDownResult::Handled);
-    EXPECT_EQ(box(kRadius), "10");
-
-    // Past the three digits a value starts again at 20.
-    attrs.setBoxText(kAngle1, "995");
-    attrs.boxKeyDown(kAngle1, SpinKey::PageDown);
-    EXPECT_EQ(box(kAngle1), "20");
 }
 
 TEST_F(PanelControls, EscAndEnterInTheBoxes)

@@ -1,6 +1,6 @@
 #pragma once
-// An editor on the fake port with the real creation tools, and shorthands to
-// drive them and read the rows they write.
+// An editor on the fake port with the real creation tools (and those of the
+// registrations given), and shorthands to drive them and read the rows they write.
 
 #include "interaction/core/Editor.h"
 #include "interaction/core/KeyHandler.h"
@@ -16,7 +16,11 @@ namespace kel::test {
 
 class FigureTools : public ::testing::Test {
 protected:
-    FigureTools() { editor.start(); }
+    explicit FigureTools(std::initializer_list<RegistrationEntry> entries = {registerInteraction})
+        : editor{ui, entries}
+    {
+        editor.start();
+    }
 
     void click(int x, int y) { editor.pointerDown(Qt::LeftButton, {x, y}); }
     void move(int x, int y) { editor.pointerMoved({x, y}); }
@@ -56,7 +60,7 @@ protected:
     std::optional<Colour> shown(int x, int y) { return editor.surfaceCanvas().pixel({x, y}); }
 
     FakeUi ui;
-    Editor editor{ui, {registerInteraction}};
+    Editor editor;
 };
 
 } // namespace kel::test

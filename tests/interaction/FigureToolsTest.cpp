@@ -11,31 +11,6 @@ namespace {
 
 using test::FigureTools;
 
-// Enter is a click at the pointer; in the typed-point tool a second Enter in
-// a row must not write the same point again, until another key comes between.
-TEST_F(FigureTools, TypedPointsTakeOneEnterInARow)
-{
-    editor.runMenuItem(QStringLiteral("mnyptBykeyboard"));
-    move(50, 50);
-    EXPECT_TRUE(key(Qt::Key_Return));
-    EXPECT_TRUE(key(Qt::Key_Enter)) << "the second Enter is swallowed";
-    EXPECT_EQ(rowsInUse(), 1);
-    EXPECT_EQ(row(1), "Y|P|0|100|120||||||");
-
-    // Typing new coordinates arms Enter again.
-    ui.setControlText(Control::edtvar1, "7");
-    EXPECT_FALSE(handleKeyPress(editor, KeyPress{Qt::Key_7, QLatin1Char('7'), KeyTarget::Other}));
-    EXPECT_TRUE(key(Qt::Key_Return));
-    EXPECT_EQ(rowsInUse(), 2);
-    EXPECT_EQ(row(2), "Y|P|0|7|120||||||");
-
-    // Other tools click on every Enter.
-    editor.runMenuItem(QStringLiteral("mnynewPtByMouse"));
-    key(Qt::Key_Return);
-    key(Qt::Key_Return);
-    EXPECT_EQ(rowsInUse(), 4);
-}
-
 TEST_F(FigureTools, ArbitraryLinePreviewsOnTheSurfaceAndContinuesTheLineEndingThere)
 {
     // Row 1 only points at (200, 100) when extended; row 2 ends there.

@@ -18,9 +18,6 @@ namespace {
 
 using namespace test;
 
-const QString kAppendInstruction = "Now click on the drag point of the imported file "
-                                   "objects\r\nMove mouse and then final click";
-
 class FileCommands : public ::testing::Test {
 protected:
     test::FakeUi ui;
@@ -90,24 +87,6 @@ TEST_F(FileCommands, FailedOpenKeepsTheTableAndTheFileName)
     EXPECT_EQ(ui.status(2), path("mine.kel"));
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_TRUE(ui.messages[0].contains(path("absent.kel")));
-}
-
-TEST_F(FileCommands, AppendFillsTheRowsBehindTheDrawingTaggedAndWaitsForPlacement)
-{
-    fillPoints(5);
-    setFileName(path("first.kel"));
-    writeBytes(path("add.kel"), "Y\tL\t00000001\t1\t1\t9\t9\r\nY\tC\r\nY\tE\r\n");
-    ui.openAnswers.push_back(path("add.kel"));
-    editor.runMenuItem("mnuapndfile");
-    EXPECT_EQ(table.cell(2, 6), "L");
-    EXPECT_EQ(table.cell(2, 8), "E");
-    EXPECT_EQ(table.lastRowInUse(), 8);
-    EXPECT_EQ(table.rows(), 503); // grown by the lines
-    for (int r = 1; r <= 9; ++r)
-        EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
-    EXPECT_EQ(ui.gridCurrentRow(), 7);
-    EXPECT_EQ(editor.tool.mode, ToolMode::PlaceObjects);
-    EXPECT_EQ(ui.messages, QStringList{kAppendInstruction});
 }
 
 TEST_F(FileCommands, PasteOfOrdinaryTextChangesNothing)

@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <functional>
+
 namespace kel {
 namespace {
 
@@ -64,78 +66,62 @@ TEST_F(Picking, HiddenRowsAndWhitePensAreNeverFound)
 // literal picker's answer at random places, including near the edges.
 TEST_F(Picking, FastPickerAgreesWithTheLiteralOne)
 {
-    QRandomGenerator random(20261206);
-    const QString letters = QStringLiteral("LRCAE12PGNBDFTK");
-    auto coordinate = [&](int limit) { return QString::number(random.bounded(-40, limit + 40)); };
+    // The cells after state and type, by kind: "x" and "y" a coordinate around
+    // the surface, "lo..hi" a number from lo to below hi, "pen" a random pen,
+    // "pts" 2 to 5 points ("pts4" four); "_" joins into one cell; else as written.
+    const std::pair<QChar, const char*> kinds[] = {
+        {'L', "pen x y x y"},
+        {'R', "pen x y x y"},
+        {'E', "pen x y x y"},
+        {'2', "pen x y x y"},
+        {'1', "pen x y x y -30..30 FF000002"},
+        {'C', "pen x y -60..80 0000FF03"},
+        {'A', "pen x y 0..360 0..360 0..90"},
+        {'P', "-4..9 x y"},
+        {'D', "pen x y 1..6 3..40"},
+        {'F', "pen x y 000000"},
+        {'T', "x y 6..30 0000FF 0..4 Arial Kelvane 0..360"},
+        {'K', "pen 0..200_0..600_250..500_0..600_550..800_0..600"},
+        {'G', "pen pts"},
+        {'N', "pen pts 00FF0005"},
+        {'B', "pen pts4"},
+    };
     const QStringList colours = {"000000", "0000FF", "FFFFFF", "00FF00", "808080"};
+    QRandomGenerator random(20261206);
+    std::function<QString(const QString&)> cell = [&](const QString& token) -> QString {
+        if (token.startsWith(u"pts")) {
+            const int points = token.size() > 3 ? token.mid(3).toInt() : random.bounded(2, 6);
+            return cell(QStringList(points, QStringLiteral("x_y")).join(u'_'));
+        }
+        if (token.contains(u'_')) {
+            QStringList parts;
+            for (const QString& part : token.split(u'_'))
+                parts << cell(part);
+            return parts.join(u' ');
+        }
+        if (token == u"pen")
+            return colours[random.bounded(colours.size())] +
+                   QStringLiteral("0%1").arg(random.bounded(6));
+        if (token == u"x" || token == u"y")
+            return QString::number(random.bounded(-40, (token == u"x" ? 800 : 600) + 40));
+        const QStringList range = token.split(QStringLiteral(".."));
+        if (range.size() == 2)
+            return QString::number(random.bounded(range[0].toInt(), range[1].toInt()));
+        return token;
+    };
+    const int kindCount = int(std::size(kinds));
     for (int drawing = 0; drawing < 40; ++drawing) {
         editor.doc.table.clearObjects();
         for (int i = 0; i < 25; ++i) {
-            const QChar letter = letters[random.bounded(letters.size())];
-            const QString pen = colours[random.bounded(colours.size())] +
-                                QStringLiteral("0%1").arg(random.bounded(0, 6));
-            QStringList row = {random.bounded(8) == 0 ? "N" : "Y", QString(letter), pen};
-            switch (letter.unicode()) {
-            case 'C':
-                row << coordinate(800) << coordinate(600)
-                    << QString::number(random.bounded(-60, 80)) << "0000FF03";
-                break;
-            case 'A':
-                row << coordinate(800) << coordinate(600) << QString::number(random.bounded(360))
-                    << QString::number(random.bounded(360)) << QString::number(random.bounded(90));
-                break;
-            case 'P':
-                row[2] = QString::number(random.bounded(-4, 9));
-                row << coordinate(800) << coordinate(600);
-                break;
-            case 'D':
-                row << coordinate(800) << coordinate(600) << QString::number(random.bounded(1, 6))
-                    << QString::number(random.bounded(3, 40));
-                break;
-            case 'F':
-                row << coordinate(800) << coordinate(600) << "000000";
-                break;
-            case 'T':
-                row = QStringList{"Y",
-                                  "T",
-                                  coordinate(800),
-                                  coordinate(600),
-                                  QString::number(random.bounded(6, 30)),
-                                  "0000FF"}
-                      << QString::number(random.bounded(4)) << "Arial"
-                      << "Kelvane" << QString::number(random.bounded(0, 360));
-                break;
-            case 'K':
-                row << QStringLiteral("%1 %2 %3 %4 %5 %6")
-                           .arg(random.bounded(0, 200))
-                           .arg(random.bounded(600))
-                           .arg(random.bounded(250, 500))
-                           .arg(random.bounded(600))
-                           .arg(random.bounded(550, 800))
-                           .arg(random.bounded(600));
-                break;
-            case 'G':
-            case 'N':
-            case 'B': {
-                QStringList points;
-                const int count = letter == QLatin1Char('B') ? 4 : random.bounded(2, 6);
-                for (int p = 0; p < count; ++p)
-                    points << coordinate(800) << coordinate(600);
-                row << points.join(QLatin1Char(' '));
-                if (letter == QLatin1Char('N'))
-                    row << "00FF0005";
-                break;
-            }
-            default:
-                row << coordinate(800) << coordinate(600) << coordinate(800) << coordinate(600);
-                if (letter == QLatin1Char('1'))
-                    row << QString::number(random.bounded(-30, 30)) << "FF000002";
-            }
+            const auto& [letter, pattern] = kinds[random.bounded(kindCount)];
+            QStringList row = {random.bounded(8) == 0 ? "N" : "Y", QString(letter)};
+            for (const QString& token : QString::fromLatin1(pattern).split(u' '))
+                row << cell(token);
             addRow(row);
         }
         for (int probe = 0; probe < 75; ++probe) {
             const QPoint at(random.bounded(-3, 803), random.bounded(-3, 603));
-            const QChar letter = letters[random.bounded(letters.size())];
+            const QChar letter = kinds[random.bounded(kindCount)].first;
             ASSERT_EQ(pick(at, letter), literal(at, letter))
                 << "drawing " << drawing << " at " << at.x() << "," << at.y() << " kind "
                 << QString(letter).toStdString();

@@ -99,13 +99,6 @@ TEST_F(Pipeline, ClicksRunTheMoveBranchAtTheirOwnPositionFirst)
     EXPECT_EQ(recorder->moves.back(), QPoint(30, 40));
     EXPECT_EQ(editor.tool.construction.slot[0], 30);
     EXPECT_EQ(editor.tool.construction.clicks(), 1);
-    // Right clicks change nothing; the middle button acts as the left one.
-    editor.pointerDown(Qt::RightButton, {50, 60});
-    EXPECT_EQ(recorder->clicks.size(), 1u);
-    EXPECT_EQ(editor.tool.mouse, QPoint(30, 40));
-    editor.pointerDown(Qt::MiddleButton, {50, 60});
-    EXPECT_EQ(recorder->clicks.size(), 2u);
-    EXPECT_EQ(editor.tool.construction.clicks(), 0);
 }
 
 TEST_F(Pipeline, PreviewsStayOffTheBitmapAndNeverAccumulate)

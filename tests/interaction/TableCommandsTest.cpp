@@ -24,21 +24,6 @@ protected:
     }
 };
 
-TEST_F(TableCommands, MoveToAnotherRowTakesCancelAndTheWholeAnswer)
-{
-    table.setRows(1300);
-    test::fillPoints(table, 1200);
-    ui.setGridCurrentRow(2);
-    editor.runMenuItem("popGDMoveToRow"); // cancelled
-    ui.textAnswers = {QString("12345"), QString("4")};
-    editor.runMenuItem("popGDMoveToRow");
-    EXPECT_EQ(ui.messages, QStringList{"Invalid row number"});
-    EXPECT_EQ(xs().left(8), "1 2 3 4 ");
-    ui.setGridCurrentRow(2);
-    editor.runMenuItem("popGDMoveToRow");
-    EXPECT_EQ(xs().left(8), "1 4 3 2 ");
-}
-
 TEST_F(TableCommands, DeleteSelectedRowsCountsTheRowsInUseAndClearsTheSelection)
 {
     test::fillPoints(table, 6);

@@ -5,6 +5,7 @@
 #include "model/UiPort.h"
 
 #include <QHash>
+#include <QMimeData>
 #include <QPainter>
 #include <QSize>
 
@@ -20,19 +21,15 @@ public:
     QStringList messages;
     std::array<QString, 5> panels;
     // File dialogs take their answers from the front of these queues, and
-    // cancel when a queue is empty; the requests are kept to check.
+    // cancel when a queue is empty; the save requests are kept to check.
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
-    std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     struct InputRequest {
         QString caption, prompt, defaultText;
     };
     std::deque<QString> inputAnswers;
     std::vector<InputRequest> inputRequests;
-    std::deque<std::optional<Colour>> colourAnswers;
-    std::deque<std::optional<FontChoice>> fontAnswers;
-    std::vector<FontChoice> fontRequests;
     std::deque<std::optional<QString>> textAnswers; // askText; empty cancels
     std::optional<RowRange> selection;
     bool yesAnswer = false;
@@ -58,9 +55,8 @@ public:
     bool gridEnabled() const override { return gridEnabled_; }
     std::optional<RowRange> gridSelection() const override { return selection; }
     void clearGridSelection() override { selection.reset(); }
-    void scrollGridTo(int row) override { topRow = row; }
+    void scrollGridTo(int) override {}
     int gridRowUnderPointer() const override { return pointerRow; }
-    int topRow = 0;
     int pointerRow = 0;
 
     void showPage(int index) override { page_ = index; }
@@ -81,8 +77,8 @@ public:
     {
         return nextOf(textAnswers);
     }
-    // Input boxes and the colour and font dialogs answer from these queues;
-    // an empty queue cancels (an input box then gives its default).
+    // Input boxes answer from their queue; an empty queue cancels and gives
+    // the default. The colour and font dialogs always cancel.
     QString inputBox(const QString& caption, const QString& prompt,
                      const QString& defaultText) override
     {
@@ -93,9 +89,8 @@ public:
         inputAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> openFileDialog(const FileDialogRequest& request) override
+    std::optional<QString> openFileDialog(const FileDialogRequest&) override
     {
-        openRequests.push_back(request);
         return nextOf(openAnswers);
     }
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override
@@ -103,12 +98,8 @@ public:
         saveRequests.push_back(request);
         return nextOf(saveAnswers);
     }
-    std::optional<Colour> colourDialog(Colour) override { return nextOf(colourAnswers); }
-    std::optional<FontChoice> fontDialog(const FontChoice& initial) override
-    {
-        fontRequests.push_back(initial);
-        return nextOf(fontAnswers);
-    }
+    std::optional<Colour> colourDialog(Colour) override { return {}; }
+    std::optional<FontChoice> fontDialog(const FontChoice&) override { return {}; }
     // A printer whose page is an image of `printerPage`'s size, when given.
     PrintOutcome printPage(const PagePainter& paint) override
     {
@@ -154,12 +145,8 @@ public:
 
     void setControlChecked(Control control, bool on) override { checked[control] = on; }
     bool controlChecked(Control control) const override { return checked.value(control); }
-    void setControlColour(Control control, ControlColour role, Colour colour) override
-    {
-        if (role != ControlColour::Text)
-            backgrounds[control] = colour;
-    }
-    void setBrushPreview(int pattern, Colour) override { previewPattern = pattern; }
+    void setControlColour(Control, ControlColour, Colour) override {}
+    void setBrushPreview(int, Colour) override {}
     void focusControl(Control) override { surfaceFocused = false; }
     void focusSurface() override { surfaceFocused = true; }
     bool surfaceHasFocus() const override { return surfaceFocused; }
@@ -173,10 +160,7 @@ public:
 
     bool surfaceFocused = true;
     QHash<Control, bool> checked;
-    QHash<Control, Colour> backgrounds;
-    int previewPattern = -1;
     QString caption;
-
     QImage printerPage;
     std::unique_ptr<QMimeData> clipboardData;
 

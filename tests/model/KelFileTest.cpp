@@ -50,16 +50,6 @@ TEST(KelText, WritesSingleByteWhenItFitsAndUtf8WithTheMarkOtherwise)
     EXPECT_EQ(decodeKelBytes(encodeKelText(lookalike)), lookalike);
 }
 
-TEST(KelText, SplitsAtEveryKindOfLineEnd)
-{
-    QStringList lines;
-    for (QStringView line : splitKelLines(u"a\r\nb\rc\nd\r\n\r\ne"))
-        lines << line.toString();
-    EXPECT_EQ(lines, QStringList({"a", "b", "c", "d", "", "e"}));
-    EXPECT_EQ(splitKelLines(u"a\r\n").size(), 1);
-    EXPECT_EQ(joinKelLines({"a", "b"}), "a\r\nb\r\n");
-}
-
 TEST(KelLine, HasTenFieldsWithLineBreaksAndTabsBlanked)
 {
     ObjectTable table(5);
@@ -133,18 +123,6 @@ TEST_F(KelFileOnDisk, EveryCharacterThePickerInsertsSurvivesSaveAndLoad)
     ObjectTable loaded;
     replaceRows(loaded, read.rows);
     EXPECT_EQ(loaded.cell(9, 1), text);
-}
-
-TEST_F(KelFileOnDisk, CharacterOutsideWindows1252SavesAsUtf8AndReadsBack)
-{
-    ObjectTable table;
-    putRow(table, 1, "Y|T|5|6|8|000000|0|Arial|\u221A2 \u00E9");
-    const QString file = path("u.kel");
-    ASSERT_EQ(writeKelFile(file, kelLines(table, KelRowSet::InUse)), "");
-    EXPECT_TRUE(readBytes(file).startsWith("\xEF\xBB\xBF"));
-    const KelReadResult read = readKelFile(file);
-    ASSERT_EQ(read.rows.size(), 1u);
-    EXPECT_EQ(read.rows[0][8], u"\u221A2 \u00E9");
 }
 
 TEST_F(KelFileOnDisk, AnyLineEndsAndBlankLinesGiveOneRunOfRows)

@@ -50,9 +50,6 @@ TEST_F(RowDescriptionTest, OtherTypesShowTheirCellsAsStored)
     EXPECT_EQ(describe({"P", "0", "11", "12"}), "Point x y 11 12");
     EXPECT_EQ(describe({"T", "5", "6", "14", "000000", "1", "Arial", "Hi there", "45"}),
               "Text x y size style angle text 5 6 14 1 45 Hi there");
-    // The first letter decides the type.
-    EXPECT_EQ(describe({"Lx", "", "0", "0", "0", "100"}),
-              "Line  x1 y1 x2 y2 0 0 0 100  Len=100  Ang=90<-->90");
 }
 
 TEST_F(RowDescriptionTest, EmptyForHeaderFreeRowsAndUndescribedTypes)
