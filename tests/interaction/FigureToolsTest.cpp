@@ -175,7 +175,7 @@ TEST_F(FigureTools, NudgingPastThe32BitPlaneChangesNothing)
 
 TEST_F(FigureTools, GridRefusesCellCountsOutside2To100)
 {
-    for (const char* answer : {"101", "ten"}) {
+    for (const char* answer : {"1", "101", "ten"}) {
         ui.inputAnswers = {QString::fromLatin1(answer)};
         editor.runMenuItem("mnuDrawGrid");
         EXPECT_EQ(ui.messages.back(), "Invalid number of cells  1<N<100") << answer;
