@@ -294,6 +294,7 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
     if (points.size() < 3 || ink.style == BrushStyle::Clear)
         return;
     thread_local std::vector<Edge> edges;
+    thread_local std::vector<const Edge*> active;
     thread_local std::vector<double> crossings;
     edges.clear();
     double top = points[0].y(), bottom = top;
@@ -307,21 +308,35 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
             std::swap(p, q);
         edges.push_back({p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())});
     }
-    // Rows whose sample points lie in [top, bottom).
+    // Rows whose sample points lie in [top, bottom). Edges join the active
+    // ones in the order they begin and leave them past their end, so a row
+    // looks only at the edges that cross it.
     const int first = std::max(Ceil(top), top_);
     const int last = std::min(Ceil(bottom) - 1, end_ - 1);
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+    active.clear();
+    crossings.resize(edges.size());
+    size_t next = 0;
     for (int y = first; y <= last; ++y) {
-        crossings.clear();
-        for (const Edge& e : edges)
-            if (y >= e.y0 && y < e.y1)
-                crossings.push_back(e.x0 + (y - e.y0) * e.slope);
-        if (crossings.size() == 2) {
-            if (crossings[0] > crossings[1])
-                std::swap(crossings[0], crossings[1]);
-        } else {
-            std::sort(crossings.begin(), crossings.end());
+        for (; next < edges.size() && edges[next].y0 <= y; ++next)
+            active.push_back(&edges[next]);
+        size_t count = 0;
+        for (size_t k = 0; k < active.size();) {
+            const Edge& e = *active[k];
+            if (y >= e.y1) {
+                active[k] = active.back();
+                active.pop_back();
+                continue;
+            }
+            // Insertion sort: a row crosses few edges.
+            const double x = e.x0 + (y - e.y0) * e.slope;
+            size_t at = count++;
+            for (; at > 0 && crossings[at - 1] > x; --at)
+                crossings[at] = crossings[at - 1];
+            crossings[at] = x;
+            ++k;
         }
-        for (size_t k = 0; k + 1 < crossings.size(); k += 2)
+        for (size_t k = 0; k + 1 < count; k += 2)
             inkSpan(y, Ceil(crossings[k]), Ceil(crossings[k + 1]) - 1, ink);
     }
 }
