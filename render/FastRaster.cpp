@@ -64,17 +64,6 @@ void FastRaster::plot(int x, int y, QRgb colour)
         row(y)[x] = colour;
 }
 
-void FastRaster::span(int y, int x1, int x2, QRgb colour)
-{
-    if (y < top_ || y >= end_)
-        return;
-    x1 = std::max(x1, 0);
-    x2 = std::min(x2, width_ - 1);
-    if (x1 > x2)
-        return;
-    std::fill_n(row(y) + x1, x2 - x1 + 1, colour);
-}
-
 void FastRaster::inkSpan(int y, int x1, int x2, const Ink& ink)
 {
     if (ink.style == BrushStyle::Solid) {
@@ -294,8 +283,11 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
     if (points.size() < 3 || ink.style == BrushStyle::Clear)
         return;
     thread_local std::vector<Edge> edges;
-    thread_local std::vector<const Edge*> active;
-    thread_local std::vector<double> crossings;
+    struct Crossing {
+        double x;
+        const Edge* edge;
+    };
+    thread_local std::vector<Crossing> active;
     edges.clear();
     double top = points[0].y(), bottom = top;
     for (size_t i = 0; i < points.size(); ++i) {
@@ -309,35 +301,37 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
         edges.push_back({p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())});
     }
     // Rows whose sample points lie in [top, bottom). Edges join the active
-    // ones in the order they begin and leave them past their end, so a row
-    // looks only at the edges that cross it.
+    // ones in the order they begin and leave them past their end; the active
+    // ones stay in the order of their crossings, which changes little from
+    // one row to the next.
     const int first = std::max(Ceil(top), top_);
     const int last = std::min(Ceil(bottom) - 1, end_ - 1);
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
     active.clear();
-    crossings.resize(edges.size());
     size_t next = 0;
     for (int y = first; y <= last; ++y) {
-        for (; next < edges.size() && edges[next].y0 <= y; ++next)
-            active.push_back(&edges[next]);
-        size_t count = 0;
-        for (size_t k = 0; k < active.size();) {
-            const Edge& e = *active[k];
-            if (y >= e.y1) {
-                active[k] = active.back();
-                active.pop_back();
-                continue;
+        // Past edges leave; the others move to this row's crossing and are
+        // sorted in among those before them.
+        size_t kept = 0;
+        auto place = [&](const Edge& e) {
+            const Crossing c{e.x0 + (y - e.y0) * e.slope, &e};
+            size_t at = kept++;
+            for (; at > 0 && active[at - 1].x > c.x; --at)
+                active[at] = active[at - 1];
+            active[at] = c;
+        };
+        for (size_t k = 0; k < active.size(); ++k)
+            if (y < active[k].edge->y1)
+                place(*active[k].edge);
+        active.resize(kept);
+        for (; next < edges.size() && edges[next].y0 <= y; ++next) {
+            if (y < edges[next].y1) {
+                active.emplace_back();
+                place(edges[next]);
             }
-            // Insertion sort: a row crosses few edges.
-            const double x = e.x0 + (y - e.y0) * e.slope;
-            size_t at = count++;
-            for (; at > 0 && crossings[at - 1] > x; --at)
-                crossings[at] = crossings[at - 1];
-            crossings[at] = x;
-            ++k;
         }
-        for (size_t k = 0; k + 1 < count; k += 2)
-            inkSpan(y, Ceil(crossings[k]), Ceil(crossings[k + 1]) - 1, ink);
+        for (size_t k = 0; k + 1 < active.size(); k += 2)
+            inkSpan(y, Ceil(active[k].x), Ceil(active[k + 1].x) - 1, ink);
     }
 }
 

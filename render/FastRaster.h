@@ -18,6 +18,7 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <algorithm>
 #include <span>
 
 namespace kel {
@@ -65,7 +66,16 @@ public:
 private:
     struct Sector;
     void plot(int x, int y, QRgb colour);
-    void span(int y, int x1, int x2, QRgb colour);
+    // Every shape ends in spans: kept inline.
+    void span(int y, int x1, int x2, QRgb colour)
+    {
+        if (y < top_ || y >= end_)
+            return;
+        x1 = std::max(x1, 0);
+        x2 = std::min(x2, width_ - 1);
+        if (x1 <= x2)
+            std::fill_n(row(y) + x1, x2 - x1 + 1, colour);
+    }
     void inkSpan(int y, int x1, int x2, const Ink& ink);
     void sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector);
     void disc(QPointF centre, double radius, QRgb colour);
