@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <bit>
 
 namespace kel {
 
@@ -54,10 +55,12 @@ void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int sca
         return;
     }
     if (scale == 1) {
-        // Spans are mostly short: a test per pixel beats a walk per column.
-        for (int x = x1; x <= x2; ++x)
-            if ((mask >> (x & 7)) & 1u)
+        // One or two columns of the tile: every eighth pixel from the first.
+        for (unsigned bits = mask; bits != 0; bits &= bits - 1) {
+            const int column = std::countr_zero(bits);
+            for (int x = x1 + ((column - x1) & 7); x <= x2; x += 8)
                 line[x] = ink;
+        }
         return;
     }
     // Column c of the tile covers the pixels c * scale .. c * scale + scale
