@@ -15,6 +15,10 @@ namespace kel::emfraster {
 namespace {
 
 constexpr double kMaxPenPixels = 255;
+// Mappings that take a 32-bit coordinate beyond this many pixels, and
+// curves that flatten into more points than this, go to the painter.
+constexpr double kMaxScale = 1e12;
+constexpr std::size_t kMaxCurvePoints = std::size_t(1) << 20;
 
 // Direction of a point seen from the centre of the box, as an angle on the
 // circle the box's ellipse is stretched from (y up), as the canvas finds it.
@@ -34,10 +38,11 @@ const std::optional<Scale>& RasterPlayback::scale()
     const QTransform t = dc_.mapping.logicalToDevice(devicePerMm_) * deviceToTarget_;
     const bool upright = t.m12() == 0 && t.m21() == 0 && t.m13() == 0 && t.m23() == 0 &&
                          t.m33() == 1 && t.m11() > 0 && t.m22() > 0;
-    const bool finite = std::isfinite(t.m11()) && std::isfinite(t.m22()) && std::isfinite(t.dx()) &&
-                        std::isfinite(t.dy());
+    // Moderate factors keep every mapped point finite.
+    const bool moderate = std::abs(t.m11()) < kMaxScale && std::abs(t.m22()) < kMaxScale &&
+                          std::abs(t.dx()) < kMaxScale && std::abs(t.dy()) < kMaxScale;
     scale_.reset();
-    if (upright && finite)
+    if (upright && moderate)
         scale_ = Scale{t.m11(), t.m22(), t.dx(), t.dy()};
     return scale_;
 }
@@ -208,13 +213,14 @@ RasterPlayback::Outcome RasterPlayback::points(const EmfRecord& r)
             return true;
         if (base == U_EMR_POLYGON) {
             drawShape(points_, true);
-        } else if (!pen_) {
-        } else if (base == U_EMR_POLYLINE) {
+        } else if (pen_ && base == U_EMR_POLYLINE) {
             shapes_.stroke(points_, false, *pen_);
-        } else if (points_.size() >= 4) {
+        } else if (pen_ && points_.size() >= 4) {
             // Whole segments only: a start point and three points per segment.
             PolylineF flat{points_[0]};
             for (std::size_t i = 0; i + 3 < points_.size(); i += 3) {
+                if (flat.size() > kMaxCurvePoints)
+                    return false;
                 const PolylineF part =
                     BezierPoints(points_[i], points_[i + 1], points_[i + 2], points_[i + 3]);
                 flat.insert(flat.end(), part.begin() + 1, part.end());

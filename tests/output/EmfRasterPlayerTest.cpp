@@ -1,11 +1,14 @@
 #include "render/EmfRasterPlayer.h"
 #include "DrawingFixture.h"
 #include "output/EmfCanvas.h"
+#include "output/EmfWriter.h"
 #include "render/EmfPlayer.h"
 
 #include <QPainter>
 
 #include <random>
+
+#include <uemf.h>
 
 namespace kel {
 namespace {
@@ -112,6 +115,26 @@ TEST(EmfRasterPlayer, ThePainterHatchesDiagonalsAsTheScreen)
         PlayEmf(painter, bytes, *ValidateEmf(bytes), QRectF(0, 0, 16, 16));
         painter.end();
         EXPECT_EQ(painted, screen) << static_cast<int>(style);
+    }
+}
+
+// Turned or enormous mappings and curves that would flatten into millions
+// of points are left to the painter.
+TEST(EmfRasterPlayer, LeavesWhatItCannotDrawSafelyToThePainter)
+{
+    std::vector<U_POINT16> curve(3 * 4000 + 1);
+    for (size_t i = 0; i < curve.size(); ++i)
+        curve[i] = {static_cast<int16_t>(i % 2 ? 30000 : -30000), static_cast<int16_t>(i % 3)};
+    const U_XFORM transforms[] = {xform_set(0, 1, -1, 0, 0, 0), xform_set(1e30F, 0, 0, 1e30F, 0, 0),
+                                  xform_set(1, 0, 0, 1, 0, 0)};
+    for (const U_XFORM& transform : transforms) {
+        EmfWriter writer;
+        writer.append(U_EMRSETWORLDTRANSFORM_set(transform));
+        writer.append(U_EMRPOLYBEZIER16_set(rectl_set(point32_set(0, 0), point32_set(9, 9)),
+                                            static_cast<uint32_t>(curve.size()), curve.data()));
+        const QByteArray bytes = writer.finish(QSize(100, 50));
+        QImage image(100, 50, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_FALSE(PlayEmfOnRaster(image, bytes, *ValidateEmf(bytes), QRectF(0, 0, 100, 50)));
     }
 }
 
