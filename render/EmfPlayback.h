@@ -1,6 +1,7 @@
 #pragma once
 // The state of one metafile playback: the device context the records
-// change and the object table they fill. Used by EmfPlayer's files only.
+// change and the object table they fill. Used by EmfPlayer's files and by
+// the raster player, which hands it what it does not draw itself.
 
 #include "render/EmfData.h"
 #include "render/EmfMapping.h"

@@ -60,6 +60,7 @@ struct State {
     bool winding = false;
     bool clockwiseArcs = false;
     QPointF position;
+    bool textMovesPosition = false; // text aligned to the current position
 };
 
 // Logical units to image pixels: x * sx + tx, y * sy + ty.
@@ -76,8 +77,13 @@ class RasterPlayback {
 public:
     RasterPlayback(QImage& image, const EmfInfo& info, const QRectF& target);
 
-    // False when the record needs the painter.
-    bool play(const EmfRecord& r);
+    // What becomes of a record: drawn here, a change of state both players
+    // follow, drawn by the painter in its place (which follows every state
+    // record too, so it draws exactly as it would have), or beyond what the
+    // two can share (clipping, paths, the current position moved by
+    // another's drawing), when the painter must play the whole metafile.
+    enum class Step { Drawn, Shared, Painter, Stop };
+    Step play(const EmfRecord& r);
 
 private:
     // Records by family: nothing when the record is not of the family,

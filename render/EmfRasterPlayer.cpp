@@ -1,5 +1,6 @@
 #include "render/EmfRasterPlayer.h"
 
+#include "render/EmfPlayback.h"
 #include "render/EmfRasterPlayback.h"
 
 #include <uemf.h>
@@ -46,13 +47,11 @@ RasterPlayback::RasterPlayback(QImage& image, const EmfInfo& info, const QRectF&
     objects_.resize(static_cast<std::size_t>(std::clamp(info.handles, 1, kMaxHandles)));
 }
 
-bool RasterPlayback::play(const EmfRecord& r)
+RasterPlayback::Step RasterPlayback::play(const EmfRecord& r)
 {
     switch (r.type()) {
     case U_EMR_HEADER:
     case U_EMR_EOF:
-    // Nothing the painter draws depends on these either; text, whose colour
-    // and alignment they are, stops the raster anyway.
     case U_EMR_COMMENT:
     case U_EMR_SETSTRETCHBLTMODE:
     case U_EMR_SETROP2:
@@ -61,29 +60,46 @@ bool RasterPlayback::play(const EmfRecord& r)
     case U_EMR_SETICMMODE:
     case U_EMR_SETMAPPERFLAGS:
     case U_EMR_SETCOLORADJUSTMENT:
-    case U_EMR_SETTEXTALIGN:
     case U_EMR_SETTEXTCOLOR:
     case U_EMR_SELECTPALETTE:
     case U_EMR_REALIZEPALETTE:
     case U_EMR_CREATEPALETTE:
-        return true;
+        return Step::Shared;
+    case U_EMR_SETTEXTALIGN:
+        dc_.textMovesPosition = r.u32(8).value_or(0) & U_TA_UPDATECP;
+        return Step::Shared;
     case U_EMR_EXTSELECTCLIPRGN: {
         // Only "no clipping", which is all the raster has.
         const auto size = r.u32(8), mode = r.u32(12);
-        return !size || !mode || *size == 0;
+        return !size || !mode || *size == 0 ? Step::Shared : Step::Stop;
     }
+    case U_EMR_EXTTEXTOUTW:
+    case U_EMR_EXTTEXTOUTA:
+        return dc_.textMovesPosition ? Step::Stop : Step::Painter;
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
+    case U_EMR_ALPHABLEND:
+    case U_EMR_STRETCHDIBITS:
+    case U_EMR_SETDIBITSTODEVICE:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_FILLRGN:
+    case U_EMR_PAINTRGN:
+        return Step::Painter;
     default:
         break;
     }
     if (dc_.mapping.read(r)) {
         scaleKnown_ = false;
-        return true;
+        return Step::Shared;
     }
-    for (auto family : {&RasterPlayback::state, &RasterPlayback::objects, &RasterPlayback::shapes,
-                        &RasterPlayback::points})
+    for (auto family : {&RasterPlayback::state, &RasterPlayback::objects})
         if (const Outcome outcome = (this->*family)(r))
-            return *outcome;
-    return false;
+            return *outcome ? Step::Shared : Step::Stop;
+    for (auto family : {&RasterPlayback::shapes, &RasterPlayback::points})
+        if (const Outcome outcome = (this->*family)(r))
+            return *outcome ? Step::Drawn : Step::Painter;
+    return Step::Stop;
 }
 
 RasterPlayback::Outcome RasterPlayback::state(const EmfRecord& r)
@@ -268,11 +284,20 @@ bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, co
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
         return false;
-    emfraster::RasterPlayback playback(image, info, target);
+    using Step = emfraster::RasterPlayback::Step;
+    emfraster::RasterPlayback raster(image, info, target);
+    // The painter's pixels go straight into the image as the raster's do,
+    // so the two draw in the records' order.
+    QPainter painter(&image);
+    emfplay::Playback painted(painter, info, target);
     EmfRecordWalk walk(data);
-    while (const std::optional<EmfRecord> record = walk.next())
-        if (!playback.play(*record))
+    while (const std::optional<EmfRecord> record = walk.next()) {
+        const Step step = raster.play(*record);
+        if (step == Step::Stop)
             return false;
+        if (step != Step::Drawn)
+            painted.play(*record);
+    }
     return true;
 }
 

@@ -123,13 +123,13 @@ RasterPlayback::Outcome RasterPlayback::shapes(const EmfRecord& r)
         const auto x = r.i32(8), y = r.i32(12);
         if (!x || !y)
             return true;
+        const QPointF from = dc_.position;
+        dc_.position = QPointF(*x, *y); // whoever draws the line
         if (!tools(false))
             return false;
-        const QPointF ends[] = {scale_->map(dc_.position.x(), dc_.position.y()),
-                                scale_->map(*x, *y)};
+        const QPointF ends[] = {scale_->map(from.x(), from.y()), scale_->map(*x, *y)};
         if (pen_)
             shapes_.stroke(ends, false, *pen_);
-        dc_.position = QPointF(*x, *y);
         return true;
     }
     case U_EMR_SETPIXELV: {

@@ -118,23 +118,46 @@ TEST(EmfRasterPlayer, ThePainterHatchesDiagonalsAsTheScreen)
     }
 }
 
-// Turned or enormous mappings and curves that would flatten into millions
-// of points are left to the painter.
-TEST(EmfRasterPlayer, LeavesWhatItCannotDrawSafelyToThePainter)
+// What the raster does not draw (text, a turned or enormous mapping, a
+// curve of millions of points) the painter draws in its place, exactly as
+// alone; clipping leaves the whole metafile to the painter.
+TEST(EmfRasterPlayer, LeavesWhatItCannotDrawToThePainter)
 {
     std::vector<U_POINT16> curve(3 * 4000 + 1);
     for (size_t i = 0; i < curve.size(); ++i)
         curve[i] = {static_cast<int16_t>(i % 2 ? 30000 : -30000), static_cast<int16_t>(i % 3)};
-    const U_XFORM transforms[] = {xform_set(0, 1, -1, 0, 0, 0), xform_set(1e30F, 0, 0, 1e30F, 0, 0),
-                                  xform_set(1, 0, 0, 1, 0, 0)};
-    for (const U_XFORM& transform : transforms) {
+    auto curved = [&](U_XFORM transform, bool clipped) {
         EmfWriter writer;
         writer.append(U_EMRSETWORLDTRANSFORM_set(transform));
+        if (clipped)
+            writer.append(
+                U_EMRINTERSECTCLIPRECT_set(rectl_set(point32_set(0, 0), point32_set(9, 9))));
         writer.append(U_EMRPOLYBEZIER16_set(rectl_set(point32_set(0, 0), point32_set(9, 9)),
                                             static_cast<uint32_t>(curve.size()), curve.data()));
-        const QByteArray bytes = writer.finish(QSize(100, 50));
-        QImage image(100, 50, QImage::Format_ARGB32_Premultiplied);
-        EXPECT_FALSE(PlayEmfOnRaster(image, bytes, *ValidateEmf(bytes), QRectF(0, 0, 100, 50)));
+        return writer.finish(QSize(100, 50));
+    };
+    EmfCanvas text(QSize(100, 50));
+    text.textOut({5, 5}, QStringLiteral("Kelvane"));
+    const struct {
+        QByteArray bytes;
+        bool raster;
+    } cases[] = {{curved(xform_set(0, 1, -1, 0, 60, 0), false), true},
+                 {curved(xform_set(1e30F, 0, 0, 1e30F, 0, 0), false), true},
+                 {curved(xform_set(1, 0, 0, 1, 0, 0), false), true},
+                 {text.finish(), true},
+                 {curved(xform_set(1, 0, 0, 1, 0, 0), true), false}};
+    for (const auto& c : cases) {
+        const QRectF target(0, 0, 100, 50);
+        QImage image(100, 50, QImage::Format_ARGB32_Premultiplied), alone = image;
+        image.fill(Qt::white);
+        alone.fill(Qt::white);
+        ASSERT_EQ(PlayEmfOnRaster(image, c.bytes, *ValidateEmf(c.bytes), target), c.raster);
+        QPainter painter(&alone);
+        PlayEmf(painter, c.bytes, *ValidateEmf(c.bytes), target);
+        painter.end();
+        if (c.raster) {
+            EXPECT_EQ(image, alone);
+        }
     }
 }
 
