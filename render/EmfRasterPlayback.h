@@ -61,6 +61,7 @@ struct State {
     bool clockwiseArcs = false;
     QPointF position;
     bool textMovesPosition = false; // text aligned to the current position
+    bool clipped = false;           // the painter draws every shape then
 };
 
 // Logical units to image pixels: x * sx + tx, y * sy + ty.
@@ -80,8 +81,9 @@ public:
     // What becomes of a record: drawn here, a change of state both players
     // follow, drawn by the painter in its place (which follows every state
     // record too, so it draws exactly as it would have), or beyond what the
-    // two can share (clipping, paths, the current position moved by
-    // another's drawing), when the painter must play the whole metafile.
+    // two can share (paths, the current position moved by the painter's
+    // text, records the raster does not know), when the painter must play
+    // the whole metafile.
     enum class Step { Drawn, Shared, Painter, Stop };
     Step play(const EmfRecord& r);
 

@@ -68,11 +68,22 @@ RasterPlayback::Step RasterPlayback::play(const EmfRecord& r)
     case U_EMR_SETTEXTALIGN:
         dc_.textMovesPosition = r.u32(8).value_or(0) & U_TA_UPDATECP;
         return Step::Shared;
-    case U_EMR_EXTSELECTCLIPRGN: {
-        // Only "no clipping", which is all the raster has.
-        const auto size = r.u32(8), mode = r.u32(12);
-        return !size || !mode || *size == 0 ? Step::Shared : Step::Stop;
-    }
+    // The raster cannot clip: under any clip the painter draws the shapes.
+    case U_EMR_EXTSELECTCLIPRGN:
+        if (const auto size = r.u32(8), mode = r.u32(12); size && mode) {
+            if (*size != 0)
+                dc_.clipped = true;
+            else if (*mode == U_RGN_COPY)
+                dc_.clipped = false;
+        }
+        return Step::Shared;
+    case U_EMR_INTERSECTCLIPRECT:
+    case U_EMR_EXCLUDECLIPRECT:
+    case U_EMR_SELECTCLIPPATH:
+        dc_.clipped = true;
+        return Step::Shared;
+    case U_EMR_OFFSETCLIPRGN:
+        return Step::Shared;
     case U_EMR_EXTTEXTOUTW:
     case U_EMR_EXTTEXTOUTA:
         return dc_.textMovesPosition ? Step::Stop : Step::Painter;

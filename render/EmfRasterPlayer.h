@@ -6,10 +6,10 @@
 // brushes, under a mapping that only scales (upright) and moves. The
 // painter player (EmfPlayer) follows along on the same image and draws the
 // text, the bitmaps and whatever shape the raster cannot (a turned mapping,
-// a dashed or patterned object, the winding rule), so our own metafiles,
-// text and pictures included, never wait for the painter's shapes. Clipping,
-// paths and records it does not know stop it, and the caller plays the
-// metafile through the painter alone instead.
+// a dashed or patterned object, the winding rule, any shape under a clip),
+// so our own metafiles, text, pictures and embedded fills included, never
+// wait for the painter's shapes. Paths and records it does not know stop it,
+// and the caller plays the metafile through the painter alone instead.
 
 #include "render/EmfData.h"
 

@@ -49,7 +49,7 @@ const std::optional<Scale>& RasterPlayback::scale()
 
 bool RasterPlayback::tools(bool filled)
 {
-    if (!scale() || !dc_.pen || (filled && !dc_.brush))
+    if (dc_.clipped || !scale() || !dc_.pen || (filled && !dc_.brush))
         return false;
     const Pen& pen = *dc_.pen;
     pen_.reset();
@@ -137,7 +137,7 @@ RasterPlayback::Outcome RasterPlayback::shapes(const EmfRecord& r)
         const auto colour = r.u32(16);
         if (!x || !y || !colour)
             return true;
-        if (!scale())
+        if (dc_.clipped || !scale())
             return false;
         const QPointF corners[] = {scale_->map(*x, *y), scale_->map(*x + 1.0, *y),
                                    scale_->map(*x + 1.0, *y + 1.0), scale_->map(*x, *y + 1.0)};

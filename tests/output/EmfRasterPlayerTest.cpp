@@ -32,7 +32,7 @@ void DrawRandomShapes(Canvas& canvas, unsigned seed)
         std::vector<QPoint> points(static_cast<size_t>(pick(1, 3) * 3 + 1));
         for (QPoint& p : points)
             p = QPoint(l + pick(-60, 60), t + pick(-60, 60));
-        switch (pick(0, 8)) {
+        switch (pick(0, 9)) {
         case 0:
             canvas.line({l, t}, {r, b});
             break;
@@ -57,8 +57,11 @@ void DrawRandomShapes(Canvas& canvas, unsigned seed)
         case 7:
             canvas.polyline(points);
             break;
-        default:
+        case 8:
             canvas.bezier(points);
+            break;
+        default: // embedded as a clipped bitmap, which the painter draws
+            canvas.floodFill({pick(0, 239), pick(0, 179)}, canvas.pen().colour);
             break;
         }
     }
@@ -119,19 +122,18 @@ TEST(EmfRasterPlayer, ThePainterHatchesDiagonalsAsTheScreen)
 }
 
 // What the raster does not draw (text, a turned or enormous mapping, a
-// curve of millions of points) the painter draws in its place, exactly as
-// alone; clipping leaves the whole metafile to the painter.
+// curve of millions of points, a clipped shape) the painter draws in its
+// place, exactly as alone; a path leaves the whole metafile to the painter.
 TEST(EmfRasterPlayer, LeavesWhatItCannotDrawToThePainter)
 {
     std::vector<U_POINT16> curve(3 * 4000 + 1);
     for (size_t i = 0; i < curve.size(); ++i)
         curve[i] = {static_cast<int16_t>(i % 2 ? 30000 : -30000), static_cast<int16_t>(i % 3)};
-    auto curved = [&](U_XFORM transform, bool clipped) {
+    auto curved = [&](U_XFORM transform, char* before) {
         EmfWriter writer;
         writer.append(U_EMRSETWORLDTRANSFORM_set(transform));
-        if (clipped)
-            writer.append(
-                U_EMRINTERSECTCLIPRECT_set(rectl_set(point32_set(0, 0), point32_set(9, 9))));
+        if (before)
+            writer.append(before);
         writer.append(U_EMRPOLYBEZIER16_set(rectl_set(point32_set(0, 0), point32_set(9, 9)),
                                             static_cast<uint32_t>(curve.size()), curve.data()));
         return writer.finish(QSize(100, 50));
@@ -141,11 +143,14 @@ TEST(EmfRasterPlayer, LeavesWhatItCannotDrawToThePainter)
     const struct {
         QByteArray bytes;
         bool raster;
-    } cases[] = {{curved(xform_set(0, 1, -1, 0, 60, 0), false), true},
-                 {curved(xform_set(1e30F, 0, 0, 1e30F, 0, 0), false), true},
-                 {curved(xform_set(1, 0, 0, 1, 0, 0), false), true},
+    } cases[] = {{curved(xform_set(0, 1, -1, 0, 60, 0), nullptr), true},
+                 {curved(xform_set(1e30F, 0, 0, 1e30F, 0, 0), nullptr), true},
+                 {curved(xform_set(1, 0, 0, 1, 0, 0), nullptr), true},
+                 {curved(xform_set(1, 0, 0, 1, 0, 0), U_EMRINTERSECTCLIPRECT_set(rectl_set(
+                                                          point32_set(0, 0), point32_set(9, 9)))),
+                  true},
                  {text.finish(), true},
-                 {curved(xform_set(1, 0, 0, 1, 0, 0), true), false}};
+                 {curved(xform_set(1, 0, 0, 1, 0, 0), U_EMRBEGINPATH_set()), false}};
     for (const auto& c : cases) {
         const QRectF target(0, 0, 100, 50);
         QImage image(100, 50, QImage::Format_ARGB32_Premultiplied), alone = image;
