@@ -18,9 +18,12 @@ struct Edge {
     double x0, y0, y1, slope; // x at y0, y0 < y1
 };
 
+// The ceiling of a value in the int range. Every span ends in two of these,
+// and std::ceil costs a dozen instructions without SSE 4.1.
 int Ceil(double v)
 {
-    return static_cast<int>(std::ceil(v));
+    const int truncated = static_cast<int>(v); // toward zero
+    return truncated + (v > truncated ? 1 : 0);
 }
 
 } // namespace
