@@ -67,20 +67,6 @@ void FastRaster::plot(int x, int y, QRgb colour)
         row(y)[x] = colour;
 }
 
-void FastRaster::inkSpan(int y, int x1, int x2, const Ink& ink)
-{
-    if (ink.style == BrushStyle::Solid) {
-        span(y, x1, x2, ink.colour);
-        return;
-    }
-    if (ink.style == BrushStyle::Clear || y < top_ || y >= end_)
-        return;
-    x1 = std::max(x1, 0);
-    x2 = std::min(x2, width_ - 1);
-    if (x1 <= x2)
-        PaintHatchSpan(row(y), x1, x2, y, ink.style, ink.tileScale, ink.colour);
-}
-
 void FastRaster::sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector)
 {
     if (!sector) {

@@ -33,6 +33,15 @@ bool IsFinite(const QRectF& r)
            std::isfinite(r.bottom());
 }
 
+// std::lround of a value near the image, without the library call: the
+// fraction of such a value is exact.
+int Round(double v)
+{
+    const int truncated = static_cast<int>(v);
+    const double fraction = v - truncated;
+    return truncated + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0);
+}
+
 bool Thin(const PixelPen& pen)
 {
     return pen.dotted || pen.width <= 1;
@@ -74,10 +83,7 @@ void PixelShapes::strokeNear(std::span<const QPointF> points, bool closed, const
     if (n == 0)
         return;
     if (Thin(pen)) {
-        auto pixel = [](QPointF p) {
-            return QPoint(static_cast<int>(std::lround(p.x())),
-                          static_cast<int>(std::lround(p.y())));
-        };
+        auto pixel = [](QPointF p) { return QPoint(Round(p.x()), Round(p.y())); };
         int phase = 0;
         QPoint previous = pixel(points[0]);
         raster_.thinLine(previous, previous, pen.colour, pen.dotted, phase, false);
