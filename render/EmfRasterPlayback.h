@@ -89,7 +89,8 @@ public:
 
 private:
     // Records by family: nothing when the record is not of the family,
-    // false when it needs the painter.
+    // false when the raster cannot take it (a shape the painter draws in its
+    // place, an object it cannot follow the painter in).
     using Outcome = std::optional<bool>;
     Outcome state(const EmfRecord& r);
     Outcome objects(const EmfRecord& r);

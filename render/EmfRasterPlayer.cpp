@@ -175,10 +175,15 @@ RasterPlayback::Outcome RasterPlayback::objects(const EmfRecord& r)
         createBrush(r);
         return true;
     case U_EMR_CREATEDIBPATTERNBRUSHPT:
-    case U_EMR_CREATEMONOBRUSH:
-        if (const auto index = r.u32(8))
+    case U_EMR_CREATEMONOBRUSH: {
+        // Stored when the painter stores it: with all its fields.
+        const qsizetype bmi = offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
+                        bits = offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits);
+        const auto index = r.u32(8);
+        if (index && r.u32(bmi) && r.u32(bmi + 4) && r.u32(bits) && r.u32(bits + 4))
             store(*index, BrushObject{});
         return true;
+    }
     case U_EMR_EXTCREATEFONTINDIRECTW: {
         // A font record the painter would not take leaves the table as it
         // was there; the raster leaves such doubts to the painter.
