@@ -1,8 +1,10 @@
 #pragma once
 // The state of one metafile playback: the device context the records
-// change and the object table they fill. Used by EmfPlayer's files only.
+// change and the object table they fill. Used by EmfPlayer's files and by
+// the raster player, which hands it what it does not draw itself.
 
 #include "render/EmfData.h"
+#include "render/EmfMapping.h"
 
 #include <QBrush>
 #include <QFont>
@@ -34,10 +36,7 @@ struct FontObject {
 using GdiObject = std::variant<std::monostate, PenObject, BrushObject, FontObject>;
 
 struct DeviceContext {
-    int mapMode = 1; // MM_TEXT
-    QPointF windowOrg, viewportOrg;
-    QSizeF windowExt{1, 1}, viewportExt{1, 1};
-    QTransform world;
+    EmfMapping mapping;
     QPen pen{QColor(Qt::black), 0};
     QBrush brush{QColor(Qt::white)};
     FontObject font;
@@ -58,8 +57,7 @@ public:
 
 private:
     // Mapping.
-    QTransform pageTransform() const;
-    QTransform logicalToDevice() const { return dc_.world * pageTransform(); }
+    QTransform logicalToDevice() const { return dc_.mapping.logicalToDevice(info_.devicePerMm); }
     void applyClip();
     // The painter's transform, set only when it changes.
     void useTransform(const QTransform& transform);

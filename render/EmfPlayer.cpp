@@ -1,6 +1,7 @@
 #include "render/EmfPlayer.h"
 
 #include "render/EmfPlayback.h"
+#include "render/EmfRasterPlayer.h"
 
 #include <uemf.h>
 
@@ -26,25 +27,6 @@ QColor ColourOf(std::uint32_t colorref)
 {
     return QColor(static_cast<int>(colorref & 0xFF), static_cast<int>((colorref >> 8) & 0xFF),
                   static_cast<int>((colorref >> 16) & 0xFF));
-}
-
-// Millimetres per logical unit of the fixed mapping modes (y grows upwards).
-double MillimetresPerUnit(int mode)
-{
-    switch (mode) {
-    case U_MM_LOMETRIC:
-        return 0.1;
-    case U_MM_HIMETRIC:
-        return 0.01;
-    case U_MM_LOENGLISH:
-        return 0.254;
-    case U_MM_HIENGLISH:
-        return 0.0254;
-    case U_MM_TWIPS:
-        return 25.4 / 1440;
-    default:
-        return 0;
-    }
 }
 
 Qt::PenStyle DashOf(std::uint32_t style)
@@ -74,9 +56,9 @@ Qt::BrushStyle HatchOf(std::uint32_t hatch)
     case U_HS_VERTICAL:
         return Qt::VerPattern;
     case U_HS_FDIAGONAL:
-        return Qt::BDiagPattern; // rising to the right on the screen
+        return Qt::FDiagPattern; // "\" falling to the right on the screen
     case U_HS_BDIAGONAL:
-        return Qt::FDiagPattern;
+        return Qt::BDiagPattern;
     case U_HS_CROSS:
         return Qt::CrossPattern;
     default:
@@ -95,37 +77,11 @@ QPen Cosmetic(const QColor& colour, Qt::PenStyle style)
 } // namespace
 
 Playback::Playback(QPainter& painter, const EmfInfo& info, const QRectF& target)
-    : painter_(painter), info_(info)
+    : painter_(painter), info_(info), deviceToTarget_(DeviceToTarget(info, target))
 {
-    const QRect frame = info.frameDevice;
-    deviceToTarget_.translate(target.left(), target.top());
-    deviceToTarget_.scale(target.width() / std::max(frame.width(), 1),
-                          target.height() / std::max(frame.height(), 1));
-    deviceToTarget_.translate(-frame.left(), -frame.top());
-    // The transform built last applies first: device -> target.
     objects_.resize(static_cast<std::size_t>(std::clamp(info.handles, 1, kMaxHandles)));
     dc_.font.font.setFamily(QStringLiteral("Arial"));
     dc_.font.font.setStyleStrategy(QFont::NoAntialias);
-}
-
-QTransform Playback::pageTransform() const
-{
-    double sx = 1, sy = 1;
-    if (const double mm = MillimetresPerUnit(dc_.mapMode); mm > 0) {
-        sx = mm * info_.devicePerMm;
-        sy = -sx;
-    } else if (dc_.mapMode == U_MM_ISOTROPIC || dc_.mapMode == U_MM_ANISOTROPIC) {
-        const QSizeF w = dc_.windowExt, v = dc_.viewportExt;
-        sx = w.width() != 0 ? v.width() / w.width() : 1;
-        sy = w.height() != 0 ? v.height() / w.height() : 1;
-        if (dc_.mapMode == U_MM_ISOTROPIC) {
-            const double s = std::min(std::abs(sx), std::abs(sy));
-            sx = std::copysign(s, sx);
-            sy = std::copysign(s, sy);
-        }
-    }
-    return QTransform(sx, 0, 0, sy, dc_.viewportOrg.x() - dc_.windowOrg.x() * sx,
-                      dc_.viewportOrg.y() - dc_.windowOrg.y() * sy);
 }
 
 void Playback::play(const EmfRecord& r)
@@ -139,74 +95,7 @@ void Playback::play(const EmfRecord& r)
 
 bool Playback::mapping(const EmfRecord& r)
 {
-    auto pair = [&](QPointF& into) {
-        if (const auto x = r.i32(8), y = r.i32(12); x && y)
-            into = QPointF(*x, *y);
-    };
-    auto extent = [&](QSizeF& into) {
-        if (const auto x = r.i32(8), y = r.i32(12); x && y && *x != 0 && *y != 0)
-            into = QSizeF(*x, *y);
-    };
-    auto scaleExtent = [&](QSizeF& ext) {
-        const auto xn = r.i32(8), xd = r.i32(12), yn = r.i32(16), yd = r.i32(20);
-        if (xn && xd && yn && yd && *xd != 0 && *yd != 0 && *xn != 0 && *yn != 0)
-            ext = QSizeF(ext.width() * *xn / *xd, ext.height() * *yn / *yd);
-    };
-    switch (r.type()) {
-    case U_EMR_SETMAPMODE:
-        if (const auto mode = r.u32(8); mode && *mode >= U_MM_TEXT && *mode <= U_MM_ANISOTROPIC)
-            dc_.mapMode = static_cast<int>(*mode);
-        return true;
-    case U_EMR_SETWINDOWORGEX:
-        pair(dc_.windowOrg);
-        return true;
-    case U_EMR_SETVIEWPORTORGEX:
-        pair(dc_.viewportOrg);
-        return true;
-    case U_EMR_SETWINDOWEXTEX:
-        extent(dc_.windowExt);
-        return true;
-    case U_EMR_SETVIEWPORTEXTEX:
-        extent(dc_.viewportExt);
-        return true;
-    case U_EMR_SCALEWINDOWEXTEX:
-        scaleExtent(dc_.windowExt);
-        return true;
-    case U_EMR_SCALEVIEWPORTEXTEX:
-        scaleExtent(dc_.viewportExt);
-        return true;
-    case U_EMR_SETWORLDTRANSFORM:
-    case U_EMR_MODIFYWORLDTRANSFORM: {
-        float m[6];
-        for (int i = 0; i < 6; ++i) {
-            const auto v = r.f32(8 + 4 * i);
-            if (!v)
-                return true;
-            m[i] = *v;
-        }
-        const QTransform t(m[0], m[1], m[2], m[3], m[4], m[5]);
-        if (r.type() == U_EMR_SETWORLDTRANSFORM) {
-            dc_.world = t;
-            return true;
-        }
-        switch (r.u32(32).value_or(0)) {
-        case U_MWT_IDENTITY:
-            dc_.world = QTransform();
-            break;
-        case U_MWT_LEFTMULTIPLY:
-            dc_.world = t * dc_.world;
-            break;
-        case U_MWT_RIGHTMULTIPLY:
-            dc_.world = dc_.world * t;
-            break;
-        default:
-            break;
-        }
-        return true;
-    }
-    default:
-        return false;
-    }
+    return dc_.mapping.read(r);
 }
 
 bool Playback::state(const EmfRecord& r)
@@ -485,9 +374,13 @@ QImage RenderEmf(QByteArrayView data, const EmfInfo& info, QSizeF whole, const Q
     if (image.isNull())
         return image;
     image.fill(Qt::transparent);
+    const QRectF target(-visible.left(), -visible.top(), whole.width(), whole.height());
+    // Most metafiles, ours among them, need nothing the raster cannot draw.
+    if (PlayEmfOnRaster(image, data, info, target))
+        return image;
+    image.fill(Qt::transparent);
     QPainter painter(&image);
-    PlayEmf(painter, data, info,
-            QRectF(-visible.left(), -visible.top(), whole.width(), whole.height()));
+    PlayEmf(painter, data, info, target);
     painter.end();
     return image;
 }

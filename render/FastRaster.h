@@ -12,12 +12,14 @@
 // bottom edges left out (so a fill from 10 to 50 colours pixels 10..49).
 
 #include "model/Canvas.h"
+#include "render/Hatch.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
 
+#include <algorithm>
 #include <span>
 
 namespace kel {
@@ -65,8 +67,29 @@ public:
 private:
     struct Sector;
     void plot(int x, int y, QRgb colour);
-    void span(int y, int x1, int x2, QRgb colour);
-    void inkSpan(int y, int x1, int x2, const Ink& ink);
+    // Every shape ends in spans: kept inline.
+    void span(int y, int x1, int x2, QRgb colour)
+    {
+        if (y < top_ || y >= end_)
+            return;
+        x1 = std::max(x1, 0);
+        x2 = std::min(x2, width_ - 1);
+        if (x1 <= x2)
+            std::fill_n(row(y) + x1, x2 - x1 + 1, colour);
+    }
+    void inkSpan(int y, int x1, int x2, const Ink& ink)
+    {
+        if (ink.style == BrushStyle::Solid) {
+            span(y, x1, x2, ink.colour);
+            return;
+        }
+        if (ink.style == BrushStyle::Clear || y < top_ || y >= end_)
+            return;
+        x1 = std::max(x1, 0);
+        x2 = std::min(x2, width_ - 1);
+        if (x1 <= x2)
+            PaintHatchSpan(row(y), x1, x2, y, ink.style, ink.tileScale, ink.colour);
+    }
     void sectorSpan(int y, int x1, int x2, QRgb colour, const Sector* sector);
     void disc(QPointF centre, double radius, QRgb colour);
     void thinOutline(const QRectF& outline, QRgb pen, const Ink* fill, const Sector* sector);

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <bit>
 
 namespace kel {
 
@@ -11,41 +12,55 @@ bool IsHatch(BrushStyle style)
     return style >= BrushStyle::Horizontal && style <= BrushStyle::DiagonalCross;
 }
 
-bool HatchCovers(BrushStyle style, int x, int y)
+namespace {
+
+// Row `row` (0..7) of the style's tile as eight bits, bit c for column c.
+unsigned RowMask(BrushStyle style, int row)
 {
-    const int cx = x & 7;
-    const int cy = y & 7;
     switch (style) {
     case BrushStyle::Horizontal:
-        return cy == 0;
+        return row == 0 ? 0xFFu : 0u;
     case BrushStyle::Vertical:
-        return cx == 0;
+        return 1u;
     case BrushStyle::ForwardDiagonal: // "\" falling to the right
-        return cx == cy;
+        return 1u << row;
     case BrushStyle::BackwardDiagonal: // "/" rising to the right
-        return cx + cy == 7;
+        return 1u << (7 - row);
     case BrushStyle::Cross:
-        return cx == 0 || cy == 0;
+        return row == 0 ? 0xFFu : 1u;
     case BrushStyle::DiagonalCross:
-        return cx == cy || cx + cy == 7;
+        return 1u << row | 1u << (7 - row);
     case BrushStyle::Solid:
-        return true;
+        return 0xFFu;
     case BrushStyle::Clear:
-        return false;
+        break;
     }
-    return false;
+    return 0u;
+}
+
+} // namespace
+
+bool HatchCovers(BrushStyle style, int x, int y)
+{
+    return (RowMask(style, y & 7) >> (x & 7)) & 1u;
 }
 
 void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int scale, QRgb ink)
 {
-    // The tile's row as eight bits, one per tile column.
-    unsigned mask = 0;
-    for (int column = 0; column < 8; ++column)
-        mask |= HatchCovers(style, column, y / scale) ? 1u << column : 0u;
+    const unsigned mask = RowMask(style, (y / scale) & 7);
     if (mask == 0)
         return;
     if (mask == 0xFFu) {
         std::fill_n(line + x1, x2 - x1 + 1, ink);
+        return;
+    }
+    if (scale == 1) {
+        // One or two columns of the tile: every eighth pixel from the first.
+        for (unsigned bits = mask; bits != 0; bits &= bits - 1) {
+            const int column = std::countr_zero(bits);
+            for (int x = x1 + ((column - x1) & 7); x <= x2; x += 8)
+                line[x] = ink;
+        }
         return;
     }
     // Column c of the tile covers the pixels c * scale .. c * scale + scale

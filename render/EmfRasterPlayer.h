@@ -1,0 +1,28 @@
+#pragma once
+// The quick way to play a metafile: straight into the image's pixels through
+// FastRaster (PixelShapes), as the RasterCanvas draws: lines, rectangles,
+// rounded rectangles, ellipses, arcs, polygons, polylines and Bezier curves,
+// with one-pixel solid or dotted pens or wider solid ones, solid and hatched
+// brushes, under a mapping that only scales (upright) and moves. The
+// painter player (EmfPlayer) follows along on the same image and draws the
+// text, the bitmaps and whatever shape the raster cannot (a turned mapping,
+// a dashed or patterned object, the winding rule, any shape under a clip),
+// so our own metafiles, text, pictures and embedded fills included, never
+// wait for the painter's shapes. Paths and records it does not know stop it,
+// and the caller plays the metafile through the painter alone instead.
+
+#include "render/EmfData.h"
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QRectF>
+
+namespace kel {
+
+// Plays `data`, which ValidateEmf accepted with `info`, into `image`
+// (Format_ARGB32_Premultiplied) so that the metafile's frame fills `target`
+// (image pixels). False as soon as a record needs the painter alone; the
+// image is then partly drawn.
+bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target);
+
+} // namespace kel
