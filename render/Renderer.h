@@ -19,6 +19,7 @@
 #include "model/UiPort.h"
 #include "render/PictureDrawers.h"
 #include "render/RasterCanvas.h"
+#include "render/RowSurvey.h"
 
 #include <QImage>
 #include <QPoint>
@@ -88,6 +89,8 @@ private:
                             PictureCache& pictures, int firstRow = 1,
                             int endRow = std::numeric_limits<int>::max()) const;
     void report(const ReplayReport& replayed);
+    // The survey of the table as it is now, made again only after a change.
+    const RowSurvey& currentSurvey();
     // RedrawAll's replay split in two parts drawn at once: false when the
     // drawing is small or its later rows depend on the pixels below them.
     bool replayOnTwoThreads();
@@ -105,6 +108,8 @@ private:
     // kept between redraws so its memory is not faulted in every time.
     std::unique_ptr<RasterCanvas> upperRows_;
     PictureCache pictures_;
+    RowSurvey survey_;
+    std::optional<quint64> surveyRevision_;
     bool gridDots_ = true;
     QString lastProblem_;
     int lastSkipped_ = 0;
