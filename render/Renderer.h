@@ -91,7 +91,8 @@ private:
     void report(const ReplayReport& replayed);
     // The survey of the table as it is now, made again only after a change.
     const RowSurvey& currentSurvey();
-    // RedrawAll's replay split in two parts drawn at once: false when the
+    // RedrawAll's replay split in two parts drawn at once, the bitmap
+    // cleared and dotted first: false (and the bitmap untouched) when the
     // drawing is small or its later rows depend on the pixels below them.
     bool replayOnTwoThreads();
     // The large picture averaged back down, drawn whole, or band by band on

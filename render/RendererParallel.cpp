@@ -23,10 +23,10 @@ namespace {
 // that would take more pixels than the limit.
 constexpr int kEnhanceScale = 4;
 constexpr long long kMaxEnhancePixels = 64LL * 1024 * 1024;
-// The large picture is drawn in bands of about this many pixels (8 MB),
+// The large picture is drawn in bands of about this many pixels (16 MB),
 // and in at least this many, so both threads have work.
-constexpr long long kEnhanceBandPixels = 2 * 1024 * 1024;
-constexpr int kMinBands = 8;
+constexpr long long kEnhanceBandPixels = 4 * 1024 * 1024;
+constexpr int kMinBands = 4;
 // Below this many pixels a side the result is a plain stretch.
 constexpr int kSmallestAveraged = 10;
 // Fewer rows than this are replayed on one thread: starting the second one
@@ -95,6 +95,10 @@ bool Renderer::replayOnTwoThreads()
         PictureCache pictures;
         second = replayRows(*upperRows_, QPoint(), current, pictures, split);
     });
+    // The bitmap is cleared while the helper starts: none of its rows looks
+    // at the pixels below them.
+    bitmap_.clear();
+    drawGridDots(bitmap_);
     first = replayRows(bitmap_, QPoint(), current_, pictures_, 1, split);
     helper.join();
 
