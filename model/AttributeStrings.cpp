@@ -1,9 +1,12 @@
 #include "model/AttributeStrings.h"
 
+#include "model/PlainDecimal.h"
+
 #include <QStringView>
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace kel {
 
@@ -109,8 +112,17 @@ std::vector<int> ParseNumberList(const QString& text)
         qsizetype end = i;
         while (end < n && view.at(end) != QLatin1Char(' '))
             ++end;
+        const QStringView number = view.sliced(i, end - i);
+        const std::optional<long long> plain = PlainDecimal(number);
         bool ok = false;
-        const int value = view.sliced(i, end - i).toInt(&ok, 10);
+        int value = 0;
+        if (plain) {
+            ok = *plain >= std::numeric_limits<int>::min() &&
+                 *plain <= std::numeric_limits<int>::max();
+            value = ok ? static_cast<int>(*plain) : 0;
+        } else {
+            value = number.toInt(&ok, 10);
+        }
         numbers.push_back(ok ? value : 0);
         i = end;
     }

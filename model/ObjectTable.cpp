@@ -1,5 +1,7 @@
 #include "model/ObjectTable.h"
 
+#include "model/PlainDecimal.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -66,8 +68,10 @@ void ObjectTable::setCell(int column, int row, long long number)
 
 int ObjectTable::intCell(int column, int row, int defaultValue) const
 {
-    bool ok = false;
-    const qlonglong value = cell(column, row).toLongLong(&ok, 10);
+    const QString& text = cell(column, row);
+    bool ok = true;
+    const std::optional<long long> plain = PlainDecimal(text);
+    const qlonglong value = plain ? *plain : text.toLongLong(&ok, 10);
     if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         return defaultValue;
     return static_cast<int>(value);

@@ -5,8 +5,14 @@
 
 namespace kel {
 
-void AverageBlocks(const QImage& band, int scale, int rows, QImage& target, int targetTop)
+namespace {
+
+// kFixed is the scale when it is known while compiling (the sums of a
+// block's row then unroll), 0 for any other.
+template <int kFixed>
+void Average(const QImage& band, int anyScale, int rows, QImage& target, int targetTop)
 {
+    const int scale = kFixed > 0 ? kFixed : anyScale;
     const int width = target.width();
     const auto count = static_cast<std::uint32_t>(scale * scale);
     // Red and blue side by side in one word (a block of up to 16 x 16
@@ -37,6 +43,18 @@ void AverageBlocks(const QImage& band, int scale, int rows, QImage& target, int 
                      ((green[static_cast<size_t>(x)] >> 8) / count) << 8 | (rb & 0xFFFFu) / count;
         }
     }
+}
+
+} // namespace
+
+void AverageBlocks(const QImage& band, int scale, int rows, QImage& target, int targetTop)
+{
+    if (scale == 4)
+        Average<4>(band, scale, rows, target, targetTop);
+    else if (scale == 2)
+        Average<2>(band, scale, rows, target, targetTop);
+    else
+        Average<0>(band, scale, rows, target, targetTop);
 }
 
 } // namespace kel

@@ -95,6 +95,15 @@ RasterCanvas::RasterCanvas(QSize size, int scale, int firstRow, int rows)
     reset(size);
 }
 
+RasterCanvas::RasterCanvas(uchar* bits, qsizetype bytesPerLine, QSize size, int scale, int firstRow,
+                           int rows)
+    : scale_(std::clamp(scale, 1, 16)), firstRow_(firstRow), bandRows_(std::max(rows, 1)),
+      size_(size.expandedTo(QSize(1, 1)))
+{
+    InstallFontSubstitutes();
+    image_ = QImage(bits, size_.width() * scale_, bandRows_, bytesPerLine, QImage::Format_RGB32);
+}
+
 RasterCanvas::~RasterCanvas()
 {
     finish();

@@ -43,6 +43,12 @@ public:
     // bitmap of `size` units at `scale`; firstRow is a whole unit. A band
     // cannot flood fill: the region depends on rows it does not hold.
     RasterCanvas(QSize size, int scale, int firstRow, int rows);
+    // The same band drawn where it already is: `bits` holds the band's
+    // first row of an opaque picture begun elsewhere (its rows
+    // `bytesPerLine` apart), which must outlive the canvas. Nothing is
+    // cleared or copied.
+    RasterCanvas(uchar* bits, qsizetype bytesPerLine, QSize size, int scale, int firstRow,
+                 int rows);
     ~RasterCanvas() override;
     RasterCanvas(const RasterCanvas&) = delete;
     RasterCanvas& operator=(const RasterCanvas&) = delete;

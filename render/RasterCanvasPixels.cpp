@@ -247,9 +247,11 @@ void RasterCanvas::setPixel(QPoint at, Colour colour)
     const long long y = static_cast<long long>(at.y()) * scale_ - firstRow_;
     if (image_.isNull() || x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return;
+    // The unit's block of pixels; units are whole blocks of the image.
+    const QRgb rgb = toQRgb(colour) | 0xFF000000u;
     for (int dy = 0; dy < scale_; ++dy)
-        for (int dx = 0; dx < scale_; ++dx)
-            putPixel(static_cast<int>(x) + dx, static_cast<int>(y) + dy, toQRgb(colour));
+        std::fill_n(reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y) + dy)) + x, scale_,
+                    rgb);
 }
 
 } // namespace kel

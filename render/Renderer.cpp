@@ -126,10 +126,11 @@ void Renderer::replay(Canvas& canvas, QPoint offset)
 
 void Renderer::RedrawAll()
 {
-    bitmap_.clear();
-    drawGridDots(bitmap_);
-    if (!replayOnTwoThreads())
+    if (!replayOnTwoThreads()) {
+        bitmap_.clear();
+        drawGridDots(bitmap_);
         replay(bitmap_, QPoint());
+    }
     PresentBitmap();
 }
 

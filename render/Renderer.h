@@ -19,6 +19,7 @@
 #include "model/UiPort.h"
 #include "render/PictureDrawers.h"
 #include "render/RasterCanvas.h"
+#include "render/RowSurvey.h"
 
 #include <QImage>
 #include <QPoint>
@@ -88,7 +89,10 @@ private:
                             PictureCache& pictures, int firstRow = 1,
                             int endRow = std::numeric_limits<int>::max()) const;
     void report(const ReplayReport& replayed);
-    // RedrawAll's replay split in two parts drawn at once: false when the
+    // The survey of the table as it is now, made again only after a change.
+    const RowSurvey& currentSurvey();
+    // RedrawAll's replay split in two parts drawn at once, the bitmap
+    // cleared and dotted first: false (and the bitmap untouched) when the
     // drawing is small or its later rows depend on the pixels below them.
     bool replayOnTwoThreads();
     // The large picture averaged back down, drawn whole, or band by band on
@@ -105,6 +109,8 @@ private:
     // kept between redraws so its memory is not faulted in every time.
     std::unique_ptr<RasterCanvas> upperRows_;
     PictureCache pictures_;
+    RowSurvey survey_;
+    std::optional<quint64> surveyRevision_;
     bool gridDots_ = true;
     QString lastProblem_;
     int lastSkipped_ = 0;

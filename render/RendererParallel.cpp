@@ -7,8 +7,8 @@
 #include <QtGlobal>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -23,10 +23,10 @@ namespace {
 // that would take more pixels than the limit.
 constexpr int kEnhanceScale = 4;
 constexpr long long kMaxEnhancePixels = 64LL * 1024 * 1024;
-// The large picture is drawn in bands of about this many pixels (8 MB),
+// The large picture is drawn in bands of about this many pixels (16 MB),
 // and in at least this many, so both threads have work.
-constexpr long long kEnhanceBandPixels = 2 * 1024 * 1024;
-constexpr int kMinBands = 8;
+constexpr long long kEnhanceBandPixels = 4 * 1024 * 1024;
+constexpr int kMinBands = 4;
 // Below this many pixels a side the result is a plain stretch.
 constexpr int kSmallestAveraged = 10;
 // Fewer rows than this are replayed on one thread: starting the second one
@@ -41,16 +41,32 @@ void Append(QString& firstProblem, int& skipped, const QString& laterProblem, in
     skipped += laterSkipped;
 }
 
-// The rows of `from` from `first` on into `to`, as many as both hold.
-void CopyRows(const QImage& from, int first, QImage& to)
+// Every pixel the layer was drawn on (alpha not 0) replaces the one below.
+// In whole chunks the compiler does it several pixels at a time.
+void LayOver(const QRgb* __restrict layer, QRgb* __restrict below, int width)
 {
-    const int rows = std::min(to.height(), from.height() - first);
-    const auto bytes = static_cast<size_t>(std::min(from.bytesPerLine(), to.bytesPerLine()));
-    for (int y = 0; y < rows; ++y)
-        std::memcpy(to.scanLine(y), from.constScanLine(first + y), bytes);
+    constexpr int kChunk = 8;
+    int x = 0;
+    for (; x + kChunk <= width; x += kChunk) {
+        for (int k = 0; k < kChunk; ++k) {
+            const QRgb drawn = (layer[x + k] >> 24) != 0 ? ~0u : 0u;
+            below[x + k] = (layer[x + k] & drawn) | (below[x + k] & ~drawn);
+        }
+    }
+    for (; x < width; ++x)
+        below[x] = qAlpha(layer[x]) != 0 ? layer[x] : below[x];
 }
 
 } // namespace
+
+const RowSurvey& Renderer::currentSurvey()
+{
+    if (surveyRevision_ != table_.revision()) {
+        survey_ = SurveyRows(table_);
+        surveyRevision_ = table_.revision();
+    }
+    return survey_;
+}
 
 bool Renderer::replayOnTwoThreads()
 {
@@ -59,25 +75,30 @@ bool Renderer::replayOnTwoThreads()
     // plain replay's picture as long as no row of the second part looks at
     // or blends with the pixels below it, and the second part starts afresh
     // (RowSurvey.h).
-    const RowSurvey survey = SurveyRows(table_);
+    const RowSurvey& survey = currentSurvey();
     if (survey.visibleRows < kMinRowsToSplit)
         return false;
     const int split = survey.freshStartAfter(survey.lastReader, survey.visibleRows / 2);
     if (split == 0)
         return false;
     const QSize size = bitmap_.size();
-    if (!upperRows_ || upperRows_->size() != size)
+    const bool fresh = !upperRows_ || upperRows_->size() != size;
+    if (fresh)
         upperRows_ = std::make_unique<RasterCanvas>(size, &bitmap_.image());
-    else
-        upperRows_->clear();
     if (upperRows_->image().isNull())
         return false;
 
     ReplayReport first, second;
-    std::thread helper([this, &second, split, current = current_]() mutable {
+    std::thread helper([this, &second, split, fresh, current = current_]() mutable {
+        if (!fresh)
+            upperRows_->clear();
         PictureCache pictures;
         second = replayRows(*upperRows_, QPoint(), current, pictures, split);
     });
+    // The bitmap is cleared while the helper starts: none of its rows looks
+    // at the pixels below them.
+    bitmap_.clear();
+    drawGridDots(bitmap_);
     first = replayRows(bitmap_, QPoint(), current_, pictures_, 1, split);
     helper.join();
 
@@ -85,12 +106,9 @@ bool Renderer::replayOnTwoThreads()
     upperRows_->finish();
     const QImage& above = upperRows_->image();
     const int width = below.width(), height = below.height();
-    for (int y = 0; y < height; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(above.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(below.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            to[x] = qAlpha(from[x]) != 0 ? from[x] : to[x];
-    }
+    for (int y = 0; y < height; ++y)
+        LayOver(reinterpret_cast<const QRgb*>(above.constScanLine(y)),
+                reinterpret_cast<QRgb*>(below.scanLine(y)), width);
     Append(first.firstProblem, first.skipped, second.firstProblem, second.skipped);
     report(first);
     return true;
@@ -114,7 +132,7 @@ void Renderer::enhanceImage()
     // where a band cuts it: the rows up to the last of these are drawn
     // whole, the others in bands over them. A tiny bitmap is stretched
     // rather than averaged.
-    const RowSurvey survey = SurveyRows(table_);
+    const RowSurvey& survey = currentSurvey();
     const int bandStart = survey.lastReader == 0 ? 1 : survey.freshStartAfter(survey.lastReader);
     const bool tiny = size.width() < kSmallestAveraged || size.height() < kSmallestAveraged;
     const QImage smooth =
@@ -173,24 +191,36 @@ QImage Renderer::enhanceInBands(int scale, int bandStart)
     // Each thread draws every other band on its own canvas and averages it
     // into its rows of the result at once. Every band replays every row, so
     // either thread's report is the whole drawing's.
+    // Over the rows drawn whole first, a band is drawn where it lies in
+    // that picture; otherwise each thread draws its bands on one canvas of
+    // its own.
+    uchar* const beforeBits = before ? before->pixels().bits() : nullptr;
+    const qsizetype beforeLine = before ? before->image().bytesPerLine() : 0;
     auto drawBands = [&](int first, CurrentAttributes& current, PictureCache& pictures,
                          ReplayReport& replayed, bool& failed) {
-        RasterCanvas band(size, scale, 0, bandUnits * scale);
-        if (band.image().isNull()) {
-            failed = true;
-            return;
+        std::unique_ptr<RasterCanvas> own;
+        if (!before) {
+            own = std::make_unique<RasterCanvas>(size, scale, 0, bandUnits * scale);
+            if (own->image().isNull()) {
+                failed = true;
+                return;
+            }
         }
         for (int b = first; b < bands; b += 2) {
             const int top = b * bandUnits;
-            band.setBand(top * scale);
-            if (before)
-                CopyRows(before->image(), top * scale, band.pixels());
-            else
-                drawGridDots(band);
+            const int rows = std::min(bandUnits, size.height() - top);
+            std::optional<RasterCanvas> inPlace;
+            if (before) {
+                inPlace.emplace(beforeBits + top * scale * beforeLine, beforeLine, size, scale,
+                                top * scale, rows * scale);
+            } else {
+                own->setBand(top * scale);
+                drawGridDots(*own);
+            }
+            RasterCanvas& band = before ? *inPlace : *own;
             replayed = replayRows(band, QPoint(), current, pictures, bandStart);
             band.finish();
-            AverageBlocks(band.image(), scale, std::min(bandUnits, size.height() - top), smooth,
-                          top);
+            AverageBlocks(band.image(), scale, rows, smooth, top);
         }
     };
     ReplayReport mine, theirs;
