@@ -3,6 +3,7 @@
 #include "render/Hatch.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -31,6 +32,17 @@ int Floor(double v)
 {
     const int whole = static_cast<int>(v);
     return whole - (whole > v ? 1 : 0);
+}
+
+// Half away from zero, as std::lround, without the library call where the
+// value fits an int easily.
+int Round(double v)
+{
+    if (!(std::abs(v) < 1e9))
+        return static_cast<int>(std::clamp<long>(std::lround(v), INT_MIN, INT_MAX));
+    const int whole = static_cast<int>(v);
+    const double fraction = v - whole;
+    return whole + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0);
 }
 
 // A solid run, in chunks of eight that the compiler writes several pixels
@@ -463,6 +475,31 @@ void FastRaster::wideOutline(const QRectF& outline, double width, QRgb pen, cons
             inkSpan(y, innerLeft, innerRight, *fill);
         sectorSpan(y, outerLeft, innerLeft - 1, pen, sector);
         sectorSpan(y, innerRight + 1, outerRight, pen, sector);
+    }
+}
+
+void FastRaster::thinPolyline(std::span<const QPointF> points, bool closed, QRgb colour,
+                              bool dotted)
+{
+    const size_t n = points.size();
+    if (n == 0)
+        return;
+    auto pixel = [](QPointF p) { return QPoint(Round(p.x()), Round(p.y())); };
+    int phase = 0;
+    QPoint previous = pixel(points[0]);
+    thinLine(previous, previous, colour, dotted, phase, false);
+    const size_t segments = closed && n > 2 ? n : n - 1;
+    for (size_t i = 0; i < segments; ++i) {
+        const QPoint next = pixel(points[(i + 1) % n]);
+        // Flattened curves step a pixel at a time: no line to work out.
+        const int dx = next.x() - previous.x(), dy = next.y() - previous.y();
+        if (dx == 0 && dy == 0)
+            continue;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1)
+            thinLine(next, next, colour, dotted, phase, false);
+        else
+            thinLine(previous, next, colour, dotted, phase, true);
+        previous = next;
     }
 }
 

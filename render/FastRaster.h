@@ -42,6 +42,9 @@ public:
     // every other pixel along the path; `phase` counts the pixels and carries
     // the pattern on from one segment of a polyline to the next.
     void thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& phase, bool skipFirst);
+    // One-pixel lines through the points (each rounded to its pixel), back
+    // to the first when `closed` and there are three or more.
+    void thinPolyline(std::span<const QPointF> points, bool closed, QRgb colour, bool dotted);
     // A line `width` pixels wide, with round or flat ends.
     void wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds);
     // The lines from point to point `width` pixels wide with round ends:

@@ -33,15 +33,6 @@ bool IsFinite(const QRectF& r)
            std::isfinite(r.bottom());
 }
 
-// std::lround of a value near the image, without the library call: the
-// fraction of such a value is exact.
-int Round(double v)
-{
-    const int truncated = static_cast<int>(v);
-    const double fraction = v - truncated;
-    return truncated + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0);
-}
-
 bool Thin(const PixelPen& pen)
 {
     return pen.dotted || pen.width <= 1;
@@ -83,23 +74,7 @@ void PixelShapes::strokeNear(std::span<const QPointF> points, bool closed, const
     if (n == 0)
         return;
     if (Thin(pen)) {
-        auto pixel = [](QPointF p) { return QPoint(Round(p.x()), Round(p.y())); };
-        int phase = 0;
-        QPoint previous = pixel(points[0]);
-        raster_.thinLine(previous, previous, pen.colour, pen.dotted, phase, false);
-        const size_t segments = closed && n > 2 ? n : n - 1;
-        for (size_t i = 0; i < segments; ++i) {
-            const QPoint next = pixel(points[(i + 1) % n]);
-            // Flattened curves step a pixel at a time: no line to work out.
-            const int dx = next.x() - previous.x(), dy = next.y() - previous.y();
-            if (dx == 0 && dy == 0)
-                continue;
-            if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1)
-                raster_.thinLine(next, next, pen.colour, pen.dotted, phase, false);
-            else
-                raster_.thinLine(previous, next, pen.colour, pen.dotted, phase, true);
-            previous = next;
-        }
+        raster_.thinPolyline(points, closed, pen.colour, pen.dotted);
         return;
     }
     std::vector<QPointF> path(points.begin(), points.end());

@@ -287,26 +287,7 @@ void RasterCanvas::strokePath(std::span<const QPointF> points, bool closed)
     const QRgb ink = toQRgb(pen_.colour);
     const bool dotted = pen_.style == PenStyle::Dotted;
     if (thinPen()) {
-        auto pixel = [](QPointF p) {
-            return QPoint(static_cast<int>(std::lround(p.x())),
-                          static_cast<int>(std::lround(p.y())));
-        };
-        int phase = 0;
-        QPoint previous = pixel(points[0]);
-        raster.thinLine(previous, previous, ink, dotted, phase, false);
-        const size_t segments = closed && n > 2 ? n : n - 1;
-        for (size_t i = 0; i < segments; ++i) {
-            const QPoint next = pixel(points[(i + 1) % n]);
-            // Flattened curves step a pixel at a time: no line to work out.
-            const int dx = next.x() - previous.x(), dy = next.y() - previous.y();
-            if (dx == 0 && dy == 0)
-                continue;
-            if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1)
-                raster.thinLine(next, next, ink, dotted, phase, false);
-            else
-                raster.thinLine(previous, next, ink, dotted, phase, true);
-            previous = next;
-        }
+        raster.thinPolyline(points, closed, ink, dotted);
         return;
     }
     std::vector<QPointF> path;
