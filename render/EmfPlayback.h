@@ -52,7 +52,9 @@ struct DeviceContext {
 
 class Playback {
 public:
-    Playback(QPainter& painter, const EmfInfo& info, const QRectF& target);
+    // The painter's device holds rows firstRow onwards of the picture that
+    // `target` is placed in.
+    Playback(QPainter& painter, const EmfInfo& info, const QRectF& target, int firstRow = 0);
     void play(const EmfRecord& record);
 
 private:
@@ -97,6 +99,7 @@ private:
     QPainter& painter_;
     EmfInfo info_;
     QTransform deviceToTarget_;
+    int firstRow_;
     DeviceContext dc_;
     std::vector<DeviceContext> saved_;
     std::vector<GdiObject> objects_;

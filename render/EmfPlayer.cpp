@@ -76,8 +76,9 @@ QPen Cosmetic(const QColor& colour, Qt::PenStyle style)
 
 } // namespace
 
-Playback::Playback(QPainter& painter, const EmfInfo& info, const QRectF& target)
-    : painter_(painter), info_(info), deviceToTarget_(DeviceToTarget(info, target))
+Playback::Playback(QPainter& painter, const EmfInfo& info, const QRectF& target, int firstRow)
+    : painter_(painter), info_(info), deviceToTarget_(DeviceToTarget(info, target)),
+      firstRow_(firstRow)
 {
     objects_.resize(static_cast<std::size_t>(std::clamp(info.handles, 1, kMaxHandles)));
     dc_.font.font.setFamily(QStringLiteral("Arial"));

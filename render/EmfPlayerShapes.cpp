@@ -130,7 +130,8 @@ void Playback::useTransform(const QTransform& transform)
     if (transform_ == transform)
         return;
     transform_ = transform;
-    painter_.setTransform(transform);
+    painter_.setTransform(firstRow_ == 0 ? transform
+                                         : transform * QTransform::fromTranslate(0, -firstRow_));
 }
 
 void Playback::applyClip()

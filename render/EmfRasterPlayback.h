@@ -76,7 +76,9 @@ struct Scale {
 
 class RasterPlayback {
 public:
-    RasterPlayback(QImage& image, const EmfInfo& info, const QRectF& target);
+    // `image` holds rows firstRow onwards of a picture of `picture`'s size.
+    RasterPlayback(QImage& image, int firstRow, QSize picture, const EmfInfo& info,
+                   const QRectF& target);
 
     // What becomes of a record: drawn here, a change of state both players
     // follow, drawn by the painter in its place (which follows every state

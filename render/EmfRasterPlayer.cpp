@@ -6,7 +6,9 @@
 #include <uemf.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
+#include <thread>
 
 // The raster playback's states and objects; the shapes are in
 // EmfRasterPlayerShapes.cpp.
@@ -41,8 +43,10 @@ BrushStyle HatchStyle(std::uint32_t hatch)
 
 } // namespace
 
-RasterPlayback::RasterPlayback(QImage& image, const EmfInfo& info, const QRectF& target)
-    : shapes_(image), devicePerMm_(info.devicePerMm), deviceToTarget_(DeviceToTarget(info, target))
+RasterPlayback::RasterPlayback(QImage& image, int firstRow, QSize picture, const EmfInfo& info,
+                               const QRectF& target)
+    : shapes_(image, firstRow, picture), devicePerMm_(info.devicePerMm),
+      deviceToTarget_(DeviceToTarget(info, target))
 {
     objects_.resize(static_cast<std::size_t>(std::clamp(info.handles, 1, kMaxHandles)));
 }
@@ -296,18 +300,32 @@ void RasterPlayback::createBrush(const EmfRecord& r)
 }
 } // namespace emfraster
 
-bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target)
+namespace {
+
+// Smaller pictures and shorter metafiles play on one thread: starting a
+// second would cost more than it saves.
+constexpr long long kMinPixelsToSplit = 256 * 256;
+constexpr int kMinRecordsToSplit = 256;
+// Hatch tiles repeat every 8 pixels, scaled up to 8 times.
+constexpr int kBandAlign = 64;
+
+} // namespace
+
+bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayView data,
+                         const EmfInfo& info, const QRectF& target, const std::atomic<bool>* given)
 {
-    if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
+    if (band.format() != QImage::Format_ARGB32_Premultiplied || band.isNull())
         return false;
     using Step = emfraster::RasterPlayback::Step;
-    emfraster::RasterPlayback raster(image, info, target);
+    emfraster::RasterPlayback raster(band, firstRow, picture, info, target);
     // The painter's pixels go straight into the image as the raster's do,
     // so the two draw in the records' order.
-    QPainter painter(&image);
-    emfplay::Playback painted(painter, info, target);
+    QPainter painter(&band);
+    emfplay::Playback painted(painter, info, target, firstRow);
     EmfRecordWalk walk(data);
     while (const std::optional<EmfRecord> record = walk.next()) {
+        if (given && given->load(std::memory_order_relaxed))
+            return false;
         const Step step = raster.play(*record);
         if (step == Step::Stop)
             return false;
@@ -315,6 +333,35 @@ bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, co
             painted.play(*record);
     }
     return true;
+}
+
+bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target)
+{
+    if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
+        return false;
+    const int height = image.height();
+    const long long pixels = static_cast<long long>(image.width()) * height;
+    // Each half plays every record clipped to its rows; the lower one starts
+    // on a whole hatch tile, wherever a pattern is anchored.
+    const int split = height / 2 / kBandAlign * kBandAlign;
+    if (pixels < kMinPixelsToSplit || info.records < kMinRecordsToSplit || split == 0)
+        return PlayEmfBandOnRaster(image, 0, image.size(), data, info, target, nullptr);
+    uchar* const bits = image.bits();
+    const qsizetype line = image.bytesPerLine();
+    QImage upper(bits, image.width(), split, line, image.format());
+    QImage lower(bits + split * line, image.width(), height - split, line, image.format());
+    std::atomic<bool> given{false};
+    bool lowerDrawn = false;
+    std::thread helper([&] {
+        lowerDrawn = PlayEmfBandOnRaster(lower, split, image.size(), data, info, target, &given);
+        if (!lowerDrawn)
+            given = true;
+    });
+    const bool upperDrawn = PlayEmfBandOnRaster(upper, 0, image.size(), data, info, target, &given);
+    if (!upperDrawn)
+        given = true;
+    helper.join();
+    return upperDrawn && lowerDrawn;
 }
 
 } // namespace kel

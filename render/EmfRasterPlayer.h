@@ -16,6 +16,9 @@
 #include <QByteArrayView>
 #include <QImage>
 #include <QRectF>
+#include <QSize>
+
+#include <atomic>
 
 namespace kel {
 
@@ -23,6 +26,12 @@ namespace kel {
 // (Format_ARGB32_Premultiplied) so that the metafile's frame fills `target`
 // (image pixels). False as soon as a record needs the painter alone; the
 // image is then partly drawn.
+// A large picture of many records plays in two bands on two threads.
 bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target);
+
+// The same into `band`, which holds rows firstRow onwards of a picture of
+// `picture`'s size; it gives up (false) once `given` is set.
+bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayView data,
+                         const EmfInfo& info, const QRectF& target, const std::atomic<bool>* given);
 
 } // namespace kel

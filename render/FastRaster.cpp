@@ -1,9 +1,9 @@
 #include "render/FastRaster.h"
 
 #include "render/Hatch.h"
+#include "render/RasterRounding.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -15,35 +15,9 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
 
-struct Edge {
-    double x0, y0, y1, slope; // x at y0, y0 < y1
-};
-
-// std::ceil and std::floor are library calls on plain x86-64. The raster
-// only ever rounds values well inside the int range (far shapes are clipped
-// first), where these give the same whole numbers.
-int Ceil(double v)
-{
-    const int whole = static_cast<int>(v); // towards zero
-    return whole + (whole < v ? 1 : 0);
-}
-
-int Floor(double v)
-{
-    const int whole = static_cast<int>(v);
-    return whole - (whole > v ? 1 : 0);
-}
-
-// Half away from zero, as std::lround, without the library call where the
-// value fits an int easily.
-int Round(double v)
-{
-    if (!(std::abs(v) < 1e9))
-        return static_cast<int>(std::clamp<long>(std::lround(v), INT_MIN, INT_MAX));
-    const int whole = static_cast<int>(v);
-    const double fraction = v - whole;
-    return whole + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0);
-}
+using raster::Ceil;
+using raster::Floor;
+using raster::Round;
 
 // A solid run, in chunks of eight that the compiler writes several pixels
 // at a time.
@@ -127,6 +101,11 @@ void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& pha
 {
     // Bresenham; the canvas only hands over lines near the image. A line
     // wholly inside it walks a pointer through the pixels unchecked.
+    if (std::max(a.y(), b.y()) < top_ || std::min(a.y(), b.y()) >= end_) {
+        // Wholly above or below the rows held: only the dots' count goes on.
+        phase += std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())) + (skipFirst ? 0 : 1);
+        return;
+    }
     const bool inside = std::min(a.x(), b.x()) >= 0 && std::max(a.x(), b.x()) < width_ &&
                         std::min(a.y(), b.y()) >= top_ && std::max(a.y(), b.y()) < end_;
     int x = a.x(), y = a.y();
@@ -220,6 +199,42 @@ void FastRaster::disc(QPointF centre, double radius, QRgb colour)
     plot(Floor(centre.x()), Floor(centre.y()), colour);
 }
 
+namespace {
+
+// The points with from <= sx (x - ax) + sy (y - ay) < to: on each row an x
+// range whose ends move linearly with the row, or (sx = 0) a range of rows;
+// both half-open on the screen, so a band does not depend on the line's
+// direction.
+struct Bounds {
+    Bounds(QPointF a, double sx, double sy, double from, double to) : rows(sx == 0)
+    {
+        if (rows) {
+            lo = a.y() + from / sy;
+            hi = a.y() + to / sy;
+        } else {
+            lo = a.x() + from / sx;
+            hi = a.x() + to / sx;
+            perRow = -sy / sx;
+        }
+        if (lo > hi)
+            std::swap(lo, hi);
+    }
+    void limit(int y, double dyRow, double& left, double& right) const
+    {
+        if (rows) {
+            if (y < lo || y >= hi)
+                right = left - 1;
+            return;
+        }
+        left = std::max(left, lo + perRow * dyRow);
+        right = std::min(right, hi + perRow * dyRow);
+    }
+    bool rows;
+    double lo, hi, perRow = 0;
+};
+
+} // namespace
+
 void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool roundEnds)
 {
     const double half = width / 2;
@@ -234,29 +249,12 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
         const double ux = dx / length, uy = dy / length;
         const double top = std::min(a.y(), b.y()) - half, bottom = std::max(a.y(), b.y()) + half;
         const int first = std::max(Ceil(top), top_), last = std::min(Ceil(bottom) - 1, end_ - 1);
+        const Bounds along(a, ux, uy, 0, length), across(a, -uy, ux, -half, half);
         for (int y = first; y <= last; ++y) {
+            const double dyRow = y - a.y();
             double lo = -1e300, hi = 1e300;
-            // from <= sx (x - ax) + sy (y - ay) <= to, as an x range, or
-            // (sx = 0) as a y range; both half-open on the screen, so the
-            // band does not depend on the line's direction.
-            auto limit = [&](double sx, double sy, double from, double to) {
-                const double dyRow = y - a.y();
-                if (sx == 0) {
-                    double y1 = a.y() + from / sy, y2 = a.y() + to / sy;
-                    if (y1 > y2)
-                        std::swap(y1, y2);
-                    if (y < y1 || y >= y2)
-                        hi = lo - 1;
-                    return;
-                }
-                double x1 = a.x() + (from - sy * dyRow) / sx, x2 = a.x() + (to - sy * dyRow) / sx;
-                if (x1 > x2)
-                    std::swap(x1, x2);
-                lo = std::max(lo, x1);
-                hi = std::min(hi, x2);
-            };
-            limit(ux, uy, 0, length);    // along the line
-            limit(-uy, ux, -half, half); // across it
+            along.limit(y, dyRow, lo, hi);
+            across.limit(y, dyRow, lo, hi);
             if (lo < hi)
                 span(y, Ceil(lo), Ceil(hi) - 1, colour);
         }
@@ -303,63 +301,6 @@ void FastRaster::dashedPath(std::span<const QPointF> points, double width, doubl
             done += step;
             travelled += step;
         }
-    }
-}
-
-void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
-{
-    if (points.size() < 3 || ink.style == BrushStyle::Clear)
-        return;
-    thread_local std::vector<Edge> edges;
-    struct Crossing {
-        double x;
-        const Edge* edge;
-    };
-    thread_local std::vector<Crossing> active;
-    edges.clear();
-    double top = points[0].y(), bottom = top;
-    for (size_t i = 0; i < points.size(); ++i) {
-        QPointF p = points[i], q = points[(i + 1) % points.size()];
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
-        if (p.y() == q.y())
-            continue;
-        if (p.y() > q.y())
-            std::swap(p, q);
-        edges.push_back({p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())});
-    }
-    // Rows whose sample points lie in [top, bottom). Edges join the active
-    // ones in the order they begin and leave them past their end; the active
-    // ones stay in the order of their crossings, which changes little from
-    // one row to the next.
-    const int first = std::max(Ceil(top), top_);
-    const int last = std::min(Ceil(bottom) - 1, end_ - 1);
-    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
-    active.clear();
-    size_t next = 0;
-    for (int y = first; y <= last; ++y) {
-        // Past edges leave; the others move to this row's crossing and are
-        // sorted in among those before them.
-        size_t kept = 0;
-        auto place = [&](const Edge& e) {
-            const Crossing c{e.x0 + (y - e.y0) * e.slope, &e};
-            size_t at = kept++;
-            for (; at > 0 && active[at - 1].x > c.x; --at)
-                active[at] = active[at - 1];
-            active[at] = c;
-        };
-        for (size_t k = 0; k < active.size(); ++k)
-            if (y < active[k].edge->y1)
-                place(*active[k].edge);
-        active.resize(kept);
-        for (; next < edges.size() && edges[next].y0 <= y; ++next) {
-            if (y < edges[next].y1) {
-                active.emplace_back();
-                place(edges[next]);
-            }
-        }
-        for (size_t k = 0; k + 1 < active.size(); k += 2)
-            inkSpan(y, Ceil(active[k].x), Ceil(active[k + 1].x) - 1, ink);
     }
 }
 

@@ -69,6 +69,12 @@ public:
 
 private:
     struct Sector;
+    struct PolygonEdge;
+    // The fill of a narrow polygon; false (nothing drawn) when a crossing
+    // falls outside the mask of 64 pixels from `origin`.
+    bool maskFill(std::span<const PolygonEdge> edges, int first, int last, int origin,
+                  const Ink& ink);
+    void activeEdgeFill(std::span<PolygonEdge> edges, int first, int last, const Ink& ink);
     void plot(int x, int y, QRgb colour);
     // Every shape ends in spans: kept inline.
     void span(int y, int x1, int x2, QRgb colour)

@@ -45,6 +45,11 @@ bool HatchCovers(BrushStyle style, int x, int y)
     return (RowMask(style, y & 7) >> (x & 7)) & 1u;
 }
 
+unsigned HatchRowBits(BrushStyle style, int y)
+{
+    return RowMask(style, y & 7);
+}
+
 void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int scale, QRgb ink)
 {
     const unsigned mask = RowMask(style, (y / scale) & 7);

@@ -16,6 +16,10 @@ bool IsHatch(BrushStyle style);
 // Whether the hatch of `style` covers the pixel (x, y).
 bool HatchCovers(BrushStyle style, int x, int y);
 
+// The tile's row for image row y: bit c set where it covers the pixels x
+// with x & 7 == c.
+unsigned HatchRowBits(BrushStyle style, int y);
+
 // Paints the pixels x1..x2 (x1 <= x2, both at least 0) of image row y that
 // the hatch covers, its tiles `scale` pixels per tile pixel; a solid style
 // covers them all.

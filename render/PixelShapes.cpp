@@ -42,6 +42,11 @@ bool Thin(const PixelPen& pen)
 
 PixelShapes::PixelShapes(QImage& image) : raster_(image), size_(image.size()) {}
 
+PixelShapes::PixelShapes(QImage& image, int firstRow, QSize picture)
+    : raster_(image, firstRow), size_(picture)
+{
+}
+
 bool PixelShapes::near(const QRectF& bounds) const
 {
     return bounds.left() >= -kDirectMargin && bounds.top() >= -kDirectMargin &&

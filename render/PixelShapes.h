@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QRgb>
+#include <QSize>
 
 #include <span>
 
@@ -27,6 +28,9 @@ struct PixelPen {
 class PixelShapes {
 public:
     explicit PixelShapes(QImage& image);
+    // `image` holds rows firstRow onwards of a picture of `picture`'s size
+    // (a band of it): shapes are placed and clipped in the whole picture.
+    PixelShapes(QImage& image, int firstRow, QSize picture);
 
     // Points joined by the pen, the last back to the first when closed.
     void stroke(std::span<const QPointF> points, bool closed, const PixelPen& pen);

@@ -166,5 +166,32 @@ TEST(EmfRasterPlayer, LeavesWhatItCannotDrawToThePainter)
     }
 }
 
+// Played in two bands, each clipped to its rows and drawn as if the whole
+// picture were there, a metafile gives the pixels of one playback: shapes
+// crossing the cut, the painter's text, clipped bitmaps and hatches.
+TEST(EmfRasterPlayer, TwoBandsGiveTheWholePicture)
+{
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        EmfCanvas canvas(QSize(240, 180));
+        DrawRandomShapes(canvas, seed);
+        canvas.textOut({20, 60 + static_cast<int>(seed)}, QStringLiteral("Kelvane 1 2 3"));
+        const QByteArray bytes = canvas.finish();
+        const EmfInfo info = *ValidateEmf(bytes);
+        const QRectF target(0, 0, 240 * 1.7, 180 * 1.7);
+        const QSize size = target.size().toSize();
+        QImage whole(size, QImage::Format_ARGB32_Premultiplied), banded = whole;
+        whole.fill(Qt::white);
+        banded.fill(Qt::white);
+        ASSERT_TRUE(PlayEmfBandOnRaster(whole, 0, size, bytes, info, target, nullptr));
+        const int split = seed % 2 ? 64 : 128;
+        for (const auto& [first, rows] : {std::pair{0, split}, {split, size.height() - split}}) {
+            QImage band(banded.bits() + first * banded.bytesPerLine(), size.width(), rows,
+                        banded.bytesPerLine(), banded.format());
+            ASSERT_TRUE(PlayEmfBandOnRaster(band, first, size, bytes, info, target, nullptr));
+        }
+        EXPECT_EQ(banded, whole) << seed;
+    }
+}
+
 } // namespace
 } // namespace kel

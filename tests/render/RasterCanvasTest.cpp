@@ -1,5 +1,6 @@
 #include "render/RasterCanvas.h"
 #include "PixelChecks.h"
+#include "render/FastRaster.h"
 #include "render/Hatch.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QPainter>
 
 #include <limits>
+#include <random>
 
 namespace kel {
 namespace {
@@ -267,6 +269,45 @@ TEST(RasterCanvasText, HugeTextShowsTheSamePixelsWhereverItStands)
         ink += Count(canvas.image(), canvas.image().rect(), kRed);
     }
     EXPECT_GT(ink, 0);
+}
+
+// Fills of random polygons, narrow and wide, whole and in a band, against
+// the rule itself: pixel (x, y) is inside when an odd number of edges
+// (each with its lower end, without its upper) cross row y at or left of x.
+TEST(FastRasterFill, PolygonsFillThePixelsInsideByTheAlternateRule)
+{
+    std::mt19937 random(7);
+    auto coordinate = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo * 4, hi * 4)(random) / 4.0;
+    };
+    for (int i = 0; i < 300; ++i) {
+        const double spread = i % 3 ? 40 : 200, x0 = coordinate(-30, 110), y0 = coordinate(-30, 80);
+        std::vector<QPointF> points(static_cast<size_t>(3 + i % 9));
+        for (QPointF& p : points)
+            p = {x0 + coordinate(0, static_cast<int>(spread)), y0 + coordinate(0, 40)};
+        const Ink ink{0xFF0000FFu, i % 2 ? BrushStyle::Solid : BrushStyle::DiagonalCross};
+        QImage image(120, 90, QImage::Format_ARGB32_Premultiplied);
+        image.fill(0u);
+        const int firstRow = i % 4 == 3 ? 30 : 0, rows = firstRow ? 40 : 90;
+        QImage band(image.bits() + firstRow * image.bytesPerLine(), 120, rows, image.bytesPerLine(),
+                    image.format());
+        FastRaster(band, firstRow).polygonFill(points, ink);
+        for (int y = firstRow; y < firstRow + rows; ++y) {
+            for (int x = 0; x < 120; ++x) {
+                bool inside = false;
+                for (size_t k = 0; k < points.size(); ++k) {
+                    QPointF p = points[k], q = points[(k + 1) % points.size()];
+                    if (p.y() > q.y())
+                        std::swap(p, q);
+                    if (p.y() <= y && y < q.y() &&
+                        p.x() + (y - p.y()) * ((q.x() - p.x()) / (q.y() - p.y())) <= x)
+                        inside = !inside;
+                }
+                const bool inked = inside && HatchCovers(ink.style, x, y);
+                ASSERT_EQ(image.pixel(x, y) == ink.colour, inked) << i << ": " << x << "," << y;
+            }
+        }
+    }
 }
 
 } // namespace
