@@ -358,11 +358,23 @@ void ScriptRunner::addGridCommands()
 void ScriptRunner::addReportCommands()
 {
     commands_.insert(QStringLiteral("dump"), [this](const QStringList& args) {
-        if (!needArgs(args, 0, 0))
+        if (!needArgs(args, 0, 2))
             return;
+        // `dump FROM TO` shows only those rows; a range past the rows in use
+        // shows what there is.
+        const int maxRow = std::numeric_limits<int>::max();
+        const auto from = args.isEmpty() ? 1 : number(args[0], 1, maxRow);
+        const auto to =
+            args.size() != 2 || !from ? std::optional(maxRow) : number(args[1], 1, maxRow);
+        if (!from || !to)
+            return;
+        if (args.size() == 1 || *from > *to) {
+            fail(QStringLiteral("dump takes no rows or FROM TO with 1 <= FROM <= TO"));
+            return;
+        }
         const ObjectTable& table = window_.editor().doc.table;
         session_.print(QStringLiteral("rows: %1").arg(table.rows()));
-        for (int r = 1; r < table.rows(); ++r) {
+        for (int r = *from; r <= *to && r < table.rows(); ++r) {
             if (!table.inUse(r))
                 continue;
             QString line = QStringLiteral("row %1:").arg(r);

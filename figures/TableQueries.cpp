@@ -1,11 +1,9 @@
 #include "figures/TableQueries.h"
 
 #include "figures/Circles.h"
-#include "figures/FigureMath.h"
 #include "figures/Perpendiculars.h"
 #include "figures/TableCells.h"
 #include "model/RecordKinds.h"
-#include "model/RowRoutines.h"
 
 namespace kel {
 
@@ -81,13 +79,6 @@ std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p)
     return ends;
 }
 
-int MoveLineEnds(ObjectTable& table, QPoint from, QPoint to)
-{
-    const std::vector<LineEnd> ends = FindLineEnds(table, from);
-    SetLineEnds(table, ends, to);
-    return static_cast<int>(ends.size());
-}
-
 void SetLineEnds(ObjectTable& table, const std::vector<LineEnd>& ends, QPoint to)
 {
     if (ends.empty())
@@ -97,20 +88,6 @@ void SetLineEnds(ObjectTable& table, const std::vector<LineEnd>& ends, QPoint to
         table.setCell(LineEndColumn(end.end), end.row, to.x());
         table.setCell(LineEndColumn(end.end) + 1, end.row, to.y());
     }
-}
-
-int DivideSegment(Document& doc, QPoint a, QPoint b, int n)
-{
-    using figmath::Wide;
-    int appended = 0;
-    for (int i = 1; i < n; ++i) {
-        // Weighted means of two ints stay between them, so they fit.
-        const auto x = static_cast<int>((Wide{i} * a.x() + Wide{n - i} * b.x()) / n);
-        const auto y = static_cast<int>((Wide{i} * a.y() + Wide{n - i} * b.y()) / n);
-        AddPointRow(doc, x, y);
-        ++appended;
-    }
-    return appended;
 }
 
 } // namespace kel

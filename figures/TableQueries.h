@@ -1,10 +1,9 @@
 #pragma once
 // Questions asked of the object table by the construction tools: the nearest
-// line, circle or arc to the pointer, the lines ending at a point, and the
-// points that divide a segment. Only visible rows (state "Y") of rows
-// 1 .. rows() - 1 take part; cells read with the record defaults.
+// line, circle or arc to the pointer and the lines ending at a point. Only
+// visible rows (state "Y") of rows 1 .. rows() - 1 take part; cells read
+// with the record defaults.
 
-#include "model/Document.h"
 #include "model/ObjectTable.h"
 
 #include <QPoint>
@@ -44,16 +43,9 @@ QPoint LineEndPoint(const ObjectTable& table, int row, int end);
 // with both ends there is listed once, by its first end.
 std::vector<LineEnd> FindLineEnds(const ObjectTable& table, QPoint p);
 
-// Moves every line end found at `from` to `to`; gives the number moved. The
-// caller redraws when it is not 0.
-int MoveLineEnds(ObjectTable& table, QPoint from, QPoint to);
 // Moves exactly the listed ends to `to`, wherever they are now, so a drag
 // keeps the ends it started with and never picks up another line's end it
 // passes over.
 void SetLineEnds(ObjectTable& table, const std::vector<LineEnd>& ends, QPoint to);
-
-// Appends the n - 1 points that divide a-b into n parts, the one nearest b
-// first; nothing below n = 2. Gives the number of points appended.
-int DivideSegment(Document& doc, QPoint a, QPoint b, int n);
 
 } // namespace kel

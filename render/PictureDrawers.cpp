@@ -114,14 +114,6 @@ QString EncodeSixBitPicture(QByteArrayView bytes)
     return text;
 }
 
-std::optional<QSize> EmfPictureSize(QByteArrayView data, QString* error)
-{
-    const std::optional<EmfInfo> info = ValidateEmf(data, error);
-    if (!info)
-        return std::nullopt;
-    return info->size;
-}
-
 DecodedPicture PictureCache::decodeNew(RecordKind type, const QString& text)
 {
     DecodedPicture picture;

@@ -39,11 +39,6 @@ std::optional<QByteArray> DecodeSixBitPicture(const QString& text, QString* erro
 // A last group of fewer than three bytes is completed with zero bytes.
 QString EncodeSixBitPicture(QByteArrayView bytes);
 
-// The size in pixels (96 dots per inch) an enhanced metafile declares in its
-// header; nothing when the data is not a whole metafile (ValidateEmf) or
-// declares more than kMaxPictureSide pixels a side.
-std::optional<QSize> EmfPictureSize(QByteArrayView data, QString* error = nullptr);
-
 // What a picture cell decodes to: the pixels of a JPEG picture, or a
 // checked metafile with its size; `error` says why neither was found.
 struct DecodedPicture {

@@ -28,6 +28,8 @@ TEST(LineDivisions, DivisionPointsRunFromTheSecondEndAndTruncateTowardZero)
          {2147483647, -2147483647 - 1},
          2,
          {{2147483647, -2147483647 - 1}}},
+        // Far-apart ends do not wrap.
+        {{-10, 2000000000}, {0, -2000000000}, 4, {{-2, -1000000000}, {-5, 0}, {-7, 1000000000}}},
         {{0, 0}, {10, 10}, 1, {}},
         {{0, 0}, {10, 10}, -5, {}},
     };

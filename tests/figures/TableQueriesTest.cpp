@@ -1,6 +1,5 @@
 #include "figures/TableQueries.h"
 #include "FigureTestSupport.h"
-#include "model/FakeUi.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +12,7 @@ using test::Show;
 
 class TableQueries : public ::testing::Test {
 protected:
-    test::FakeUi ui;
-    Document doc{ui};
-    ObjectTable& table = doc.table;
+    ObjectTable table;
 };
 
 TEST_F(TableQueries, NearestLineMeasuresToTheInfiniteLineAndKeepsTheLowerRowOnTies)
@@ -61,30 +58,13 @@ TEST_F(TableQueries, FindAndMoveLineEndsTakeVisibleLinesEndingAtThePoint)
     EXPECT_EQ(ends, (std::vector<std::pair<int, int>>{{1, 1}, {2, 0}, {5, 0}}));
     EXPECT_TRUE(FindLineEnds(table, {51, 50}).empty());
 
-    // Moving drags every end there: of visible lines, not the point.
+    // Setting moves exactly the ends found: of visible lines, not the point.
     putRow(table, 5, "Y|L|00000001|0|0|1|1");
-    EXPECT_EQ(MoveLineEnds(table, {50, 50}, {60, 70}), 2);
+    SetLineEnds(table, FindLineEnds(table, {50, 50}), {60, 70});
     EXPECT_EQ(rowText(table, 1), "Y|L|00000001|10|10|60|70||||");
     EXPECT_EQ(rowText(table, 2), "Y|L|00000001|60|70|90|10||||");
     EXPECT_EQ(rowText(table, 3), "N|L|00000001|50|50|0|0||||");
     EXPECT_EQ(rowText(table, 4), "Y|P|0|50|50||||||");
-    EXPECT_EQ(MoveLineEnds(table, {50, 50}, {1, 1}), 0);
-    EXPECT_EQ(rowText(table, 1), "Y|L|00000001|10|10|60|70||||");
-}
-
-TEST_F(TableQueries, DivideSegmentAppendsThePointsNearestTheSecondEndFirst)
-{
-    putRow(table, 1, "Y|L|00000001|0|0|9|0");
-    EXPECT_EQ(DivideSegment(doc, {0, 0}, {9, 0}, 3), 2);
-    EXPECT_EQ(rowText(table, 2), "Y|P|0|6|0||||||");
-    EXPECT_EQ(rowText(table, 3), "Y|P|0|3|0||||||");
-    EXPECT_EQ(DivideSegment(doc, {0, 0}, {9, 0}, -4), 0);
-    EXPECT_FALSE(table.inUse(4));
-    // Negative coordinates truncate towards zero; far-apart ends do not wrap.
-    EXPECT_EQ(DivideSegment(doc, {-10, 2000000000}, {0, -2000000000}, 4), 3);
-    EXPECT_EQ(rowText(table, 4), "Y|P|0|-2|-1000000000||||||");
-    EXPECT_EQ(rowText(table, 5), "Y|P|0|-5|0||||||");
-    EXPECT_EQ(rowText(table, 6), "Y|P|0|-7|1000000000||||||");
 }
 
 } // namespace

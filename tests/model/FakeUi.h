@@ -30,7 +30,6 @@ public:
     };
     std::deque<QString> inputAnswers;
     std::vector<InputRequest> inputRequests;
-    std::deque<std::optional<QString>> textAnswers; // askText; empty cancels
     std::optional<RowRange> selection;
     bool yesAnswer = false;
 
@@ -75,7 +74,7 @@ public:
     bool askYesNo(const QString&) override { return yesAnswer; }
     std::optional<QString> askText(const QString&, const QString&, const QString&) override
     {
-        return nextOf(textAnswers);
+        return {};
     }
     // Input boxes answer from their queue; an empty queue cancels and gives
     // the default. The colour and font dialogs always cancel.

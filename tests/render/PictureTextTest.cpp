@@ -52,16 +52,20 @@ using test::EmfHeader;
 
 TEST(EmfPicture, SizeComesFromTheFrameAt96DotsPerInch)
 {
-    EXPECT_EQ(EmfPictureSize(EmfHeader(2540, 1270)), QSize(96, 48));
-    EXPECT_EQ(EmfPictureSize(EmfHeader(0, 0, 199, 99)), QSize(200, 100)); // no frame: bounds
+    const auto size = [](QByteArrayView data, QString* error = nullptr) {
+        const std::optional<EmfInfo> info = ValidateEmf(data, error);
+        return info ? std::optional(info->size) : std::nullopt;
+    };
+    EXPECT_EQ(size(EmfHeader(2540, 1270)), QSize(96, 48));
+    EXPECT_EQ(size(EmfHeader(0, 0, 199, 99)), QSize(200, 100)); // no frame: bounds
 
     // Other data and huge sizes are refused.
     QString error;
-    EXPECT_EQ(EmfPictureSize(QByteArray(88, '\0'), &error), std::nullopt);
+    EXPECT_EQ(size(QByteArray(88, '\0'), &error), std::nullopt);
     EXPECT_EQ(error, QStringLiteral("Metafile is not valid"));
-    EXPECT_EQ(EmfPictureSize(EmfHeader(2540, 1270).left(87)), std::nullopt);
-    EXPECT_EQ(EmfPictureSize(EmfHeader(2540 * 200, 1270)), std::nullopt); // 19200 pixels
-    EXPECT_EQ(EmfPictureSize(EmfHeader(-2540, 1270, -5, 10)), std::nullopt);
+    EXPECT_EQ(size(EmfHeader(2540, 1270).left(87)), std::nullopt);
+    EXPECT_EQ(size(EmfHeader(2540 * 200, 1270)), std::nullopt); // 19200 pixels
+    EXPECT_EQ(size(EmfHeader(-2540, 1270, -5, 10)), std::nullopt);
 }
 
 TEST(PictureCacheTest, DecodesEachKindAndKeepsFailures)
