@@ -17,8 +17,7 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
     kel::ObjectTable unused(2);
     Generator random(unused);
