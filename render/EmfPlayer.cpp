@@ -2,6 +2,7 @@
 
 #include "render/EmfPlayback.h"
 #include "render/EmfRasterPlayer.h"
+#include "render/Hatch.h"
 
 #include <uemf.h>
 
@@ -43,24 +44,6 @@ Qt::PenStyle DashOf(std::uint32_t style)
         return Qt::NoPen;
     default:
         return Qt::SolidLine;
-    }
-}
-
-Qt::BrushStyle HatchOf(BrushStyle hatch)
-{
-    switch (hatch) {
-    case BrushStyle::Horizontal:
-        return Qt::HorPattern;
-    case BrushStyle::Vertical:
-        return Qt::VerPattern;
-    case BrushStyle::ForwardDiagonal:
-        return Qt::FDiagPattern;
-    case BrushStyle::BackwardDiagonal:
-        return Qt::BDiagPattern;
-    case BrushStyle::Cross:
-        return Qt::CrossPattern;
-    default:
-        return Qt::DiagCrossPattern;
     }
 }
 
@@ -120,7 +103,7 @@ QBrush BrushOf(const emfobjects::LogBrush& logBrush)
     case BrushStyle::Clear:
         return QBrush(Qt::NoBrush);
     default:
-        return QBrush(ColourOf(logBrush.colour), HatchOf(logBrush.style));
+        return QBrush(ColourOf(logBrush.colour), QtHatchPattern(logBrush.style));
     }
 }
 
