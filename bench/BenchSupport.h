@@ -1,10 +1,12 @@
 #pragma once
-// What the benchmarks share: a generated drawing of mixed rows like a
-// teacher's worksheet, and medians of wall-clock and CPU time.
+// What the benchmarks share: the Qt application they open with, a generated
+// drawing of mixed rows like a teacher's worksheet, and medians of
+// wall-clock and CPU time.
 
 #include "model/ObjectTable.h"
 #include "model/RecordKinds.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -20,12 +22,21 @@ constexpr int kRows = 10000;
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 
-// Benches run headless unless a platform is asked for.
-inline void UseOffscreenUnlessSet()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
+// Benches run headless unless a platform is asked for; the platform is
+// chosen before the application starts.
+struct OffscreenUnlessSet {
+    OffscreenUnlessSet()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+};
+
+// The Qt application every bench's main opens with.
+class BenchApp : OffscreenUnlessSet, public QGuiApplication {
+public:
+    BenchApp(int& argc, char** argv) : QGuiApplication(argc, argv) {}
+};
 
 class Generator {
 public:
@@ -131,6 +142,16 @@ private:
     std::mt19937 random_{20240611};
     int row_ = 0;
 };
+
+// The bench drawing in `table`, sized for it and `spareRows` more rows; the
+// generator returned adds after its last row.
+inline Generator BenchDrawing(kel::ObjectTable& table, int spareRows = 0)
+{
+    table.setRows(kRows + 2 + spareRows);
+    Generator generator(table);
+    generator.addBenchDrawing();
+    return generator;
+}
 
 // Wall-clock and CPU time of this thread: on a busy machine the second
 // shows what the work itself costs.

@@ -12,7 +12,6 @@
 #include "render/Renderer.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,12 +46,10 @@ double FastestRun(int runs, const QString& program, const QStringList& arguments
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
     kel::ObjectTable table(kRows + 2);
-    Generator generator(table);
-    generator.addBenchDrawing();
+    Generator generator = BenchDrawing(table);
 
     QTemporaryDir dir;
     const QString kel = dir.filePath(QStringLiteral("bench.kel"));

@@ -3,12 +3,8 @@
 // states, the median of one pointer move, and of a full redraw followed by
 // the move. The frame budget is 25 ms. Prints the figures; asserts nothing.
 
-#include "BenchSupport.h"
+#include "BenchEditor.h"
 #include "constructions/ConstructionsRegistration.h"
-#include "interaction/core/Editor.h"
-#include "interaction/core/SilentUiPort.h"
-
-#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -25,15 +21,11 @@ struct Case {
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
-    kel::SilentUiPort ui(QSize(kWidth, kHeight));
-    kel::Editor editor(ui, {kel::registerInteraction, kel::registerConstructions});
-    editor.start();
-    editor.doc.table.setRows(kRows + 4);
-    Generator generator(editor.doc.table);
-    generator.addBenchDrawing();
+    BenchEditor bench({kel::registerInteraction, kel::registerConstructions}, 2);
+    kel::Editor& editor = bench.editor;
+    Generator& generator = bench.generator;
     // The picked line, and a point for the struck line.
     const int line = generator.rows() + 1;
     generator.add({QStringLiteral("L"), QStringLiteral("00000001"), QStringLiteral("300"),

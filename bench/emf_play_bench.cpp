@@ -8,7 +8,6 @@
 #include "render/EmfPlayer.h"
 #include "render/EmfRasterPlayer.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <cstdio>
@@ -17,8 +16,7 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
     kel::ObjectTable unused(2);
     Generator random(unused);

@@ -10,8 +10,6 @@
 #include "output/VectorPictures.h"
 #include "render/Renderer.h"
 
-#include <QGuiApplication>
-
 #include <cstdio>
 
 using namespace bench;
@@ -28,12 +26,10 @@ void Print(const char* what, const Timing& t, double target, qsizetype bytes)
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
     kel::ObjectTable table(kRows + 2);
-    Generator generator(table);
-    generator.addBenchDrawing();
+    Generator generator = BenchDrawing(table);
 
     kel::SilentUiPort ui;
     kel::CurrentAttributes current;

@@ -2,12 +2,8 @@
 // rows, without and with the redraw, and the record that ends every event.
 // Prints the figures; asserts nothing.
 
-#include "BenchSupport.h"
+#include "BenchEditor.h"
 #include "interaction/commands/HistoryCommands.h"
-#include "interaction/core/Editor.h"
-#include "interaction/core/SilentUiPort.h"
-
-#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -15,16 +11,12 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
-    kel::SilentUiPort ui(QSize(kWidth, kHeight));
-    kel::Editor editor(ui);
-    editor.start();
+    BenchEditor bench;
+    kel::Editor& editor = bench.editor;
     kel::ObjectTable& table = editor.doc.table;
-    table.setRows(kRows + 2);
-    Generator generator(table);
-    generator.addBenchDrawing();
+    const Generator& generator = bench.generator;
     editor.doc.history.reset();
     kel::TableHistory& history = editor.doc.history;
 

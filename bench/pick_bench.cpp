@@ -2,11 +2,7 @@
 // 1280 x 800 surface: the median time of one pick at random places, for the
 // kinds the EditObj commands pick. Prints the figures; asserts nothing.
 
-#include "BenchSupport.h"
-#include "interaction/core/Editor.h"
-#include "interaction/core/SilentUiPort.h"
-
-#include <QGuiApplication>
+#include "BenchEditor.h"
 
 #include <cstdio>
 
@@ -14,15 +10,11 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
-    kel::SilentUiPort ui(QSize(kWidth, kHeight));
-    kel::Editor editor(ui);
-    editor.start();
-    editor.doc.table.setRows(kRows + 2);
-    Generator generator(editor.doc.table);
-    generator.addBenchDrawing();
+    BenchEditor bench;
+    kel::Editor& editor = bench.editor;
+    const Generator& generator = bench.generator;
     editor.RedrawAll();
 
     std::mt19937 random(7);

@@ -3,14 +3,10 @@
 // moving, zooming and rotating every row (each without its redraw, timed
 // apart). Prints the figures; asserts nothing.
 
-#include "BenchSupport.h"
+#include "BenchEditor.h"
 #include "figures/ObjectTransforms.h"
-#include "interaction/core/Editor.h"
-#include "interaction/core/SilentUiPort.h"
 #include "interaction/tools/moving/TaggedRowsEngine.h"
 #include "output/regions/CropAreaSearch.h"
-
-#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -18,15 +14,11 @@ using namespace bench;
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
-    kel::SilentUiPort ui(QSize(kWidth, kHeight));
-    kel::Editor editor(ui);
-    editor.start();
-    editor.doc.table.setRows(kRows + 2);
-    Generator generator(editor.doc.table);
-    generator.addBenchDrawing();
+    BenchEditor bench;
+    kel::Editor& editor = bench.editor;
+    const Generator& generator = bench.generator;
     editor.doc.table.renumber();
     editor.RedrawAll();
     const kel::CropArea whole{0, 0, kWidth - 1, kHeight - 1};

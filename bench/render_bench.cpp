@@ -13,7 +13,6 @@
 #include "render/Renderer.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -70,12 +69,10 @@ void TimeFills(kel::UiPort& ui, kel::CurrentAttributes& current)
 
 int main(int argc, char** argv)
 {
-    UseOffscreenUnlessSet();
-    QGuiApplication app(argc, argv);
+    BenchApp app(argc, argv);
 
     kel::ObjectTable table(kRows + 2);
-    Generator generator(table);
-    generator.addBenchDrawing();
+    Generator generator = BenchDrawing(table);
 
     kel::SilentUiPort ui; // the renderer only repaints and writes the status bar
     kel::CurrentAttributes current;

@@ -7,6 +7,9 @@
 
 namespace kel::fuzz {
 
+namespace {
+
+// The QGuiApplication on the offscreen platform, once.
 void startHeadlessQt()
 {
     if (QGuiApplication::instance())
@@ -18,9 +21,28 @@ void startHeadlessQt()
     static QGuiApplication app(argc, argv);
 }
 
+} // namespace
+
+FuzzEditor::FuzzEditor(std::initializer_list<RegistrationEntry> entries) : editor(ui, entries)
+{
+    editor.start();
+}
+
+FuzzEditor& startedEditor(std::initializer_list<RegistrationEntry> entries)
+{
+    static FuzzEditor session(entries);
+    return session;
+}
+
 QString kelText(const std::uint8_t* data, std::size_t size)
 {
     return decodeKelBytes(QByteArrayView(data, static_cast<qsizetype>(size)));
 }
 
 } // namespace kel::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    kel::fuzz::startHeadlessQt();
+    return 0;
+}

@@ -1,14 +1,17 @@
 #pragma once
-// What the drawing fuzz targets share: a headless Qt for fonts and images,
-// and an editor over a port that shows nothing and answers every question
-// with Cancel.
+// What the drawing fuzz targets share: a headless Qt for fonts and images
+// (FuzzSupport.cpp starts it in LLVMFuzzerInitialize for every target that
+// links it), and an editor over a port that shows nothing and answers every
+// question with Cancel.
 
+#include "interaction/core/Editor.h"
 #include "interaction/core/SilentUiPort.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace kel::fuzz {
 
@@ -24,8 +27,16 @@ public:
     QString clipboard;
 };
 
-// Creates the QGuiApplication on the offscreen platform, once.
-void startHeadlessQt();
+// The editor a drawing target drives and the port it talks to.
+struct FuzzEditor {
+    explicit FuzzEditor(std::initializer_list<RegistrationEntry> entries);
+    FuzzUiPort ui;
+    Editor editor;
+};
+
+// The run's one editor, made and started by the first call (with
+// `entries`); later calls return it as the last input left it.
+FuzzEditor& startedEditor(std::initializer_list<RegistrationEntry> entries = {});
 
 // Input bytes as the text of a KEL file would be decoded.
 QString kelText(const std::uint8_t* data, std::size_t size);

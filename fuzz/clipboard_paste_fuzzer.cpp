@@ -1,7 +1,6 @@
 // Actions > Paste from Clipboard with the input as the clipboard's text,
 // behind a small drawing, followed by the clicks that place the pasted rows.
 #include "fuzz/FuzzSupport.h"
-#include "interaction/core/Editor.h"
 #include "interaction/core/Registrations.h"
 #include "model/KelFile.h"
 #include "model/KelText.h"
@@ -26,19 +25,10 @@ std::vector<KelFields> drawingRows()
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startHeadlessQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::FuzzUiPort ui;
-    static Editor editor(ui, {registerInteraction});
-    static const bool started = (editor.start(), true);
+    auto& [ui, editor] = fuzz::startedEditor({registerInteraction});
     static const std::vector<KelFields> drawing = drawingRows();
-    (void)started;
 
     // Every input starts from the same drawing and an idle editor.
     editor.CancelTool();

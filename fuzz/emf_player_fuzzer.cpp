@@ -10,12 +10,6 @@
 
 using namespace kel;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startHeadlessQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));

@@ -2,27 +2,17 @@
 // open ends with.
 #include "fuzz/FuzzSupport.h"
 #include "interaction/commands/FileCommands.h"
-#include "interaction/core/Editor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 using namespace kel;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startHeadlessQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::FuzzUiPort ui;
-    static Editor editor(ui);
-    static const bool started = (editor.start(), true);
+    auto& [ui, editor] = fuzz::startedEditor();
     static QTemporaryDir dir;
     static const QString path = dir.filePath(QStringLiteral("input.kel"));
-    (void)started;
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -8,7 +8,6 @@
 // it the data is the cell's text as it stands (Windows-1252), so the text
 // decoders see damaged text.
 #include "fuzz/FuzzSupport.h"
-#include "interaction/core/Editor.h"
 #include "model/RecordKinds.h"
 #include "render/PictureDrawers.h"
 
@@ -53,18 +52,9 @@ PictureInput splitInput(const std::uint8_t* data, std::size_t size)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startHeadlessQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::FuzzUiPort ui;
-    static Editor editor(ui);
-    static const bool started = (editor.start(), true);
-    (void)started;
+    auto& [ui, editor] = fuzz::startedEditor();
 
     const PictureInput input = splitInput(data, size);
     ObjectTable& table = editor.doc.table;

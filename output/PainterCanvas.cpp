@@ -1,6 +1,7 @@
 #include "output/PainterCanvas.h"
 
 #include "output/CanvasFonts.h"
+#include "render/Hatch.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
@@ -37,24 +38,6 @@ double BoxAngle(const Box& box, QPoint p)
     const double dx = (p.x() - (box.left + box.right) / 2) / (a > 0 ? a : 1);
     const double dy = -(p.y() - (box.top + box.bottom) / 2) / (b > 0 ? b : 1);
     return std::atan2(dy, dx) * 180 / std::numbers::pi;
-}
-
-Qt::BrushStyle HatchPattern(BrushStyle style)
-{
-    switch (style) {
-    case BrushStyle::Horizontal:
-        return Qt::HorPattern;
-    case BrushStyle::Vertical:
-        return Qt::VerPattern;
-    case BrushStyle::ForwardDiagonal:
-        return Qt::FDiagPattern;
-    case BrushStyle::BackwardDiagonal:
-        return Qt::BDiagPattern;
-    case BrushStyle::Cross:
-        return Qt::CrossPattern;
-    default:
-        return Qt::DiagCrossPattern;
-    }
 }
 
 QPolygon Polygon(const std::vector<QPoint>& points)
@@ -98,7 +81,7 @@ QBrush PainterCanvas::qtBrush() const
     case BrushStyle::Solid:
         return QBrush(colour);
     default:
-        return QBrush(colour, HatchPattern(brush.style));
+        return QBrush(colour, QtHatchPattern(brush.style));
     }
 }
 

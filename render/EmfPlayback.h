@@ -5,6 +5,8 @@
 
 #include "render/EmfData.h"
 #include "render/EmfMapping.h"
+#include "render/EmfObjects.h"
+#include "render/EmfSavedStates.h"
 
 #include <QBrush>
 #include <QFont>
@@ -75,8 +77,8 @@ private:
 
     // Records, by family.
     bool mapping(const EmfRecord& r);
-    bool state(const EmfRecord& r);
-    bool objects(const EmfRecord& r);
+    bool textState(const EmfRecord& r);
+    bool context(const EmfRecord& r); // the records both players decode alike (EmfObjects)
     bool shapes(const EmfRecord& r);
     bool points(const EmfRecord& r);
     bool paths(const EmfRecord& r);
@@ -84,13 +86,8 @@ private:
     bool bitmaps(const EmfRecord& r);
     bool text(const EmfRecord& r);
 
+    // A table object or a stock object into the device context.
     void select(std::uint32_t handle);
-    void createPen(const EmfRecord& r);
-    void createExtPen(const EmfRecord& r);
-    void createBrush(const EmfRecord& r);
-    void createPatternBrush(const EmfRecord& r, qsizetype bmiField, qsizetype bitsField);
-    void createFont(const EmfRecord& r);
-    bool storeObject(std::uint32_t index, GdiObject object);
     void combineClip(const QPainterPath& area, std::uint32_t mode);
     // Bitmaps stretched into a destination in logical units.
     void blit(const QImage& image, const QRectF& dest, const QRectF& source, std::uint32_t rop,
@@ -101,8 +98,8 @@ private:
     QTransform deviceToTarget_;
     int firstRow_;
     DeviceContext dc_;
-    std::vector<DeviceContext> saved_;
-    std::vector<GdiObject> objects_;
+    EmfSavedStates<DeviceContext> saved_;
+    emfobjects::HandleTable<GdiObject> objects_;
     bool inPath_ = false;
     // The painter's clip no longer matches the device context's.
     bool clipDirty_ = true;

@@ -2,6 +2,7 @@
 
 #include "render/EmfPlayback.h"
 #include "render/EmfRasterPlayer.h"
+#include "render/Hatch.h"
 
 #include <uemf.h>
 
@@ -19,8 +20,6 @@ namespace emfplay {
 
 namespace {
 
-constexpr std::size_t kMaxSavedStates = 1024;
-constexpr std::uint32_t kStockObject = 0x80000000u;
 constexpr int kMaxHandles = 65536;
 
 QColor ColourOf(std::uint32_t colorref)
@@ -48,30 +47,82 @@ Qt::PenStyle DashOf(std::uint32_t style)
     }
 }
 
-Qt::BrushStyle HatchOf(std::uint32_t hatch)
-{
-    switch (hatch) {
-    case U_HS_HORIZONTAL:
-        return Qt::HorPattern;
-    case U_HS_VERTICAL:
-        return Qt::VerPattern;
-    case U_HS_FDIAGONAL:
-        return Qt::FDiagPattern; // "\" falling to the right on the screen
-    case U_HS_BDIAGONAL:
-        return Qt::BDiagPattern;
-    case U_HS_CROSS:
-        return Qt::CrossPattern;
-    default:
-        return Qt::DiagCrossPattern;
-    }
-}
-
 QPen Cosmetic(const QColor& colour, Qt::PenStyle style)
 {
     QPen pen(colour, 0, style);
     if (style == Qt::DotLine)
         pen.setDashPattern({1, 1});
     return pen;
+}
+
+QPen PenOf(const emfobjects::LogPen& logPen)
+{
+    const Qt::PenStyle dash = DashOf(logPen.style);
+    const QColor colour = ColourOf(logPen.colour);
+    // Round ends and joins show only on wide pens.
+    if (logPen.width > 1 && dash == Qt::SolidLine)
+        return logPen.width < 4
+                   ? QPen(colour, logPen.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                   : QPen(colour, logPen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return Cosmetic(colour, dash);
+}
+
+QPen PenOf(const emfobjects::ExtLogPen& logPen)
+{
+    if (logPen.brushStyle == U_BS_NULL)
+        return QPen(Qt::NoPen);
+    QPen pen = Cosmetic(ColourOf(logPen.colour), DashOf(logPen.style));
+    if (logPen.wide()) {
+        pen.setWidthF(logPen.width);
+        const std::uint32_t cap = logPen.style & U_PS_ENDCAP_MASK,
+                            join = logPen.style & U_PS_JOIN_MASK;
+        pen.setCapStyle(cap == U_PS_ENDCAP_FLAT     ? Qt::FlatCap
+                        : cap == U_PS_ENDCAP_SQUARE ? Qt::SquareCap
+                                                    : Qt::RoundCap);
+        pen.setJoinStyle(join == U_PS_JOIN_MITER   ? Qt::MiterJoin
+                         : join == U_PS_JOIN_BEVEL ? Qt::BevelJoin
+                                                   : Qt::RoundJoin);
+    }
+    if (!logPen.userDashes.empty()) {
+        QList<qreal> pattern;
+        const double unit = std::max(pen.widthF(), 1.0);
+        for (const std::uint32_t length : logPen.userDashes)
+            pattern.push_back(std::max(1.0, length / unit));
+        if (pattern.size() % 2 == 1)
+            pattern.push_back(pattern.back());
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
+QBrush BrushOf(const emfobjects::LogBrush& logBrush)
+{
+    switch (logBrush.style) {
+    case BrushStyle::Solid:
+        return QBrush(ColourOf(logBrush.colour));
+    case BrushStyle::Clear:
+        return QBrush(Qt::NoBrush);
+    default:
+        return QBrush(ColourOf(logBrush.colour), QtHatchPattern(logBrush.style));
+    }
+}
+
+FontObject FontOf(const emfobjects::LogFont& logFont)
+{
+    FontObject font;
+    font.font.setFamily(logFont.face.isEmpty() ? QStringLiteral("Arial") : logFont.face);
+    font.font.setWeight(logFont.weight >= 600 ? QFont::Bold : QFont::Normal);
+    font.font.setItalic(logFont.italic);
+    font.font.setUnderline(logFont.underline);
+    font.font.setStrikeOut(logFont.strikeOut);
+    font.font.setStyleStrategy(QFont::NoAntialias);
+    // A negative height is the character height; a positive one includes
+    // the internal leading, about an eighth of it.
+    const double h =
+        logFont.height < 0 ? -static_cast<double>(logFont.height) : logFont.height * 0.87;
+    font.height = std::clamp(h == 0 ? 16.0 : h, 0.0, 1.0e6);
+    font.escapement = logFont.escapement % 3600;
+    return font;
 }
 
 } // namespace
@@ -87,8 +138,8 @@ Playback::Playback(QPainter& painter, const EmfInfo& info, const QRectF& target,
 
 void Playback::play(const EmfRecord& r)
 {
-    const bool known = mapping(r) || state(r) || objects(r) || shapes(r) || points(r) || paths(r) ||
-                       clipping(r) || bitmaps(r) || text(r);
+    const bool known = mapping(r) || textState(r) || context(r) || shapes(r) || points(r) ||
+                       paths(r) || clipping(r) || bitmaps(r) || text(r);
     // Comments (EMF+ among them), palettes, colour management and the rest
     // change nothing that is drawn here.
     (void)known;
@@ -99,32 +150,9 @@ bool Playback::mapping(const EmfRecord& r)
     return dc_.mapping.read(r);
 }
 
-bool Playback::state(const EmfRecord& r)
+bool Playback::textState(const EmfRecord& r)
 {
     switch (r.type()) {
-    case U_EMR_SAVEDC:
-        if (saved_.size() < kMaxSavedStates)
-            saved_.push_back(dc_);
-        return true;
-    case U_EMR_RESTOREDC: {
-        const std::int32_t n = r.i32(8).value_or(0);
-        // Negative: that many states back; positive: the n-th saved state.
-        const long long index =
-            n < 0 ? static_cast<long long>(saved_.size()) + n : static_cast<long long>(n) - 1;
-        if (index < 0 || index >= static_cast<long long>(saved_.size()))
-            return true;
-        dc_ = saved_[static_cast<std::size_t>(index)];
-        clipDirty_ = true;
-        saved_.resize(static_cast<std::size_t>(index));
-        return true;
-    }
-    case U_EMR_SETBKMODE:
-        dc_.opaqueBackground = r.u32(8) == std::optional<std::uint32_t>(U_OPAQUE);
-        return true;
-    case U_EMR_SETPOLYFILLMODE:
-        dc_.fillRule =
-            r.u32(8) == std::optional<std::uint32_t>(U_WINDING) ? Qt::WindingFill : Qt::OddEvenFill;
-        return true;
     case U_EMR_SETTEXTALIGN:
         dc_.textAlign = r.u32(8).value_or(0);
         return true;
@@ -132,70 +160,59 @@ bool Playback::state(const EmfRecord& r)
         if (const auto c = r.u32(8))
             dc_.textColour = ColourOf(*c);
         return true;
-    case U_EMR_SETBKCOLOR:
-        if (const auto c = r.u32(8))
-            dc_.backColour = ColourOf(*c);
-        return true;
-    case U_EMR_SETARCDIRECTION:
-        dc_.clockwiseArcs = r.u32(8) == std::optional<std::uint32_t>(U_AD_CLOCKWISE);
-        return true;
-    case U_EMR_MOVETOEX:
-        if (const auto x = r.i32(8), y = r.i32(12); x && y) {
-            dc_.position = QPointF(*x, *y);
-            if (inPath_)
-                path_.moveTo(dc_.position);
-        }
-        return true;
     default:
         return false;
     }
 }
 
-bool Playback::objects(const EmfRecord& r)
+bool Playback::context(const EmfRecord& r)
 {
-    switch (r.type()) {
-    case U_EMR_SELECTOBJECT:
-        if (const auto handle = r.u32(8))
-            select(*handle);
-        return true;
-    case U_EMR_DELETEOBJECT:
-        if (const auto handle = r.u32(8); handle && *handle < objects_.size())
-            objects_[*handle] = std::monostate{};
-        return true;
-    case U_EMR_CREATEPEN:
-        createPen(r);
-        return true;
-    case U_EMR_EXTCREATEPEN:
-        createExtPen(r);
-        return true;
-    case U_EMR_CREATEBRUSHINDIRECT:
-        createBrush(r);
-        return true;
-    case U_EMR_CREATEDIBPATTERNBRUSHPT:
-    case U_EMR_CREATEMONOBRUSH:
-        createPatternBrush(r, offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
-                           offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits));
-        return true;
-    case U_EMR_EXTCREATEFONTINDIRECTW:
-        createFont(r);
-        return true;
-    default:
+    using namespace emfobjects;
+    const std::optional<Record> record = Decode(r);
+    if (!record)
         return false;
-    }
-}
-
-bool Playback::storeObject(std::uint32_t index, GdiObject object)
-{
-    if (index == 0 || index >= objects_.size())
-        return false;
-    objects_[index] = std::move(object);
+    auto objectOf = Handlers{
+        [](const LogPen& pen) -> GdiObject { return PenObject{PenOf(pen)}; },
+        [](const ExtLogPen& pen) -> GdiObject { return PenObject{PenOf(pen)}; },
+        [](const LogBrush& brush) -> GdiObject { return BrushObject{BrushOf(brush)}; },
+        [&](const PatternBrush& p) -> GdiObject {
+            const QImage image =
+                DecodeDib(r, p.bmiOffset, p.bmiSize, p.bitsOffset, p.bitsSize, false);
+            return BrushObject{image.isNull() ? QBrush(Qt::black) : QBrush(image)};
+        },
+        [](const LogFont& font) -> GdiObject { return FontOf(font); },
+    };
+    std::visit(
+        Handlers{
+            [](const Unreadable&) {},
+            [&](const SaveState&) { saved_.save(dc_); },
+            [&](const RestoreState& s) {
+                if (saved_.restore(s.n, dc_))
+                    clipDirty_ = true;
+            },
+            [&](const BackMode& m) { dc_.opaqueBackground = m.opaque; },
+            [&](const FillMode& m) {
+                dc_.fillRule = m.winding ? Qt::WindingFill : Qt::OddEvenFill;
+            },
+            [&](const ArcDirection& d) { dc_.clockwiseArcs = d.clockwise; },
+            [&](const BackColour& c) { dc_.backColour = ColourOf(c.colour); },
+            [&](const MoveTo& m) {
+                dc_.position = QPointF(m.x, m.y);
+                if (inPath_)
+                    path_.moveTo(dc_.position);
+            },
+            [&](const Select& s) { select(s.handle); },
+            [&](const Delete& d) { objects_.erase(d.handle); },
+            [&](const Create& c) { objects_.store(c.index, std::visit(objectOf, c.object)); },
+        },
+        *record);
     return true;
 }
 
 void Playback::select(std::uint32_t handle)
 {
-    if (handle & kStockObject) {
-        switch (handle & ~kStockObject) {
+    if (const std::optional<std::uint32_t> stock = emfobjects::StockNumber(handle)) {
+        switch (*stock) {
         case 0:
             dc_.brush = QBrush(Qt::white);
             break;
@@ -239,122 +256,12 @@ void Playback::select(std::uint32_t handle)
         }
         return;
     }
-    if (handle >= objects_.size())
-        return;
-    const GdiObject& object = objects_[handle];
-    if (const auto* pen = std::get_if<PenObject>(&object))
-        dc_.pen = pen->pen;
-    else if (const auto* brush = std::get_if<BrushObject>(&object))
-        dc_.brush = brush->brush;
-    else if (const auto* font = std::get_if<FontObject>(&object))
-        dc_.font = *font;
-}
-
-void Playback::createPen(const EmfRecord& r)
-{
-    const auto index = r.u32(8), style = r.u32(12), colour = r.u32(24);
-    const auto width = r.i32(16);
-    if (!index || !style || !width || !colour)
-        return;
-    const Qt::PenStyle dash = DashOf(*style);
-    QPen pen = Cosmetic(ColourOf(*colour), dash);
-    // Round ends and joins show only on wide pens.
-    if (*width > 1 && dash == Qt::SolidLine)
-        pen = *width < 4
-                  ? QPen(ColourOf(*colour), *width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
-                  : QPen(ColourOf(*colour), *width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    storeObject(*index, PenObject{pen});
-}
-
-void Playback::createExtPen(const EmfRecord& r)
-{
-    const qsizetype elp = offsetof(U_EMREXTCREATEPEN, elp);
-    const auto index = r.u32(8), style = r.u32(elp), width = r.u32(elp + 4),
-               brushStyle = r.u32(elp + 8), colour = r.u32(elp + 12), entries = r.u32(elp + 20);
-    if (!index || !style || !width || !brushStyle || !colour || !entries)
-        return;
-    if (*brushStyle == U_BS_NULL) {
-        storeObject(*index, PenObject{QPen(Qt::NoPen)});
-        return;
-    }
-    const bool geometric = (*style & U_PS_TYPE_MASK) == U_PS_GEOMETRIC;
-    const Qt::PenStyle dash = DashOf(*style);
-    QPen pen = Cosmetic(ColourOf(*colour), dash);
-    if (geometric && *width > 1 && *width < 1'000'000) {
-        pen.setWidthF(*width);
-        const std::uint32_t cap = *style & U_PS_ENDCAP_MASK, join = *style & U_PS_JOIN_MASK;
-        pen.setCapStyle(cap == U_PS_ENDCAP_FLAT     ? Qt::FlatCap
-                        : cap == U_PS_ENDCAP_SQUARE ? Qt::SquareCap
-                                                    : Qt::RoundCap);
-        pen.setJoinStyle(join == U_PS_JOIN_MITER   ? Qt::MiterJoin
-                         : join == U_PS_JOIN_BEVEL ? Qt::BevelJoin
-                                                   : Qt::RoundJoin);
-    }
-    if ((*style & U_PS_STYLE_MASK) == U_PS_USERSTYLE && *entries > 0 &&
-        r.holds(elp + 24, *entries, 4) && *entries <= 64) {
-        QList<qreal> pattern;
-        const double unit = std::max(pen.widthF(), 1.0);
-        for (std::uint32_t i = 0; i < *entries; ++i)
-            pattern.push_back(std::max(1.0, r.u32(elp + 24 + 4 * i).value_or(1) / unit));
-        if (pattern.size() % 2 == 1)
-            pattern.push_back(pattern.back());
-        pen.setDashPattern(pattern);
-    }
-    storeObject(*index, PenObject{pen});
-}
-
-void Playback::createBrush(const EmfRecord& r)
-{
-    const auto index = r.u32(8), style = r.u32(12), colour = r.u32(16), hatch = r.u32(20);
-    if (!index || !style || !colour || !hatch)
-        return;
-    QBrush brush(ColourOf(*colour));
-    if (*style == U_BS_NULL)
-        brush = QBrush(Qt::NoBrush);
-    else if (*style == U_BS_HATCHED)
-        brush = QBrush(ColourOf(*colour), HatchOf(*hatch));
-    storeObject(*index, BrushObject{brush});
-}
-
-void Playback::createPatternBrush(const EmfRecord& r, qsizetype bmiField, qsizetype bitsField)
-{
-    const auto index = r.u32(8), offBmi = r.u32(bmiField), cbBmi = r.u32(bmiField + 4),
-               offBits = r.u32(bitsField), cbBits = r.u32(bitsField + 4);
-    if (!index || !offBmi || !cbBmi || !offBits || !cbBits)
-        return;
-    const QImage image = DecodeDib(r, *offBmi, *cbBmi, *offBits, *cbBits, false);
-    storeObject(*index, BrushObject{image.isNull() ? QBrush(Qt::black) : QBrush(image)});
-}
-
-void Playback::createFont(const EmfRecord& r)
-{
-    const qsizetype lf = offsetof(U_EMREXTCREATEFONTINDIRECTW, elfw);
-    const auto index = r.u32(8);
-    const auto height = r.i32(lf), escapement = r.i32(lf + 8), weight = r.i32(lf + 16);
-    const auto italic = r.u8(lf + 20), underline = r.u8(lf + 21), strike = r.u8(lf + 22);
-    if (!index || !height || !escapement || !weight || !italic || !underline || !strike ||
-        !r.holds(lf + offsetof(U_LOGFONT, lfFaceName), U_LF_FACESIZE, 2))
-        return;
-    QString face;
-    for (int i = 0; i < U_LF_FACESIZE; ++i) {
-        const std::uint16_t c = r.u16(lf + offsetof(U_LOGFONT, lfFaceName) + 2 * i).value_or(0);
-        if (c == 0)
-            break;
-        face += QChar(c);
-    }
-    FontObject font;
-    font.font.setFamily(face.isEmpty() ? QStringLiteral("Arial") : face);
-    font.font.setWeight(*weight >= 600 ? QFont::Bold : QFont::Normal);
-    font.font.setItalic(*italic != 0);
-    font.font.setUnderline(*underline != 0);
-    font.font.setStrikeOut(*strike != 0);
-    font.font.setStyleStrategy(QFont::NoAntialias);
-    // A negative height is the character height; a positive one includes
-    // the internal leading, about an eighth of it.
-    const double h = *height < 0 ? -static_cast<double>(*height) : *height * 0.87;
-    font.height = std::clamp(h == 0 ? 16.0 : h, 0.0, 1.0e6);
-    font.escapement = *escapement % 3600;
-    storeObject(*index, font);
+    if (const GdiObject* object = objects_.find(handle))
+        std::visit(emfobjects::Handlers{[](std::monostate) {},
+                                        [&](const PenObject& pen) { dc_.pen = pen.pen; },
+                                        [&](const BrushObject& brush) { dc_.brush = brush.brush; },
+                                        [&](const FontObject& font) { dc_.font = font; }},
+                   *object);
 }
 
 } // namespace emfplay

@@ -6,6 +6,8 @@
 #include "model/Canvas.h"
 #include "render/EmfData.h"
 #include "render/EmfMapping.h"
+#include "render/EmfObjects.h"
+#include "render/EmfSavedStates.h"
 #include "render/PixelShapes.h"
 
 #include <QImage>
@@ -94,15 +96,10 @@ private:
     // false when the raster cannot take it (a shape the painter draws in its
     // place, an object it cannot follow the painter in).
     using Outcome = std::optional<bool>;
-    Outcome state(const EmfRecord& r);
-    Outcome objects(const EmfRecord& r);
+    Outcome context(const EmfRecord& r); // the records both players decode alike (EmfObjects)
     Outcome shapes(const EmfRecord& r);
     Outcome points(const EmfRecord& r);
     void select(std::uint32_t handle);
-    void createPen(const EmfRecord& r);
-    void createExtPen(const EmfRecord& r);
-    void createBrush(const EmfRecord& r);
-    void store(std::uint32_t index, GdiObject object);
 
     // The mapping as a scale, when it is one.
     const std::optional<Scale>& scale();
@@ -117,8 +114,8 @@ private:
     double devicePerMm_;
     QTransform deviceToTarget_;
     State dc_;
-    std::vector<State> saved_;
-    std::vector<GdiObject> objects_;
+    EmfSavedStates<State> saved_;
+    emfobjects::HandleTable<GdiObject> objects_;
     std::optional<Scale> scale_;
     bool scaleKnown_ = false;
     // What the next shape is drawn with.

@@ -19,26 +19,42 @@ namespace emfraster {
 
 namespace {
 
-constexpr std::size_t kMaxSavedStates = 1024;
-constexpr std::uint32_t kStockObject = 0x80000000u;
 constexpr int kMaxHandles = 65536;
 
-BrushStyle HatchStyle(std::uint32_t hatch)
+PenObject PenOf(const emfobjects::LogPen& logPen)
 {
-    switch (hatch) {
-    case U_HS_HORIZONTAL:
-        return BrushStyle::Horizontal;
-    case U_HS_VERTICAL:
-        return BrushStyle::Vertical;
-    case U_HS_FDIAGONAL:
-        return BrushStyle::ForwardDiagonal;
-    case U_HS_BDIAGONAL:
-        return BrushStyle::BackwardDiagonal;
-    case U_HS_CROSS:
-        return BrushStyle::Cross;
-    default:
-        return BrushStyle::DiagonalCross;
+    switch (logPen.dash()) {
+    case U_PS_SOLID:
+    case U_PS_INSIDEFRAME:
+        return {Pen{logPen.width > 1 ? Pen::Kind::Wide : Pen::Kind::Thin, ColourOf(logPen.colour),
+                    static_cast<double>(logPen.width)}};
+    case U_PS_DOT:
+    case U_PS_ALTERNATE:
+        return {Pen{Pen::Kind::Dotted, ColourOf(logPen.colour)}};
+    case U_PS_NULL:
+        return {Pen{Pen::Kind::None}};
+    default: // dashes
+        return {};
     }
+}
+
+PenObject PenOf(const emfobjects::ExtLogPen& logPen)
+{
+    const std::uint32_t dash = logPen.dash();
+    const bool solid = dash == U_PS_SOLID || dash == U_PS_INSIDEFRAME;
+    const bool round = (logPen.style & U_PS_ENDCAP_MASK) == U_PS_ENDCAP_ROUND &&
+                       (logPen.style & U_PS_JOIN_MASK) == U_PS_JOIN_ROUND;
+    if (logPen.brushStyle == U_BS_NULL || dash == U_PS_NULL)
+        return {Pen{Pen::Kind::None}};
+    if (logPen.brushStyle != U_BS_SOLID)
+        return {}; // a pen painted with a pattern
+    if (solid && !logPen.wide())
+        return {Pen{Pen::Kind::Thin, ColourOf(logPen.colour)}};
+    if (solid && round)
+        return {Pen{Pen::Kind::Wide, ColourOf(logPen.colour), static_cast<double>(logPen.width)}};
+    if ((dash == U_PS_DOT || dash == U_PS_ALTERNATE) && !logPen.wide())
+        return {Pen{Pen::Kind::Dotted, ColourOf(logPen.colour)}};
+    return {};
 }
 
 } // namespace
@@ -108,196 +124,103 @@ RasterPlayback::Step RasterPlayback::play(const EmfRecord& r)
         scaleKnown_ = false;
         return Step::Shared;
     }
-    for (auto family : {&RasterPlayback::state, &RasterPlayback::objects})
-        if (const Outcome outcome = (this->*family)(r))
-            return *outcome ? Step::Shared : Step::Stop;
+    if (const Outcome outcome = context(r))
+        return *outcome ? Step::Shared : Step::Stop;
     for (auto family : {&RasterPlayback::shapes, &RasterPlayback::points})
         if (const Outcome outcome = (this->*family)(r))
             return *outcome ? Step::Drawn : Step::Painter;
     return Step::Stop;
 }
 
-RasterPlayback::Outcome RasterPlayback::state(const EmfRecord& r)
+RasterPlayback::Outcome RasterPlayback::context(const EmfRecord& r)
 {
-    switch (r.type()) {
-    case U_EMR_SAVEDC:
-        if (saved_.size() < kMaxSavedStates)
-            saved_.push_back(dc_);
-        return true;
-    case U_EMR_RESTOREDC: {
-        const std::int32_t n = r.i32(8).value_or(0);
-        // Negative: that many states back; positive: the n-th saved state.
-        const long long index =
-            n < 0 ? static_cast<long long>(saved_.size()) + n : static_cast<long long>(n) - 1;
-        if (index < 0 || index >= static_cast<long long>(saved_.size()))
-            return true;
-        dc_ = saved_[static_cast<std::size_t>(index)];
-        saved_.resize(static_cast<std::size_t>(index));
-        scaleKnown_ = false;
-        return true;
-    }
-    case U_EMR_SETBKMODE:
-        dc_.opaqueBackground = r.u32(8) == std::optional<std::uint32_t>(U_OPAQUE);
-        return true;
-    case U_EMR_SETPOLYFILLMODE:
-        dc_.winding = r.u32(8) == std::optional<std::uint32_t>(U_WINDING);
-        return true;
-    case U_EMR_SETBKCOLOR:
-        if (const auto c = r.u32(8))
-            dc_.backColour = ColourOf(*c);
-        return true;
-    case U_EMR_SETARCDIRECTION:
-        dc_.clockwiseArcs = r.u32(8) == std::optional<std::uint32_t>(U_AD_CLOCKWISE);
-        return true;
-    case U_EMR_MOVETOEX:
-        if (const auto x = r.i32(8), y = r.i32(12); x && y)
-            dc_.position = QPointF(*x, *y);
-        return true;
-    default:
+    using namespace emfobjects;
+    const std::optional<Record> record = Decode(r);
+    if (!record)
         return std::nullopt;
-    }
-}
-
-RasterPlayback::Outcome RasterPlayback::objects(const EmfRecord& r)
-{
-    switch (r.type()) {
-    case U_EMR_SELECTOBJECT:
-        if (const auto handle = r.u32(8))
-            select(*handle);
-        return true;
-    case U_EMR_DELETEOBJECT:
-        if (const auto handle = r.u32(8); handle && *handle < objects_.size())
-            objects_[*handle] = std::monostate{};
-        return true;
-    case U_EMR_CREATEPEN:
-        createPen(r);
-        return true;
-    case U_EMR_EXTCREATEPEN:
-        createExtPen(r);
-        return true;
-    case U_EMR_CREATEBRUSHINDIRECT:
-        createBrush(r);
-        return true;
-    case U_EMR_CREATEDIBPATTERNBRUSHPT:
-    case U_EMR_CREATEMONOBRUSH: {
-        // Stored when the painter stores it: with all its fields.
-        const qsizetype bmi = offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
-                        bits = offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits);
-        const auto index = r.u32(8);
-        if (index && r.u32(bmi) && r.u32(bmi + 4) && r.u32(bits) && r.u32(bits + 4))
-            store(*index, BrushObject{});
-        return true;
-    }
-    case U_EMR_EXTCREATEFONTINDIRECTW: {
-        // A font record the painter would not take leaves the table as it
-        // was there; the raster leaves such doubts to the painter.
-        const qsizetype face =
-            offsetof(U_EMREXTCREATEFONTINDIRECTW, elfw) + offsetof(U_LOGFONT, lfFaceName);
-        const auto index = r.u32(8);
-        if (!index || !r.holds(face, U_LF_FACESIZE, 2))
-            return false;
-        store(*index, FontObject{});
-        return true;
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
-void RasterPlayback::store(std::uint32_t index, GdiObject object)
-{
-    if (index != 0 && index < objects_.size())
-        objects_[index] = object;
+    // Pattern brushes and fonts are stored as the painter stores them, so
+    // the two tables stay alike; only the painter draws with them.
+    auto objectOf = Handlers{
+        [](const LogPen& pen) -> GdiObject { return PenOf(pen); },
+        [](const ExtLogPen& pen) -> GdiObject { return PenOf(pen); },
+        [](const LogBrush& brush) -> GdiObject {
+            return BrushObject{Brush{ColourOf(brush.colour), brush.style}};
+        },
+        [](const PatternBrush&) -> GdiObject { return BrushObject{}; },
+        [](const LogFont&) -> GdiObject { return FontObject{}; },
+    };
+    return std::visit(
+        Handlers{
+            // A font record the painter would not take leaves the table as
+            // it was there; the raster leaves such doubts to the painter.
+            [](const Unreadable& u) { return u.type != U_EMR_EXTCREATEFONTINDIRECTW; },
+            [&](const SaveState&) {
+                saved_.save(dc_);
+                return true;
+            },
+            [&](const RestoreState& s) {
+                if (saved_.restore(s.n, dc_))
+                    scaleKnown_ = false;
+                return true;
+            },
+            [&](const BackMode& m) {
+                dc_.opaqueBackground = m.opaque;
+                return true;
+            },
+            [&](const FillMode& m) {
+                dc_.winding = m.winding;
+                return true;
+            },
+            [&](const ArcDirection& d) {
+                dc_.clockwiseArcs = d.clockwise;
+                return true;
+            },
+            [&](const BackColour& c) {
+                dc_.backColour = ColourOf(c.colour);
+                return true;
+            },
+            [&](const MoveTo& m) {
+                dc_.position = QPointF(m.x, m.y);
+                return true;
+            },
+            [&](const Select& s) {
+                select(s.handle);
+                return true;
+            },
+            [&](const Delete& d) {
+                objects_.erase(d.handle);
+                return true;
+            },
+            [&](const Create& c) {
+                objects_.store(c.index, std::visit(objectOf, c.object));
+                return true;
+            },
+        },
+        *record);
 }
 
 void RasterPlayback::select(std::uint32_t handle)
 {
-    if (handle & kStockObject) {
+    if (const std::optional<std::uint32_t> stock = emfobjects::StockNumber(handle)) {
         static constexpr int kGreys[] = {255, 192, 128, 64, 0};
-        const std::uint32_t stock = handle & ~kStockObject;
-        if (stock <= 4)
-            dc_.brush = Brush{qRgb(kGreys[stock], kGreys[stock], kGreys[stock])};
-        else if (stock == 5)
+        if (*stock <= 4)
+            dc_.brush = Brush{qRgb(kGreys[*stock], kGreys[*stock], kGreys[*stock])};
+        else if (*stock == 5)
             dc_.brush = Brush{0, BrushStyle::Clear};
-        else if (stock == 6 || stock == 7)
-            dc_.pen = Pen{Pen::Kind::Thin, stock == 6 ? qRgb(255, 255, 255) : qRgb(0, 0, 0)};
-        else if (stock == 8)
+        else if (*stock == 6 || *stock == 7)
+            dc_.pen = Pen{Pen::Kind::Thin, *stock == 6 ? qRgb(255, 255, 255) : qRgb(0, 0, 0)};
+        else if (*stock == 8)
             dc_.pen = Pen{Pen::Kind::None};
         return;
     }
-    if (handle >= objects_.size())
-        return;
-    const GdiObject& object = objects_[handle];
-    if (const auto* pen = std::get_if<PenObject>(&object))
-        dc_.pen = pen->pen;
-    else if (const auto* brush = std::get_if<BrushObject>(&object))
-        dc_.brush = brush->brush;
+    // Fonts are the painter's alone.
+    if (const GdiObject* object = objects_.find(handle))
+        std::visit(emfobjects::Handlers{[&](const PenObject& pen) { dc_.pen = pen.pen; },
+                                        [&](const BrushObject& brush) { dc_.brush = brush.brush; },
+                                        [](const auto&) {}},
+                   *object);
 }
 
-void RasterPlayback::createPen(const EmfRecord& r)
-{
-    const auto index = r.u32(8), style = r.u32(12), colour = r.u32(24);
-    const auto width = r.i32(16);
-    if (!index || !style || !width || !colour)
-        return;
-    PenObject object;
-    switch (*style & U_PS_STYLE_MASK) {
-    case U_PS_SOLID:
-    case U_PS_INSIDEFRAME:
-        object.pen = Pen{*width > 1 ? Pen::Kind::Wide : Pen::Kind::Thin, ColourOf(*colour),
-                         static_cast<double>(*width)};
-        break;
-    case U_PS_DOT:
-    case U_PS_ALTERNATE:
-        object.pen = Pen{Pen::Kind::Dotted, ColourOf(*colour)};
-        break;
-    case U_PS_NULL:
-        object.pen = Pen{Pen::Kind::None};
-        break;
-    default: // dashes
-        break;
-    }
-    store(*index, object);
-}
-
-void RasterPlayback::createExtPen(const EmfRecord& r)
-{
-    const qsizetype elp = offsetof(U_EMREXTCREATEPEN, elp);
-    const auto index = r.u32(8), style = r.u32(elp), width = r.u32(elp + 4),
-               brushStyle = r.u32(elp + 8), colour = r.u32(elp + 12), entries = r.u32(elp + 20);
-    if (!index || !style || !width || !brushStyle || !colour || !entries)
-        return;
-    PenObject object;
-    const bool wide =
-        (*style & U_PS_TYPE_MASK) == U_PS_GEOMETRIC && *width > 1 && *width < 1'000'000;
-    const std::uint32_t dash = *style & U_PS_STYLE_MASK;
-    const bool round = (*style & U_PS_ENDCAP_MASK) == U_PS_ENDCAP_ROUND &&
-                       (*style & U_PS_JOIN_MASK) == U_PS_JOIN_ROUND;
-    if (*brushStyle == U_BS_NULL || dash == U_PS_NULL)
-        object.pen = Pen{Pen::Kind::None};
-    else if (*brushStyle != U_BS_SOLID)
-        ; // a pen painted with a pattern
-    else if ((dash == U_PS_SOLID || dash == U_PS_INSIDEFRAME) && !wide)
-        object.pen = Pen{Pen::Kind::Thin, ColourOf(*colour)};
-    else if ((dash == U_PS_SOLID || dash == U_PS_INSIDEFRAME) && round)
-        object.pen = Pen{Pen::Kind::Wide, ColourOf(*colour), static_cast<double>(*width)};
-    else if ((dash == U_PS_DOT || dash == U_PS_ALTERNATE) && !wide)
-        object.pen = Pen{Pen::Kind::Dotted, ColourOf(*colour)};
-    store(*index, object);
-}
-
-void RasterPlayback::createBrush(const EmfRecord& r)
-{
-    const auto index = r.u32(8), style = r.u32(12), colour = r.u32(16), hatch = r.u32(20);
-    if (!index || !style || !colour || !hatch)
-        return;
-    Brush brush{ColourOf(*colour)};
-    if (*style == U_BS_NULL)
-        brush.style = BrushStyle::Clear;
-    else if (*style == U_BS_HATCHED)
-        brush.style = HatchStyle(*hatch);
-    store(*index, BrushObject{brush});
-}
 } // namespace emfraster
 
 namespace {

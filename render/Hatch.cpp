@@ -94,4 +94,22 @@ QBrush HatchBrush(BrushStyle style, Colour colour)
     return QBrush(tile);
 }
 
+Qt::BrushStyle QtHatchPattern(BrushStyle style)
+{
+    switch (style) {
+    case BrushStyle::Horizontal:
+        return Qt::HorPattern;
+    case BrushStyle::Vertical:
+        return Qt::VerPattern;
+    case BrushStyle::ForwardDiagonal:
+        return Qt::FDiagPattern;
+    case BrushStyle::BackwardDiagonal:
+        return Qt::BDiagPattern;
+    case BrushStyle::Cross:
+        return Qt::CrossPattern;
+    default:
+        return Qt::DiagCrossPattern;
+    }
+}
+
 } // namespace kel

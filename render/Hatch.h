@@ -28,4 +28,8 @@ void PaintHatchSpan(QRgb* line, int x1, int x2, int y, BrushStyle style, int sca
 // A brush tiling the hatch of `style` in the colour.
 QBrush HatchBrush(BrushStyle style, Colour colour);
 
+// Qt's own pattern of a hatch style, for painters that scale their hatches
+// (the diagonal cross for any style that is not a hatch).
+Qt::BrushStyle QtHatchPattern(BrushStyle style);
+
 } // namespace kel
