@@ -23,38 +23,14 @@ void SetError(QString* error, const QString& text)
 
 template <class T> std::optional<T> ReadAt(QByteArrayView bytes, qsizetype offset)
 {
-    if (offset < 0 || offset > bytes.size() - static_cast<qsizetype>(sizeof(T)))
-        return std::nullopt;
-    T value;
-    std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
+    return EmfRecord(bytes).read<T>(offset);
 }
 
 } // namespace
 
-std::optional<std::uint32_t> EmfRecord::u32(qsizetype offset) const
-{
-    return ReadAt<std::uint32_t>(bytes_, offset);
-}
-std::optional<std::int32_t> EmfRecord::i32(qsizetype offset) const
-{
-    return ReadAt<std::int32_t>(bytes_, offset);
-}
-std::optional<std::int16_t> EmfRecord::i16(qsizetype offset) const
-{
-    return ReadAt<std::int16_t>(bytes_, offset);
-}
-std::optional<std::uint16_t> EmfRecord::u16(qsizetype offset) const
-{
-    return ReadAt<std::uint16_t>(bytes_, offset);
-}
-std::optional<std::uint8_t> EmfRecord::u8(qsizetype offset) const
-{
-    return ReadAt<std::uint8_t>(bytes_, offset);
-}
 std::optional<float> EmfRecord::f32(qsizetype offset) const
 {
-    const std::optional<float> v = ReadAt<float>(bytes_, offset);
+    const std::optional<float> v = read<float>(offset);
     if (!v || !std::isfinite(*v))
         return std::nullopt;
     return v;

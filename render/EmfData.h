@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace kel {
@@ -39,11 +40,21 @@ public:
     qsizetype size() const { return bytes_.size(); }
     QByteArrayView bytes() const { return bytes_; }
 
-    std::optional<std::uint32_t> u32(qsizetype offset) const;
-    std::optional<std::int32_t> i32(qsizetype offset) const;
-    std::optional<std::int16_t> i16(qsizetype offset) const;
-    std::optional<std::uint16_t> u16(qsizetype offset) const;
-    std::optional<std::uint8_t> u8(qsizetype offset) const;
+    // Read for every record played: kept inline.
+    template <class T> std::optional<T> read(qsizetype offset) const
+    {
+        if (offset < 0 || offset > bytes_.size() - static_cast<qsizetype>(sizeof(T)))
+            return std::nullopt;
+        T value;
+        std::memcpy(&value, bytes_.data() + offset, sizeof value);
+        return value;
+    }
+    std::optional<std::uint32_t> u32(qsizetype offset) const { return read<std::uint32_t>(offset); }
+    std::optional<std::int32_t> i32(qsizetype offset) const { return read<std::int32_t>(offset); }
+    std::optional<std::int16_t> i16(qsizetype offset) const { return read<std::int16_t>(offset); }
+    std::optional<std::uint16_t> u16(qsizetype offset) const { return read<std::uint16_t>(offset); }
+    std::optional<std::uint8_t> u8(qsizetype offset) const { return read<std::uint8_t>(offset); }
+    // Finite values only.
     std::optional<float> f32(qsizetype offset) const;
     // `count` items of `itemSize` bytes from `offset`, when all of them fit.
     bool holds(qsizetype offset, std::uint64_t count, qsizetype itemSize) const;

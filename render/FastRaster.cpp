@@ -138,19 +138,17 @@ void FastRaster::thinLine(QPoint a, QPoint b, QRgb colour, bool dotted, int& pha
             FillPixels(sx > 0 ? pixel : pixel - (count - 1), count, colour);
             return;
         }
-        for (; count > 0; --count) {
-            *pixel = colour;
-            if (count == 1)
-                break;
+        if (count <= 0)
+            return;
+        *pixel = colour;
+        // Steps chosen by masks rather than branches, which a sloping line
+        // would mispredict at every other pixel.
+        while (--count > 0) {
             const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                pixel += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                pixel += rowStep;
-            }
+            const int alongX = -static_cast<int>(e2 >= dy), alongY = -static_cast<int>(e2 <= dx);
+            err += (dy & alongX) + (dx & alongY);
+            pixel += (sx & alongX) + (rowStep & static_cast<qsizetype>(alongY));
+            *pixel = colour;
         }
         return;
     }
@@ -241,7 +239,8 @@ void FastRaster::wideLine(QPointF a, QPointF b, double width, QRgb colour, bool 
     if (std::max(a.y(), b.y()) + half < top_ || std::min(a.y(), b.y()) - half >= end_)
         return; // wholly above or below the rows held, round ends included
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double length = std::hypot(dx, dy);
+    // Far shapes are clipped first: the squares cannot overflow.
+    const double length = std::sqrt(dx * dx + dy * dy);
     if (length > 0) {
         // The band of points whose distance along the line lies in
         // [0, length) and across it in [-half, half), row by row: on row y
@@ -431,7 +430,7 @@ void FastRaster::thinPolyline(std::span<const QPointF> points, bool closed, QRgb
     thinLine(previous, previous, colour, dotted, phase, false);
     const size_t segments = closed && n > 2 ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
-        const QPoint next = pixel(points[(i + 1) % n]);
+        const QPoint next = pixel(points[i + 1 == n ? 0 : i + 1]);
         // Flattened curves step a pixel at a time: no line to work out.
         const int dx = next.x() - previous.x(), dy = next.y() - previous.y();
         if (dx == 0 && dy == 0)

@@ -44,7 +44,8 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
     if (points.size() < 3 || ink.style == BrushStyle::Clear)
         return;
     thread_local std::vector<PolygonEdge> edges;
-    edges.clear();
+    edges.resize(points.size());
+    size_t count = 0;
     double top = points[0].y(), bottom = top, left = points[0].x(), right = left;
     QPointF p = points.back();
     for (const QPointF& q : points) {
@@ -53,9 +54,9 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
         left = std::min(left, q.x());
         right = std::max(right, q.x());
         if (p.y() < q.y())
-            edges.push_back({p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())});
+            edges[count++] = {p.x(), p.y(), q.y(), (q.x() - p.x()) / (q.y() - p.y())};
         else if (p.y() > q.y())
-            edges.push_back({q.x(), q.y(), p.y(), (p.x() - q.x()) / (p.y() - q.y())});
+            edges[count++] = {q.x(), q.y(), p.y(), (p.x() - q.x()) / (p.y() - q.y())};
         p = q;
     }
     const int first = std::max(Ceil(top), top_);
@@ -65,9 +66,10 @@ void FastRaster::polygonFill(std::span<const QPointF> points, const Ink& ink)
     // A bit to spare on either side for crossings a rounding beyond the
     // corners.
     const int origin = Ceil(left) - 1;
-    if (Ceil(right) + 1 - origin < kMaskBits && maskFill(edges, first, last, origin, ink))
+    const std::span<PolygonEdge> used(edges.data(), count);
+    if (Ceil(right) + 1 - origin < kMaskBits && maskFill(used, first, last, origin, ink))
         return;
-    activeEdgeFill(edges, first, last, ink);
+    activeEdgeFill(used, first, last, ink);
 }
 
 bool FastRaster::maskFill(std::span<const PolygonEdge> edges, int first, int last, int origin,
