@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <system_error>
 #include <thread>
 
 // The raster playback's states and objects; the shapes are in
@@ -275,15 +276,24 @@ bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, co
     QImage lower(bits + split * line, image.width(), height - split, line, image.format());
     std::atomic<bool> given{false};
     bool lowerDrawn = false;
-    std::thread helper([&] {
+    auto playLower = [&] {
         lowerDrawn = PlayEmfBandOnRaster(lower, split, image.size(), data, info, target, &given);
         if (!lowerDrawn)
             given = true;
-    });
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(playLower);
+    } catch (const std::system_error&) {
+        // No thread to be had: the lower band follows on this one.
+    }
     const bool upperDrawn = PlayEmfBandOnRaster(upper, 0, image.size(), data, info, target, &given);
     if (!upperDrawn)
         given = true;
-    helper.join();
+    if (helper.joinable())
+        helper.join();
+    else if (upperDrawn)
+        playLower();
     return upperDrawn && lowerDrawn;
 }
 

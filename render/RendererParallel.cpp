@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -89,12 +90,17 @@ bool Renderer::replayOnTwoThreads()
         return false;
 
     ReplayReport first, second;
-    std::thread helper([this, &second, split, fresh, current = current_]() mutable {
-        if (!fresh)
-            upperRows_->clear();
-        PictureCache pictures;
-        second = replayRows(*upperRows_, QPoint(), current, pictures, split);
-    });
+    std::thread helper;
+    try {
+        helper = std::thread([this, &second, split, fresh, current = current_]() mutable {
+            if (!fresh)
+                upperRows_->clear();
+            PictureCache pictures;
+            second = replayRows(*upperRows_, QPoint(), current, pictures, split);
+        });
+    } catch (const std::system_error&) {
+        return false; // no thread to be had: the plain replay
+    }
     // The bitmap is cleared while the helper starts: none of its rows looks
     // at the pixels below them.
     bitmap_.clear();
@@ -226,15 +232,22 @@ QImage Renderer::enhanceInBands(int scale, int bandStart)
     ReplayReport mine, theirs;
     bool myFailure = false, theirFailure = false;
     std::thread helper;
+    auto drawOtherBands = [&, current = current_]() mutable {
+        PictureCache pictures;
+        drawBands(1, current, pictures, theirs, theirFailure);
+    };
     if (bands > 1) {
-        helper = std::thread([&, current = current_]() mutable {
-            PictureCache pictures;
-            drawBands(1, current, pictures, theirs, theirFailure);
-        });
+        try {
+            helper = std::thread(drawOtherBands);
+        } catch (const std::system_error&) {
+            // No thread to be had: the other bands follow on this one.
+        }
     }
     drawBands(0, current_, pictures_, mine, myFailure);
     if (helper.joinable())
         helper.join();
+    else if (bands > 1)
+        drawOtherBands();
     if (myFailure || theirFailure)
         return {};
     Append(beforeReport.firstProblem, beforeReport.skipped, mine.firstProblem, mine.skipped);
