@@ -115,15 +115,6 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& captions,
     }
 }
 
-int RadioGroup::itemIndex() const
-{
-    for (qsizetype i = 0; i < buttons_.size(); ++i) {
-        if (buttons_[i]->isChecked())
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void RadioGroup::setItemIndex(int index)
 {
     if (index >= 0 && index < count()) {

@@ -94,7 +94,6 @@ public:
     RadioGroup(const QString& title, const QStringList& captions, const QList<Control>& items,
                QWidget* parent = nullptr);
 
-    int itemIndex() const;
     void setItemIndex(int index);
     int count() const { return static_cast<int>(buttons_.size()); }
     QRadioButton* item(int index) const;

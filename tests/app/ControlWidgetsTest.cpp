@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLineEdit>
-
 namespace kel {
 namespace {
 
@@ -22,20 +19,6 @@ TEST(ControlWidgetsTest, EveryControlResolvesInTheMainWindow)
         EXPECT_TRUE(widget && window.isAncestorOf(widget)) << controlName(control).toStdString();
         EXPECT_EQ(window.port().widget(control), widget);
     }
-}
-
-TEST(ControlWidgetsTest, PortWritesAndReadsTheResolvedWidgets)
-{
-    MainWindow window;
-    WidgetUiPort& port = window.port();
-    port.setControlText(Control::Label29, QStringLiteral("OK"));
-    EXPECT_EQ(qobject_cast<QLabel*>(port.widget(Control::Label29))->text(), "OK");
-    port.setControlText(Control::edtvar2, QStringLiteral("77"));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(port.widget(Control::edtvar2))->text(), "77");
-    EXPECT_EQ(port.controlText(Control::edtvar2), "77");
-    port.setControlChecked(Control::rbang1, true);
-    EXPECT_TRUE(port.controlChecked(Control::rbang1));
-    EXPECT_FALSE(port.controlChecked(Control::rbRsel));
 }
 
 TEST(ControlWidgetsTest, MissingAndDoubledWidgetsAreReported)

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QSet>
 
 namespace kel {
@@ -106,15 +105,6 @@ TEST(PageControlTest, ControlsAreNamedFromTheVocabularyAndFitThePanel)
     EXPECT_EQ(controls, kControlCount - 1);
 }
 
-TEST(PageControlTest, SwatchConvertsDrawingColours)
-{
-    ColourSwatch swatch(qRgb(0, 0, 0));
-    swatch.setModelColour(0x0000FF); // red in the drawing's layout
-    EXPECT_EQ(swatch.colour(), qRgb(255, 0, 0));
-    swatch.setColour(qRgb(0x12, 0x34, 0x56));
-    EXPECT_EQ(swatch.modelColour(), 0x563412u);
-}
-
 TEST(PageControlTest, ClickLabelReportsLeftClicks)
 {
     PageControl pgc;
@@ -129,21 +119,6 @@ TEST(PageControlTest, ClickLabelReportsLeftClicks)
         QCoreApplication::sendEvent(degree, &press);
     }
     EXPECT_EQ(clicks, 1);
-}
-
-TEST(PageControlTest, TriangleTypeGroupSelectsByIndex)
-{
-    PageControl pgc;
-    auto* group = pgc.control<RadioGroup>(QStringLiteral("RGP1"));
-    ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->itemIndex(), 0);
-    int reported = -1;
-    QObject::connect(group, &RadioGroup::itemIndexChanged, [&](int i) { reported = i; });
-    group->setItemIndex(3);
-    EXPECT_EQ(group->itemIndex(), 3);
-    EXPECT_EQ(reported, 3);
-    EXPECT_TRUE(pgc.control<QRadioButton>(Control::rbSASR)->isChecked());
-    EXPECT_FALSE(pgc.control<QRadioButton>(Control::rbSSS)->isChecked());
 }
 
 TEST(PageControlTest, BrushPreviewFillsOnlyForHatchPatterns)

@@ -101,25 +101,5 @@ TEST_F(FileCommands, PasteOfOrdinaryTextChangesNothing)
     EXPECT_EQ(editor.tool.mode, ToolMode::Idle);
 }
 
-TEST_F(FileCommands, PasteCopiedRowsGoBehindTheDrawingTagged)
-{
-    ObjectTable source;
-    test::fillPoints(source, 3);
-    for (int r = 1; r <= 3; ++r)
-        source.setCell(kTagColumn, r, kTagMark);
-    ui.setClipboardText(drawingDataText(source) + "\r\n"); // a stray blank line
-    fillPoints(5);
-    table.setCell(kTagColumn, 1, kTagMark);
-    const QStringList before = tableText(table).mid(0, 5);
-    editor.runMenuItem("mnupastefromclip");
-    EXPECT_EQ(tableText(table).mid(0, 5), QStringList(before).replaceInStrings("|\u00B6", "|"));
-    EXPECT_EQ(table.lastRowInUse(), 8);
-    EXPECT_EQ(table.cell(4, 8), "3");
-    for (int r = 1; r <= 9; ++r)
-        EXPECT_EQ(table.tagged(r), r >= 6 && r <= 8) << r;
-    EXPECT_EQ(editor.tool.mode, ToolMode::PlaceObjects);
-    EXPECT_EQ(ui.messages, QStringList{"Now click near a suitable point to start moving objects"});
-}
-
 } // namespace
 } // namespace kel

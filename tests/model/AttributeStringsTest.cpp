@@ -78,12 +78,5 @@ TEST(ParseNumberList, SkipsBlankRunsAndZeroesBadPieces)
     EXPECT_EQ(ParseNumberList(QString(100000, QLatin1Char('9')) + " 8"), (std::vector<int>{0, 8}));
 }
 
-TEST(MakePointList, RoundTripsThroughParseNumberList)
-{
-    const QString text = MakePointList({{1, 2}, {-30, 40}});
-    EXPECT_EQ(text, "1 2 -30 40");
-    EXPECT_EQ(ParseNumberList(text), (std::vector<int>{1, 2, -30, 40}));
-}
-
 } // namespace
 } // namespace kel

@@ -86,15 +86,6 @@ TEST_F(TableOperations, TaggedRows2And3And6Of6)
     EXPECT_EQ(table.rows(), 13);
 }
 
-TEST_F(TableOperations, DuplicateGrowsAFullTable)
-{
-    fillPoints(table, 5);
-    table.setRows(6);
-    tag({2, 4});
-    EXPECT_EQ(DuplicateTaggedRows(doc), 6);
-    EXPECT_EQ(objects(), "1 2 3 4 5 2* 4*");
-}
-
 TEST_F(TableOperations, DrawLastMovesTheCellsUnchanged)
 {
     // Cells a reader would not take (a long shape, an empty one, a word for

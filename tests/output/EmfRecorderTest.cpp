@@ -28,23 +28,6 @@ QRect InkBounds(const QImage& image)
 
 class EmfRecorder : public test::DrawingFixture {};
 
-TEST_F(EmfRecorder, ShadowOfTheCropAreaIsTheScreensPicture)
-{
-    addMixedDrawing();
-    renderer.RedrawAll();
-    // Hatches are anchored at the page's origin: a crop corner on the
-    // 8-pixel grid keeps them where the screen has them.
-    for (const QRect crop : {QRect(0, 0, 320, 240), QRect(16, 24, 200, 150)}) {
-        const EmfRecording recording = RecordCropEmf(renderer, crop);
-        ASSERT_TRUE(ReadEmf(recording.bytes).valid);
-        EXPECT_EQ(recording.raster.size(), crop.size());
-        const double share =
-            test::DifferingShare(recording.raster.convertToFormat(QImage::Format_RGB32),
-                                 renderer.bitmap().copy(crop), 0);
-        EXPECT_LT(share, crop.topLeft().isNull() ? 1e-9 : 0.01) << "crop " << crop.x();
-    }
-}
-
 TEST_F(EmfRecorder, PageIsFilledWhiteBeforeTheRowsShiftedByTheCropCorner)
 {
     add({"R", "00000001", "50", "40", "90", "70"});
