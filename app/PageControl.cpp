@@ -129,11 +129,6 @@ void RadioGroup::setItemIndex(int index)
     }
 }
 
-QRadioButton* RadioGroup::item(int index) const
-{
-    return index >= 0 && index < count() ? buttons_[index] : nullptr;
-}
-
 // PageControl --------------------------------------------------------------
 
 namespace {

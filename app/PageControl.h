@@ -96,7 +96,6 @@ public:
 
     void setItemIndex(int index);
     int count() const { return static_cast<int>(buttons_.size()); }
-    QRadioButton* item(int index) const;
 
 signals:
     void itemIndexChanged(int index);
