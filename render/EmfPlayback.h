@@ -54,9 +54,7 @@ struct DeviceContext {
 
 class Playback {
 public:
-    // The painter's device holds rows firstRow onwards of the picture that
-    // `target` is placed in.
-    Playback(QPainter& painter, const EmfInfo& info, const QRectF& target, int firstRow = 0);
+    Playback(QPainter& painter, const EmfInfo& info, const QRectF& target);
     void play(const EmfRecord& record);
 
 private:
@@ -96,7 +94,6 @@ private:
     QPainter& painter_;
     EmfInfo info_;
     QTransform deviceToTarget_;
-    int firstRow_;
     DeviceContext dc_;
     EmfSavedStates<DeviceContext> saved_;
     emfobjects::HandleTable<GdiObject> objects_;

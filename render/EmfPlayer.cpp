@@ -127,9 +127,8 @@ FontObject FontOf(const emfobjects::LogFont& logFont)
 
 } // namespace
 
-Playback::Playback(QPainter& painter, const EmfInfo& info, const QRectF& target, int firstRow)
-    : painter_(painter), info_(info), deviceToTarget_(DeviceToTarget(info, target)),
-      firstRow_(firstRow)
+Playback::Playback(QPainter& painter, const EmfInfo& info, const QRectF& target)
+    : painter_(painter), info_(info), deviceToTarget_(DeviceToTarget(info, target))
 {
     objects_.resize(static_cast<std::size_t>(std::clamp(info.handles, 1, kMaxHandles)));
     dc_.font.font.setFamily(QStringLiteral("Arial"));
@@ -284,6 +283,9 @@ QImage RenderEmf(QByteArrayView data, const EmfInfo& info, QSizeF whole, const Q
     image.fill(Qt::transparent);
     const QRectF target(-visible.left(), -visible.top(), whole.width(), whole.height());
     // Most metafiles, ours among them, need nothing the raster cannot draw.
+    if (PlayEmfInBands(image, data, info, target))
+        return image;
+    image.fill(Qt::transparent);
     if (PlayEmfOnRaster(image, data, info, target))
         return image;
     image.fill(Qt::transparent);

@@ -130,8 +130,7 @@ void Playback::useTransform(const QTransform& transform)
     if (transform_ == transform)
         return;
     transform_ = transform;
-    painter_.setTransform(firstRow_ == 0 ? transform
-                                         : transform * QTransform::fromTranslate(0, -firstRow_));
+    painter_.setTransform(transform);
 }
 
 void Playback::applyClip()

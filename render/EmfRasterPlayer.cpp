@@ -230,26 +230,54 @@ namespace {
 // second would cost more than it saves.
 constexpr long long kMinPixelsToSplit = 256 * 256;
 constexpr int kMinRecordsToSplit = 256;
-// Hatch tiles repeat every 8 pixels, scaled up to 8 times.
-constexpr int kBandAlign = 64;
+
+// Records only the painter draws: a metafile with any of them is not cut
+// into bands, where the painter's patterns and stretched pixels would not
+// meet. (Other shapes the raster declines, such as dashed outlines, stop
+// the bands when they come.)
+bool HasPainterRecords(QByteArrayView data)
+{
+    EmfRecordWalk walk(data);
+    while (const std::optional<EmfRecord> record = walk.next()) {
+        switch (record->type()) {
+        case U_EMR_EXTTEXTOUTW:
+        case U_EMR_EXTTEXTOUTA:
+        case U_EMR_BITBLT:
+        case U_EMR_STRETCHBLT:
+        case U_EMR_ALPHABLEND:
+        case U_EMR_STRETCHDIBITS:
+        case U_EMR_SETDIBITSTODEVICE:
+        case U_EMR_CHORD:
+        case U_EMR_PIE:
+        case U_EMR_FILLRGN:
+        case U_EMR_PAINTRGN:
+        case U_EMR_EXTSELECTCLIPRGN:
+        case U_EMR_INTERSECTCLIPRECT:
+        case U_EMR_EXCLUDECLIPRECT:
+        case U_EMR_SELECTCLIPPATH:
+        case U_EMR_BEGINPATH:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
-bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayView data,
-                         const EmfInfo& info, const QRectF& target, const std::atomic<bool>* given)
+bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target)
 {
-    if (band.format() != QImage::Format_ARGB32_Premultiplied || band.isNull())
+    if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
         return false;
     using Step = emfraster::RasterPlayback::Step;
-    emfraster::RasterPlayback raster(band, firstRow, picture, info, target);
+    emfraster::RasterPlayback raster(image, 0, image.size(), info, target);
     // The painter's pixels go straight into the image as the raster's do,
     // so the two draw in the records' order.
-    QPainter painter(&band);
-    emfplay::Playback painted(painter, info, target, firstRow);
+    QPainter painter(&image);
+    emfplay::Playback painted(painter, info, target);
     EmfRecordWalk walk(data);
     while (const std::optional<EmfRecord> record = walk.next()) {
-        if (given && given->load(std::memory_order_relaxed))
-            return false;
         const Step step = raster.play(*record);
         if (step == Step::Stop)
             return false;
@@ -259,17 +287,34 @@ bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayVi
     return true;
 }
 
-bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target)
+bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayView data,
+                         const EmfInfo& info, const QRectF& target, const std::atomic<bool>* given)
+{
+    if (band.format() != QImage::Format_ARGB32_Premultiplied || band.isNull())
+        return false;
+    using Step = emfraster::RasterPlayback::Step;
+    emfraster::RasterPlayback raster(band, firstRow, picture, info, target);
+    EmfRecordWalk walk(data);
+    while (const std::optional<EmfRecord> record = walk.next()) {
+        if (given && given->load(std::memory_order_relaxed))
+            return false;
+        const Step step = raster.play(*record);
+        if (step == Step::Stop || step == Step::Painter)
+            return false;
+    }
+    return true;
+}
+
+bool PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target)
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
         return false;
     const int height = image.height();
     const long long pixels = static_cast<long long>(image.width()) * height;
-    // Each half plays every record clipped to its rows; the lower one starts
-    // on a whole hatch tile, wherever a pattern is anchored.
-    const int split = height / 2 / kBandAlign * kBandAlign;
-    if (pixels < kMinPixelsToSplit || info.records < kMinRecordsToSplit || split == 0)
-        return PlayEmfBandOnRaster(image, 0, image.size(), data, info, target, nullptr);
+    const int split = height / 2;
+    if (pixels < kMinPixelsToSplit || info.records < kMinRecordsToSplit || split == 0 ||
+        HasPainterRecords(data))
+        return false;
     uchar* const bits = image.bits();
     const qsizetype line = image.bytesPerLine();
     QImage upper(bits, image.width(), split, line, image.format());

@@ -26,11 +26,16 @@ namespace kel {
 // (Format_ARGB32_Premultiplied) so that the metafile's frame fills `target`
 // (image pixels). False as soon as a record needs the painter alone; the
 // image is then partly drawn.
-// A large picture of many records plays in two bands on two threads.
 bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target);
 
-// The same into `band`, which holds rows firstRow onwards of a picture of
-// `picture`'s size; it gives up (false) once `given` is set.
+// The same for a large picture of many records that the raster draws alone,
+// in two bands on two threads. False, the image then perhaps partly drawn,
+// when the picture is small or a record needs the painter.
+bool PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target);
+
+// The raster alone into `band`, which holds rows firstRow onwards of a
+// picture of `picture`'s size; false at a record that needs the painter, or
+// once `given` is set.
 bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayView data,
                          const EmfInfo& info, const QRectF& target, const std::atomic<bool>* given);
 
