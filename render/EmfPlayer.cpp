@@ -283,9 +283,11 @@ QImage RenderEmf(QByteArrayView data, const EmfInfo& info, QSizeF whole, const Q
     image.fill(Qt::transparent);
     const QRectF target(-visible.left(), -visible.top(), whole.width(), whole.height());
     // Most metafiles, ours among them, need nothing the raster cannot draw.
-    if (PlayEmfInBands(image, data, info, target))
+    const BandPlay banded = PlayEmfInBands(image, data, info, target);
+    if (banded == BandPlay::Drawn)
         return image;
-    image.fill(Qt::transparent);
+    if (banded == BandPlay::Abandoned)
+        image.fill(Qt::transparent);
     if (PlayEmfOnRaster(image, data, info, target))
         return image;
     image.fill(Qt::transparent);

@@ -20,6 +20,28 @@ namespace emfraster {
 
 namespace {
 
+// Records the painter draws in the raster's place: text, bitmaps, chords,
+// pies and regions.
+bool DrawnByPainterOnly(std::uint32_t type)
+{
+    switch (type) {
+    case U_EMR_EXTTEXTOUTW:
+    case U_EMR_EXTTEXTOUTA:
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
+    case U_EMR_ALPHABLEND:
+    case U_EMR_STRETCHDIBITS:
+    case U_EMR_SETDIBITSTODEVICE:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_FILLRGN:
+    case U_EMR_PAINTRGN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 constexpr int kMaxHandles = 65536;
 
 PenObject PenOf(const emfobjects::LogPen& logPen)
@@ -108,17 +130,9 @@ RasterPlayback::Step RasterPlayback::play(const EmfRecord& r)
     case U_EMR_EXTTEXTOUTW:
     case U_EMR_EXTTEXTOUTA:
         return dc_.textMovesPosition ? Step::Stop : Step::Painter;
-    case U_EMR_BITBLT:
-    case U_EMR_STRETCHBLT:
-    case U_EMR_ALPHABLEND:
-    case U_EMR_STRETCHDIBITS:
-    case U_EMR_SETDIBITSTODEVICE:
-    case U_EMR_CHORD:
-    case U_EMR_PIE:
-    case U_EMR_FILLRGN:
-    case U_EMR_PAINTRGN:
-        return Step::Painter;
     default:
+        if (DrawnByPainterOnly(r.type()))
+            return Step::Painter;
         break;
     }
     if (dc_.mapping.read(r)) {
@@ -239,18 +253,10 @@ bool HasPainterRecords(QByteArrayView data)
 {
     EmfRecordWalk walk(data);
     while (const std::optional<EmfRecord> record = walk.next()) {
-        switch (record->type()) {
-        case U_EMR_EXTTEXTOUTW:
-        case U_EMR_EXTTEXTOUTA:
-        case U_EMR_BITBLT:
-        case U_EMR_STRETCHBLT:
-        case U_EMR_ALPHABLEND:
-        case U_EMR_STRETCHDIBITS:
-        case U_EMR_SETDIBITSTODEVICE:
-        case U_EMR_CHORD:
-        case U_EMR_PIE:
-        case U_EMR_FILLRGN:
-        case U_EMR_PAINTRGN:
+        const std::uint32_t type = record->type();
+        if (emfraster::DrawnByPainterOnly(type))
+            return true;
+        switch (type) {
         case U_EMR_EXTSELECTCLIPRGN:
         case U_EMR_INTERSECTCLIPRECT:
         case U_EMR_EXCLUDECLIPRECT:
@@ -305,16 +311,17 @@ bool PlayEmfBandOnRaster(QImage& band, int firstRow, QSize picture, QByteArrayVi
     return true;
 }
 
-bool PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target)
+BandPlay PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info,
+                        const QRectF& target)
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
-        return false;
+        return BandPlay::NotTried;
     const int height = image.height();
     const long long pixels = static_cast<long long>(image.width()) * height;
     const int split = height / 2;
     if (pixels < kMinPixelsToSplit || info.records < kMinRecordsToSplit || split == 0 ||
         HasPainterRecords(data))
-        return false;
+        return BandPlay::NotTried;
     uchar* const bits = image.bits();
     const qsizetype line = image.bytesPerLine();
     QImage upper(bits, image.width(), split, line, image.format());
@@ -339,7 +346,7 @@ bool PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info, con
         helper.join();
     else if (upperDrawn)
         playLower();
-    return upperDrawn && lowerDrawn;
+    return upperDrawn && lowerDrawn ? BandPlay::Drawn : BandPlay::Abandoned;
 }
 
 } // namespace kel

@@ -29,9 +29,12 @@ namespace kel {
 bool PlayEmfOnRaster(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target);
 
 // The same for a large picture of many records that the raster draws alone,
-// in two bands on two threads. False, the image then perhaps partly drawn,
-// when the picture is small or a record needs the painter.
-bool PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info, const QRectF& target);
+// in two bands on two threads: not tried (nothing drawn) for a small picture
+// or one with text, bitmaps or clips, abandoned (the image partly drawn) at
+// another record that needs the painter.
+enum class BandPlay { Drawn, NotTried, Abandoned };
+BandPlay PlayEmfInBands(QImage& image, QByteArrayView data, const EmfInfo& info,
+                        const QRectF& target);
 
 // The raster alone into `band`, which holds rows firstRow onwards of a
 // picture of `picture`'s size; false at a record that needs the painter, or

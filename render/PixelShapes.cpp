@@ -40,8 +40,6 @@ bool Thin(const PixelPen& pen)
 
 } // namespace
 
-PixelShapes::PixelShapes(QImage& image) : raster_(image), size_(image.size()) {}
-
 PixelShapes::PixelShapes(QImage& image, int firstRow, QSize picture)
     : raster_(image, firstRow), size_(picture)
 {
@@ -62,7 +60,12 @@ QRectF PixelShapes::window(const PixelPen* pen) const
 
 void PixelShapes::stroke(std::span<const QPointF> points, bool closed, const PixelPen& pen)
 {
-    const QRectF bounds = BoundsOf(points);
+    stroke(points, BoundsOf(points), closed, pen);
+}
+
+void PixelShapes::stroke(std::span<const QPointF> points, const QRectF& bounds, bool closed,
+                         const PixelPen& pen)
+{
     if (points.empty() || !IsFinite(bounds))
         return;
     if (near(bounds)) {
@@ -93,7 +96,11 @@ void PixelShapes::strokeNear(std::span<const QPointF> points, bool closed, const
 
 void PixelShapes::fill(std::span<const QPointF> points, const Ink& ink)
 {
-    const QRectF bounds = BoundsOf(points);
+    fill(points, BoundsOf(points), ink);
+}
+
+void PixelShapes::fill(std::span<const QPointF> points, const QRectF& bounds, const Ink& ink)
+{
     if (points.size() < 3 || !IsFinite(bounds))
         return;
     if (near(bounds))
@@ -104,10 +111,11 @@ void PixelShapes::fill(std::span<const QPointF> points, const Ink& ink)
 
 void PixelShapes::shape(std::span<const QPointF> points, const Ink* ink, const PixelPen* pen)
 {
+    const QRectF bounds = BoundsOf(points);
     if (ink)
-        fill(points, *ink);
+        fill(points, bounds, *ink);
     if (pen)
-        stroke(points, true, *pen);
+        stroke(points, bounds, true, *pen);
 }
 
 void PixelShapes::ellipse(const QRectF& outline, const Ink* ink, const PixelPen* pen)

@@ -27,7 +27,6 @@ struct PixelPen {
 
 class PixelShapes {
 public:
-    explicit PixelShapes(QImage& image);
     // `image` holds rows firstRow onwards of a picture of `picture`'s size
     // (a band of it): shapes are placed and clipped in the whole picture.
     PixelShapes(QImage& image, int firstRow, QSize picture);
@@ -51,6 +50,10 @@ private:
     // Whether the area lies close enough to the image to rasterise as it is.
     bool near(const QRectF& bounds) const;
     QRectF window(const PixelPen* pen) const;
+    // The same with the points' bounds worked out once for fill and outline.
+    void stroke(std::span<const QPointF> points, const QRectF& bounds, bool closed,
+                const PixelPen& pen);
+    void fill(std::span<const QPointF> points, const QRectF& bounds, const Ink& ink);
     void strokeNear(std::span<const QPointF> points, bool closed, const PixelPen& pen);
 
     FastRaster raster_;
